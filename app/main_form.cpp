@@ -1,0 +1,113 @@
+#include "app/main_form.h"
+
+#include "app/programs.h"
+#include "app/texts.h"
+
+namespace velmora::app {
+
+TMainForm::TMainForm(platform::Platform& platform)
+    : platform_(platform),
+      ui_(platform.ui),
+      files_(platform.files),
+      MainWebBrowser_(platform.browsers.Get("MainWebBrowser")) {
+  RunStartupSequence();
+}
+
+void TMainForm::RunStartupSequence() {
+  LocateContent();
+  if (contentMissing) {
+    ui_.Terminate();
+    return;
+  }
+  // Loading window: shown here once it exists.
+  ui_.ProcessMessages();
+
+  paths.DeriveDirectories();
+  // Working directory and support files: prepared here once they exist.
+  LoadTables();
+  ResolveSlidePictures();
+  // Menu definition, contents tree and balloons: loaded here once they exist.
+
+  ui_.MaximizeWindow("MainForm");
+  MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
+  ShowBrowserView(true);
+  ui_.ProcessMessages();
+}
+
+void TMainForm::LoadTables() {
+  struct Load {
+    tables::Table& table;
+    int declaredColumns;
+    const char* fileName;
+  };
+  const Load loads[] = {
+      {SG_RP, 18, "RP.CSV"},       {SG_PK, 33, "PK.CSV"},    {SG_OChK, 16, "OCHK.CSV"},
+      {SG_Foto, 6, "FOTO.CSV"},    {SG_Eco, 6, "ECONET.CSV"}, {SG_Trans, 2, "TRANSL.CSV"},
+      {SG_Dic, 3, "DICT.CSV"},     {SG_Bio, 7, "BIOTOP.CSV"}, {SG_Slide, 2, "SLIDE.CSV"},
+  };
+  for (const Load& load : loads) {
+    LoadCsvTable(load.table, load.declaredColumns, load.fileName);
+    ui_.ProcessMessages();
+  }
+}
+
+void TMainForm::LocateContent() {
+  const std::optional<platform::ContentKey> key = platform_.settings.OpenContentKey();
+  if (key) {
+    paths.contentRoot = key->cdPath.value_or("");
+    paths.installRoot = key->instPath.value_or("");
+    if (files_.FileExists(paths.contentRoot + "Anim/start.exe")) return;
+    ui_.MessageBox(texts::kNoDisc + paths.contentRoot + texts::kInsertDisc,
+                   texts::kApplicationTitle, platform::Icon::Stop);
+    contentMissing = true;
+    return;
+  }
+  // A root such as "/" already ends in the separator.
+  paths.contentRoot = files_.CurrentDirectory();
+  if (paths.contentRoot.empty() || paths.contentRoot.back() != '/') paths.contentRoot += '/';
+  paths.installRoot = paths.contentRoot;
+}
+
+void TMainForm::FormShow() {
+  if (contentMissing) {
+    ui_.SetWindowLeft("MainForm", 1500);
+    ui_.Terminate();
+    return;
+  }
+  // Title strip layout: adjusted here once the title strip exists.
+  PauseWithMessages(200);
+  WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
+}
+
+void TMainForm::WaitForProgram(std::optional<platform::ProcessHandle> handle) {
+  if (!handle) return;
+  const platform::Cursor remembered = ui_.GetCursor();
+  ui_.SetCursor(platform::Cursor::Hourglass);
+  ui_.SetEnabled("MainForm", false);
+  while (platform_.processes.Wait(*handle, 50) == platform::WaitResult::TimedOut) {
+    ui_.ProcessMessages();
+  }
+  platform_.processes.Close(*handle);
+  ui_.SetCursor(remembered);
+  ui_.SetEnabled("MainForm", true);
+}
+
+void TMainForm::PauseWithMessages(int milliseconds) {
+  const std::uint32_t start = platform_.clock.TickCount();
+  do {
+    ui_.ProcessMessages();
+  } while (static_cast<std::int64_t>(platform_.clock.TickCount() - start) <= milliseconds);
+}
+
+void TMainForm::ShowBrowserView(bool show) {
+  if (!show) return;
+  MainWebBrowser_.SetVisible(true);
+  ui_.SetVisible("MainRichEdit", false);
+  ui_.SetVisible("TreeViewCD", false);
+}
+
+void TMainForm::RegisterHandlers(HandlerTable& handlers) {
+  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
+}
+
+}  // namespace velmora::app

@@ -1,0 +1,76 @@
+#pragma once
+// The main window: all shared working state of the program and the event
+// handlers of its controls. The Qt window and the headless replay drive it
+// through the platform interfaces.
+
+#include <optional>
+#include <string>
+
+#include "app/content_paths.h"
+#include "app/handlers.h"
+#include "platform/platform.h"
+#include "tables/table.h"
+
+namespace velmora::app {
+
+class TMainForm {
+ public:
+  // Runs the start-up sequence. Throws StartupError when a table file cannot
+  // be read. With the content missing it stops early and sets contentMissing.
+  explicit TMainForm(platform::Platform& platform);
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  // Start-up and waiting.
+  void LocateContent();
+  void FormShow();
+  void WaitForProgram(std::optional<platform::ProcessHandle> handle);
+  void PauseWithMessages(int milliseconds);
+
+  // Tables.
+  void LoadCsvTable(tables::Table& table, int declaredColumns, const std::string& fileName);
+  // Exact form: the cell in column nrKol - 1 of the first row whose key
+  // column equals the key.
+  std::string Dane(const tables::Table& table, const std::string& key, int nrKol,
+                   int keyColumn);
+  // Search form: from row on, the first row whose key column contains the
+  // word ignoring case; row is left on that row (or the row count).
+  std::string Dane(const tables::Table& table, const std::string& word, int nrKol,
+                   int keyColumn, int& row);
+  void ResolveSlidePictures();
+
+  // Main window operations.
+  void ShowBrowserView(bool show);
+
+  // Handlers reachable from a replay script, by name.
+  void RegisterHandlers(HandlerTable& handlers);
+
+  platform::Platform& platform() { return platform_; }
+
+  // State, as the other windows and page kinds read it.
+  ContentPaths paths;
+  std::string currentAddress;
+  std::string lastMenu;
+  bool contentMissing = false;
+
+  tables::Table SG_RP{"SG_RP", 18};
+  tables::Table SG_PK{"SG_PK", 33};
+  tables::Table SG_OChK{"SG_OChK", 16};
+  tables::Table SG_Foto{"SG_Foto", 6};
+  tables::Table SG_Eco{"SG_Eco", 6};
+  tables::Table SG_Trans{"SG_Trans", 2};
+  tables::Table SG_Dic{"SG_Dic", 3};
+  tables::Table SG_Bio{"SG_Bio", 7};
+  tables::Table SG_Slide{"SG_Slide", 2};
+
+ private:
+  void RunStartupSequence();
+  void LoadTables();
+
+  platform::Platform& platform_;
+  platform::Ui& ui_;
+  platform::FileSystem& files_;
+  platform::Browser& MainWebBrowser_;
+};
+
+}  // namespace velmora::app

@@ -1,0 +1,42 @@
+#pragma once
+// File access for the core. Paths are 8-bit Windows-1250 text using '/' as
+// separator; directory paths end in '/'. Content file names are matched
+// without regard to letter case, as on the disc's original platform.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::platform {
+
+struct DirEntry {
+  std::string name;  // without the directory
+  bool isDirectory = false;
+  bool isRegularFile = false;  // a plain file, not a link or device
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  // Makes the file writable so that it can be deleted.
+  virtual bool ClearAttributes(const std::string& path) = 0;
+  // Entries of a directory matching a wildcard pattern ("dir/$$*.html").
+  virtual std::vector<DirEntry> List(const std::string& pattern) = 0;
+  virtual bool CreateDirectories(const std::string& path) = 0;
+  virtual bool RemoveDirectory(const std::string& path) = 0;
+  // Ends in '/'; empty when the system has none.
+  virtual std::string TempPath() = 0;
+  // Without a trailing '/'.
+  virtual std::string CurrentDirectory() = 0;
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+  // The path of the file that exists under this name regardless of letter
+  // case, or the path unchanged when there is none. What the browser is given.
+  virtual std::string ResolvePath(const std::string& path) = 0;
+};
+
+}  // namespace velmora::platform

@@ -1,0 +1,36 @@
+#pragma once
+// The real file system through the standard library, shared by the viewer
+// and the headless tools. Core paths are Windows-1250; the native names are
+// UTF-8. A name that does not exist as written is looked up again without
+// regard to letter case, component by component.
+
+#include "platform/file_system.h"
+
+namespace velmora::platform {
+
+class NativeFileSystem : public FileSystem {
+ public:
+  // tempPath overrides the system's temporary-files path when not empty.
+  explicit NativeFileSystem(std::string tempPath = {});
+
+  bool FileExists(const std::string& path) override;
+  bool CopyFile(const std::string& from, const std::string& to) override;
+  bool DeleteFile(const std::string& path) override;
+  bool ClearAttributes(const std::string& path) override;
+  std::vector<DirEntry> List(const std::string& pattern) override;
+  bool CreateDirectories(const std::string& path) override;
+  bool RemoveDirectory(const std::string& path) override;
+  std::string TempPath() override;
+  std::string CurrentDirectory() override;
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFile(const std::string& path, const std::string& bytes) override;
+  std::string ResolvePath(const std::string& path) override;
+
+ private:
+  std::string tempPath_;
+};
+
+// Wildcard match of '*' and '?', ignoring letter case.
+bool WildcardMatch(const std::string& pattern, const std::string& name);
+
+}  // namespace velmora::platform
