@@ -1,6 +1,33 @@
-#include <iostream>
+// velmora-cli: headless tools for content authors (see docs/cli.md).
 
-int main() {
-  std::cerr << "velmora-cli: no command\n";
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/replay_command.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: velmora-cli table FILE [--columns N]\n"
+         "       velmora-cli replay [--content DIR] [--temp DIR] [--settings FILE] [SCRIPT]\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintUsage(std::cerr);
+    return 2;
+  }
+  const std::string command = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "replay") return velmora::cli::RunReplayCommand(args, std::cout, std::cerr);
+  if (command == "--help" || command == "-h" || command == "help") {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  std::cerr << "velmora-cli: unknown command " << command << "\n";
+  PrintUsage(std::cerr);
   return 2;
 }

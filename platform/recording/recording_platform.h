@@ -1,0 +1,66 @@
+#pragma once
+// All recording implementations wired into one platform. Browsers are made
+// on first use under their control names.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/recording/recording_browser.h"
+#include "platform/recording/recording_file_system.h"
+#include "platform/recording/recording_system.h"
+#include "platform/recording/recording_ui.h"
+#include "platform/recording/trace.h"
+
+namespace velmora::recording {
+
+class RecordingBrowsers : public platform::Browsers {
+ public:
+  RecordingBrowsers(Trace& trace, platform::FileSystem& files) : trace_(trace), files_(files) {}
+  platform::Browser& Get(const std::string& control) override { return GetRecording(control); }
+  RecordingBrowser& GetRecording(const std::string& control);
+  RecordingBrowser* Find(const std::string& control);
+  // Loads pending navigations of every browser; true when any loaded.
+  bool LoadPending();
+
+ private:
+  Trace& trace_;
+  platform::FileSystem& files_;
+  std::map<std::string, std::unique_ptr<RecordingBrowser>> browsers_;
+};
+
+struct RecordingOptions {
+  std::string tempPath;                     // the system's temporary-files path
+  std::optional<std::string> settingsText;  // INI text; nullopt: key absent
+};
+
+class RecordingPlatform {
+ public:
+  RecordingPlatform(std::ostream& traceOut, RecordingOptions options);
+
+  platform::Platform& platform() { return platform_; }
+  Trace& trace() { return trace_; }
+  RecordingUi& ui() { return ui_; }
+  RecordingBrowsers& browsers() { return browsers_; }
+  ManualClock& clock() { return clock_; }
+
+  // Lets pending browser loads run until none is left (bounded, so that a
+  // page that keeps navigating cannot hang a replay).
+  void RunUntilIdle();
+
+ private:
+  Trace trace_;
+  RecordingUi ui_;
+  RecordingFileSystem files_;
+  RecordingBrowsers browsers_;
+  RecordingProcesses processes_;
+  RecordingShell shell_;
+  IniSettingsStore settings_;
+  ManualClock clock_;
+  platform::Platform platform_;
+};
+
+}  // namespace velmora::recording

@@ -1,0 +1,61 @@
+#pragma once
+// Processes, shell, settings and clock for headless runs. Programs are not
+// run: starting one that exists is recorded and it ends at once. The clock
+// moves 10 ms on every pump so that timed waits finish.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/recording/trace.h"
+#include "platform/system.h"
+
+namespace velmora::recording {
+
+class RecordingProcesses : public platform::Processes {
+ public:
+  RecordingProcesses(Trace& trace, platform::FileSystem& files) : trace_(trace), files_(files) {}
+  std::optional<platform::ProcessHandle> Start(const std::string& path) override;
+  platform::WaitResult Wait(platform::ProcessHandle handle, int timeoutMs) override;
+  void Close(platform::ProcessHandle handle) override;
+
+ private:
+  Trace& trace_;
+  platform::FileSystem& files_;
+  platform::ProcessHandle next_ = 1;
+};
+
+class RecordingShell : public platform::Shell {
+ public:
+  explicit RecordingShell(Trace& trace) : trace_(trace) {}
+  void Open(const std::string& address) override;
+
+ private:
+  Trace& trace_;
+};
+
+// Reads the key from an INI file as the Linux viewer keeps it
+// ("[General]" with cdPath= and instPath=); no file means no key.
+class IniSettingsStore : public platform::SettingsStore {
+ public:
+  explicit IniSettingsStore(std::optional<std::string> iniText) : iniText_(std::move(iniText)) {}
+  std::optional<platform::ContentKey> OpenContentKey() override;
+
+ private:
+  std::optional<std::string> iniText_;
+};
+
+// Parses INI text (UTF-8) into the key; values come back as Windows-1250.
+platform::ContentKey ParseContentKeyIni(const std::string& iniText);
+
+class ManualClock : public platform::Clock {
+ public:
+  std::uint32_t TickCount() override { return now_; }
+  void Advance(std::uint32_t milliseconds) { now_ += milliseconds; }
+
+ private:
+  std::uint32_t now_ = 1000;
+};
+
+}  // namespace velmora::recording

@@ -1,0 +1,77 @@
+#include "platform/recording/recording_ui.h"
+
+namespace velmora::recording {
+
+namespace {
+
+const char* IconName(platform::Icon icon) {
+  switch (icon) {
+    case platform::Icon::Stop: return "error";
+    case platform::Icon::Information: return "information";
+    case platform::Icon::Warning: return "warning";
+  }
+  return "error";
+}
+
+}  // namespace
+
+void RecordingUi::MessageBox(const std::string& text, const std::string& caption,
+                             platform::Icon icon) {
+  trace_.Call("MessageBox", {{"text", text}, {"caption", caption}, {"icon", IconName(icon)}});
+}
+
+void RecordingUi::ProcessMessages() {
+  if (onPump) onPump();
+}
+
+void RecordingUi::SetCursor(platform::Cursor cursor) {
+  cursor_ = cursor;
+  trace_.Call("SetCursor",
+              {{"cursor", cursor == platform::Cursor::Hourglass ? "hourglass" : "default"}});
+}
+
+void RecordingUi::SetVisible(const std::string& control, bool visible) {
+  trace_.Call("SetVisible", {{"control", control}, {"value", visible}});
+}
+
+void RecordingUi::SetEnabled(const std::string& control, bool enabled) {
+  trace_.Call("SetEnabled", {{"control", control}, {"value", enabled}});
+}
+
+void RecordingUi::SetText(const std::string& control, const std::string& text) {
+  texts_[control] = text;
+  trace_.Call("SetText", {{"control", control}, {"value", text}});
+}
+
+std::string RecordingUi::GetText(const std::string& control) {
+  const auto it = texts_.find(control);
+  return it == texts_.end() ? std::string() : it->second;
+}
+
+void RecordingUi::ShowWindow(const std::string& window) {
+  trace_.Call("ShowWindow", {{"window", window}});
+}
+
+void RecordingUi::HideWindow(const std::string& window) {
+  trace_.Call("HideWindow", {{"window", window}});
+}
+
+void RecordingUi::MaximizeWindow(const std::string& window) {
+  trace_.Call("MaximizeWindow", {{"window", window}});
+}
+
+void RecordingUi::SetWindowLeft(const std::string& window, int left) {
+  trace_.Call("SetWindowLeft", {{"window", window}, {"value", static_cast<long long>(left)}});
+}
+
+void RecordingUi::ShowModal(const std::string& window) {
+  trace_.Call("ShowModal", {{"window", window}});
+  if (onModal) onModal(window);
+}
+
+void RecordingUi::Terminate() {
+  terminated_ = true;
+  trace_.Call("Terminate");
+}
+
+}  // namespace velmora::recording

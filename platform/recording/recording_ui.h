@@ -1,0 +1,51 @@
+#pragma once
+// Window-system calls recorded into the trace. Message boxes are answered
+// with OK at once; a modal window runs the script until its close arrives.
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/recording/trace.h"
+#include "platform/ui.h"
+
+namespace velmora::recording {
+
+class RecordingUi : public platform::Ui {
+ public:
+  explicit RecordingUi(Trace& trace) : trace_(trace) {}
+
+  void MessageBox(const std::string& text, const std::string& caption,
+                  platform::Icon icon) override;
+  void ProcessMessages() override;
+  platform::Cursor GetCursor() override { return cursor_; }
+  void SetCursor(platform::Cursor cursor) override;
+  void SetVisible(const std::string& control, bool visible) override;
+  void SetEnabled(const std::string& control, bool enabled) override;
+  void SetText(const std::string& control, const std::string& text) override;
+  std::string GetText(const std::string& control) override;
+  void ShowWindow(const std::string& window) override;
+  void HideWindow(const std::string& window) override;
+  void MaximizeWindow(const std::string& window) override;
+  void SetWindowLeft(const std::string& window, int left) override;
+  void ShowModal(const std::string& window) override;
+  void Terminate() override;
+
+  // The user typing into a control: changes its text without a trace line.
+  void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }
+
+  // Set by the replay driver: one round of pending work (browser loads).
+  std::function<void()> onPump;
+  // Set by the replay driver: runs script lines until the window is closed.
+  std::function<void(const std::string& window)> onModal;
+
+  bool terminated() const { return terminated_; }
+
+ private:
+  Trace& trace_;
+  platform::Cursor cursor_ = platform::Cursor::Default;
+  std::map<std::string, std::string> texts_;
+  bool terminated_ = false;
+};
+
+}  // namespace velmora::recording

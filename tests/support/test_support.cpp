@@ -1,0 +1,126 @@
+#include "test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace velmora::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  std::string pattern = (fs::temp_directory_path() / "velmora-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  // Tests may leave read-only files or directories behind.
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  }
+  fs::remove_all(path_, ec);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path) { return fs::exists(fs::symlink_status(path)); }
+
+void MakeExecutable(const std::string& path) {
+  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add);
+}
+
+void MakeMinimalDisc(const std::string& root) {
+  const char* tables[] = {"RP.CSV",     "PK.CSV",   "OCHK.CSV",   "FOTO.CSV",  "ECONET.CSV",
+                          "TRANSL.CSV", "DICT.CSV", "BIOTOP.CSV", "SLIDE.CSV"};
+  for (const char* table : tables) WriteFile(root + "/DB/" + table, "1;a;b\r\n");
+  WriteFile(root + "/DB/MENU.CSV", "start;799;\r\n");
+  WriteFile(root + "/DB/DRZEWO1.CSV", "1;799\r\n");
+  WriteFile(root + "/Data/799.htm",
+            "<html><head><title>temat: Start</title></head><body>Start</body></html>\r\n");
+  WriteFile(root + "/Anim/start.exe", "#!/bin/sh\nexit 0\n");
+  MakeExecutable(root + "/Anim/start.exe");
+  WriteFile(root + "/Anim/fin.exe", "#!/bin/sh\nexit 0\n");
+  MakeExecutable(root + "/Anim/fin.exe");
+}
+
+namespace {
+
+std::string QuoteForShell(const std::string& arg) {
+  std::string quoted = "'";
+  for (char c : arg) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+  TempDir io;
+  WriteFile(io / "in", input);
+  std::string command = QuoteForShell(VELMORA_CLI);
+  for (const std::string& arg : args) command += " " + QuoteForShell(arg);
+  command += " <" + QuoteForShell(io / "in") + " >" + QuoteForShell(io / "out") + " 2>" +
+             QuoteForShell(io / "err");
+  CliResult result;
+  const int raw = std::system(command.c_str());
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFile(io / "out");
+  result.err = ReadFile(io / "err");
+  result.lines = SplitLines(result.out);
+  return result;
+}
+
+std::vector<std::string> Grep(const std::vector<std::string>& lines,
+                              const std::vector<std::string>& fragments) {
+  std::vector<std::string> found;
+  for (const std::string& line : lines) {
+    bool all = true;
+    for (const std::string& fragment : fragments) {
+      if (line.find(fragment) == std::string::npos) {
+        all = false;
+        break;
+      }
+    }
+    if (all) found.push_back(line);
+  }
+  return found;
+}
+
+}  // namespace velmora::test

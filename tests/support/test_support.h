@@ -1,0 +1,50 @@
+#pragma once
+// Shared helpers of the core tests: private temporary directories, a minimal
+// disc, and running velmora-cli.
+
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+
+// A fresh directory, removed with everything in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // Without a trailing '/'.
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+
+ private:
+  std::string path_;
+};
+
+// Writes bytes to path, creating parent directories.
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+void MakeExecutable(const std::string& path);
+
+// The smallest disc the viewer starts on: the nine tables with one row, the
+// menu and tree files, the start page and an executable Anim/start.exe.
+void MakeMinimalDisc(const std::string& root);
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::vector<std::string> lines;  // out split at line ends
+};
+
+// Runs velmora-cli with the arguments; input is fed to its standard input.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+
+// Lines of a trace that contain every one of the fragments.
+std::vector<std::string> Grep(const std::vector<std::string>& lines,
+                              const std::vector<std::string>& fragments);
+
+}  // namespace velmora::test
