@@ -32,8 +32,7 @@ HandlerTable Application::Handlers() {
 
 namespace velmora::app {
 
-int RunProgram(platform::Platform& platform,
-               const std::function<void(Application&)>& messageLoop) {
+int RunProgram(platform::Platform& platform, const std::function<void(Application&)>& messageLoop) {
   Application application(platform);
   try {
     if (!application.Start()) return 0;

@@ -38,7 +38,6 @@ namespace velmora::app {
 // The whole program: start-up, then messageLoop unless the program is to end
 // at once. An error escaping start-up is shown in a message box. Returns the
 // exit status.
-int RunProgram(platform::Platform& platform,
-               const std::function<void(Application&)>& messageLoop);
+int RunProgram(platform::Platform& platform, const std::function<void(Application&)>& messageLoop);
 
 }  // namespace velmora::app

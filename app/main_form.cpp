@@ -41,9 +41,9 @@ void TMainForm::LoadTables() {
     const char* fileName;
   };
   const Load loads[] = {
-      {SG_RP, 18, "RP.CSV"},       {SG_PK, 33, "PK.CSV"},    {SG_OChK, 16, "OCHK.CSV"},
-      {SG_Foto, 6, "FOTO.CSV"},    {SG_Eco, 6, "ECONET.CSV"}, {SG_Trans, 2, "TRANSL.CSV"},
-      {SG_Dic, 3, "DICT.CSV"},     {SG_Bio, 7, "BIOTOP.CSV"}, {SG_Slide, 2, "SLIDE.CSV"},
+      {SG_RP, 18, "RP.CSV"},    {SG_PK, 33, "PK.CSV"},     {SG_OChK, 16, "OCHK.CSV"},
+      {SG_Foto, 6, "FOTO.CSV"}, {SG_Eco, 6, "ECONET.CSV"}, {SG_Trans, 2, "TRANSL.CSV"},
+      {SG_Dic, 3, "DICT.CSV"},  {SG_Bio, 7, "BIOTOP.CSV"}, {SG_Slide, 2, "SLIDE.CSV"},
   };
   for (const Load& load : loads) {
     LoadCsvTable(load.table, load.declaredColumns, load.fileName);

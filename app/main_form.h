@@ -31,12 +31,11 @@ class TMainForm {
   void LoadCsvTable(tables::Table& table, int declaredColumns, const std::string& fileName);
   // Exact form: the cell in column nrKol - 1 of the first row whose key
   // column equals the key.
-  std::string Dane(const tables::Table& table, const std::string& key, int nrKol,
-                   int keyColumn);
+  std::string Dane(const tables::Table& table, const std::string& key, int nrKol, int keyColumn);
   // Search form: from row on, the first row whose key column contains the
   // word ignoring case; row is left on that row (or the row count).
-  std::string Dane(const tables::Table& table, const std::string& word, int nrKol,
-                   int keyColumn, int& row);
+  std::string Dane(const tables::Table& table, const std::string& word, int nrKol, int keyColumn,
+                   int& row);
   void ResolveSlidePictures();
 
   // Main window operations.

@@ -14,9 +14,7 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
 }
 
 std::string TMainForm::Dane(const tables::Table&, const std::string&, int, int) { return {}; }
-std::string TMainForm::Dane(const tables::Table&, const std::string&, int, int, int&) {
-  return {};
-}
+std::string TMainForm::Dane(const tables::Table&, const std::string&, int, int, int&) { return {}; }
 void TMainForm::ResolveSlidePictures() {}
 
 }  // namespace velmora::app

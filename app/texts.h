@@ -8,7 +8,10 @@ inline constexpr const char* kApplicationTitle = "Velmora";
 // "Brak CD-ROMu w stacji " + content root + kInsertDisc
 inline constexpr const char* kNoDisc = "Brak CD-ROMu w stacji ";
 inline constexpr const char* kInsertDisc =
-    "\r\nProsz\xEA w\xB3o\xBFy\xE6 p\xB3yt\xEA i spr\xF3" "bowa\xE6 ponownie...";
-inline constexpr const char* kLaunchFailed = "B\xB3\xB9" "d uruchamiania dema startowego";
+    "\r\nProsz\xEA w\xB3o\xBFy\xE6 p\xB3yt\xEA i spr\xF3"
+    "bowa\xE6 ponownie...";
+inline constexpr const char* kLaunchFailed =
+    "B\xB3\xB9"
+    "d uruchamiania dema startowego";
 
 }  // namespace velmora::app::texts

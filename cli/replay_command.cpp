@@ -172,8 +172,7 @@ class ScriptRunner {
 
 }  // namespace
 
-int RunReplayCommand(const std::vector<std::string>& args, std::ostream& out,
-                     std::ostream& err) {
+int RunReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReplayArgs parsed;
   if (!ParseArgs(args, parsed, err)) return 2;
 

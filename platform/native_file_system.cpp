@@ -94,8 +94,8 @@ bool NativeFileSystem::FileExists(const std::string& path) {
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   std::error_code ec;
-  return fs::copy_file(ResolveNative(from), ResolveNative(to),
-                       fs::copy_options::overwrite_existing, ec);
+  return fs::copy_file(ResolveNative(from), ResolveNative(to), fs::copy_options::overwrite_existing,
+                       ec);
 }
 
 bool NativeFileSystem::DeleteFile(const std::string& path) {
@@ -109,8 +109,8 @@ bool NativeFileSystem::ClearAttributes(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
   if (!fs::is_regular_file(fs::symlink_status(native, ec))) return false;
-  fs::permissions(native, fs::perms::owner_read | fs::perms::owner_write,
-                  fs::perm_options::add, ec);
+  fs::permissions(native, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                  ec);
   return !ec;
 }
 
@@ -120,8 +120,7 @@ std::vector<DirEntry> NativeFileSystem::List(const std::string& pattern) {
   const std::string dir = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
   const std::string wildcard = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   std::error_code ec;
-  for (fs::directory_iterator it(ResolveNative(dir), ec), end; !ec && it != end;
-       it.increment(ec)) {
+  for (fs::directory_iterator it(ResolveNative(dir), ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = FromNative(it->path().filename());
     if (!WildcardMatch(wildcard, name)) continue;
     std::error_code statusError;

@@ -22,14 +22,13 @@ std::string PageTitle(const std::string& html) {
   const std::size_t start = lower.find('>', open);
   if (start == std::string::npos) return {};
   const std::size_t end = lower.find("</title", start);
-  std::string title = html.substr(start + 1, end == std::string::npos ? std::string::npos
-                                                                       : end - start - 1);
+  std::string title =
+      html.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
   const bool utf8 = lower.find("charset=utf-8") != std::string::npos;
   return platform::Utf8ToWin1250(utf8 ? title : platform::Iso88592ToUtf8(title));
 }
 
-RecordingBrowser::RecordingBrowser(std::string control, Trace& trace,
-                                   platform::FileSystem& files)
+RecordingBrowser::RecordingBrowser(std::string control, Trace& trace, platform::FileSystem& files)
     : control_(std::move(control)), trace_(trace), files_(files) {}
 
 void RecordingBrowser::SetEvents(platform::BrowserEvents events) { events_ = std::move(events); }
@@ -37,7 +36,8 @@ void RecordingBrowser::SetEvents(platform::BrowserEvents events) { events_ = std
 bool RecordingBrowser::AskBeforeNavigate(const std::string& address) {
   bool cancel = false;
   if (events_.BeforeNavigate2) events_.BeforeNavigate2(address, cancel);
-  trace_.Event("BeforeNavigate2", {{"control", control_}, {"address", address}, {"cancel", cancel}});
+  trace_.Event("BeforeNavigate2",
+               {{"control", control_}, {"address", address}, {"cancel", cancel}});
   return !cancel;
 }
 
@@ -71,7 +71,8 @@ void RecordingBrowser::SetVisible(bool visible) {
 }
 
 int RecordingBrowser::QueryStatusWB(int command) {
-  trace_.Call("QueryStatusWB", {{"control", control_}, {"command", static_cast<long long>(command)}});
+  trace_.Call("QueryStatusWB",
+              {{"control", control_}, {"command", static_cast<long long>(command)}});
   return command == platform::OLECMDID_PRINTPREVIEW ? platform::OLECMDF_SUPPORTED_ENABLED : 0;
 }
 
@@ -131,9 +132,9 @@ void RecordingBrowser::RaiseDownloadComplete() {
 }
 
 void RecordingBrowser::RaiseCommandStateChange(int command, bool enable) {
-  trace_.Event("CommandStateChange", {{"control", control_},
-                                      {"command", static_cast<long long>(command)},
-                                      {"enable", enable}});
+  trace_.Event(
+      "CommandStateChange",
+      {{"control", control_}, {"command", static_cast<long long>(command)}, {"enable", enable}});
   if (events_.CommandStateChange) events_.CommandStateChange(command, enable);
 }
 

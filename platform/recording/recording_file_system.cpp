@@ -34,8 +34,8 @@ bool RecordingFileSystem::RemoveDirectory(const std::string& path) {
 
 bool RecordingFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
   const bool ok = native_.WriteFile(path, bytes);
-  trace_.Call("WriteFile", {{"path", path}, {"bytes", static_cast<long long>(bytes.size())},
-                            {"ok", ok}});
+  trace_.Call("WriteFile",
+              {{"path", path}, {"bytes", static_cast<long long>(bytes.size())}, {"ok", ok}});
   return ok;
 }
 

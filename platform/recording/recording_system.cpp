@@ -63,7 +63,8 @@ platform::ContentKey ParseContentKeyIni(const std::string& iniText) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) continue;
     const std::string name = Trim(line.substr(0, equals));
-    const std::string value = platform::Utf8ToWin1250(UnquoteIniValue(Trim(line.substr(equals + 1))));
+    const std::string value =
+        platform::Utf8ToWin1250(UnquoteIniValue(Trim(line.substr(equals + 1))));
     if (name == "cdPath") key.cdPath = value;
     if (name == "instPath") key.instPath = value;
   }

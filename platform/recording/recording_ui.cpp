@@ -6,9 +6,12 @@ namespace {
 
 const char* IconName(platform::Icon icon) {
   switch (icon) {
-    case platform::Icon::Stop: return "error";
-    case platform::Icon::Information: return "information";
-    case platform::Icon::Warning: return "warning";
+    case platform::Icon::Stop:
+      return "error";
+    case platform::Icon::Information:
+      return "information";
+    case platform::Icon::Warning:
+      return "warning";
   }
   return "error";
 }

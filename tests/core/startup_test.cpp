@@ -35,8 +35,8 @@ TEST_F(StartupTest, noKey_navigatesToStartPageAndRunsStartAnimation) {
                 .size(),
             1u)
       << result.out;
-  EXPECT_EQ(Grep(result.lines, {"\"call\":\"LaunchProgram\"",
-                                "\"path\":\"" + disc.path() + "/Anim/start.exe\""})
+  EXPECT_EQ(Grep(result.lines,
+                 {"\"call\":\"LaunchProgram\"", "\"path\":\"" + disc.path() + "/Anim/start.exe\""})
                 .size(),
             1u);
   EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\""}).size(), 0u) << result.out;
@@ -71,7 +71,8 @@ TEST_F(StartupTest, missingStartProgram_reportsLaunchErrorAndGoesOn) {
   const CliResult result = Replay("");
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\"",
-                                "\"text\":\"B\xC5\x82\xC4\x85" "d uruchamiania dema startowego\"",
+                                "\"text\":\"B\xC5\x82\xC4\x85"
+                                "d uruchamiania dema startowego\"",
                                 "\"caption\":\"Error\""})
                 .size(),
             1u)
@@ -93,7 +94,8 @@ TEST_F(StartupTest, keyNamingDiscWithoutStartProgram_showsNoDiscMessageAndEnds) 
   EXPECT_EQ(result.status, 0);
   const std::string text = "Brak CD-ROMu w stacji " + emptyDisc.path() +
                            "/\\r\\nProsz\xC4\x99 w\xC5\x82o\xC5\xBCy\xC4\x87 p\xC5\x82yt\xC4\x99 "
-                           "i spr\xC3\xB3" "bowa\xC4\x87 ponownie...";
+                           "i spr\xC3\xB3"
+                           "bowa\xC4\x87 ponownie...";
   EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\"", "\"text\":\"" + text + "\"",
                                 "\"caption\":\"Velmora\"", "\"icon\":\"error\""})
                 .size(),
@@ -124,11 +126,11 @@ TEST_F(StartupTest, keyNamingDisc_usesCdPathForAnimAndInstPathForData) {
   WriteFile(temp / "settings.ini",
             "[General]\ncdPath=" + disc.path() + "/\ninstPath=" + install.path() + "/\n");
   TempDir elsewhere;
-  const CliResult result = RunCli({"replay", "--content", elsewhere.path(), "--temp",
-                                   temp.path(), "--settings", temp / "settings.ini"});
+  const CliResult result = RunCli({"replay", "--content", elsewhere.path(), "--temp", temp.path(),
+                                   "--settings", temp / "settings.ini"});
   ASSERT_EQ(result.status, 0) << result.err << result.out;
-  EXPECT_EQ(Grep(result.lines, {"\"call\":\"Navigate\"",
-                                "\"address\":\"" + install.path() + "/Data/799.htm\""})
+  EXPECT_EQ(Grep(result.lines,
+                 {"\"call\":\"Navigate\"", "\"address\":\"" + install.path() + "/Data/799.htm\""})
                 .size(),
             1u)
       << result.out;
@@ -141,8 +143,7 @@ TEST_F(StartupTest, missingTableFile_endsWithMessageNamingFileAndNonZeroStatus) 
   std::filesystem::remove(disc / "DB/FOTO.CSV");
   const CliResult result = Replay("");
   EXPECT_NE(result.status, 0);
-  EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\"", "FOTO.CSV"}).size(), 1u)
-      << result.out;
+  EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\"", "FOTO.CSV"}).size(), 1u) << result.out;
   EXPECT_EQ(Grep(result.lines, {"\"call\":\"Navigate\""}).size(), 0u);
 }
 
@@ -160,28 +161,27 @@ TEST_F(StartupTest, tableFilesFoundRegardlessOfLetterCase) {
 TEST_F(StartupTest, unknownHandler_isReportedAndFailsTheRun) {
   const CliResult result = Replay("NoSuchHandlerClick\n");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(Grep(result.lines, {"\"error\":\"unknown handler\"", "NoSuchHandlerClick",
-                                "\"line\":1"})
-                .size(),
-            1u);
+  EXPECT_EQ(
+      Grep(result.lines, {"\"error\":\"unknown handler\"", "NoSuchHandlerClick", "\"line\":1"})
+          .size(),
+      1u);
 }
 
 TEST_F(StartupTest, linkClickFromScript_raisesBeforeNavigateAndLoads) {
   WriteFile(disc / "Data/100.htm", "<title>temat: Las</title>");
-  const CliResult result =
-      Replay("# a click on a link\nMainWebBrowserBeforeNavigate2 " + disc.path() +
-             "/Data/100.htm\n");
+  const CliResult result = Replay("# a click on a link\nMainWebBrowserBeforeNavigate2 " +
+                                  disc.path() + "/Data/100.htm\n");
   ASSERT_EQ(result.status, 0) << result.out;
-  EXPECT_EQ(Grep(result.lines, {"\"event\":\"BeforeNavigate2\"", "100.htm", "\"cancel\":false"})
-                .size(),
-            1u)
+  EXPECT_EQ(
+      Grep(result.lines, {"\"event\":\"BeforeNavigate2\"", "100.htm", "\"cancel\":false"}).size(),
+      1u)
       << result.out;
   EXPECT_EQ(Grep(result.lines, {"\"event\":\"TitleChange\"", "temat: Las"}).size(), 1u);
   // Two pages in the history: going back is now possible.
-  EXPECT_EQ(Grep(result.lines, {"\"event\":\"CommandStateChange\"", "\"command\":2",
-                                "\"enable\":true"})
-                .size(),
-            1u);
+  EXPECT_EQ(
+      Grep(result.lines, {"\"event\":\"CommandStateChange\"", "\"command\":2", "\"enable\":true"})
+          .size(),
+      1u);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ void MakeExecutable(const std::string& path) {
 }
 
 void MakeMinimalDisc(const std::string& root) {
-  const char* tables[] = {"RP.CSV",     "PK.CSV",   "OCHK.CSV",   "FOTO.CSV",  "ECONET.CSV",
+  const char* tables[] = {"RP.CSV",     "PK.CSV",   "OCHK.CSV",   "FOTO.CSV", "ECONET.CSV",
                           "TRANSL.CSV", "DICT.CSV", "BIOTOP.CSV", "SLIDE.CSV"};
   for (const char* table : tables) WriteFile(root + "/DB/" + table, "1;a;b\r\n");
   WriteFile(root + "/DB/MENU.CSV", "start;799;\r\n");

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what Velmora needs, builds it and starts the viewer on the demo
+# disc in sample-content/. Without a display it runs under Xvfb, saves a
+# screenshot of the start page and prints where.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+velmora_install_packages
+velmora_build
+velmora_browser_environment
+
+# The viewer finds the disc in its current directory when no settings name one.
+cd "$VELMORA_ROOT/sample-content"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$VELMORA_BUILD/velmora"
+fi
+
+shot=${VELMORA_SCREENSHOT:-$VELMORA_BUILD/screenshot-start-page.png}
+echo "No display available: running the viewer under Xvfb for a screenshot."
+VELMORA_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1280x800x24" "$VELMORA_BUILD/velmora"
+echo "Screenshot of the start page: $shot"
