@@ -156,6 +156,12 @@ TEST_F(StartupTest, tableFilesFoundRegardlessOfLetterCase) {
       << result.out;
 }
 
+TEST_F(StartupTest, rootAsCurrentDirectory_getsNoSecondSeparator) {
+  const CliResult result = RunCli({"replay", "--content", "/", "--temp", temp.path()});
+  EXPECT_EQ(Grep(result.lines, {"\"call\":\"MessageBox\"", " /DB/RP.CSV\""}).size(), 1u)
+      << result.out;
+}
+
 // --- Scripts ---
 
 TEST_F(StartupTest, unknownHandler_isReportedAndFailsTheRun) {
