@@ -9,7 +9,16 @@ TMainForm::TMainForm(platform::Platform& platform)
     : platform_(platform),
       ui_(platform.ui),
       files_(platform.files),
-      MainWebBrowser_(platform.browsers.Get("MainWebBrowser")) {
+      MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
+      MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")) {
+  MainWebBrowser_.SetEvents({
+      .BeforeNavigate2 = [this](const std::string& address,
+                                bool& cancel) { MainWebBrowserBeforeNavigate2(address, cancel); },
+  });
+  MenuWebBrowser_.SetEvents({
+      .BeforeNavigate2 = [this](const std::string& address,
+                                bool& cancel) { MenuWebBrowserBeforeNavigate2(address, cancel); },
+  });
   RunStartupSequence();
 }
 

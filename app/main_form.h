@@ -41,6 +41,25 @@ class TMainForm {
   // Main window operations.
   void ShowBrowserView(bool show);
 
+  // Link dispatcher: every navigation of the main browser passes here.
+  void MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);
+  void MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);
+  bool IsLocalFile(const std::string& address);
+
+  // What the links do, each owned by its page kind or window.
+  bool OpenRecordLink(const std::string& address, const std::string& kindMarker);
+  void ShowNationalPark(const std::string& key);
+  void ShowLocation(const std::string& name, int mode);
+  void ShowLargePicture(const std::string& picturePath, const std::string& description,
+                        const std::string& title);
+  std::string LookupDefinition(int kind, const std::string& word);
+  void PlaceBalloon(int kind);
+  void ShowDefinition(int kind, const std::string& definition, const std::string& word);
+  void ShowSlideShow(const std::string& key);
+  void ShowMovie(const std::string& name);
+  void ShowTreePage();
+  void ShowPageMenu(const std::string& address);
+
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
 
@@ -64,12 +83,17 @@ class TMainForm {
 
  private:
   void RunStartupSequence();
+  // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
+  void ShowDictionaryLink(int kind, const std::string& word);
+  // Row 17: the contents tree covers the page while it loads.
+  void ShowTreeOverPage();
   void LoadTables();
 
   platform::Platform& platform_;
   platform::Ui& ui_;
   platform::FileSystem& files_;
   platform::Browser& MainWebBrowser_;
+  platform::Browser& MenuWebBrowser_;
 };
 
 }  // namespace velmora::app

@@ -1,0 +1,38 @@
+// Link actions whose windows and page kinds are still being built. Each one
+// moves to its own file as it is completed; until then it does the least
+// that keeps the program consistent.
+
+#include "app/main_form.h"
+
+namespace velmora::app {
+
+bool TMainForm::OpenRecordLink(const std::string& address, const std::string& kindMarker) {
+  return address.find(kindMarker) != std::string::npos;
+}
+
+void TMainForm::ShowNationalPark(const std::string& key) { ui_.SetText("Szukaj", "PN: " + key); }
+
+void TMainForm::ShowLocation(const std::string&, int) {}
+
+void TMainForm::ShowLargePicture(const std::string&, const std::string&, const std::string&) {}
+
+std::string TMainForm::LookupDefinition(int, const std::string&) { return {}; }
+
+void TMainForm::PlaceBalloon(int) {}
+
+void TMainForm::ShowDefinition(int, const std::string&, const std::string&) {}
+
+void TMainForm::ShowSlideShow(const std::string&) {}
+
+void TMainForm::ShowMovie(const std::string&) {}
+
+void TMainForm::ShowTreePage() {}
+
+void TMainForm::ShowTreeOverPage() {
+  ui_.SetVisible("Panel6", false);
+  ui_.SetVisible("TreeViewCD", true);
+}
+
+void TMainForm::ShowPageMenu(const std::string&) {}
+
+}  // namespace velmora::app
