@@ -66,6 +66,8 @@ class TMainForm {
  private:
   void RunStartupSequence();
   void LoadTables();
+  // Reports a non-positive nrKol or a key column outside the table.
+  bool DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn);
 
   platform::Platform& platform_;
   platform::Ui& ui_;
