@@ -88,6 +88,8 @@ class TMainForm {
   // Row 17: the contents tree covers the page while it loads.
   void ShowTreeOverPage();
   void LoadTables();
+  // Reports a non-positive nrKol or a key column outside the table.
+  bool DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn);
 
   platform::Platform& platform_;
   platform::Ui& ui_;

@@ -1,20 +1,78 @@
-// Table loading and the column accessor of the main window.
+// Table loading, the column accessor Dane and the slide-table fix-up.
 #include "app/main_form.h"
 #include "app/startup_error.h"
+#include "platform/codepage.h"
 
 namespace velmora::app {
+namespace {
+
+// Windows-1250 texts of the accessor's messages.
+constexpr const char* kCannotOpen = "Nie mo\xBFna otworzy\xE6 pliku: ";
+constexpr const char* kBadColumnText = "Dane(nrKol) = ";
+constexpr const char* kBadColumnCaption = "Error";
+constexpr const char* kKeyColumnCaption = "Error - za du\xBFy index do kolum.";
+
+}  // namespace
 
 void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
                              const std::string& fileName) {
   table.GrowColumns(declaredColumns);
   const std::string path = paths.tableDir + fileName;
-  std::optional<std::string> bytes = files_.ReadFile(path);
-  if (!bytes) throw StartupError("Cannot open file " + path);
+  const std::optional<std::string> bytes = files_.ReadFile(path);
+  if (!bytes) throw StartupError(kCannotOpen + path);
   tables::ReadCsvText(table, *bytes);
 }
 
-std::string TMainForm::Dane(const tables::Table&, const std::string&, int, int) { return {}; }
-std::string TMainForm::Dane(const tables::Table&, const std::string&, int, int, int&) { return {}; }
-void TMainForm::ResolveSlidePictures() {}
+bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {
+  if (nrKol <= 0) {
+    ui_.MessageBox(kBadColumnText + std::to_string(nrKol), kBadColumnCaption, platform::Icon::Stop);
+    return false;
+  }
+  // A key column equal to the column count passes and simply matches empty cells.
+  if (keyColumn < 0 || keyColumn > table.ColumnCount()) {
+    ui_.MessageBox(
+        "Tablica " + table.Name() + " posiada " + std::to_string(table.ColumnCount()) + " kolumn.",
+        kKeyColumnCaption, platform::Icon::Stop);
+    return false;
+  }
+  return true;
+}
+
+std::string TMainForm::Dane(const tables::Table& table, const std::string& key, int nrKol,
+                            int keyColumn) {
+  if (!DaneArgumentsValid(table, nrKol, keyColumn)) return {};
+  for (int row = 0; row < table.RowCount(); ++row) {
+    if (table.Cell(keyColumn, row) == key) return table.Cell(nrKol - 1, row);
+  }
+  return {};
+}
+
+std::string TMainForm::Dane(const tables::Table& table, const std::string& word, int nrKol,
+                            int keyColumn, int& row) {
+  if (!DaneArgumentsValid(table, nrKol, keyColumn)) return {};
+  const std::string lowerWord = platform::LowerWin1250(word);
+  if (row < 0) row = 0;  // rows before the first do not exist
+  for (; row < table.RowCount(); ++row) {
+    const std::string candidate =
+        platform::LowerWin1250(platform::IsoToWin1250(table.Cell(keyColumn, row)));
+    if (candidate.find(lowerWord) != std::string::npos) return table.Cell(nrKol - 1, row);
+  }
+  return {};
+}
+
+void TMainForm::ResolveSlidePictures() {
+  for (int row = 0; row < SG_Slide.RowCount(); ++row) {
+    // Column 0 holds the slide-show name, never a picture.
+    for (int column = 1; column < SG_Slide.ColumnCount(); ++column) {
+      const std::string name = SG_Slide.Cell(column, row);
+      if (name.empty()) continue;
+      if (files_.FileExists(paths.photoDir + "f" + name + ".jpg")) {
+        SG_Slide.SetCell(column, row, "f" + name);
+      } else if (files_.FileExists(paths.photoDir + "m" + name + ".jpg")) {
+        SG_Slide.SetCell(column, row, "m" + name);
+      }
+    }
+  }
+}
 
 }  // namespace velmora::app

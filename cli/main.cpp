@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/replay_command.h"
+#include "cli/table_command.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   }
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "table") return velmora::cli::RunTableCommand(args, std::cout, std::cerr);
   if (command == "replay") return velmora::cli::RunReplayCommand(args, std::cout, std::cerr);
   if (command == "--help" || command == "-h" || command == "help") {
     PrintUsage(std::cout);

@@ -33,6 +33,4 @@ void Table::GrowRows(int rows) {
   if (rows > rowCount_) rowCount_ = rows;
 }
 
-void ReadCsvText(Table&, const std::string&) {}  // reading rules: to come
-
 }  // namespace velmora::tables

@@ -1,0 +1,74 @@
+// The table file reader: physical lines, "$" continuation lines and the
+// splitting of one record into the cells of a row.
+#include <string_view>
+#include <vector>
+
+#include "tables/table.h"
+
+namespace velmora::tables {
+namespace {
+
+// Lines end with CR LF, a lone CR or a lone LF. Text after the last line end
+// makes a line only when it is not empty, so one final line end adds no row.
+// Lines are read whole, whatever their length.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(bytes.substr(start, i - start));
+      i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+// A field opening with a double quote runs to the next double quote; the
+// closing quote and the one character after it (normally the separator) are
+// dropped. Without a closing quote the field takes the rest of the record.
+// A record ending in ";" or in a closing quote therefore ends with one more
+// empty cell, and an empty record gives one empty cell.
+void SplitRecord(Table& table, int row, std::string_view rest) {
+  int column = 0;
+  for (;;) {
+    const bool quoted = !rest.empty() && rest.front() == '"';
+    if (quoted) rest.remove_prefix(1);
+    const std::size_t end = rest.find(quoted ? '"' : ';');
+    if (end == std::string_view::npos) {
+      table.SetCell(column, row, std::string(rest));
+      return;
+    }
+    table.SetCell(column, row, std::string(rest.substr(0, end)));
+    ++column;
+    const std::size_t next = quoted ? end + 2 : end + 1;
+    rest.remove_prefix(next < rest.size() ? next : rest.size());
+  }
+}
+
+}  // namespace
+
+void ReadCsvText(Table& table, const std::string& bytes) {
+  const std::vector<std::string_view> lines = SplitLines(bytes);
+  int row = 0;
+  std::string joined;
+  for (std::size_t line = 0; line < lines.size(); ++row) {
+    std::string_view record = lines[line++];
+    // At most one continuation line is joined; a second "$" line is a record.
+    if (line < lines.size() && !lines[line].empty() && lines[line].front() == '$') {
+      joined.assign(record);
+      joined.append(lines[line].substr(1));
+      record = joined;
+      ++line;
+    }
+    SplitRecord(table, row, record);
+    table.GrowRows(row + 1);
+  }
+}
+
+}  // namespace velmora::tables

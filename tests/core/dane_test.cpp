@@ -1,0 +1,220 @@
+// The main window's table store: loading the nine tables at start-up, both
+// forms of Dane with their messages, and the slide-table fix-up.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "app/startup_error.h"
+#include "tables/catalogue.h"
+#include "tests/support/fake_platform.h"
+
+using velmora::app::StartupError;
+using velmora::app::TMainForm;
+using velmora::fakes::FakePlatform;
+using velmora::platform::Icon;
+
+namespace {
+
+const std::string kTableDir = "/disc/DB/";
+const std::string kPhotoDir = "/disc/Foto/";
+
+// A disc whose nine tables each hold one row naming the file, then the
+// fixtures given.
+class TableStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& entry : velmora::tables::kCatalogue) {
+      fake_.files.files[kTableDir + std::string(entry.fileName)] =
+          std::string(entry.fileName) + "\r\n";
+    }
+    fake_.files.files["/disc/Anim/start.exe"] = "";
+  }
+
+  void SetTable(const std::string& fileName, const std::string& bytes) {
+    fake_.files.files[kTableDir + fileName] = bytes;
+  }
+
+  TMainForm& Start() {
+    form_ = std::make_unique<TMainForm>(fake_.platform);
+    return *form_;
+  }
+
+  FakePlatform fake_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+// Loading.
+
+TEST_F(TableStore, startUp_loadsEachTableFromItsFile) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.SG_RP.Cell(0, 0), "RP.CSV");
+  EXPECT_EQ(form.SG_PK.Cell(0, 0), "PK.CSV");
+  EXPECT_EQ(form.SG_OChK.Cell(0, 0), "OCHK.CSV");
+  EXPECT_EQ(form.SG_Foto.Cell(0, 0), "FOTO.CSV");
+  EXPECT_EQ(form.SG_Eco.Cell(0, 0), "ECONET.CSV");
+  EXPECT_EQ(form.SG_Trans.Cell(0, 0), "TRANSL.CSV");
+  EXPECT_EQ(form.SG_Dic.Cell(0, 0), "DICT.CSV");
+  EXPECT_EQ(form.SG_Bio.Cell(0, 0), "BIOTOP.CSV");
+  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "SLIDE.CSV");
+  EXPECT_EQ(form.SG_PK.ColumnCount(), 33);
+  EXPECT_EQ(form.SG_Slide.RowCount(), 7);
+}
+
+TEST_F(TableStore, wideRecordRow_raisesColumnCountOfRP) {
+  std::string row = "k";
+  for (int i = 1; i < 20; ++i) row += ";" + std::to_string(i);
+  SetTable("RP.CSV", row + "\r\n");
+  EXPECT_EQ(Start().SG_RP.ColumnCount(), 20);
+}
+
+TEST_F(TableStore, unreadableTable_endsStartUpNamingItsPath) {
+  fake_.files.files.erase(kTableDir + "DICT.CSV");
+  try {
+    Start();
+    FAIL() << "start-up went on without DICT.CSV";
+  } catch (const StartupError& error) {
+    EXPECT_NE(std::string(error.what()).find(kTableDir + "DICT.CSV"), std::string::npos)
+        << error.what();
+  }
+}
+
+// Dane, exact form.
+
+TEST_F(TableStore, exactForm_returnsColumnOfFirstRowWithKey) {
+  SetTable("TRANSL.CSV", "a;1\r\nb;2\r\nb;3\r\nB;4\r\n");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "b", 2, 0), "2");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "B", 2, 0), "4");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "b", 1, 0), "b");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "2", 1, 1), "b");
+  EXPECT_TRUE(fake_.ui.messages.empty());
+}
+
+TEST_F(TableStore, exactForm_matchesWholeTextOnly) {
+  SetTable("TRANSL.CSV", "abc;1\r\n");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "ab", 2, 0), "");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "abc ", 2, 0), "");
+}
+
+TEST_F(TableStore, exactForm_emptyKeyMatchesFirstEmptyKeyCell) {
+  SetTable("TRANSL.CSV", "a;1\r\n;2\r\n;3\r\n");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "", 2, 0), "2");
+}
+
+TEST_F(TableStore, missingKeyOrColumnBeyondCount_giveEmptyWithoutMessage) {
+  SetTable("TRANSL.CSV", "a;1\r\n");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "zz", 2, 0), "");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "a", 9, 0), "");
+  // The column count itself is accepted as key column; its cells are empty.
+  EXPECT_EQ(form.Dane(form.SG_Trans, "", 1, 2), "a");
+  EXPECT_TRUE(fake_.ui.messages.empty());
+}
+
+// Dane, messages of both forms.
+
+TEST_F(TableStore, nrKolZero_showsMessageAndReturnsEmpty) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 0, 0), "");
+  ASSERT_EQ(fake_.ui.messages.size(), 1u);
+  EXPECT_EQ(fake_.ui.messages[0].text, "Dane(nrKol) = 0");
+  EXPECT_EQ(fake_.ui.messages[0].caption, "Error");
+  EXPECT_EQ(fake_.ui.messages[0].icon, Icon::Stop);
+}
+
+TEST_F(TableStore, keyColumnOutsideTable_showsColumnCount) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 1, 3), "");
+  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 1, -1), "");
+  ASSERT_EQ(fake_.ui.messages.size(), 2u);
+  for (const auto& message : fake_.ui.messages) {
+    EXPECT_EQ(message.text, "Tablica SG_Trans posiada 2 kolumn.");
+    EXPECT_EQ(message.caption, "Error - za du\xBFy index do kolum.");
+    EXPECT_EQ(message.icon, Icon::Stop);
+  }
+}
+
+TEST_F(TableStore, searchForm_reportsSameMessagesAndLeavesRow) {
+  TMainForm& form = Start();
+  int row = 2;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "x", -4, 1, row), "");
+  EXPECT_EQ(form.Dane(form.SG_Dic, "x", 1, 4, row), "");
+  EXPECT_EQ(row, 2);
+  ASSERT_EQ(fake_.ui.messages.size(), 2u);
+  EXPECT_EQ(fake_.ui.messages[0].text, "Dane(nrKol) = -4");
+  EXPECT_EQ(fake_.ui.messages[1].text, "Tablica SG_Dic posiada 3 kolumn.");
+}
+
+// Dane, search form.
+
+TEST_F(TableStore, searchForm_findsWordInCapitalsInsideLongerText) {
+  SetTable("DICT.CSV", "k0;woda;d\r\nk1;g\xEAsty las li\xB6\x63iasty;d\r\nk2;las;d\r\n");
+  TMainForm& form = Start();
+  int row = 0;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k1");
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k1");
+  EXPECT_EQ(row, 1);
+  ++row;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k2");
+  EXPECT_EQ(row, 2);
+}
+
+TEST_F(TableStore, searchForm_noMatchLeavesRowAtRowCount) {
+  SetTable("DICT.CSV", "k0;woda;d\r\n");
+  TMainForm& form = Start();
+  int row = 0;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "las", 1, 1, row), "");
+  EXPECT_EQ(row, form.SG_Dic.RowCount());
+}
+
+TEST_F(TableStore, searchForm_lowerCasesPolishCapitalsOfBothCodePages) {
+  // Cells are ISO-8859-2, the word Windows-1250: "łąka" holds ą (ISO 0xB1),
+  // "ŚWIAT" holds Ś (ISO 0xA6); the word "ŁĄKA" is 0xA3 0xA5 in Windows-1250.
+  SetTable("DICT.CSV", "k0;\xA6WIAT;d\r\nk1;mokra \xB3\xB1ka;d\r\n");
+  TMainForm& form = Start();
+  int row = 0;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "\xA3\xA5KA", 1, 1, row), "k1");
+  row = 0;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "\x9Cwiat", 1, 1, row), "k0");
+}
+
+TEST_F(TableStore, searchForm_negativeRowStartsAtFirstRow) {
+  SetTable("DICT.CSV", "k0;las;d\r\n");
+  TMainForm& form = Start();
+  int row = -5;
+  EXPECT_EQ(form.Dane(form.SG_Dic, "las", 1, 1, row), "k0");
+  EXPECT_EQ(row, 0);
+}
+
+// ResolveSlidePictures.
+
+TEST_F(TableStore, slidePictures_preferFThenMThenLeaveName) {
+  SetTable("SLIDE.CSV", "x;x;y;z\r\n");
+  fake_.files.files[kPhotoDir + "fx.jpg"] = "";
+  fake_.files.files[kPhotoDir + "mx.jpg"] = "";
+  fake_.files.files[kPhotoDir + "my.jpg"] = "";
+  TMainForm& form = Start();
+  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "x");  // the show's name is never touched
+  EXPECT_EQ(form.SG_Slide.Cell(1, 0), "fx");
+  EXPECT_EQ(form.SG_Slide.Cell(2, 0), "my");
+  EXPECT_EQ(form.SG_Slide.Cell(3, 0), "z");
+}
+
+TEST_F(TableStore, slidePictures_emptyCellsStayEmptyInEveryRow) {
+  SetTable("SLIDE.CSV", "s1;;a\r\ns2;b;\r\n");
+  fake_.files.files[kPhotoDir + "f.jpg"] = "";
+  fake_.files.files[kPhotoDir + "fa.jpg"] = "";
+  fake_.files.files[kPhotoDir + "mb.jpg"] = "";
+  TMainForm& form = Start();
+  EXPECT_EQ(form.SG_Slide.Cell(1, 0), "");
+  EXPECT_EQ(form.SG_Slide.Cell(2, 0), "fa");
+  EXPECT_EQ(form.SG_Slide.Cell(1, 1), "mb");
+  EXPECT_EQ(form.SG_Slide.Cell(2, 1), "");
+}
+
+}  // namespace
