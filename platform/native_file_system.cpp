@@ -67,6 +67,11 @@ fs::path ResolveNative(const std::string& path) {
   return resolved;
 }
 
+bool IsLink(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(path, ec));
+}
+
 // A directory only this user can enter and write: not a link, owned by the
 // effective user, no access for group or others.
 bool IsPrivateDirectory(const fs::path& path) {
@@ -129,8 +134,9 @@ bool NativeFileSystem::FileExists(const std::string& path) {
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   std::error_code ec;
-  return fs::copy_file(ResolveNative(from), ResolveNative(to),
-                       fs::copy_options::overwrite_existing, ec);
+  const fs::path target = ResolveNative(to);
+  if (IsLink(target)) return false;
+  return fs::copy_file(ResolveNative(from), target, fs::copy_options::overwrite_existing, ec);
 }
 
 bool NativeFileSystem::DeleteFile(const std::string& path) {
@@ -144,8 +150,8 @@ bool NativeFileSystem::ClearAttributes(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
   if (!fs::is_regular_file(fs::symlink_status(native, ec))) return false;
-  fs::permissions(native, fs::perms::owner_read | fs::perms::owner_write,
-                  fs::perm_options::add, ec);
+  fs::permissions(native, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                  ec);
   return !ec;
 }
 
@@ -155,8 +161,7 @@ std::vector<DirEntry> NativeFileSystem::List(const std::string& pattern) {
   const std::string dir = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
   const std::string wildcard = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   std::error_code ec;
-  for (fs::directory_iterator it(ResolveNative(dir), ec), end; !ec && it != end;
-       it.increment(ec)) {
+  for (fs::directory_iterator it(ResolveNative(dir), ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = FromNative(it->path().filename());
     if (!WildcardMatch(wildcard, name)) continue;
     std::error_code statusError;
@@ -214,10 +219,23 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
 }
 
 bool NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(ResolveNative(path), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+  // Written over when it exists, but never through a link planted under its name.
+  const int fd = ::open(ResolveNative(path).c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      ::close(fd);
+      return false;
+    }
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return ::close(fd) == 0;
 }
 
 std::string NativeFileSystem::ResolvePath(const std::string& path) {
