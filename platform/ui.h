@@ -19,7 +19,8 @@ class Ui {
   virtual ~Ui() = default;
 
   // Modal, owned by the application; returns when the user answered OK.
-  virtual void MessageBox(const std::string& text, const std::string& caption, Icon icon) = 0;
+  virtual void MessageBox(const std::string& text, const std::string& caption,
+                          Icon icon) = 0;
 
   // One round of the message queue: pending input, paints, timers and
   // browser events are dispatched, then it returns.
