@@ -31,14 +31,14 @@ class NoticeWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void loadingWindow_looksAsSpecified();
+  void loadingWindow_isFramelessCentredCreamOnBrown();
   void loadingWindow_visibleDuringStartUpAndGoneAfterwards();
-  void waitWindow_looksAsSpecified();
+  void waitWindow_isFramelessOnTopWithBarBelowText();
   void waitWindow_progressStartsAtZeroEachTimeShown();
   void waitWindow_progressStopsAtMaximum();
 };
 
-void NoticeWindowsTest::loadingWindow_looksAsSpecified() {
+void NoticeWindowsTest::loadingWindow_isFramelessCentredCreamOnBrown() {
   LoadingWindow window;
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -81,7 +81,7 @@ void NoticeWindowsTest::loadingWindow_visibleDuringStartUpAndGoneAfterwards() {
   QCOMPARE(fake.ui.windowsShown, std::vector<std::string>{"LoadingForm"});
 }
 
-void NoticeWindowsTest::waitWindow_looksAsSpecified() {
+void NoticeWindowsTest::waitWindow_isFramelessOnTopWithBarBelowText() {
   WaitWindow window;
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
