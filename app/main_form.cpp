@@ -19,6 +19,9 @@ TMainForm::TMainForm(platform::Platform& platform)
   MainWebBrowser_.SetEvents({
       .BeforeNavigate2 = [this](const std::string& address,
                                 bool& cancel) { MainWebBrowserBeforeNavigate2(address, cancel); },
+      .TitleChange = [this](const std::string& title) { MainWebBrowserTitleChange(title); },
+      .CommandStateChange =
+          [this](int command, bool enable) { MainWebBrowserCommandStateChange(command, enable); },
   });
   MenuWebBrowser_.SetEvents({
       .BeforeNavigate2 = [this](const std::string& address,
@@ -90,7 +93,7 @@ void TMainForm::FormShow() {
     ui_.Terminate();
     return;
   }
-  // Title strip layout: adjusted here once the title strip exists.
+  AdjustTitleStrip();
   PauseWithMessages(200);
   WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
 }
@@ -147,6 +150,7 @@ bool TMainForm::SaveAndShow(const pages::PageBuffer& buffer, const std::string& 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
+  RegisterCommandHandlers(handlers);
 }
 
 }  // namespace velmora::app

@@ -74,6 +74,27 @@ class TMainForm {
   void ShowTreePage();
   void ShowPageMenu(const std::string& address);
 
+  // Command buttons of the bottom and right bars, history and window.
+  void ShowFixedPage(const std::string& pageName, bool releaseCategoryButtons);
+  void ReleaseCategoryButtons();
+  void Button8Click();           // back
+  void Button9Click();           // forward
+  void BitBtn1Click();           // scroll to the top of the page
+  void Button21Click();          // print
+  void LMDSpeedButton29Click();  // minimise
+  void LMDSpeedButton30Click();  // close
+  void Image1MouseDown(bool ctrlHeld);
+  void MainWebBrowserCommandStateChange(int command, bool enable);
+  void FormResize();
+  void AdjustTitleStrip();
+  void SzukajKeyPress(char key);
+  void Button14Click();  // shows or hides the diagnostic log
+  void Button22Click();  // search
+
+  // Title strip.
+  void MainWebBrowserTitleChange(const std::string& title);
+  void ShowTitleStrip(const std::string& topic);
+
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
 
@@ -85,6 +106,7 @@ class TMainForm {
   std::string lastMenu;
   bool contentMissing = false;
   bool workDirCreated = false;
+  bool memo2Visible = false;
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -103,6 +125,7 @@ class TMainForm {
 
  private:
   void RunStartupSequence();
+  void RegisterCommandHandlers(HandlerTable& handlers);
   // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   // Row 17: the contents tree covers the page while it loads.

@@ -85,6 +85,14 @@ class ScriptRunner {
                std::vector<ScriptLine> lines)
       : recording_(recording), handlers_(std::move(handlers)), lines_(std::move(lines)) {
     recording_.ui().onModal = [this](const std::string& window) { RunModal(window); };
+    // Closing a window runs its close event; the main window's ends the program.
+    recording_.ui().onClose = [this](const std::string& window) {
+      const auto close = handlers_.find(window + ".FormClose");
+      if (close != handlers_.end()) close->second("");
+      openModals_.erase(window);
+      recording_.ui().HideWindow(window);
+      if (window == "MainForm") recording_.ui().Terminate();
+    };
   }
 
   void RunAll() {

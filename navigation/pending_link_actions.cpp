@@ -36,3 +36,9 @@ void TMainForm::ShowTreeOverPage() {
 void TMainForm::ShowPageMenu(const std::string&) {}
 
 }  // namespace velmora::app
+
+namespace velmora::app {
+
+void TMainForm::Button22Click() {}
+
+}  // namespace velmora::app

@@ -49,6 +49,30 @@ class Ui {
     (void)control;
     (void)rgb;
   }
+  // Minimises the application to the task bar.
+  virtual void MinimizeApplication() {}
+  // Closes a window as the user would: its close event runs first.
+  virtual void CloseWindow(const std::string& window) { (void)window; }
+  // Lays a control over its parent's client area, moved by (left, top) and
+  // made wider and taller by the extras.
+  virtual void PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                             int extraHeight) {
+    (void)control;
+    (void)left;
+    (void)top;
+    (void)extraWidth;
+    (void)extraHeight;
+  }
+  // Pressed state of a speed button, and whether all buttons of its group
+  // may be up at once.
+  virtual void SetPressed(const std::string& control, bool pressed) {
+    (void)control;
+    (void)pressed;
+  }
+  virtual void SetAllowAllUp(const std::string& group, bool allow) {
+    (void)group;
+    (void)allow;
+  }
   // Position of a progress bar ("CzekajForm.LMDProgressFill1").
   virtual void SetProgress(const std::string& control, int position) {
     (void)control;
