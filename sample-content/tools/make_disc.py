@@ -310,6 +310,9 @@ BIO_OF_KIND = {"leśny": "grad_srodkowoeur", "faunistyczny": "szuwar_trzcinowy",
                "stepowy": "murawa_ksero", "torfowiskowy": "torf_przejsciowe"}
 
 
+BIO_NAME = {b[0]: b[1] for b in D.BIOTOPES}
+
+
 def rp_row(r):
     key, name, prov, county, comm, area, year, kind, nadl, lat, lon, ph, desc = r
     ec = econet_for(prov)
@@ -329,7 +332,7 @@ def rp_row(r):
         text += " Najlepszą porą na obserwacje ptaków jest wczesny ranek w maju i wrzesień, gdy przelatują stada ptaków wędrownych."
     threats = "" if int(key) % 5 == 0 else expand_links(THREATS[kind], resolve)
     see = ['<a href="http://db?ml-rp%s">lokalizacja na mapie Polski</a>' % key,
-           '<a href="http://db?bio%s">biotop: %s</a>' % (BIO_OF_KIND[kind], BIO_OF_KIND[kind].replace("_", " ")),
+           '<a href="http://db?bio%s">biotop: %s</a>' % (BIO_OF_KIND[kind], BIO_NAME[BIO_OF_KIND[kind]].lower()),
            '<a href="http://db?path%s.htm">rezerwaty województwa %s</a>' % (
                str(601 + [p[1] for p in D.PROVINCES].index(prov)) + "a", prov),
            '<a href="http://db?dicrezerwat">co to jest rezerwat?</a>']
