@@ -6,12 +6,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
+#include "navigation/page_cache.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/table.h"
+#include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
 
 namespace velmora::app {
@@ -91,6 +95,21 @@ class TMainForm {
   void Button14Click();  // shows or hides the diagnostic log
   void Button22Click();  // search
 
+  // Full-text search.
+  void MakeSearchPage(const std::string& word);
+  void SearchPageFiles(const std::string& word);
+  bool PageContainsWord(const std::string& word);
+  std::string PageResultItem(const std::string& path);
+  bool Searching() const { return searching_; }
+
+  // What the last search found, in the order of the results page.
+  struct SearchResults {
+    std::vector<std::string> dictionaryKeys;
+    std::vector<std::string> biotopeKeys;
+    std::vector<std::pair<std::string, std::string>> pages;  // path, topic (ISO-8859-2)
+  };
+  const SearchResults& LastSearch() const { return lastSearch_; }
+
   // Title strip.
   void MainWebBrowserTitleChange(const std::string& title);
   void ShowTitleStrip(const std::string& topic);
@@ -107,6 +126,8 @@ class TMainForm {
   bool contentMissing = false;
   bool workDirCreated = false;
   bool memo2Visible = false;
+  // The wait window, created by the program entry with the other windows.
+  windows::TCzekajForm* CzekajForm = nullptr;
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -126,6 +147,15 @@ class TMainForm {
  private:
   void RunStartupSequence();
   void RegisterCommandHandlers(HandlerTable& handlers);
+  void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+                        std::vector<std::string>& keys);
+
+  // While a search lets the message queue run, navigations of the main
+  // browser wait; the last one asked for is shown when the search is done.
+  bool searching_ = false;
+  std::optional<std::string> deferredNavigation_;
+  SearchResults lastSearch_;
+  navigation::PageCache pageCache_;
   // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   // Row 17: the contents tree covers the page while it loads.

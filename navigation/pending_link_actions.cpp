@@ -36,9 +36,3 @@ void TMainForm::ShowTreeOverPage() {
 void TMainForm::ShowPageMenu(const std::string&) {}
 
 }  // namespace velmora::app
-
-namespace velmora::app {
-
-void TMainForm::Button22Click() {}
-
-}  // namespace velmora::app

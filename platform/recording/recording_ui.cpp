@@ -113,4 +113,9 @@ void RecordingUi::SetAllowAllUp(const std::string& group, bool allow) {
   trace_.Call("SetAllowAllUp", {{"group", group}, {"value", allow}});
 }
 
+void RecordingUi::SetCursorPosition(int x, int y) {
+  trace_.Call("SetCursorPosition",
+              {{"x", static_cast<long long>(x)}, {"y", static_cast<long long>(y)}});
+}
+
 }  // namespace velmora::recording

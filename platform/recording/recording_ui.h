@@ -38,6 +38,7 @@ class RecordingUi : public platform::Ui {
                      int extraHeight) override;
   void SetPressed(const std::string& control, bool pressed) override;
   void SetAllowAllUp(const std::string& group, bool allow) override;
+  void SetCursorPosition(int x, int y) override;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }
