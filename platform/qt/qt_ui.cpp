@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "platform/codepage.h"
 
@@ -62,6 +63,10 @@ void QtUi::MessageBox(const std::string& text, const std::string& caption, Icon 
   QMessageBox::Icon qtIcon = QMessageBox::Information;
   if (icon == Icon::Stop) qtIcon = QMessageBox::Critical;
   if (icon == Icon::Warning) qtIcon = QMessageBox::Warning;
+  if (unattended_) {
+    qWarning("%s: %s", qPrintable(FromWin1250(caption)), qPrintable(FromWin1250(text)));
+    return;
+  }
   QMessageBox box(qtIcon, FromWin1250(caption), FromWin1250(text), QMessageBox::Ok);
   box.exec();
 }
@@ -118,6 +123,9 @@ void QtUi::HideWindow(const std::string& window) {
 void QtUi::MaximizeWindow(const std::string& window) {
   QWidget* widget = FindWindow(window);
   if (!widget) return;
+  // Without a window manager (Xvfb, offscreen) the state alone leaves the
+  // window at no size, so it is given the screen's area as well.
+  if (QScreen* screen = widget->screen()) widget->setGeometry(screen->availableGeometry());
   if (widget->isVisible()) {
     widget->showMaximized();
   } else {

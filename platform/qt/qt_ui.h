@@ -16,6 +16,8 @@ class QtUi : public Ui {
  public:
   void RegisterControl(const std::string& name, QWidget* control);
   void RegisterWindow(const std::string& name, QWidget* window);
+  // Message boxes are written to the error output and answered at once.
+  void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   void MessageBox(const std::string& text, const std::string& caption, Icon icon) override;
   void ProcessMessages() override;
@@ -43,6 +45,7 @@ class QtUi : public Ui {
   std::map<std::string, QPointer<QWidget>> windows_;
   bool hourglass_ = false;
   bool terminated_ = false;
+  bool unattended_ = false;
 };
 
 }  // namespace velmora::platform::qt
