@@ -76,7 +76,9 @@ QString QtSettingsStore::Location() {
 #ifdef Q_OS_WIN
   return QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Kestrava\\VNQE");
 #else
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
+  // The native format off Windows is this INI file with the ".conf" name
+  // (IniFormat would name it ".ini").
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
                    QStringLiteral("VNQE"))
       .fileName();
 #endif
