@@ -29,7 +29,13 @@ class QtShell : public Shell {
 
 // On Windows the registry key HKEY_CURRENT_USER\SOFTWARE\Kestrava\VNQE; elsewhere
 // the INI file Kestrava/VNQE.conf in the user's configuration directory
-// (~/.config unless XDG_CONFIG_HOME says otherwise), values in [General].
+// (~/.config unless XDG_CONFIG_HOME says otherwise), values in [General]:
+//   [General]
+//   cdPath=/media/cdrom/
+//   instPath=/opt/velmora/
+// Values are used as written: they must end in '/', since directory names
+// are appended to them directly. The file is UTF-8; values reach the core as
+// Windows-1250.
 class QtSettingsStore : public SettingsStore {
  public:
   std::optional<ContentKey> OpenContentKey() override;
