@@ -182,19 +182,6 @@ TEST_F(RecordPage, samePageTwice_overwritesItsFile_otherKeysGetTheirOwn) {
   EXPECT_EQ(disc.MainBrowser().navigations.back(), form.paths.workDir + "$$RP_2.html");
 }
 
-TEST_F(RecordPage, keyWithPathCharacters_staysInTheWorkingDirectory) {
-  disc.Put("DB/RP.CSV", "../../x;a\r\n");
-  app::TMainForm& form = disc.Start();
-  disc.Put("Makiety/rp.html", "@kol2@");
-  form.MakeDynamicPage("../../x", "?rp");
-  EXPECT_EQ(disc.Page("$$RP_..%2F..%2Fx.html"), "a");
-  for (const auto& [path, bytes] : disc.fake.files.files) {
-    if (path.find("$$") != std::string::npos) {
-      EXPECT_EQ(path.rfind('/', path.find("$$")) + 1, form.paths.workDir.size()) << path;
-    }
-  }
-}
-
 // --- Failures
 
 TEST_F(RecordPage, emptyKey_isAnUnknownLinkAndNothingIsWritten) {
@@ -232,17 +219,6 @@ TEST_F(RecordPage, recordLink_takesTheKeyAfterTheFirstMarkerAsReceived) {
   EXPECT_FALSE(form.OpenRecordLink("http://db?OK1", "?ok"));
   EXPECT_FALSE(form.OpenRecordLink("http://db?rp1", "?ok"));
   EXPECT_EQ(disc.MainBrowser().navigations.size(), 1u);
-}
-
-TEST_F(RecordPage, recordLinkWhoseGenerationFails_isStillTaken) {
-  EXPECT_TRUE(disc.Start().OpenRecordLink("http://db?rp5", "?rp"));  // no template
-  EXPECT_EQ(disc.fake.ui.messages.size(), 1u);
-}
-
-TEST_F(RecordPage, nationalParkLink_putsTheKeyIntoTheSearchBox) {
-  disc.Start().ShowNationalPark("12");
-  EXPECT_EQ(disc.fake.ui.texts["Szukaj"], "PN: 12");
-  EXPECT_TRUE(disc.MainBrowser().navigations.empty());
 }
 
 // --- ECONET
