@@ -243,7 +243,8 @@ def landscape_args(kind, seed, w=480, h=360):
 
 
 def draw_landscape(kind, seed, out, w=480, h=360, quality=72):
-    args = landscape_args(kind, seed, w, h) + ["-blur", "0x0.7", "-attenuate", "0.35", "+noise", "Gaussian",
+    noise_seed = sum(ord(c) * (i + 1) for i, c in enumerate(str(seed))) % 100000
+    args = ["-seed", str(noise_seed)] + landscape_args(kind, seed, w, h) + ["-blur", "0x0.7", "-attenuate", "0.35", "+noise", "Gaussian",
                                              "-quality", str(quality)]
     convert(args, out)
 
@@ -377,7 +378,7 @@ def template_pictures():
              "-annotate", "+240+36", "krajowa sieć ekologiczna", "-fill", "#fffbe8", "-stroke", "#fffbe8",
              "-strokewidth", "3", "-draw", "line 12,30 58,30", "-draw", "circle 12,30 17,30", "-draw", "circle 35,30 40,30",
              "-draw", "circle 58,30 63,30", "-quality", "85"], path("Makiety", "econet.jpg"))
-    convert(["-size", "128x128", "xc:#fbf8ee", "-attenuate", "0.12", "+noise", "Gaussian", "-blur", "0x1",
+    convert(["-seed", "7", "-size", "128x128", "xc:#fbf8ee", "-attenuate", "0.12", "+noise", "Gaussian", "-blur", "0x1",
              "-quality", "70"], path("Data", "bgr.jpg"))
 
 
