@@ -15,6 +15,7 @@ bool Application::Start() {
   platform_.ui.ShowWindow("MainForm");
   mainForm_->FormShow();
   // Slide-show, film and wait windows: created here, hidden, once they exist.
+  mainForm_->slideFormExists = true;
   return !mainForm_->contentMissing;
 }
 

@@ -11,10 +11,12 @@ TMainForm::TMainForm(platform::Platform& platform)
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
       MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")) {
-  MainWebBrowser_.SetEvents({
-      .BeforeNavigate2 = [this](const std::string& address,
-                                bool& cancel) { MainWebBrowserBeforeNavigate2(address, cancel); },
-  });
+  platform::BrowserEvents mainEvents;
+  mainEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
+    MainWebBrowserBeforeNavigate2(address, cancel);
+  };
+  mainEvents.DownloadComplete = [this] { MainWebBrowserDownloadComplete(); };
+  MainWebBrowser_.SetEvents(std::move(mainEvents));
   MenuWebBrowser_.SetEvents({
       .BeforeNavigate2 = [this](const std::string& address,
                                 bool& cancel) { MenuWebBrowserBeforeNavigate2(address, cancel); },
@@ -35,7 +37,11 @@ void TMainForm::RunStartupSequence() {
   // Working directory and support files: prepared here once they exist.
   LoadTables();
   ResolveSlidePictures();
-  // Menu definition, contents tree and balloons: loaded here once they exist.
+  LoadDaneMenu("MENU.CSV");
+  ui_.ProcessMessages();
+  LoadDaneDrzewa1("DRZEWO1.CSV");
+  ui_.ProcessMessages();
+  // Balloons: created here once they exist.
 
   ui_.MaximizeWindow("MainForm");
   MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
@@ -117,6 +123,19 @@ void TMainForm::ShowBrowserView(bool show) {
 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
+  handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
+    MainWebBrowserDownloadComplete();
+  };
+  handlers["TreeViewCDChange"] = [this](const std::string& argument) {
+    TreeViewCDChange(tables::ParseWholeNumber(argument).value_or(-1));
+  };
+  handlers["TreeViewCDClick"] = [this](const std::string&) { TreeViewCDClick(); };
+  handlers["TreeViewCDKeyDown"] = [this](const std::string& argument) {
+    int key = tables::ParseWholeNumber(argument).value_or(0);
+    TreeViewCDKeyDown(key);
+  };
+  handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
+  handlers["Button14Click"] = [this](const std::string&) { Button14Click(); };
 }
 
 }  // namespace velmora::app

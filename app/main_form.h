@@ -9,6 +9,8 @@
 #include "app/content_paths.h"
 #include "app/handlers.h"
 #include "platform/platform.h"
+#include "tables/contents_tree.h"
+#include "tables/menu_definition.h"
 #include "tables/table.h"
 
 namespace velmora::app {
@@ -37,6 +39,11 @@ class TMainForm {
   std::string Dane(const tables::Table& table, const std::string& word, int nrKol, int keyColumn,
                    int& row);
   void ResolveSlidePictures();
+  // MENU.CSV into typMenu and plikMenu, DRZEWO1.CSV into daneDrzewa. A file
+  // that cannot be read, or a menu page number that is not a number, throws
+  // StartupError.
+  void LoadDaneMenu(const std::string& fileName);
+  void LoadDaneDrzewa1(const std::string& fileName);
 
   // Main window operations.
   void ShowBrowserView(bool show);
@@ -60,6 +67,20 @@ class TMainForm {
   void ShowTreePage();
   void ShowPageMenu(const std::string& address);
 
+  // Menu pages: the menu of a page number, and generating its menu page.
+  std::string MenuForPage(const std::string& page);
+  void MakeMenuPage(const std::string& menu, const std::string& page);
+
+  // Contents tree and the main browser's load-complete event.
+  void MainWebBrowserDownloadComplete();
+  void TreeViewCDChange(int index);
+  void TreeViewCDClick();
+  void TreeViewCDKeyDown(int& key);
+
+  // Hidden diagnostic buttons: dump of typMenu into Memo2, and its toggle.
+  void Button1Click();
+  void Button14Click();
+
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
 
@@ -70,6 +91,15 @@ class TMainForm {
   std::string currentAddress;
   std::string lastMenu;
   bool contentMissing = false;
+
+  tables::MenuNames typMenu;
+  tables::MenuPageMap plikMenu;
+  tables::TreePages daneDrzewa;
+
+  // Slide-show state the menu panel follows. The window is created after the
+  // main window's construction; its automatic advance hides the menu panel.
+  bool slideFormExists = false;
+  bool slideAdvanceOn = false;
 
   tables::Table SG_RP{"SG_RP", 18};
   tables::Table SG_PK{"SG_PK", 33};
@@ -96,6 +126,9 @@ class TMainForm {
   platform::FileSystem& files_;
   platform::Browser& MainWebBrowser_;
   platform::Browser& MenuWebBrowser_;
+
+  int treeSelection_ = -1;  // absolute index of the selected tree node
+  bool memo2Visible_ = false;
 };
 
 }  // namespace velmora::app
