@@ -2,11 +2,16 @@
 
 #include "app/programs.h"
 #include "app/texts.h"
+#include "app/working_directory.h"
+#include "pages/generated_page.h"
+#include "pages/replacement.h"
 
 namespace velmora::app {
 
 TMainForm::TMainForm(platform::Platform& platform)
-    : platform_(platform),
+    : MainRichEdit(platform.files),
+      RichEditSearch(platform.files),
+      platform_(platform),
       ui_(platform.ui),
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
@@ -30,11 +35,12 @@ void TMainForm::RunStartupSequence() {
     ui_.Terminate();
     return;
   }
-  // Loading window: shown here once it exists.
+  LoadingForm = std::make_unique<windows::TLoadingForm>(ui_);
+  LoadingForm->Show();
   ui_.ProcessMessages();
 
   paths.DeriveDirectories();
-  // Working directory and support files: prepared here once they exist.
+  workDirCreated = PrepareWorkingDirectory(files_, paths);
   LoadTables();
   ResolveSlidePictures();
   LoadDaneMenu("MENU.CSV");
@@ -46,6 +52,7 @@ void TMainForm::RunStartupSequence() {
   ui_.MaximizeWindow("MainForm");
   MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
   ShowBrowserView(true);
+  LoadingForm->Close();
   ui_.ProcessMessages();
 }
 
@@ -121,8 +128,31 @@ void TMainForm::ShowBrowserView(bool show) {
   ui_.SetVisible("TreeViewCD", false);
 }
 
+void TMainForm::FormClose() {
+  CleanWorkingDirectory(files_, paths.workDir, workDirCreated);
+  ui_.SetColor("MainForm", 0x000000);
+  ui_.SetVisible("Panel1", false);
+  ui_.SetVisible("Panel2", false);
+  ui_.SetVisible("Panel3", false);
+  WaitForProgram(LaunchProgram(platform_, paths.animDir + "fin.exe"));
+}
+
+void TMainForm::ReplaceAll(const std::string& placeholder, const std::string& value) {
+  pages::ReplaceAllIn(MainRichEdit, placeholder, value);
+}
+
+void TMainForm::ReplaceAllSearch(const std::string& placeholder, const std::string& value) {
+  pages::ReplaceAllIn(RichEditSearch, placeholder, value);
+}
+
+bool TMainForm::SaveAndShow(const pages::PageBuffer& buffer, const std::string& generatedName,
+                            platform::Browser& browser, const std::string& caption) {
+  return pages::SaveAndShow(buffer, paths.workDir, generatedName, browser, caption, files_, ui_);
+}
+
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
+  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
     MainWebBrowserDownloadComplete();
   };

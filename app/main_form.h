@@ -3,15 +3,18 @@
 // handlers of its controls. The Qt window and the headless replay drive it
 // through the platform interfaces.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
+#include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
+#include "windows/loading_form.h"
 
 namespace velmora::app {
 
@@ -47,6 +50,17 @@ class TMainForm {
 
   // Main window operations.
   void ShowBrowserView(bool show);
+  // Close event: removes the program's files, blacks the window out and runs
+  // the closing animation.
+  void FormClose();
+
+  // Pages: the replacement rule on the main and the second page buffer, and
+  // the last step of every page kind (write G into the working directory,
+  // show it in the browser, else "Brak pliku: " with the caption).
+  void ReplaceAll(const std::string& placeholder, const std::string& value);
+  void ReplaceAllSearch(const std::string& placeholder, const std::string& value);
+  bool SaveAndShow(const pages::PageBuffer& buffer, const std::string& generatedName,
+                   platform::Browser& browser, const std::string& caption);
 
   // Link dispatcher: every navigation of the main browser passes here.
   void MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);
@@ -91,6 +105,12 @@ class TMainForm {
   std::string currentAddress;
   std::string lastMenu;
   bool contentMissing = false;
+  bool workDirCreated = false;
+
+  pages::PageBuffer MainRichEdit;
+  pages::PageBuffer RichEditSearch;
+  // Shown during construction only; lives as long as the main window.
+  std::unique_ptr<windows::TLoadingForm> LoadingForm;
 
   tables::MenuNames typMenu;
   tables::MenuPageMap plikMenu;

@@ -88,24 +88,11 @@ void TMainForm::MakeMenuPage(const std::string& menu, const std::string& page) {
                    menu_tree_texts::kGenerateCaption, platform::Icon::Stop);
     return;
   }
-  std::optional<std::string> text = files_.ReadFile(templatePath);
-  if (!text) return;  // unreadable: the menu browser keeps its page
-  auto replaceAll = [&text](const std::string& placeholder, const std::string& value) {
-    for (std::size_t at = text->find(placeholder); at != std::string::npos;
-         at = text->find(placeholder, at + value.size())) {
-      text->replace(at, placeholder.size(), value);
-    }
-  };
-  replaceAll("http://db?pg", paths.dataDir + page);
-  replaceAll("http://db?path", paths.dataDir);
-  const std::string generated = paths.workDir + "$$menu.html";
-  files_.WriteFile(generated, *text);
-  if (files_.FileExists(generated)) {
-    MenuWebBrowser_.Navigate(generated);
-  } else {
-    ui_.MessageBox(menu_tree_texts::kMissingFile + generated, menu_tree_texts::kMissingFileCaption,
-                   platform::Icon::Stop);
-  }
+  // Unreadable: the menu browser keeps its page.
+  if (!MainRichEdit.LoadFromFile(templatePath)) return;
+  ReplaceAll("http://db?pg", paths.dataDir + page);
+  ReplaceAll("http://db?path", paths.dataDir);
+  SaveAndShow(MainRichEdit, "$$menu.html", MenuWebBrowser_, menu_tree_texts::kMissingFileCaption);
 }
 
 }  // namespace velmora::app

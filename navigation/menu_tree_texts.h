@@ -14,7 +14,7 @@ inline constexpr const char* kCannotOpen = "Nie mo\xBFna otworzy\xE6 pliku: ";
 // Followed by the template path.
 inline constexpr const char* kMissingTemplate = "Brak pliku menu: ";
 inline constexpr const char* kGenerateCaption = "Generuj stron\xEA";
-inline constexpr const char* kMissingFile = "Brak pliku: ";
+// Caption of "Brak pliku: " when the written menu page is missing.
 inline constexpr const char* kMissingFileCaption = "Duza mapa";
 // The caption carries the words, the text names the node.
 inline constexpr const char* kNoPageCaption = "Brakuje opisu strony o indeksie: ";

@@ -37,6 +37,36 @@ class FileSystem {
   // The path of the file that exists under this name regardless of letter
   // case, or the path unchanged when there is none. What the browser is given.
   virtual std::string ResolvePath(const std::string& path) = 0;
+
+  // A real directory, not a link, belonging to the current user. This
+  // default can only rule out links and other kinds of entry.
+  virtual bool IsOwnDirectory(const std::string& path) {
+    std::string name = path;
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const std::size_t slash = name.find_last_of('/');
+    if (slash == std::string::npos || slash + 1 >= name.size()) return false;
+    const std::string base = name.substr(slash + 1);
+    for (const DirEntry& entry : List(name.substr(0, slash + 1) + base)) {
+      if (entry.name == base) return entry.isDirectory;
+    }
+    return false;
+  }
+
+  // Marks something as in use by this process: a shared lock on lockFile
+  // (created when missing), held until Unlock or the process ends. Waits
+  // while another process holds it exclusively. The default, for a single
+  // process, always succeeds.
+  virtual bool LockShared(const std::string& lockFile) {
+    (void)lockFile;
+    return true;
+  }
+  // Makes this process's lock exclusive; false while any other process
+  // holds a lock on the file, which then stays untouched.
+  virtual bool TryLockExclusive(const std::string& lockFile) {
+    (void)lockFile;
+    return true;
+  }
+  virtual void Unlock(const std::string& lockFile) { (void)lockFile; }
 };
 
 }  // namespace velmora::platform

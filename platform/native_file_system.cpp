@@ -1,5 +1,11 @@
 #include "platform/native_file_system.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +67,36 @@ fs::path ResolveNative(const std::string& path) {
   return resolved;
 }
 
+bool IsLink(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(path, ec));
+}
+
+// A directory only this user can enter and write: not a link, owned by the
+// effective user, no access for group or others.
+bool IsPrivateDirectory(const fs::path& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return false;
+  return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// The per-user directory under the shared temporary directory, created
+// private when missing. Anything already there under that name that is not
+// our own private directory (planted by someone else, or a link) is refused.
+fs::path PrivateDirectoryUnderTemp() {
+  std::error_code ec;
+  const fs::path shared = fs::temp_directory_path(ec);
+  if (ec || shared.empty()) return {};
+  const fs::path own = shared / ("velmora-" + std::to_string(::geteuid()));
+  if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST) return {};
+  struct stat st {};
+  if (::lstat(own.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
+    return {};
+  }
+  if ((st.st_mode & 077) != 0 && ::chmod(own.c_str(), 0700) != 0) return {};
+  return IsPrivateDirectory(own) ? own : fs::path();
+}
+
 }  // namespace
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
@@ -87,6 +123,10 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
 
 NativeFileSystem::NativeFileSystem(std::string tempPath) : tempPath_(std::move(tempPath)) {}
 
+NativeFileSystem::~NativeFileSystem() {
+  for (const auto& [path, fd] : locks_) ::close(fd);
+}
+
 bool NativeFileSystem::FileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(ResolveNative(path), ec);
@@ -94,8 +134,9 @@ bool NativeFileSystem::FileExists(const std::string& path) {
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   std::error_code ec;
-  return fs::copy_file(ResolveNative(from), ResolveNative(to), fs::copy_options::overwrite_existing,
-                       ec);
+  const fs::path target = ResolveNative(to);
+  if (IsLink(target)) return false;
+  return fs::copy_file(ResolveNative(from), target, fs::copy_options::overwrite_existing, ec);
 }
 
 bool NativeFileSystem::DeleteFile(const std::string& path) {
@@ -144,16 +185,19 @@ bool NativeFileSystem::RemoveDirectory(const std::string& path) {
   return fs::remove(native, ec);  // only an empty directory goes
 }
 
+// Per-user and private, as the original platform's temporary path is: the
+// session's runtime directory when it is private, else a 0700 directory of
+// our own under the shared temporary directory; empty when neither is safe.
 std::string NativeFileSystem::TempPath() {
   if (!tempPath_.empty()) return tempPath_.back() == '/' ? tempPath_ : tempPath_ + "/";
-  std::error_code ec;
   fs::path base;
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+      runtime && *runtime && IsPrivateDirectory(runtime)) {
     base = runtime;
   } else {
-    base = fs::temp_directory_path(ec);
+    base = PrivateDirectoryUnderTemp();
   }
-  if (ec || base.empty()) return {};
+  if (base.empty()) return {};
   std::string result = FromNative(base);
   if (result.empty() || result.back() != '/') result += '/';
   return result;
@@ -175,14 +219,86 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
 }
 
 bool NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(ResolveNative(path), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+  // Written over when it exists, but never through a link planted under its name.
+  const int fd = ::open(ResolveNative(path).c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      ::close(fd);
+      return false;
+    }
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return ::close(fd) == 0;
 }
 
 std::string NativeFileSystem::ResolvePath(const std::string& path) {
   return FromNative(ResolveNative(path));
+}
+
+}  // namespace velmora::platform
+
+namespace velmora::platform {
+
+bool NativeFileSystem::IsOwnDirectory(const std::string& path) {
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  struct stat st {};
+  if (::lstat(ToNative(trimmed).c_str(), &st) != 0) return false;
+  return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+namespace {
+
+// A plain file of its own, never reached through a link; -1 otherwise.
+int OpenLockFile(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+}  // namespace
+
+bool NativeFileSystem::LockShared(const std::string& lockFile) {
+  if (locks_.count(lockFile)) return true;
+  const int fd = OpenLockFile(ToNative(lockFile));
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_SH) != 0) {
+    ::close(fd);
+    return false;
+  }
+  locks_[lockFile] = fd;
+  return true;
+}
+
+bool NativeFileSystem::TryLockExclusive(const std::string& lockFile) {
+  auto it = locks_.find(lockFile);
+  if (it == locks_.end()) {
+    const int fd = OpenLockFile(ToNative(lockFile));
+    if (fd < 0) return false;
+    it = locks_.emplace(lockFile, fd).first;
+  }
+  // Converting may briefly drop the shared lock; a process that starts in
+  // that moment makes this fail, which only leaves the files in place.
+  return ::flock(it->second, LOCK_EX | LOCK_NB) == 0;
+}
+
+void NativeFileSystem::Unlock(const std::string& lockFile) {
+  const auto it = locks_.find(lockFile);
+  if (it == locks_.end()) return;
+  ::close(it->second);  // releases the lock
+  locks_.erase(it);
 }
 
 }  // namespace velmora::platform

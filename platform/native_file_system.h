@@ -4,6 +4,8 @@
 // UTF-8. A name that does not exist as written is looked up again without
 // regard to letter case, component by component.
 
+#include <map>
+
 #include "platform/file_system.h"
 
 namespace velmora::platform {
@@ -12,6 +14,9 @@ class NativeFileSystem : public FileSystem {
  public:
   // tempPath overrides the system's temporary-files path when not empty.
   explicit NativeFileSystem(std::string tempPath = {});
+  ~NativeFileSystem() override;
+  NativeFileSystem(const NativeFileSystem&) = delete;
+  NativeFileSystem& operator=(const NativeFileSystem&) = delete;
 
   bool FileExists(const std::string& path) override;
   bool CopyFile(const std::string& from, const std::string& to) override;
@@ -25,9 +30,14 @@ class NativeFileSystem : public FileSystem {
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override;
+  bool IsOwnDirectory(const std::string& path) override;
+  bool LockShared(const std::string& lockFile) override;
+  bool TryLockExclusive(const std::string& lockFile) override;
+  void Unlock(const std::string& lockFile) override;
 
  private:
   std::string tempPath_;
+  std::map<std::string, int> locks_;  // lock file -> open descriptor
 };
 
 // Wildcard match of '*' and '?', ignoring letter case.

@@ -6,6 +6,7 @@
 // "Szukaj", "LMDSpeedButton28"); a control of a window other than the main
 // window carries its window instance as prefix ("SlideForm.Panel1").
 
+#include <cstdint>
 #include <string>
 
 namespace velmora::platform {
@@ -48,6 +49,17 @@ class Ui {
 
   // Asks the application to end once the current handler returns.
   virtual void Terminate() = 0;
+
+  // Background colour of a window or control, as 0xRRGGBB.
+  virtual void SetColor(const std::string& control, std::uint32_t rgb) {
+    (void)control;
+    (void)rgb;
+  }
+  // Position of a progress bar ("CzekajForm.LMDProgressFill1").
+  virtual void SetProgress(const std::string& control, int position) {
+    (void)control;
+    (void)position;
+  }
 };
 
 }  // namespace velmora::platform

@@ -29,6 +29,12 @@ class RecordingFileSystem : public platform::FileSystem {
   }
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override { return native_.ResolvePath(path); }
+  bool IsOwnDirectory(const std::string& path) override { return native_.IsOwnDirectory(path); }
+  bool LockShared(const std::string& lockFile) override { return native_.LockShared(lockFile); }
+  bool TryLockExclusive(const std::string& lockFile) override {
+    return native_.TryLockExclusive(lockFile);
+  }
+  void Unlock(const std::string& lockFile) override { native_.Unlock(lockFile); }
 
  private:
   Trace& trace_;

@@ -1,5 +1,7 @@
 #include "platform/recording/recording_ui.h"
 
+#include <cstdio>
+
 namespace velmora::recording {
 
 namespace {
@@ -83,6 +85,16 @@ void RecordingUi::ShowModal(const std::string& window) {
 void RecordingUi::Terminate() {
   terminated_ = true;
   trace_.Call("Terminate");
+}
+
+void RecordingUi::SetColor(const std::string& control, std::uint32_t rgb) {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFF));
+  trace_.Call("SetColor", {{"control", control}, {"value", std::string(hex)}});
+}
+
+void RecordingUi::SetProgress(const std::string& control, int position) {
+  trace_.Call("SetProgress", {{"control", control}, {"value", static_cast<long long>(position)}});
 }
 
 }  // namespace velmora::recording

@@ -32,6 +32,8 @@ class RecordingUi : public platform::Ui {
   void SetWindowLeft(const std::string& window, int left) override;
   void ShowModal(const std::string& window) override;
   void Terminate() override;
+  void SetColor(const std::string& control, std::uint32_t rgb) override;
+  void SetProgress(const std::string& control, int position) override;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }

@@ -1,0 +1,91 @@
+#include "app/working_directory.h"
+
+#include <cstring>
+
+namespace velmora::app {
+
+namespace {
+
+enum class From { Templates, Data };
+
+struct SupportFile {
+  From from;
+  const char* source;  // relative to its directory
+  const char* name;    // in the working directory
+};
+
+constexpr SupportFile kSupportFiles[] = {
+    {From::Templates, "f.jpg", "f.jpg"},
+    {From::Templates, "arrow.gif", "arrow.gif"},
+    {From::Templates, "wstecz.gif", "wstecz.gif"},
+    {From::Templates, "econet_fr.html", "econet_fr.html"},
+    {From::Templates, "blankb.htm", "blankb.htm"},
+    {From::Data, "lock.vnq", "lock.vnq"},
+    {From::Data, "styledb.css", "styledb.css"},
+    {From::Data, "bgr.jpg", "bgr.jpg"},
+    {From::Data, "pics/pk.jpg", "pk.jpg"},
+    {From::Data, "pics/pn.jpg", "pn.jpg"},
+};
+
+// The order in which shut-down removes them from a shared directory.
+constexpr const char* kSupportNamesForCleanup[] = {
+    "f.jpg",       "bgr.jpg",    "pk.jpg",   "pn.jpg",         "arrow.gif",
+    "styledb.css", "wstecz.gif", "lock.vnq", "econet_fr.html", "blankb.htm",
+};
+
+// Deletes the plain files the listing found; a link is removed neither
+// itself nor through.
+void DeletePlainFiles(platform::FileSystem& files, const std::string& dir,
+                      const std::string& pattern) {
+  for (const platform::DirEntry& entry : files.List(dir + pattern)) {
+    if (entry.name == "." || entry.name == ".." || !entry.isRegularFile) continue;
+    files.ClearAttributes(dir + entry.name);  // read-only copies from the disc
+    files.DeleteFile(dir + entry.name);
+  }
+}
+
+}  // namespace
+
+std::string WorkDirLockFile(const std::string& workDir, bool workDirCreated) {
+  const std::size_t nameLength = std::strlen(kWorkDirName);
+  std::string base = workDir;
+  if (workDirCreated && base.size() >= nameLength) base.resize(base.size() - nameLength);
+  return base + "VNQETMP.lock";
+}
+
+bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths) {
+  const std::string temp = files.TempPath();
+  const std::string base = temp.size() >= 2 ? temp : kFallbackTempRoot;
+  // Taken before anything is created, so that a viewer shutting down at
+  // this moment cannot remove what we are about to copy.
+  files.LockShared(WorkDirLockFile(base, false));
+
+  const std::string own = base + kWorkDirName;
+  const bool created = files.CreateDirectories(own) && files.IsOwnDirectory(own);
+  paths.workDir = created ? own : base;
+
+  for (const SupportFile& file : kSupportFiles) {
+    const std::string& dir = file.from == From::Templates ? paths.templateDir : paths.dataDir;
+    files.CopyFile(dir + file.source, paths.workDir + file.name);  // a missing source is no error
+  }
+  return created;
+}
+
+void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workDir,
+                           bool workDirCreated) {
+  if (workDir.empty()) return;  // never prepared
+  const std::string lockFile = WorkDirLockFile(workDir, workDirCreated);
+  if (!files.TryLockExclusive(lockFile)) return;  // another viewer still shows these pages
+
+  if (workDirCreated) {
+    // "*" is every name here, as "*.*" was on the original platform.
+    DeletePlainFiles(files, workDir, "*");
+    files.RemoveDirectory(workDir);  // stays when something is left inside
+  } else {
+    DeletePlainFiles(files, workDir, "$$*.html");
+    for (const char* name : kSupportNamesForCleanup) DeletePlainFiles(files, workDir, name);
+  }
+  files.Unlock(lockFile);
+}
+
+}  // namespace velmora::app

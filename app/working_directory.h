@@ -1,0 +1,38 @@
+#pragma once
+// The program's working directory: generated pages and the support files
+// they show lie there. Created at start-up, emptied at shut-down.
+
+#include <string>
+
+#include "app/content_paths.h"
+#include "platform/file_system.h"
+
+namespace velmora::app {
+
+// Used in place of the temporary-files path when the system offers none
+// (no private one, on this platform): the root of the system drive, as on
+// the original platform. An ordinary account cannot create the directory
+// there, and then nothing is written.
+inline constexpr const char* kFallbackTempRoot = "/";
+inline constexpr const char* kWorkDirName = "VNQETMP/";
+
+// Determines and creates the working directory, sets paths.workDir and
+// copies the support files into it. Returns workDirCreated: true when the
+// program's own directory exists (then all of it is the program's); false
+// when it fell back to the temporary-files path itself, also when the
+// directory found there is a link or belongs to another user.
+bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths);
+
+// Removes what the program put into the working directory: with an own
+// directory every plain file in it and then the directory, else only the
+// generated pages ("$$*.html") and the ten support files. Links, directories
+// and other entries are never touched or followed. Nothing is removed while
+// another running viewer uses the same directory. Failures are ignored.
+void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workDir,
+                           bool workDirCreated);
+
+// The file whose locks mark the working directory as in use; it lies beside
+// the directory and stays.
+std::string WorkDirLockFile(const std::string& workDir, bool workDirCreated);
+
+}  // namespace velmora::app

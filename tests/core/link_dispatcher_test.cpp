@@ -1,0 +1,185 @@
+// The link dispatcher's rows, as a click in the main browser reaches them.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "test_support.h"
+
+namespace velmora::test {
+namespace {
+
+class LinkDispatcher : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeMinimalDisc(disc.path());
+    WriteFile(disc / "DB/TRANSL.CSV", "lasy;100\r\nbrak;555\r\n");
+    WriteFile(disc / "Data/100.htm", "<title>temat: Lasy</title>");
+    WriteFile(disc / "Anim/ptaki.exe", "#!/bin/sh\n");
+  }
+
+  // Trace lines after start-up, for a click on each address in turn.
+  std::vector<std::string> Click(const std::vector<std::string>& addresses) {
+    std::string script = "# start-up done\nset Marker x\n";
+    for (const std::string& address : addresses) {
+      script += "MainWebBrowserBeforeNavigate2 " + address + "\n";
+    }
+    const CliResult result =
+        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, script);
+    EXPECT_EQ(result.status, 0) << result.out;
+    std::vector<std::string> after;
+    bool started = false;
+    for (const std::string& line : result.lines) {
+      if (started) after.push_back(line);
+      if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
+    }
+    return after;
+  }
+
+  static std::size_t Count(const std::vector<std::string>& lines,
+                           const std::vector<std::string>& fragments) {
+    return Grep(lines, fragments).size();
+  }
+
+  TempDir disc;
+  TempDir temp;
+};
+
+// --- Order and case of the key words ---
+
+TEST_F(LinkDispatcher, recordKeyInCapitals_isNoRecordLinkButGoesToTheShellLowerCased) {
+  const auto lines = Click({"http://db?RP12"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "\"address\":\"http://db?rp12\""}), 1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 1u);
+}
+
+TEST_F(LinkDispatcher, nationalParkKeyInCapitals_putsKeyIntoSearchBox) {
+  const auto lines = Click({"http://db?PN12"});
+  EXPECT_EQ(
+      Count(lines, {"\"call\":\"SetText\"", "\"control\":\"Szukaj\"", "\"value\":\"PN: 12\""}), 1u);
+  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+}
+
+TEST_F(LinkDispatcher, definitionLinkOnHttpAddress_neverReachesTheShell) {
+  const auto lines = Click({"http://db?dicwilk"});
+  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 1u);
+}
+
+TEST_F(LinkDispatcher, recordLink_isCancelled) {
+  const auto lines = Click({"http://db?rp12"});
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "?rp12", "\"cancel\":true"}), 1u);
+  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+}
+
+// --- Translated pages ---
+
+TEST_F(LinkDispatcher, translatedPage_navigatesToItsNumberedPage) {
+  const auto lines = Click({"http://db?trans-lasy.htm"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"Navigate\"", disc.path() + "/Data/100.htm"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"event\":\"TitleChange\"", "temat: Lasy"}), 1u);
+}
+
+TEST_F(LinkDispatcher, translatedPageWithoutRowOrFile_doesNothingSilently) {
+  const auto lines = Click({"http://db?trans-nic.htm", "http://db?trans-brak.htm"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"Navigate\""}), 0u);
+  EXPECT_EQ(Count(lines, {"MessageBox"}), 0u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 2u);
+}
+
+// --- Animation programs and outside addresses ---
+
+TEST_F(LinkDispatcher, animationProgram_isOpenedThroughTheShell) {
+  const auto lines = Click({"http://db?animptaki"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", disc.path() + "/Anim/ptaki.exe"}), 1u);
+}
+
+TEST_F(LinkDispatcher, missingAnimationProgram_namesTheProgramNotThePath) {
+  const auto lines = Click({"http://db?animsowy"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"", "\"text\":\"Brak pliku:\\r\\n sowy\"",
+                          "\"caption\":\"Before Navigate\"", "\"icon\":\"error\""}),
+            1u);
+}
+
+TEST_F(LinkDispatcher, outsideAddresses_goLowerCasedToTheShell) {
+  const auto lines = Click({"http://WWW.Example.org/Park", "https://example.org/"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "http://www.example.org/park"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "https://example.org/"}), 1u);
+}
+
+// --- Pages that proceed ---
+
+TEST_F(LinkDispatcher, localPage_proceedsAndLoads) {
+  const auto lines = Click({disc.path() + "/Data/100.htm#start"});
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "100.htm#start", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"event\":\"TitleChange\"", "temat: Lasy"}), 1u);
+}
+
+TEST_F(LinkDispatcher, localPageInOtherLetterCase_isStillALocalFile) {
+  const auto lines = Click({disc.path() + "/DATA/100.HTM"});
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+}
+
+TEST_F(LinkDispatcher, fileUrlWithOneEncodedBlank_isFound) {
+  WriteFile(disc / "Data/a b.htm", "<title>x</title>");
+  const auto lines = Click({"file://" + disc.path() + "/Data/a%20b.htm"});
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+}
+
+TEST_F(LinkDispatcher, fileUrlWithTwoEncodedBlanks_isNotFoundAndReported) {
+  WriteFile(disc / "Data/a b c.htm", "<title>x</title>");
+  const auto lines = Click({"file://" + disc.path() + "/Data/a%20b%20c.htm"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"", "Brak pliku:\\r\\n file://"}), 1u);
+}
+
+TEST_F(LinkDispatcher, emailAddress_proceedsWithoutAction) {
+  const auto lines = Click({"mailto:biuro@example.org"});
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"MessageBox"}), 0u);
+}
+
+TEST_F(LinkDispatcher, contentsTreePage_hidesMenuShowsTreeAndProceeds) {
+  const auto lines = Click({disc.path() + "/Data/drzewo.htm"});
+  EXPECT_EQ(Count(lines, {"\"call\":\"SetVisible\"", "\"control\":\"Panel6\"", "false"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"SetVisible\"", "\"control\":\"TreeViewCD\"", "true"}), 1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "drzewo.htm", "\"cancel\":false"}), 1u);
+}
+
+// --- Anything else ---
+
+TEST_F(LinkDispatcher, unknownAddress_isReportedLowerCasedAndCancelled) {
+  const auto lines = Click({"Nowhere/Page.HTM"});
+  EXPECT_EQ(
+      Count(lines, {"\"call\":\"MessageBox\"", "\"text\":\"Brak pliku:\\r\\n nowhere/page.htm\"",
+                    "\"caption\":\"Before Navigate\""}),
+      1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 1u);
+}
+
+// --- The menu browser ---
+
+TEST_F(LinkDispatcher, menuClick_isSentLowerCasedToTheMainBrowser) {
+  const CliResult result =
+      RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
+             "MenuWebBrowserBeforeNavigate2 " + disc.path() + "/Data/100.HTM\n");
+  EXPECT_EQ(Count(result.lines, {"\"event\":\"BeforeNavigate2\"", "\"control\":\"MenuWebBrowser\"",
+                                 "\"cancel\":true"}),
+            1u)
+      << result.out;
+  std::string lower = disc.path() + "/Data/100.HTM";
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(Count(result.lines, {"\"call\":\"Navigate\"", "\"control\":\"MainWebBrowser\"",
+                                 "\"address\":\"" + lower + "\""}),
+            1u);
+}
+
+TEST_F(LinkDispatcher, menuPageItself_loadsInTheMenuBrowser) {
+  const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.html\n");
+  EXPECT_EQ(Count(result.lines, {"\"event\":\"BeforeNavigate2\"", "\"control\":\"MenuWebBrowser\"",
+                                 "\"cancel\":false"}),
+            1u);
+}
+
+}  // namespace
+}  // namespace velmora::test

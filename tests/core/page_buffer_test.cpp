@@ -1,0 +1,135 @@
+// The page buffer and the replacement rule every page kind relies on.
+#include "pages/page_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include "pages/replacement.h"
+#include "platform/native_file_system.h"
+#include "tests/support/content_tree_workdir.h"
+
+namespace velmora::pages {
+namespace {
+
+class ReplacementRule : public ::testing::Test {
+ protected:
+  std::string Expand(const std::string& text, const std::string& placeholder,
+                     const std::string& value) {
+    buffer.SetText(text);
+    ReplaceAllIn(buffer, placeholder, value);
+    return buffer.Text();
+  }
+
+  platform::NativeFileSystem files;
+  PageBuffer buffer{files};
+};
+
+// --- which occurrences are replaced
+
+TEST_F(ReplacementRule, everyOccurrence_isReplacedLeftToRight) {
+  EXPECT_EQ(Expand("<a>@title@</a>@title@<b>@title@", "@title@", "X"), "<a>X</a>X<b>X");
+}
+
+TEST_F(ReplacementRule, adjacentOccurrences_areAllReplaced) {
+  EXPECT_EQ(Expand("@k@@k@@k@", "@k@", "1"), "111");
+}
+
+TEST_F(ReplacementRule, valueContainingThePlaceholder_isInsertedOnce) {
+  EXPECT_EQ(Expand("[<!--@opis@-->] [<!--@opis@-->]", "<!--@opis@-->", "a <!--@opis@--> b"),
+            "[a <!--@opis@--> b] [a <!--@opis@--> b]");
+}
+
+TEST_F(ReplacementRule, kol1_neverMatchesInsideKol10) {
+  EXPECT_EQ(Expand("<td>@kol10@</td><td>@kol11@</td>", "@kol1@", "one"),
+            "<td>@kol10@</td><td>@kol11@</td>");
+  EXPECT_EQ(Expand("@kol10@ @kol1@", "@kol1@", "one"), "@kol10@ one");
+}
+
+TEST_F(ReplacementRule, placeholderInOtherLetterCase_staysInPage) {
+  EXPECT_EQ(Expand("<!--@OPIS@--> <!--@opis@-->", "<!--@opis@-->", "x"), "<!--@OPIS@--> x");
+}
+
+TEST_F(ReplacementRule, occurrencesDoNotOverlap) { EXPECT_EQ(Expand("aaa", "aa", "b"), "ba"); }
+
+TEST_F(ReplacementRule, missingPlaceholder_leavesBufferUnchanged) {
+  EXPECT_EQ(Expand("<html>plain</html>", "@foto@", "x"), "<html>plain</html>");
+}
+
+TEST_F(ReplacementRule, emptyValue_deletesThePlaceholder) {
+  EXPECT_EQ(Expand("a<!--@back@-->b<!--@back@-->", "<!--@back@-->", ""), "ab");
+}
+
+TEST_F(ReplacementRule, emptyPlaceholder_changesNothingAndEnds) {
+  EXPECT_EQ(Expand("abc", "", "x"), "abc");
+}
+
+// --- the buffer changing size under the rule
+
+TEST_F(ReplacementRule, growingBuffer_stillReachesOccurrencesAtTheEnd) {
+  const std::string longValue(5000, 'v');
+  std::string text;
+  for (int i = 0; i < 50; ++i) text += "<p>@kol3@</p>";
+  const std::string expanded = Expand(text, "@kol3@", longValue);
+  EXPECT_EQ(expanded.size(), 50 * (7 + longValue.size()));
+  EXPECT_EQ(expanded.find("@kol3@"), std::string::npos);
+  EXPECT_EQ(expanded.substr(expanded.size() - 4), "</p>");
+}
+
+TEST_F(ReplacementRule, shrinkingBuffer_replacesEveryOccurrence) {
+  EXPECT_EQ(Expand("http://db?path1 http://db?path2 http://db?path", "http://db?path", "/d/"),
+            "/d/1 /d/2 /d/");
+}
+
+TEST_F(ReplacementRule, bytesOutsideAscii_passUnchanged) {
+  EXPECT_EQ(Expand("\xA1\xB3\xF3\xBF @kol2@ \xB6", "@kol2@", "\xA3\xF3\xBC"),
+            "\xA1\xB3\xF3\xBF \xA3\xF3\xBC \xB6");
+}
+
+// --- find, replace and read
+
+TEST_F(ReplacementRule, find_caseSensitiveOrFoldingOnlyAToZ) {
+  buffer.SetText("Ab \xA5 ab \xB9");  // Windows-1250 capital and small a-ogonek
+  EXPECT_EQ(buffer.Find("ab", 0, true), 5u);
+  EXPECT_EQ(buffer.Find("ab", 0, false), 0u);
+  EXPECT_EQ(buffer.Find("AB", 1, false), 5u);
+  EXPECT_EQ(buffer.Find("\xB9", 0, false), 8u);  // not folded onto the capital
+  EXPECT_EQ(buffer.Find("x", 0, false), PageBuffer::npos);
+  EXPECT_EQ(buffer.Find("a", 100, true), PageBuffer::npos);
+}
+
+TEST_F(ReplacementRule, replaceAndRead_cutRangesAtTheEnd) {
+  buffer.SetText("0123456789");
+  buffer.Replace(2, 3, "ab");
+  EXPECT_EQ(buffer.Text(), "01ab56789");
+  EXPECT_EQ(buffer.Length(), 9u);
+  buffer.Replace(7, 100, "!");
+  EXPECT_EQ(buffer.Text(), "01ab567!");
+  EXPECT_EQ(buffer.Read(6, 100), "7!");
+  EXPECT_EQ(buffer.Read(50, 2), "");
+}
+
+// --- load and save
+
+TEST(PageBufferFiles, load_replacesTextAndFailedLoadKeepsIt) {
+  testing::ContentTree tree;
+  tree.Write("t.html", "new\r\ntext");
+  platform::NativeFileSystem files;
+  PageBuffer buffer(files);
+  buffer.SetText("old");
+  EXPECT_TRUE(buffer.LoadFromFile(tree.Path("t.html").string()));
+  EXPECT_EQ(buffer.Text(), "new\r\ntext");
+  EXPECT_FALSE(buffer.LoadFromFile(tree.Path("missing.html").string()));
+  EXPECT_EQ(buffer.Text(), "new\r\ntext");
+}
+
+TEST(PageBufferFiles, save_writesEveryLineEndAsCrLfWithoutDoubling) {
+  testing::ContentTree tree;
+  platform::NativeFileSystem files;
+  PageBuffer buffer(files);
+  buffer.SetText("a\nb\r\nc\rd\n\n\xB3\r\n");
+  ASSERT_TRUE(buffer.SaveToFile(tree.Path("out.html").string()));
+  EXPECT_EQ(tree.Read("out.html"), "a\r\nb\r\nc\r\nd\r\n\r\n\xB3\r\n");
+  EXPECT_EQ(buffer.Text(), "a\nb\r\nc\rd\n\n\xB3\r\n");  // the buffer itself is unchanged
+}
+
+}  // namespace
+}  // namespace velmora::pages
