@@ -16,12 +16,14 @@ TMainForm::TMainForm(platform::Platform& platform)
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
       MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")) {
-  platform::BrowserEvents mainEvents;
-  mainEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
-    MainWebBrowserBeforeNavigate2(address, cancel);
-  };
-  mainEvents.DownloadComplete = [this] { MainWebBrowserDownloadComplete(); };
-  MainWebBrowser_.SetEvents(std::move(mainEvents));
+  MainWebBrowser_.SetEvents({
+      .BeforeNavigate2 = [this](const std::string& address,
+                                bool& cancel) { MainWebBrowserBeforeNavigate2(address, cancel); },
+      .TitleChange = [this](const std::string& title) { MainWebBrowserTitleChange(title); },
+      .DownloadComplete = [this] { MainWebBrowserDownloadComplete(); },
+      .CommandStateChange =
+          [this](int command, bool enable) { MainWebBrowserCommandStateChange(command, enable); },
+  });
   MenuWebBrowser_.SetEvents({
       .BeforeNavigate2 = [this](const std::string& address,
                                 bool& cancel) { MenuWebBrowserBeforeNavigate2(address, cancel); },
@@ -96,7 +98,7 @@ void TMainForm::FormShow() {
     ui_.Terminate();
     return;
   }
-  // Title strip layout: adjusted here once the title strip exists.
+  AdjustTitleStrip();
   PauseWithMessages(200);
   WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
 }
@@ -153,6 +155,7 @@ bool TMainForm::SaveAndShow(const pages::PageBuffer& buffer, const std::string& 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
+  RegisterCommandHandlers(handlers);
   handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
     MainWebBrowserDownloadComplete();
   };
@@ -165,7 +168,6 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
     TreeViewCDKeyDown(key);
   };
   handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
-  handlers["Button14Click"] = [this](const std::string&) { Button14Click(); };
 }
 
 }  // namespace velmora::app

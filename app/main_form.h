@@ -6,14 +6,18 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
+#include "navigation/page_cache.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
+#include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
 
 namespace velmora::app {
@@ -81,6 +85,42 @@ class TMainForm {
   void ShowTreePage();
   void ShowPageMenu(const std::string& address);
 
+  // Command buttons of the bottom and right bars, history and window.
+  void ShowFixedPage(const std::string& pageName, bool releaseCategoryButtons);
+  void ReleaseCategoryButtons();
+  void Button8Click();           // back
+  void Button9Click();           // forward
+  void BitBtn1Click();           // scroll to the top of the page
+  void Button21Click();          // print
+  void LMDSpeedButton29Click();  // minimise
+  void LMDSpeedButton30Click();  // close
+  void Image1MouseDown(bool ctrlHeld);
+  void MainWebBrowserCommandStateChange(int command, bool enable);
+  void FormResize();
+  void AdjustTitleStrip();
+  void SzukajKeyPress(char key);
+  void Button14Click();  // shows or hides the diagnostic log
+  void Button22Click();  // search
+
+  // Full-text search.
+  void MakeSearchPage(const std::string& word);
+  void SearchPageFiles(const std::string& word);
+  bool PageContainsWord(const std::string& word);
+  std::string PageResultItem(const std::string& path);
+  bool Searching() const { return searching_; }
+
+  // What the last search found, in the order of the results page.
+  struct SearchResults {
+    std::vector<std::string> dictionaryKeys;
+    std::vector<std::string> biotopeKeys;
+    std::vector<std::pair<std::string, std::string>> pages;  // path, topic (ISO-8859-2)
+  };
+  const SearchResults& LastSearch() const { return lastSearch_; }
+
+  // Title strip.
+  void MainWebBrowserTitleChange(const std::string& title);
+  void ShowTitleStrip(const std::string& topic);
+
   // Menu pages: the menu of a page number, and generating its menu page.
   std::string MenuForPage(const std::string& page);
   void MakeMenuPage(const std::string& menu, const std::string& page);
@@ -91,9 +131,8 @@ class TMainForm {
   void TreeViewCDClick();
   void TreeViewCDKeyDown(int& key);
 
-  // Hidden diagnostic buttons: dump of typMenu into Memo2, and its toggle.
+  // Hidden diagnostic button: dump of typMenu into Memo2.
   void Button1Click();
-  void Button14Click();
 
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
@@ -106,6 +145,9 @@ class TMainForm {
   std::string lastMenu;
   bool contentMissing = false;
   bool workDirCreated = false;
+  bool memo2Visible = false;
+  // The wait window, created by the program entry with the other windows.
+  windows::TCzekajForm* CzekajForm = nullptr;
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -133,6 +175,16 @@ class TMainForm {
 
  private:
   void RunStartupSequence();
+  void RegisterCommandHandlers(HandlerTable& handlers);
+  void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+                        std::vector<std::string>& keys);
+
+  // While a search lets the message queue run, navigations of the main
+  // browser wait; the last one asked for is shown when the search is done.
+  bool searching_ = false;
+  std::optional<std::string> deferredNavigation_;
+  SearchResults lastSearch_;
+  navigation::PageCache pageCache_;
   // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   // Row 17: the contents tree covers the page while it loads.
@@ -148,7 +200,6 @@ class TMainForm {
   platform::Browser& MenuWebBrowser_;
 
   int treeSelection_ = -1;  // absolute index of the selected tree node
-  bool memo2Visible_ = false;
 };
 
 }  // namespace velmora::app

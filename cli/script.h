@@ -2,6 +2,8 @@
 // Replay scripts: one event per line.
 //   [Window.]Handler [argument]   raise a handler (no window: MainForm)
 //   set CONTROL TEXT              the user types TEXT into a control
+//   > LINE                        LINE arrives while the program is busy:
+//                                 on its next pump of the message queue
 //   # comment, blank lines        ignored
 
 #include <optional>
@@ -13,6 +15,7 @@ namespace velmora::cli {
 struct ScriptLine {
   int number = 0;  // 1-based line number in the script
   bool isSet = false;
+  bool whileBusy = false;  // written "> LINE"
   std::string window;    // "MainForm" when not given
   std::string handler;   // or, for set, the control
   std::string argument;  // Windows-1250

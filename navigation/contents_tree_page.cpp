@@ -28,7 +28,7 @@ void TMainForm::LoadDaneDrzewa1(const std::string& fileName) {
 
 void TMainForm::ShowTreePage() {
   MainWebBrowser_.Navigate(paths.dataDir + "drzewo.htm");
-  // Category buttons: released here once they exist.
+  ReleaseCategoryButtons();
 }
 
 void TMainForm::ShowTreeOverPage() {

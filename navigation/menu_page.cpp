@@ -41,11 +41,6 @@ void TMainForm::Button1Click() {
   ui_.SetText("Memo2", memo);
 }
 
-void TMainForm::Button14Click() {
-  memo2Visible_ = !memo2Visible_;
-  ui_.SetVisible("Memo2", memo2Visible_);
-}
-
 std::string TMainForm::MenuForPage(const std::string& page) {
   return tables::MenuForPage(typMenu, plikMenu, page);
 }

@@ -55,6 +55,44 @@ class Ui {
     (void)control;
     (void)rgb;
   }
+  // Minimises the application to the task bar.
+  virtual void MinimizeApplication() {}
+  // Closes a window as the user would: its close event runs first.
+  virtual void CloseWindow(const std::string& window) { (void)window; }
+  // Lays a control over its parent's client area, moved by (left, top) and
+  // made wider and taller by the extras.
+  virtual void PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                             int extraHeight) {
+    (void)control;
+    (void)left;
+    (void)top;
+    (void)extraWidth;
+    (void)extraHeight;
+  }
+  // Pressed state of a speed button, and whether all buttons of its group
+  // may be up at once.
+  virtual void SetPressed(const std::string& control, bool pressed) {
+    (void)control;
+    (void)pressed;
+  }
+  virtual void SetAllowAllUp(const std::string& group, bool allow) {
+    (void)group;
+    (void)allow;
+  }
+  // Geometry of a control relative to its parent, and moving the mouse
+  // pointer to a screen point.
+  virtual int ControlLeft(const std::string& control) {
+    (void)control;
+    return 0;
+  }
+  virtual int ControlTop(const std::string& control) {
+    (void)control;
+    return 0;
+  }
+  virtual void SetCursorPosition(int x, int y) {
+    (void)x;
+    (void)y;
+  }
   // Position of a progress bar ("CzekajForm.LMDProgressFill1").
   virtual void SetProgress(const std::string& control, int position) {
     (void)control;

@@ -97,4 +97,33 @@ void RecordingUi::SetProgress(const std::string& control, int position) {
   trace_.Call("SetProgress", {{"control", control}, {"value", static_cast<long long>(position)}});
 }
 
+void RecordingUi::MinimizeApplication() { trace_.Call("MinimizeApplication"); }
+
+void RecordingUi::CloseWindow(const std::string& window) {
+  trace_.Call("CloseWindow", {{"window", window}});
+  if (onClose) onClose(window);
+}
+
+void RecordingUi::PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                                int extraHeight) {
+  trace_.Call("PlaceInParent", {{"control", control},
+                                {"left", static_cast<long long>(left)},
+                                {"top", static_cast<long long>(top)},
+                                {"extraWidth", static_cast<long long>(extraWidth)},
+                                {"extraHeight", static_cast<long long>(extraHeight)}});
+}
+
+void RecordingUi::SetPressed(const std::string& control, bool pressed) {
+  trace_.Call("SetPressed", {{"control", control}, {"value", pressed}});
+}
+
+void RecordingUi::SetAllowAllUp(const std::string& group, bool allow) {
+  trace_.Call("SetAllowAllUp", {{"group", group}, {"value", allow}});
+}
+
+void RecordingUi::SetCursorPosition(int x, int y) {
+  trace_.Call("SetCursorPosition",
+              {{"x", static_cast<long long>(x)}, {"y", static_cast<long long>(y)}});
+}
+
 }  // namespace velmora::recording

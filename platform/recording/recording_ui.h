@@ -34,12 +34,22 @@ class RecordingUi : public platform::Ui {
   void Terminate() override;
   void SetColor(const std::string& control, std::uint32_t rgb) override;
   void SetProgress(const std::string& control, int position) override;
+  void MinimizeApplication() override;
+  void CloseWindow(const std::string& window) override;
+  void PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                     int extraHeight) override;
+  void SetPressed(const std::string& control, bool pressed) override;
+  void SetAllowAllUp(const std::string& group, bool allow) override;
+  void SetCursorPosition(int x, int y) override;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }
 
   // Set by the replay driver: one round of pending work (browser loads).
   std::function<void()> onPump;
+  // Set by the replay driver: the window's close event (the main window's
+  // runs the shut-down).
+  std::function<void(const std::string& window)> onClose;
   // Set by the replay driver: runs script lines until the window is closed.
   std::function<void(const std::string& window)> onModal;
 

@@ -14,9 +14,14 @@ def path(*parts):
     return p
 
 
+# typographic signs that the 8-bit code pages of the disc do not have
+_PLAIN = str.maketrans({"\u2013": "-", "\u2014": "-", "\u201e": '"', "\u201d": '"',
+                        "\u201c": '"', "\u00ab": '"', "\u00bb": '"', "\u2019": "'"})
+
+
 def write_text(rel, text, enc=ISO):
     """Write text with CR LF line ends in the given 8-bit code page."""
-    text = text.replace("\r\n", "\n").replace("\r", "\n")
+    text = text.replace("\r\n", "\n").replace("\r", "\n").translate(_PLAIN)
     data = text.replace("\n", "\r\n").encode(enc)
     with open(path(*rel.split("/")), "wb") as f:
         f.write(data)
@@ -26,12 +31,16 @@ def csv_cell(value):
     """One cell of a semicolon table. Double quotes inside HTML become single
     quotes; a cell holding ';' is enclosed in double quotes."""
     v = str(value).replace('"', "'")
-    if ";" in v or v.startswith("'") and False:
+    if ";" in v:
         return '"' + v + '"'
     return v
 
 
 def csv_line(cells):
+    cells = [str(c) for c in cells]
+    # a record whose last field is quoted would end with an extra empty cell:
+    # keep the last field free of ';'
+    cells[-1] = cells[-1].replace(" &middot; ", " | ").replace("&middot;", "|").replace(";", ",")
     return ";".join(csv_cell(c) for c in cells)
 
 

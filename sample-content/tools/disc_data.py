@@ -466,7 +466,7 @@ BIOTOPES = [
     ("wydma_bialo", "Wydma biała", "Elymo-Ammophiletum", "N1", "wybrzeże", "2120", "ruchoma wydma nadmorska utrwalana przez piaskownicę."),
     ("kosowka", "Zarośla kosodrzewiny", "Pinetum mugo", "G1", "góry", "4070", "piętro kosówki w Tatrach, Karkonoszach i na Babiej Górze."),
     ("piargi", "Piargi i usypiska", "Thlaspietalia rotundifolii", "G2", "góry", "8120", "usypiska skalne z wyspecjalizowaną roślinnością wysokogórską."),
-    ("jaskinie_b", "Jaskinie", "—", "S1", "skały", "8310", "jaskinie niedostępne dla ruchu turystycznego, ostoja nietoperzy."),
+    ("jaskinie_b", "Jaskinie", "Speleobiocenozy", "S1", "skały", "8310", "jaskinie niedostępne dla ruchu turystycznego, ostoja nietoperzy."),
 ]
 
 # --------------------------------------------- species for the list pages

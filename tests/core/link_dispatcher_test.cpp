@@ -117,13 +117,15 @@ TEST_F(LinkDispatcher, localPage_proceedsAndLoads) {
 
 TEST_F(LinkDispatcher, localPageInOtherLetterCase_isStillALocalFile) {
   const auto lines = Click({disc.path() + "/DATA/100.HTM"});
-  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"control\":\"MainWebBrowser\"", "\"cancel\":false"}),
+            1u);
 }
 
 TEST_F(LinkDispatcher, fileUrlWithOneEncodedBlank_isFound) {
   WriteFile(disc / "Data/a b.htm", "<title>x</title>");
   const auto lines = Click({"file://" + disc.path() + "/Data/a%20b.htm"});
-  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"control\":\"MainWebBrowser\"", "\"cancel\":false"}),
+            1u);
 }
 
 TEST_F(LinkDispatcher, fileUrlWithTwoEncodedBlanks_isNotFoundAndReported) {
@@ -134,7 +136,8 @@ TEST_F(LinkDispatcher, fileUrlWithTwoEncodedBlanks_isNotFoundAndReported) {
 
 TEST_F(LinkDispatcher, emailAddress_proceedsWithoutAction) {
   const auto lines = Click({"mailto:biuro@example.org"});
-  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"control\":\"MainWebBrowser\"", "\"cancel\":false"}),
+            1u);
   EXPECT_EQ(Count(lines, {"MessageBox"}), 0u);
 }
 

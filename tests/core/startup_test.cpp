@@ -184,10 +184,10 @@ TEST_F(StartupTest, linkClickFromScript_raisesBeforeNavigateAndLoads) {
       << result.out;
   EXPECT_EQ(Grep(result.lines, {"\"event\":\"TitleChange\"", "temat: Las"}).size(), 1u);
   // Two pages in the history: going back is now possible.
-  EXPECT_EQ(
-      Grep(result.lines, {"\"event\":\"CommandStateChange\"", "\"command\":2", "\"enable\":true"})
-          .size(),
-      1u);
+  EXPECT_EQ(Grep(result.lines, {"\"event\":\"CommandStateChange\"", "MainWebBrowser",
+                                "\"command\":2", "\"enable\":true"})
+                .size(),
+            1u);
 }
 
 }  // namespace

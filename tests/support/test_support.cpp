@@ -62,6 +62,7 @@ void MakeMinimalDisc(const std::string& root) {
   WriteFile(root + "/DB/DRZEWO1.CSV", "1;799\r\n");
   WriteFile(root + "/Data/799.htm",
             "<html><head><title>temat: Start</title></head><body>Start</body></html>\r\n");
+  WriteFile(root + "/Makiety/title.html", "<html><body><b><!--@opis@--></b></body></html>\r\n");
   WriteFile(root + "/Anim/start.exe", "#!/bin/sh\nexit 0\n");
   MakeExecutable(root + "/Anim/start.exe");
   WriteFile(root + "/Anim/fin.exe", "#!/bin/sh\nexit 0\n");
