@@ -3,6 +3,7 @@
 // handlers of its controls. The Qt window and the headless replay drive it
 // through the platform interfaces.
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -74,6 +75,22 @@ class TMainForm {
   // What the links do, each owned by its page kind or window.
   bool OpenRecordLink(const std::string& address, const std::string& kindMarker);
   void ShowNationalPark(const std::string& key);
+
+  // Record pages of the four protected-area kinds, filled from the kind's
+  // table row and shown in the main browser.
+  void MakeDynamicPage(const std::string& key, const std::string& kindMarker);
+  // Blanks the "<TR" ... "</TR>" row around the placeholder's first
+  // occurrence, keeping the "</TR>". Returns where the blank stands, or npos
+  // when there is no such row.
+  std::size_t RemoveEnclosingRow(const std::string& placeholder);
+  // The last occurrence of text in the main page buffer that begins before
+  // limit, or npos.
+  std::size_t FindLastBefore(const std::string& text, std::size_t limit);
+  void HideMissingMap();
+  void FillPhotoStrip(const std::string& kindCode, const std::string& key);
+  bool PhotoExists(const std::string& pictureName);
+  // Whether the map directory holds the map picture of the name.
+  bool MapPictureExists(const std::string& name);
   void ShowLocation(const std::string& name, int mode);
   void ShowLargePicture(const std::string& picturePath, const std::string& description,
                         const std::string& title);

@@ -16,9 +16,9 @@ struct ScriptLine {
   int number = 0;  // 1-based line number in the script
   bool isSet = false;
   bool whileBusy = false;  // written "> LINE"
-  std::string window;    // "MainForm" when not given
-  std::string handler;   // or, for set, the control
-  std::string argument;  // Windows-1250
+  std::string window;      // "MainForm" when not given
+  std::string handler;     // or, for set, the control
+  std::string argument;    // Windows-1250
 };
 
 // Parses UTF-8 script text; blank and comment lines are dropped.

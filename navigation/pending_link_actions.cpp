@@ -6,12 +6,6 @@
 
 namespace velmora::app {
 
-bool TMainForm::OpenRecordLink(const std::string& address, const std::string& kindMarker) {
-  return address.find(kindMarker) != std::string::npos;
-}
-
-void TMainForm::ShowNationalPark(const std::string& key) { ui_.SetText("Szukaj", "PN: " + key); }
-
 void TMainForm::ShowLocation(const std::string&, int) {}
 
 void TMainForm::ShowLargePicture(const std::string&, const std::string&, const std::string&) {}

@@ -227,7 +227,8 @@ def landscape_args(kind, seed, w=480, h=360):
         for _ in range(12):
             x = rnd.uniform(0, w)
             a += fill_poly(rnd.choice(["#9a8466", "#7d6a52"]), [(x - 15, h), (x + 15, h), (x, h - rnd.uniform(30, 120))])
-        a += ["-fill", "#f0d9a040", "-draw", "ellipse %d,%d 90,60 0,360" % (w * 0.6, h * 0.5)]
+        for k in range(6):
+            a += ["-fill", "rgba(240,217,160,0.10)", "-draw", "ellipse %d,%d %d,%d 0,360" % (w * 0.6, h * 0.5, 40 + k * 14, 28 + k * 10)]
     elif kind == "wodospad":
         a += fill_poly("#5e5a52", [(0, 0), (w * 0.4, 0), (w * 0.42, h), (0, h)])
         a += fill_poly("#4f4b44", [(w * 0.58, 0), (w, 0), (w, h), (w * 0.56, h)])
@@ -334,6 +335,29 @@ def draw_parks_map(points, color, out, w=240, h=226):
     convert(a + ["-quality", "85"], out)
 
 
+def draw_figure(key, title, out, w=480, h=452):
+    """Figures on the outline of Poland: glaciation limits, geographical belts."""
+    a = poland_args(w, h - 40)
+    a += ["-gravity", "south", "-background", "#ffffff", "-extent", "%dx%d" % (w, h), "-gravity", "northwest"]
+    def line(lat_pts, color, label):
+        pp = [proj_xy(lon, lat, w, h - 40) for lon, lat in lat_pts]
+        pp = [(x, y + 40) for x, y in pp]
+        return ["-stroke", color, "-strokewidth", "3", "-fill", "none", "-draw", "polyline " + pts(pp),
+                "-stroke", "none", "-strokewidth", "1", "-fill", color, "-font", FONT_B, "-pointsize", "12",
+                "-annotate", "+%d+%d" % (pp[-1][0] - 70, pp[-1][1] - 6), label]
+    if key == "0251":
+        a += line([(14.3, 52.6), (15.5, 52.3), (17.0, 52.4), (18.5, 52.8), (20.0, 53.2), (21.5, 53.6), (22.8, 54.1), (23.6, 54.2)], "#1f5fa8", "bałtyckie")
+        a += line([(14.9, 51.3), (16.5, 50.9), (18.5, 50.6), (20.0, 50.9), (21.5, 51.3), (23.0, 51.7), (24.0, 52.0)], "#2e8b3a", "warty i odry")
+        a += line([(15.0, 50.7), (16.5, 50.2), (18.5, 49.8), (20.5, 50.0), (22.5, 49.7), (23.5, 49.9)], "#b04a3a", "sanu")
+    else:
+        for lat, label, col in ((54.45, "Pobrzeża", "#3d6e9a"), (53.6, "Pojezierza", "#1f5fa8"), (52.3, "Niziny Środkowopolskie", "#6b5a2a"),
+                                (50.8, "Wyżyny", "#8a5a1a"), (49.55, "Karpaty i Sudety", "#7a2e12")):
+            x, y = proj_xy(19.0, lat, w, h - 40)
+            a += ["-fill", col, "-font", FONT_B, "-pointsize", "14", "-annotate", "+%d+%d" % (x - 60, y + 40), label]
+    a += ["-fill", "#2e4a22", "-font", FONT_B, "-pointsize", "16", "-annotate", "+12+24", title]
+    convert(a + ["-quality", "85"], out)
+
+
 # ------------------------------------------------------------ small pictures
 def template_pictures():
     convert(["-size", "40x40", "xc:#f3eeda", "-fill", "#444444", "-draw", "roundrectangle 4,12 36,34 4,4",
@@ -412,8 +436,7 @@ def build(M):
                          "-font", FONT_B, "-pointsize", "16", "-fill", "#2e4a22", "-annotate", "+0+8", "Parki narodowe Polski"], out)
                 os.remove(out + ".tmp.jpg")
             else:
-                draw_map(key, row[4], "rycina poglądowa", out, color="#e8d8a8" if key == "0251" else "#c9e0b0", w=480, h=400)
-                convert([out, "-quality", "85"], out)
+                draw_figure(key, row[4], out)
         else:
             draw_landscape(kind, "foto" + key, out)
     # record maps and location pictures
