@@ -16,10 +16,6 @@ void TMainForm::PlaceBalloon(int) {}
 
 void TMainForm::ShowDefinition(int, const std::string&, const std::string&) {}
 
-void TMainForm::ShowSlideShow(const std::string&) {}
-
-void TMainForm::ShowMovie(const std::string&) {}
-
 void TMainForm::ShowTreePage() {}
 
 void TMainForm::ShowTreeOverPage() {
