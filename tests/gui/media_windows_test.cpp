@@ -153,6 +153,7 @@ class MediaWindowsTest : public QObject {
   void slideLink_showsSlidesAndGivesTheMainWindowBack();
   void movieLink_playsTheFilm();
   void movieWindow_centresTheDisplayAndLabelsItsButtons();
+  void mediaPlayer_refusesAFileItCannotDecode();
 
  private:
   std::string Description(const std::string& key);
@@ -334,6 +335,23 @@ void MediaWindowsTest::movieWindow_centresTheDisplayAndLabelsItsButtons() {
     QCOMPARE(movieWindow_->Button(number)->text(), QString::fromUtf8(captions[number - 1]));
     QCOMPARE(movieWindow_->Button(number)->toolTip(), QString::fromUtf8(hints[number - 1]));
   }
+}
+
+void MediaWindowsTest::mediaPlayer_refusesAFileItCannotDecode() {
+  const QString path = temp_->filePath("zepsuty.avi");
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(4096, 'x'));
+  file.close();
+  velmora::platform::MediaPlayer& player = players_->Get("Test.MediaPlayer1");
+  player.SetFileName(path.toStdString());
+  QVERIFY(!player.Open());
+  QCOMPARE(player.Mode(), velmora::platform::MediaMode::NotReady);
+  QCOMPARE(player.Length(), std::int64_t{0});
+  QVERIFY(!player.Play());
+  player.Step();
+  player.Seek(500);
+  QCOMPARE(player.Position(), std::int64_t{0});
 }
 
 QTEST_MAIN(MediaWindowsTest)
