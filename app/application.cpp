@@ -14,10 +14,12 @@ bool Application::Start() {
   // of its construction, and FormShow runs the start-up animation.
   platform_.ui.ShowWindow("MainForm");
   mainForm_->FormShow();
-  // Slide-show and film windows: created here, hidden, once they exist.
+  slideForm_ = std::make_unique<windows::TSlideForm>(*mainForm_, platform_);
+  mainForm_->SlideForm = slideForm_.get();
+  movieForm_ = std::make_unique<windows::TMovieForm>(platform_);
+  mainForm_->MovieForm = movieForm_.get();
   czekajForm_ = std::make_unique<windows::TCzekajForm>(platform_.ui);
   mainForm_->CzekajForm = czekajForm_.get();
-  mainForm_->slideFormExists = true;
   return !mainForm_->contentMissing;
 }
 
@@ -28,6 +30,14 @@ HandlerTable Application::Handlers() {
     mainForm_->RegisterHandlers(own);
     for (auto& [name, handler] : own) all["MainForm." + name] = std::move(handler);
   }
+  auto add = [&all](const std::string& window, auto& form) {
+    if (!form) return;
+    HandlerTable own;
+    form->RegisterHandlers(own);
+    for (auto& [name, handler] : own) all[window + "." + name] = std::move(handler);
+  };
+  add("SlideForm", slideForm_);
+  add("MovieForm", movieForm_);
   return all;
 }
 

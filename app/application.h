@@ -9,6 +9,8 @@
 #include "app/handlers.h"
 #include "app/main_form.h"
 #include "platform/platform.h"
+#include "windows/movie_form.h"
+#include "windows/slide_form.h"
 
 namespace velmora::app {
 
@@ -29,6 +31,8 @@ class Application {
  private:
   platform::Platform& platform_;
   std::unique_ptr<TMainForm> mainForm_;
+  std::unique_ptr<windows::TSlideForm> slideForm_;
+  std::unique_ptr<windows::TMovieForm> movieForm_;
   std::unique_ptr<windows::TCzekajForm> czekajForm_;
 };
 

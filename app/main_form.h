@@ -4,6 +4,7 @@
 // through the platform interfaces.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,11 @@
 #include "tables/table.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
+
+namespace velmora::windows {
+class TSlideForm;
+class TMovieForm;
+}  // namespace velmora::windows
 
 namespace velmora::app {
 
@@ -165,6 +171,21 @@ class TMainForm {
   bool memo2Visible = false;
   // The wait window, created by the program entry with the other windows.
   windows::TCzekajForm* CzekajForm = nullptr;
+  // The slide-show and film windows, created by the program entry.
+  windows::TSlideForm* SlideForm = nullptr;
+  windows::TMovieForm* MovieForm = nullptr;
+
+  // Slide show: the running set, its number of usable slides, the 1-based
+  // number of the next slide, and the usable slides' picture names in
+  // showing order (the non-empty cells of the row whose picture exists).
+  std::string slideSetKey;
+  std::int32_t slideCount = 0;
+  std::int32_t slideIndex = 1;
+  std::vector<std::string> slideNames;
+  // Whether the slide window exists, and whether its automatic advance is
+  // on (pages loaded meanwhile hide the menu panel).
+  bool SlideWindowExists() const { return SlideForm != nullptr; }
+  bool SlideShowAdvancing() const;
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -174,11 +195,6 @@ class TMainForm {
   tables::MenuNames typMenu;
   tables::MenuPageMap plikMenu;
   tables::TreePages daneDrzewa;
-
-  // Slide-show state the menu panel follows. The window is created after the
-  // main window's construction; its automatic advance hides the menu panel.
-  bool slideFormExists = false;
-  bool slideAdvanceOn = false;
 
   tables::Table SG_RP{"SG_RP", 18};
   tables::Table SG_PK{"SG_PK", 33};

@@ -110,7 +110,7 @@ class ScriptRunner {
       trace.Event("Close", {{"window", line.window}});
       openModals_.erase(line.window);
       recording_.ui().HideWindow(line.window);
-    } else if (!RaiseBrowserEvent(line)) {
+    } else if (!RaiseBrowserEvent(line) && !SimulateMedia(line)) {
       const auto it = handlers_.find(line.window + "." + line.handler);
       if (it == handlers_.end()) {
         trace.Error("unknown handler", {{"window", line.window},
@@ -157,6 +157,31 @@ class ScriptRunner {
       return true;
     }
     return false;
+  }
+
+  // "<Window>.MediaSetLength N", "MediaSetPosition N" and "MediaFinish" act
+  // on the window's recording media player ("MovieForm.MediaPlayer1").
+  bool SimulateMedia(const ScriptLine& line) {
+    if (line.handler != "MediaSetLength" && line.handler != "MediaSetPosition" &&
+        line.handler != "MediaFinish") {
+      return false;
+    }
+    recording::RecordingMediaPlayer* player =
+        recording_.players().Find(line.window + ".MediaPlayer1");
+    if (!player) return false;
+    recording::TraceFields fields{{"window", line.window}};
+    if (!line.argument.empty()) fields.emplace_back("argument", line.argument);
+    recording_.trace().Event(line.handler, fields);
+    long long value = 0;
+    std::istringstream(line.argument) >> value;
+    if (line.handler == "MediaSetLength") {
+      player->SimulateLength(value);
+    } else if (line.handler == "MediaSetPosition") {
+      player->SimulatePosition(value);
+    } else {
+      player->SimulateFinish();
+    }
+    return true;
   }
 
   recording::RecordingPlatform& recording_;

@@ -56,7 +56,7 @@ void TMainForm::ShowPageMenu(const std::string& address) {
   if (kSharingLetters.find(page.back()) != std::string_view::npos) page.pop_back();
 
   const std::string menu = MenuForPage(page);
-  if (!slideFormExists) {
+  if (!SlideWindowExists()) {
     // Still constructing: only the start page's menu is shown.
     if (menu == "start") {
       MakeMenuPage(menu, page);
@@ -65,7 +65,7 @@ void TMainForm::ShowPageMenu(const std::string& address) {
     }
     return;
   }
-  if (page.empty() || menu.empty() || slideAdvanceOn) {
+  if (page.empty() || menu.empty() || SlideShowAdvancing()) {
     ui_.SetVisible("Panel6", false);
     return;
   }

@@ -16,8 +16,4 @@ void TMainForm::PlaceBalloon(int) {}
 
 void TMainForm::ShowDefinition(int, const std::string&, const std::string&) {}
 
-void TMainForm::ShowSlideShow(const std::string&) {}
-
-void TMainForm::ShowMovie(const std::string&) {}
-
 }  // namespace velmora::app

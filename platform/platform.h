@@ -7,7 +7,9 @@
 
 #include "platform/browser.h"
 #include "platform/file_system.h"
+#include "platform/media_player.h"
 #include "platform/system.h"
+#include "platform/timers.h"
 #include "platform/ui.h"
 
 namespace velmora::platform {
@@ -26,6 +28,10 @@ struct Platform {
   Shell& shell;
   SettingsStore& settings;
   Clock& clock;
+  // Players and timers of the slide-show and film windows; a platform
+  // without them plays nothing and never fires.
+  MediaPlayers& players = NoMediaPlayers();
+  Timers& timers = NoTimers();
 };
 
 }  // namespace velmora::platform

@@ -98,6 +98,38 @@ class Ui {
     (void)control;
     (void)position;
   }
+  // Tool-tip of a control.
+  virtual void SetHint(const std::string& control, const std::string& hint) {
+    (void)control;
+    (void)hint;
+  }
+  // Track bars and spin edits: range, position and (track bars) the spacing
+  // of the tick marks, 0 for none.
+  virtual void SetRange(const std::string& control, int minimum, int maximum) {
+    (void)control;
+    (void)minimum;
+    (void)maximum;
+  }
+  virtual void SetPosition(const std::string& control, int position) {
+    (void)control;
+    (void)position;
+  }
+  virtual void SetTickFrequency(const std::string& control, int frequency) {
+    (void)control;
+    (void)frequency;
+  }
+  virtual void SetChecked(const std::string& control, bool checked) {
+    (void)control;
+    (void)checked;
+  }
+  // Moves a control to (left, top) within its parent, keeping its size.
+  virtual void MoveControl(const std::string& control, int left, int top) {
+    (void)control;
+    (void)left;
+    (void)top;
+  }
+  // Blocks the user-interface thread: nothing is handled meanwhile.
+  virtual void Freeze(int milliseconds) { (void)milliseconds; }
 };
 
 }  // namespace velmora::platform

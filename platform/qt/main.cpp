@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_ui.h"
 
@@ -95,7 +96,8 @@ int main(int argc, char** argv) {
   platform::qt::QtShell shell;
   platform::qt::QtSettingsStore settings;
   platform::qt::QtClock clock;
-  platform::Platform platform{ui, browsers, files, processes, shell, settings, clock};
+  platform::qt::QtMediaPlayers players;
+  platform::Platform platform{ui, browsers, files, processes, shell, settings, clock, players};
 
   platform::qt::QtMainWindow window;
   window.setWindowTitle(QStringLiteral("Velmora"));

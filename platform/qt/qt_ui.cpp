@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QThread>
 
 #include "platform/codepage.h"
 
@@ -155,5 +159,56 @@ void QtUi::Terminate() {
   terminated_ = true;
   QCoreApplication::quit();
 }
+
+// Closing runs the window's close event, which hides it.
+void QtUi::CloseWindow(const std::string& window) {
+  if (QWidget* widget = FindWindow(window)) widget->close();
+}
+
+void QtUi::PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                         int extraHeight) {
+  QWidget* widget = Find(control);
+  if (!widget || !widget->parentWidget()) return;
+  const QSize area = widget->parentWidget()->size();
+  widget->setGeometry(left, top, area.width() + extraWidth, area.height() + extraHeight);
+}
+
+void QtUi::SetHint(const std::string& control, const std::string& hint) {
+  if (QWidget* widget = Find(control)) widget->setToolTip(FromWin1250(hint));
+}
+
+// Values the program sets are not reported back as the user's changes.
+void QtUi::SetRange(const std::string& control, int minimum, int maximum) {
+  QWidget* widget = Find(control);
+  const QSignalBlocker blocker(widget);
+  if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) slider->setRange(minimum, maximum);
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) spin->setRange(minimum, maximum);
+}
+
+void QtUi::SetPosition(const std::string& control, int position) {
+  QWidget* widget = Find(control);
+  const QSignalBlocker blocker(widget);
+  if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) slider->setValue(position);
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) spin->setValue(position);
+}
+
+void QtUi::SetTickFrequency(const std::string& control, int frequency) {
+  auto* slider = qobject_cast<QSlider*>(Find(control));
+  if (!slider) return;
+  slider->setTickInterval(frequency);
+  slider->setTickPosition(frequency > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+}
+
+void QtUi::SetChecked(const std::string& control, bool checked) {
+  QWidget* widget = Find(control);
+  const QSignalBlocker blocker(widget);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setChecked(checked);
+}
+
+void QtUi::MoveControl(const std::string& control, int left, int top) {
+  if (QWidget* widget = Find(control)) widget->move(left, top);
+}
+
+void QtUi::Freeze(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 
 }  // namespace velmora::platform::qt

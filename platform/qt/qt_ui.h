@@ -33,6 +33,16 @@ class QtUi : public Ui {
   void SetWindowLeft(const std::string& window, int left) override;
   void ShowModal(const std::string& window) override;
   void Terminate() override;
+  void CloseWindow(const std::string& window) override;
+  void PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                     int extraHeight) override;
+  void SetHint(const std::string& control, const std::string& hint) override;
+  void SetRange(const std::string& control, int minimum, int maximum) override;
+  void SetPosition(const std::string& control, int position) override;
+  void SetTickFrequency(const std::string& control, int frequency) override;
+  void SetChecked(const std::string& control, bool checked) override;
+  void MoveControl(const std::string& control, int left, int top) override;
+  void Freeze(int milliseconds) override;
 
   bool terminated() const { return terminated_; }
 

@@ -27,7 +27,9 @@ RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions op
       processes_(trace_, files_),
       shell_(trace_),
       settings_(std::move(options.settingsText)),
-      platform_{ui_, browsers_, files_, processes_, shell_, settings_, clock_} {
+      players_(trace_, files_),
+      timers_(trace_),
+      platform_{ui_, browsers_, files_, processes_, shell_, settings_, clock_, players_, timers_} {
   ui_.onPump = [this] {
     clock_.Advance(10);
     browsers_.LoadPending();

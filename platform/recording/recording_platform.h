@@ -12,7 +12,9 @@
 #include "platform/platform.h"
 #include "platform/recording/recording_browser.h"
 #include "platform/recording/recording_file_system.h"
+#include "platform/recording/recording_media_player.h"
 #include "platform/recording/recording_system.h"
+#include "platform/recording/recording_timers.h"
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
 
@@ -47,6 +49,7 @@ class RecordingPlatform {
   RecordingUi& ui() { return ui_; }
   RecordingBrowsers& browsers() { return browsers_; }
   ManualClock& clock() { return clock_; }
+  RecordingMediaPlayers& players() { return players_; }
 
   // Lets pending browser loads run until none is left (bounded, so that a
   // page that keeps navigating cannot hang a replay).
@@ -65,6 +68,8 @@ class RecordingPlatform {
   RecordingShell shell_;
   IniSettingsStore settings_;
   ManualClock clock_;
+  RecordingMediaPlayers players_;
+  RecordingTimers timers_;
   platform::Platform platform_;
 };
 

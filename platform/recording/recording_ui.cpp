@@ -126,4 +126,37 @@ void RecordingUi::SetCursorPosition(int x, int y) {
               {{"x", static_cast<long long>(x)}, {"y", static_cast<long long>(y)}});
 }
 
+void RecordingUi::SetHint(const std::string& control, const std::string& hint) {
+  trace_.Call("SetHint", {{"control", control}, {"value", hint}});
+}
+
+void RecordingUi::SetRange(const std::string& control, int minimum, int maximum) {
+  trace_.Call("SetRange", {{"control", control},
+                           {"min", static_cast<long long>(minimum)},
+                           {"max", static_cast<long long>(maximum)}});
+}
+
+void RecordingUi::SetPosition(const std::string& control, int position) {
+  trace_.Call("SetPosition", {{"control", control}, {"value", static_cast<long long>(position)}});
+}
+
+void RecordingUi::SetTickFrequency(const std::string& control, int frequency) {
+  trace_.Call("SetTickFrequency",
+              {{"control", control}, {"value", static_cast<long long>(frequency)}});
+}
+
+void RecordingUi::SetChecked(const std::string& control, bool checked) {
+  trace_.Call("SetChecked", {{"control", control}, {"value", checked}});
+}
+
+void RecordingUi::MoveControl(const std::string& control, int left, int top) {
+  trace_.Call("MoveControl", {{"control", control},
+                              {"left", static_cast<long long>(left)},
+                              {"top", static_cast<long long>(top)}});
+}
+
+void RecordingUi::Freeze(int milliseconds) {
+  trace_.Call("Freeze", {{"value", static_cast<long long>(milliseconds)}});
+}
+
 }  // namespace velmora::recording

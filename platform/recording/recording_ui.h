@@ -41,6 +41,13 @@ class RecordingUi : public platform::Ui {
   void SetPressed(const std::string& control, bool pressed) override;
   void SetAllowAllUp(const std::string& group, bool allow) override;
   void SetCursorPosition(int x, int y) override;
+  void SetHint(const std::string& control, const std::string& hint) override;
+  void SetRange(const std::string& control, int minimum, int maximum) override;
+  void SetPosition(const std::string& control, int position) override;
+  void SetTickFrequency(const std::string& control, int frequency) override;
+  void SetChecked(const std::string& control, bool checked) override;
+  void MoveControl(const std::string& control, int left, int top) override;
+  void Freeze(int milliseconds) override;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }

@@ -11,6 +11,7 @@
 #include "app/startup_error.h"
 #include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
+#include "windows/slide_form.h"
 
 using velmora::app::StartupError;
 using velmora::app::TMainForm;
@@ -137,7 +138,9 @@ class ContentsTree : public ::testing::Test {
   }
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
-    form_->slideFormExists = true;
+    // The program entry creates the slide window after the main window.
+    slide_ = std::make_unique<velmora::windows::TSlideForm>(*form_, fake_.platform);
+    form_->SlideForm = slide_.get();
     return *form_;
   }
   FakeBrowser& Main() {
@@ -149,6 +152,7 @@ class ContentsTree : public ::testing::Test {
   }
   FakePlatform fake_;
   std::unique_ptr<TMainForm> form_;
+  std::unique_ptr<velmora::windows::TSlideForm> slide_;
 };
 
 TEST_F(ContentsTree, startUp_readsPagesAndReportsOutOfRangeOnce) {

@@ -8,6 +8,7 @@
 #include "app/main_form.h"
 #include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
+#include "windows/slide_form.h"
 
 using velmora::app::TMainForm;
 using velmora::fakes::FakeBrowser;
@@ -42,7 +43,9 @@ class MenuPage : public ::testing::Test {
   // The main window after start-up, with the slide window created.
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
-    form_->slideFormExists = true;
+    // The program entry creates the slide window after the main window.
+    slide_ = std::make_unique<velmora::windows::TSlideForm>(*form_, fake_.platform);
+    form_->SlideForm = slide_.get();
     Menu().navigations.clear();
     return *form_;
   }
@@ -60,6 +63,7 @@ class MenuPage : public ::testing::Test {
 
   FakePlatform fake_;
   std::unique_ptr<TMainForm> form_;
+  std::unique_ptr<velmora::windows::TSlideForm> slide_;
 };
 
 // While constructing, the main window's slide window does not exist yet.
@@ -141,13 +145,13 @@ TEST_F(MenuPage, missingTemplate_reportedOnceAndPanelStillShown) {
 TEST_F(MenuPage, slideAdvanceOn_everyPageHidesPanel) {
   Start();
   Open("123.htm");
-  form_->slideAdvanceOn = true;
+  fake_.platform.timers.Get(velmora::windows::TSlideForm::kTimer1).SetEnabled(true);
   Open("124.htm");
   EXPECT_FALSE(PanelVisible());
   Open("123.htm");
   EXPECT_FALSE(PanelVisible());
   EXPECT_EQ(Menu().navigations.size(), 1u);
-  form_->slideAdvanceOn = false;
+  fake_.platform.timers.Get(velmora::windows::TSlideForm::kTimer1).SetEnabled(false);
   Open("124.htm");
   EXPECT_TRUE(PanelVisible());
 }

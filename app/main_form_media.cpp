@@ -1,0 +1,51 @@
+// The two link actions that open a modal media window: the slide show and
+// the film.
+
+#include "app/main_form.h"
+#include "windows/media_texts.h"
+#include "windows/movie_form.h"
+#include "windows/slide_form.h"
+
+namespace velmora::app {
+
+namespace media_texts = windows::media_texts;
+
+bool TMainForm::SlideShowAdvancing() const { return SlideForm && SlideForm->Advancing(); }
+
+void TMainForm::ShowSlideShow(const std::string& key) {
+  slideSetKey = key;
+  slideIndex = 1;
+  slideCount = 0;
+  slideNames.clear();
+  // Every column counts, gaps included; only the usable cells are kept, in
+  // column order, so the show never steps onto a gap.
+  for (int column = 2; column <= SG_Slide.ColumnCount(); ++column) {
+    const std::string name = Dane(SG_Slide, key, column, 0);
+    if (name.empty() || !files_.FileExists(paths.photoDir + name + ".jpg")) continue;
+    ++slideCount;
+    slideNames.push_back(name);
+  }
+  if (slideCount == 0) {
+    ui_.MessageBox(media_texts::kSlideNotDefined + key, media_texts::kSlideDebugCaption,
+                   platform::Icon::Stop);
+    return;
+  }
+  if (!SlideForm) return;
+  SlideForm->SetTrackBarMaximum(slideCount);
+  // Slide 1 is prepared while the window is still hidden.
+  SlideForm->ToolButton4Click();
+  SlideForm->ShowModal();
+}
+
+void TMainForm::ShowMovie(const std::string& name) {
+  const std::string path = paths.animDir + name + ".avi";
+  if (MovieForm) MovieForm->MediaPlayer1.SetFileName(path);
+  if (!files_.FileExists(path)) {
+    ui_.MessageBox(media_texts::kMovieMissingFile + path, media_texts::kMovieCaption,
+                   platform::Icon::Stop);
+    return;
+  }
+  if (MovieForm) MovieForm->ShowModal();
+}
+
+}  // namespace velmora::app

@@ -1,0 +1,74 @@
+#pragma once
+// The media player on Qt Multimedia (GStreamer underneath on Linux). Open
+// waits until the file is loaded or refused, so that the length is known
+// when it returns, as callers expect of a file player. Films are drawn in
+// the video widget registered under the display's control name. Without an
+// audio device the sound is dropped and the picture still plays.
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QObject>
+#include <QPointer>
+#include <QVideoWidget>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/media_player.h"
+
+namespace velmora::platform::qt {
+
+class QtMediaPlayers;
+
+class QtMediaPlayer : public QObject, public MediaPlayer {
+  Q_OBJECT
+ public:
+  QtMediaPlayer(QtMediaPlayers& owner, QObject* parent = nullptr);
+
+  void SetFileName(const std::string& path) override { fileName_ = path; }
+  std::string FileName() const override { return fileName_; }
+  bool Open() override;
+  void Close() override;
+  bool Play() override;
+  void Stop() override;
+  void Rewind() override;
+  void Step() override;
+  void Back() override;
+  void Seek(std::int64_t position) override;
+  std::int64_t Position() override;
+  std::int64_t Length() override;
+  MediaMode Mode() override;
+  void SetDisplay(const std::string& control) override;
+
+  QMediaPlayer& player() { return player_; }
+  // The last error the media layer reported, empty when none.
+  QString lastError() const { return lastError_; }
+
+ private:
+  bool IsOpen() const;
+  // Waits until the media is loaded or refused; true when loaded.
+  bool WaitForLoad(int timeoutMs);
+
+  QtMediaPlayers& owner_;
+  QMediaPlayer player_;
+  std::unique_ptr<QAudioOutput> audio_;
+  std::string fileName_;
+  std::string display_;
+  QString lastError_;
+  bool failed_ = false;
+};
+
+class QtMediaPlayers : public MediaPlayers {
+ public:
+  MediaPlayer& Get(const std::string& control) override;
+  QtMediaPlayer* Find(const std::string& control);
+  // The widget that draws the films of a display control name.
+  void RegisterDisplay(const std::string& control, QVideoWidget* widget);
+  QVideoWidget* Display(const std::string& control) const;
+
+ private:
+  std::map<std::string, std::unique_ptr<QtMediaPlayer>> players_;
+  std::map<std::string, QPointer<QVideoWidget>> displays_;
+};
+
+}  // namespace velmora::platform::qt

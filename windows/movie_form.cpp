@@ -1,0 +1,168 @@
+#include "windows/movie_form.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+#include "windows/handler_arguments.h"
+#include "windows/media_texts.h"
+
+namespace velmora::windows {
+
+namespace texts = media_texts;
+
+namespace {
+constexpr int kBarMinimum = 1;
+constexpr int kBarMaximum = 100;
+}  // namespace
+
+TMovieForm::TMovieForm(platform::Platform& platform)
+    : MediaPlayer1(platform.players.Get(kPlayer)),
+      Timer1(platform.timers.Get(kTimer1)),
+      ui_(platform.ui) {
+  MediaPlayer1.SetDisplay(kDisplay);
+  Timer1.SetInterval(1000);
+  Timer1.SetHandler([this] { Timer1Timer(); });
+}
+
+void TMovieForm::ShowModal() {
+  FormShow();
+  if (unplayable_) return;
+  ui_.ShowModal(kWindow);
+}
+
+void TMovieForm::ReportUnplayable() {
+  ui_.MessageBox(texts::kMovieCannotPlay + MediaPlayer1.FileName(), texts::kMovieCaption,
+                 platform::Icon::Stop);
+}
+
+bool TMovieForm::PlayOrReport() {
+  if (MediaPlayer1.Play()) return true;
+  ReportUnplayable();
+  return false;
+}
+
+void TMovieForm::FormShow() {
+  SetTrackBarPosition(kBarMinimum);
+  unplayable_ = !MediaPlayer1.Open();
+  if (unplayable_) {
+    ReportUnplayable();
+    return;
+  }
+  unplayable_ = !PlayOrReport();
+  if (unplayable_) return;
+  Timer1.SetEnabled(true);
+}
+
+void TMovieForm::FormClose() {
+  MediaPlayer1.Stop();
+  Timer1.SetEnabled(false);
+}
+
+void TMovieForm::UpdateFilmBar() {
+  // A length the player does not know (0) leaves the bar at its start.
+  const std::int64_t length = MediaPlayer1.Length();
+  if (length <= 0) {
+    SetTrackBarPosition(kBarMinimum);
+    return;
+  }
+  const std::int64_t percent = MediaPlayer1.Position() * 100 / length;
+  SetTrackBarPosition(
+      static_cast<int>(std::clamp<std::int64_t>(percent, kBarMinimum, kBarMaximum)));
+}
+
+void TMovieForm::Timer1Timer() {
+  if (MediaPlayer1.Mode() == platform::MediaMode::Playing) UpdateFilmBar();
+  if (MediaPlayer1.Mode() == platform::MediaMode::Stopped) {
+    SetTrackBarPosition(kBarMinimum);
+    MediaPlayer1.Rewind();
+    Timer1.SetEnabled(false);
+  }
+}
+
+void TMovieForm::LMDMMButton4Click() {
+  if (!PlayOrReport()) return;
+  Timer1.SetEnabled(true);
+}
+
+void TMovieForm::LMDMMButton2Click() {
+  MediaPlayer1.Stop();
+  Timer1.SetEnabled(false);
+}
+
+void TMovieForm::LMDMMButton3Click() {
+  MediaPlayer1.Stop();
+  Timer1.SetEnabled(false);
+  MediaPlayer1.Rewind();
+}
+
+void TMovieForm::LMDMMButton1Click() {
+  MediaPlayer1.Back();
+  PlayOrReport();
+  UpdateFilmBar();
+}
+
+void TMovieForm::LMDMMButton6Click() {
+  MediaPlayer1.Step();
+  PlayOrReport();
+  UpdateFilmBar();
+}
+
+void TMovieForm::LMDMMButton5Click() { ui_.CloseWindow(kWindow); }
+
+void TMovieForm::LMDTrackBarFilmowMouseDown() {
+  // The timer would move the bar while the user drags it.
+  MediaPlayer1.Stop();
+  Timer1.SetEnabled(false);
+}
+
+void TMovieForm::LMDTrackBarFilmowClick() {
+  // Whole hundredths of the length: the division comes first.
+  MediaPlayer1.Seek(MediaPlayer1.Length() / 100 * trackBarPosition_);
+}
+
+void TMovieForm::LMDTrackBarFilmowMouseUp() {
+  if (!PlayOrReport()) return;
+  Timer1.SetEnabled(true);
+}
+
+void TMovieForm::Panel2Resize(int width, int height) {
+  ui_.MoveControl(kDisplay, (width - texts::kDisplayWidth) / 2,
+                  (height - texts::kDisplayHeight) / 2);
+}
+
+void TMovieForm::SetTrackBarPosition(int position) {
+  trackBarPosition_ = std::clamp(position, kBarMinimum, kBarMaximum);
+  ui_.SetPosition(kTrackBar, trackBarPosition_);
+}
+
+void TMovieForm::RegisterHandlers(app::HandlerTable& handlers) {
+  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
+  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
+  handlers["LMDMMButton1Click"] = [this](const std::string&) { LMDMMButton1Click(); };
+  handlers["LMDMMButton2Click"] = [this](const std::string&) { LMDMMButton2Click(); };
+  handlers["LMDMMButton3Click"] = [this](const std::string&) { LMDMMButton3Click(); };
+  handlers["LMDMMButton4Click"] = [this](const std::string&) { LMDMMButton4Click(); };
+  handlers["LMDMMButton5Click"] = [this](const std::string&) { LMDMMButton5Click(); };
+  handlers["LMDMMButton6Click"] = [this](const std::string&) { LMDMMButton6Click(); };
+  auto withBar = [this](void (TMovieForm::*event)()) {
+    return [this, event](const std::string& argument) {
+      if (const auto position = IntegerArgument(argument)) SetTrackBarPosition(*position);
+      (this->*event)();
+    };
+  };
+  handlers["LMDTrackBarFilmowMouseDown"] = withBar(&TMovieForm::LMDTrackBarFilmowMouseDown);
+  handlers["LMDTrackBarFilmowClick"] = withBar(&TMovieForm::LMDTrackBarFilmowClick);
+  handlers["LMDTrackBarFilmowMouseUp"] = withBar(&TMovieForm::LMDTrackBarFilmowMouseUp);
+  handlers["Timer1Timer"] = [this](const std::string&) {
+    if (Timer1.Enabled()) Timer1Timer();
+  };
+  handlers["Panel2Resize"] = [this](const std::string& argument) {
+    std::istringstream in(argument);
+    int width = 0;
+    int height = 0;
+    if (in >> width >> height) Panel2Resize(width, height);
+  };
+}
+
+}  // namespace velmora::windows

@@ -1,0 +1,253 @@
+#include "windows/slide_form.h"
+
+#include <algorithm>
+
+#include "app/main_form.h"
+#include "windows/handler_arguments.h"
+#include "windows/media_texts.h"
+
+namespace velmora::windows {
+
+namespace texts = media_texts;
+
+TSlideForm::TSlideForm(app::TMainForm& mainForm, platform::Platform& platform)
+    : MediaPlayer1(platform.players.Get(kPlayer)),
+      Timer1(platform.timers.Get(kTimer1)),
+      Timer2(platform.timers.Get(kTimer2)),
+      RichEdit(platform.files),
+      main_(mainForm),
+      ui_(platform.ui),
+      files_(platform.files),
+      SlideWebBrowser_(platform.browsers.Get(kSlideBrowser)),
+      OpisWebBrowser_(platform.browsers.Get(kDescriptionBrowser)) {
+  Timer1.SetHandler([this] { Timer1Timer(); });
+  Timer2.SetHandler([this] { Timer2Timer(); });
+  Timer2.SetInterval(250);
+}
+
+void TSlideForm::ShowModal() {
+  FormShow();
+  ui_.ShowModal(kWindow);
+}
+
+// --- Slide steps ---
+
+void TSlideForm::RewriteBarHint() {
+  ui_.SetHint(kTrackBar, std::string(texts::kSlideBarHint) + ": " +
+                             std::to_string(trackBarPosition_) + " z " +
+                             std::to_string(main_.slideCount));
+}
+
+void TSlideForm::ShowSlideNumber(int k) {
+  // The main window keeps only the usable slides, so that a gap in the row
+  // never becomes an empty or broken slide.
+  if (k < 1 || k > static_cast<int>(main_.slideNames.size())) return;
+  ShowSlide(main_.paths.photoDir + main_.slideNames[static_cast<std::size_t>(k - 1)] + ".jpg", " ");
+}
+
+void TSlideForm::ToolButton4Click() {
+  if (main_.slideIndex > main_.slideCount) main_.slideIndex = 1;
+  SetTrackBarPosition(main_.slideIndex);
+  RewriteBarHint();
+  const int k = main_.slideIndex;
+  main_.slideIndex = k + 1;
+  ShowSlideNumber(k);
+}
+
+void TSlideForm::ToolButton3Click() {
+  main_.slideIndex -= 1;
+  if (main_.slideIndex <= 1) main_.slideIndex = main_.slideCount + 1;
+  SetTrackBarPosition(main_.slideIndex - 1);
+  RewriteBarHint();
+  ShowSlideNumber(main_.slideIndex - 1);
+}
+
+void TSlideForm::LMDTrackBarSlajdowClick() {
+  const int p = trackBarPosition_;
+  main_.slideIndex = p;
+  RewriteBarHint();
+  main_.slideIndex = p + 1;
+  ShowSlideNumber(p);
+}
+
+void TSlideForm::Timer1Timer() {
+  if (main_.slideIndex > main_.slideCount) {
+    main_.slideIndex = 1;
+    if (!repeat_) {
+      SetRunning(false);
+      ToolButton4Click();
+      ui_.Freeze(1000);
+      return;
+    }
+  }
+  SetTrackBarPosition(main_.slideIndex);
+  RewriteBarHint();
+  const int k = main_.slideIndex;
+  main_.slideIndex = k + 1;
+  ShowSlideNumber(k);
+}
+
+// --- Pages ---
+
+void TSlideForm::ShowSlide(const std::string& picture, const std::string& description) {
+  pages::PageBuffer& buffer = main_.MainRichEdit;
+  if (!buffer.LoadFromFile(main_.paths.templateDir + "slide.html")) return;
+  const std::size_t picturePlaceholder = buffer.Find("m.jpg", 0, true);
+  if (picturePlaceholder != pages::PageBuffer::npos) buffer.Replace(picturePlaceholder, 5, picture);
+  main_.ReplaceAll("<!--@opis@-->", "<i>" + description + "</i>");
+
+  // The photograph key is the file name without its prefix letter and ".jpg".
+  std::string name = picture;
+  if (name.rfind(main_.paths.photoDir, 0) == 0) name = name.substr(main_.paths.photoDir.size());
+  std::string key;
+  const std::size_t jpg = name.find(".jpg");
+  if (jpg != std::string::npos && jpg > 1) key = name.substr(1, jpg - 1);
+  std::string line = main_.Dane(main_.SG_Foto, key, 5, 0);
+  if (!line.empty()) line += " - ";
+  line += main_.Dane(main_.SG_Foto, key, 7, 0);
+  ShowSlideDescription(line);
+
+  main_.SaveAndShow(buffer, "$$slide.html", SlideWebBrowser_, texts::kSlideCaption);
+}
+
+void TSlideForm::ShowSlideDescription(const std::string& text) {
+  if (!RichEdit.LoadFromFile(main_.paths.templateDir + "opis.html")) return;
+  const std::string placeholder = "<!--@opis@-->";
+  const std::size_t at = RichEdit.Find(placeholder, 0, true);
+  if (at != pages::PageBuffer::npos) RichEdit.Replace(at, placeholder.size(), text);
+  const std::string path = main_.paths.workDir + "$$opis.html";
+  RichEdit.SaveToFile(path);
+  if (files_.FileExists(path)) {
+    OpisWebBrowser_.Navigate(path);
+  } else {
+    ui_.MessageBox(texts::kMissingDescription + path, texts::kSlideCaption, platform::Icon::Stop);
+  }
+}
+
+// --- Running and paused ---
+
+void TSlideForm::SetRunning(bool running) {
+  Timer1.SetEnabled(running);
+  ui_.SetEnabled(kStartButton, !running);
+  ui_.SetEnabled(kPauseButton, running);
+}
+
+void TSlideForm::ToolButton1Click() { SetRunning(true); }
+
+void TSlideForm::ToolButton2Click() { SetRunning(false); }
+
+void TSlideForm::LMDSpinEditCzasuChange() { Timer1.SetInterval(delay_ * 1000); }
+
+// --- Music ---
+
+void TSlideForm::CheckBox2Click() {
+  if (music_) {
+    MediaPlayer1.Play();
+  } else {
+    MediaPlayer1.Stop();
+  }
+}
+
+void TSlideForm::Timer2Timer() {
+  if (MediaPlayer1.Mode() != platform::MediaMode::Stopped || !music_) return;
+  MediaPlayer1.Open();
+  MediaPlayer1.Rewind();
+  MediaPlayer1.Play();
+}
+
+// --- Window ---
+
+void TSlideForm::FormShow() {
+  FormResize();
+  ui_.SetTickFrequency(kTrackBar, main_.slideCount / 12);
+  Timer1.SetInterval(delay_ * 1000);
+  Timer1.SetEnabled(true);
+  Timer2.SetEnabled(true);
+  SetRunning(true);
+  // A music file that cannot be opened leaves the player not ready: the
+  // show goes on silently and the watcher does not retry.
+  MediaPlayer1.SetFileName(main_.paths.animDir + "kev1.wav");
+  MediaPlayer1.Open();
+  if (music_) {
+    MediaPlayer1.Play();
+  } else {
+    MediaPlayer1.Stop();
+  }
+}
+
+void TSlideForm::FormResize() {
+  // The panels clip the excess, hiding the browsers' borders and scroll bars.
+  ui_.PlaceInParent(kSlideBrowser, -2, -2, 25, 4);
+  ui_.PlaceInParent(kDescriptionBrowser, -2, -2, 25, 8);
+}
+
+void TSlideForm::LMDMMButton5Click() { ui_.CloseWindow(kWindow); }
+
+void TSlideForm::FormClose() {
+  Timer1.SetEnabled(false);
+  Timer2.SetEnabled(false);
+  MediaPlayer1.Stop();
+}
+
+// --- Controls ---
+
+void TSlideForm::SetTrackBarMaximum(int maximum) {
+  trackBarMaximum_ = std::max(maximum, 1);
+  ui_.SetRange(kTrackBar, 1, trackBarMaximum_);
+  SetTrackBarPosition(trackBarPosition_);
+}
+
+void TSlideForm::SetTrackBarPosition(int position) {
+  trackBarPosition_ = std::clamp(position, 1, trackBarMaximum_);
+  ui_.SetPosition(kTrackBar, trackBarPosition_);
+}
+
+void TSlideForm::SetDelay(int seconds) {
+  delay_ = std::clamp(seconds, texts::kDelayMinimum, texts::kDelayMaximum);
+  ui_.SetPosition(kSpinEdit, delay_);
+}
+
+void TSlideForm::SetRepeat(bool checked) {
+  repeat_ = checked;
+  ui_.SetChecked(kRepeatBox, checked);
+}
+
+void TSlideForm::SetMusic(bool checked) {
+  music_ = checked;
+  ui_.SetChecked(kMusicBox, checked);
+}
+
+void TSlideForm::RegisterHandlers(app::HandlerTable& handlers) {
+  handlers["ToolButton1Click"] = [this](const std::string&) { ToolButton1Click(); };
+  handlers["ToolButton2Click"] = [this](const std::string&) { ToolButton2Click(); };
+  handlers["ToolButton3Click"] = [this](const std::string&) { ToolButton3Click(); };
+  handlers["ToolButton4Click"] = [this](const std::string&) { ToolButton4Click(); };
+  handlers["LMDMMButton5Click"] = [this](const std::string&) { LMDMMButton5Click(); };
+  handlers["LMDTrackBarSlajdowClick"] = [this](const std::string& argument) {
+    if (const auto position = IntegerArgument(argument)) SetTrackBarPosition(*position);
+    LMDTrackBarSlajdowClick();
+  };
+  handlers["LMDSpinEditCzasuChange"] = [this](const std::string& argument) {
+    if (const auto seconds = IntegerArgument(argument)) SetDelay(*seconds);
+    LMDSpinEditCzasuChange();
+  };
+  handlers["CheckBox1Click"] = [this](const std::string& argument) {
+    SetRepeat(SwitchArgument(argument).value_or(!repeat_));
+  };
+  handlers["CheckBox2Click"] = [this](const std::string& argument) {
+    SetMusic(SwitchArgument(argument).value_or(!music_));
+    CheckBox2Click();
+  };
+  // A timer raises its event only while it is on.
+  handlers["Timer1Timer"] = [this](const std::string&) {
+    if (Timer1.Enabled()) Timer1Timer();
+  };
+  handlers["Timer2Timer"] = [this](const std::string&) {
+    if (Timer2.Enabled()) Timer2Timer();
+  };
+  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
+  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
+  handlers["FormResize"] = [this](const std::string&) { FormResize(); };
+}
+
+}  // namespace velmora::windows

@@ -1,0 +1,105 @@
+#pragma once
+// The slide-show window: one slide at a time as a generated page, its
+// description strip, the player buttons, the position bar, the delay, the
+// repeat and music switches, the automatic advance (Timer1) and the music
+// watcher (Timer2). The show's state (set key, slide count, next slide)
+// lives in the main window; this window is created once and hidden between
+// shows.
+
+#include <string>
+
+#include "app/handlers.h"
+#include "pages/page_buffer.h"
+#include "platform/platform.h"
+
+namespace velmora::app {
+class TMainForm;
+}
+
+namespace velmora::windows {
+
+class TSlideForm {
+ public:
+  static constexpr const char* kWindow = "SlideForm";
+  static constexpr const char* kStartButton = "SlideForm.LMDMMButton4";
+  static constexpr const char* kPauseButton = "SlideForm.LMDMMButton2";
+  static constexpr const char* kTrackBar = "SlideForm.LMDTrackBarSlajdow";
+  static constexpr const char* kSpinEdit = "SlideForm.LMDSpinEditCzasu";
+  static constexpr const char* kRepeatBox = "SlideForm.CheckBox1";
+  static constexpr const char* kMusicBox = "SlideForm.CheckBox2";
+  static constexpr const char* kSlideBrowser = "SlideForm.SlideWebBrowser";
+  static constexpr const char* kDescriptionBrowser = "SlideForm.OpisWebBrowser";
+  static constexpr const char* kPlayer = "SlideForm.MediaPlayer1";
+  static constexpr const char* kTimer1 = "SlideForm.Timer1";
+  static constexpr const char* kTimer2 = "SlideForm.Timer2";
+
+  TSlideForm(app::TMainForm& mainForm, platform::Platform& platform);
+  TSlideForm(const TSlideForm&) = delete;
+  TSlideForm& operator=(const TSlideForm&) = delete;
+
+  // Runs FormShow and keeps the window on screen until it is closed.
+  void ShowModal();
+
+  // Pages.
+  void ShowSlide(const std::string& picture, const std::string& description);
+  void ShowSlideDescription(const std::string& text);
+
+  // Event handlers.
+  void ToolButton1Click();  // ">": start the automatic advance
+  void ToolButton2Click();  // "||": pause it
+  void ToolButton3Click();  // "|<": previous slide
+  void ToolButton4Click();  // ">|": next slide
+  void LMDTrackBarSlajdowClick();
+  void LMDSpinEditCzasuChange();
+  void CheckBox2Click();
+  void LMDMMButton5Click();  // "X"
+  void Timer1Timer();
+  void Timer2Timer();
+  void FormShow();
+  void FormClose();
+  void FormResize();
+
+  // What the user did to a control before its event: the bar's position
+  // (kept within 1 and the maximum), the delay (3 to 60 s), the switches.
+  void SetTrackBarPosition(int position);
+  void SetTrackBarMaximum(int maximum);
+  void SetDelay(int seconds);
+  void SetRepeat(bool checked);
+  void SetMusic(bool checked);
+
+  int TrackBarPosition() const { return trackBarPosition_; }
+  int TrackBarMaximum() const { return trackBarMaximum_; }
+  int Delay() const { return delay_; }
+  bool Repeat() const { return repeat_; }
+  bool Music() const { return music_; }
+  bool Advancing() const { return Timer1.Enabled(); }
+
+  // Handlers reachable from a replay script or the Qt window, by name.
+  // Arguments: LMDTrackBarSlajdowClick P (the bar moved to P first),
+  // LMDSpinEditCzasuChange S, CheckBox1Click 0|1, CheckBox2Click 0|1.
+  void RegisterHandlers(app::HandlerTable& handlers);
+
+  platform::MediaPlayer& MediaPlayer1;
+  platform::Timer& Timer1;
+  platform::Timer& Timer2;
+  pages::PageBuffer RichEdit;
+
+ private:
+  // Shows slide k of the set (1-based) with the bar on it.
+  void ShowSlideNumber(int k);
+  void RewriteBarHint();
+  void SetRunning(bool running);
+
+  app::TMainForm& main_;
+  platform::Ui& ui_;
+  platform::FileSystem& files_;
+  platform::Browser& SlideWebBrowser_;
+  platform::Browser& OpisWebBrowser_;
+  int trackBarPosition_ = 1;
+  int trackBarMaximum_ = 1;
+  int delay_ = 3;
+  bool repeat_ = false;
+  bool music_ = true;
+};
+
+}  // namespace velmora::windows
