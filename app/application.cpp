@@ -24,6 +24,7 @@ HandlerTable Application::Handlers() {
     HandlerTable own;
     mainForm_->RegisterHandlers(own);
     for (auto& [name, handler] : own) all["MainForm." + name] = std::move(handler);
+    mainForm_->RegisterBalloonHandlers(all);
   }
   return all;
 }

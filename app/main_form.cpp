@@ -44,7 +44,8 @@ void TMainForm::RunStartupSequence() {
   workDirCreated = PrepareWorkingDirectory(files_, paths);
   LoadTables();
   ResolveSlidePictures();
-  // Menu definition, contents tree and balloons: loaded here once they exist.
+  // Menu definition and contents tree: loaded here once they exist.
+  CreateBalloons();
 
   ui_.MaximizeWindow("MainForm");
   MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
@@ -151,6 +152,15 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   RegisterCommandHandlers(handlers);
+}
+
+void TMainForm::RegisterBalloonHandlers(HandlerTable& handlers) {
+  for (windows::TChmurkaForm* balloon : {DictionaryBalloon.get(), LocationBalloon.get()}) {
+    if (!balloon) continue;
+    HandlerTable own;
+    balloon->RegisterHandlers(own);
+    for (auto& [name, handler] : own) handlers[balloon->name() + "." + name] = std::move(handler);
+  }
 }
 
 }  // namespace velmora::app

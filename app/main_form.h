@@ -12,6 +12,7 @@
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/table.h"
+#include "windows/chmurka_form.h"
 #include "windows/loading_form.h"
 
 namespace velmora::app {
@@ -63,10 +64,15 @@ class TMainForm {
   // What the links do, each owned by its page kind or window.
   bool OpenRecordLink(const std::string& address, const std::string& kindMarker);
   void ShowNationalPark(const std::string& key);
-  void ShowLocation(const std::string& name, int mode);
+  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
+  // location in the balloon.
+  bool ShowLocation(const std::string& name, int mode);
+  // The category and record name of "rp"/"pk"/"ok" + key, else empty.
+  std::string CategoryTitle(const std::string& name);
   void ShowLargePicture(const std::string& picturePath, const std::string& description,
                         const std::string& title);
   std::string LookupDefinition(int kind, const std::string& word);
+  void CreateBalloons();
   void PlaceBalloon(int kind);
   void ShowDefinition(int kind, const std::string& definition, const std::string& word);
   void ShowSlideShow(const std::string& key);
@@ -97,6 +103,8 @@ class TMainForm {
 
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
+  // The balloons' handlers, keyed "DictionaryBalloon.Panel1MouseDown".
+  void RegisterBalloonHandlers(HandlerTable& handlers);
 
   platform::Platform& platform() { return platform_; }
 
@@ -112,6 +120,9 @@ class TMainForm {
   pages::PageBuffer RichEditSearch;
   // Shown during construction only; lives as long as the main window.
   std::unique_ptr<windows::TLoadingForm> LoadingForm;
+  // Created hidden at start-up; live as long as the main window.
+  std::unique_ptr<windows::TChmurkaForm> DictionaryBalloon;
+  std::unique_ptr<windows::TChmurkaForm> LocationBalloon;
 
   tables::Table SG_RP{"SG_RP", 18};
   tables::Table SG_PK{"SG_PK", 33};

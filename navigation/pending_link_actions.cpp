@@ -12,16 +12,6 @@ bool TMainForm::OpenRecordLink(const std::string& address, const std::string& ki
 
 void TMainForm::ShowNationalPark(const std::string& key) { ui_.SetText("Szukaj", "PN: " + key); }
 
-void TMainForm::ShowLocation(const std::string&, int) {}
-
-void TMainForm::ShowLargePicture(const std::string&, const std::string&, const std::string&) {}
-
-std::string TMainForm::LookupDefinition(int, const std::string&) { return {}; }
-
-void TMainForm::PlaceBalloon(int) {}
-
-void TMainForm::ShowDefinition(int, const std::string&, const std::string&) {}
-
 void TMainForm::ShowSlideShow(const std::string&) {}
 
 void TMainForm::ShowMovie(const std::string&) {}

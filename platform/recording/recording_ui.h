@@ -38,6 +38,19 @@ class RecordingUi : public platform::Ui {
                      int extraHeight) override;
   void SetPressed(const std::string& control, bool pressed) override;
   void SetAllowAllUp(const std::string& group, bool allow) override;
+  // A fixed screen of 1280 x 800 with the main window maximised on it; the
+  // controls the program measures have the places of recording_ui.cpp.
+  // Windows keep the bounds the program gave them.
+  platform::Bounds GetBounds(const std::string& controlOrWindow) override;
+  void SetWindowBounds(const std::string& window, int left, int top, int width,
+                       int height) override;
+  void SetCaption(const std::string& window, const std::string& caption) override;
+  platform::Bounds ScreenSize() override { return {0, 0, kScreenWidth, kScreenHeight}; }
+  // Where "set Mouse X Y" put the cursor; (0, 0) before.
+  platform::ScreenPoint CursorPosition() override;
+
+  static constexpr int kScreenWidth = 1280;
+  static constexpr int kScreenHeight = 800;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }
@@ -56,6 +69,7 @@ class RecordingUi : public platform::Ui {
   Trace& trace_;
   platform::Cursor cursor_ = platform::Cursor::Default;
   std::map<std::string, std::string> texts_;
+  std::map<std::string, platform::Bounds> bounds_;
   bool terminated_ = false;
 };
 
