@@ -14,7 +14,9 @@ bool Application::Start() {
   // of its construction, and FormShow runs the start-up animation.
   platform_.ui.ShowWindow("MainForm");
   mainForm_->FormShow();
-  // Slide-show, film and wait windows: created here, hidden, once they exist.
+  // Slide-show and film windows: created here, hidden, once they exist.
+  czekajForm_ = std::make_unique<windows::TCzekajForm>(platform_.ui);
+  mainForm_->CzekajForm = czekajForm_.get();
   return !mainForm_->contentMissing;
 }
 

@@ -29,6 +29,7 @@ class Application {
  private:
   platform::Platform& platform_;
   std::unique_ptr<TMainForm> mainForm_;
+  std::unique_ptr<windows::TCzekajForm> czekajForm_;
 };
 
 }  // namespace velmora::app

@@ -3,16 +3,21 @@
 // handlers of its controls. The Qt window and the headless replay drive it
 // through the platform interfaces.
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
+#include "navigation/page_cache.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/table.h"
 #include "windows/chmurka_form.h"
+#include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
 
 namespace velmora::app {
@@ -64,6 +69,20 @@ class TMainForm {
   // What the links do, each owned by its page kind or window.
   bool OpenRecordLink(const std::string& address, const std::string& kindMarker);
   void ShowNationalPark(const std::string& key);
+
+  // Record pages of the four protected-area kinds, filled from the kind's
+  // table row and shown in the main browser.
+  void MakeDynamicPage(const std::string& key, const std::string& kindMarker);
+  // Blanks the "<TR" ... "</TR>" row around the placeholder's first
+  // occurrence, keeping the "</TR>". Returns where the blank stands, or npos
+  // when there is no such row.
+  std::size_t RemoveEnclosingRow(const std::string& placeholder);
+  // The last occurrence of text in the main page buffer that begins before
+  // limit, or npos.
+  std::size_t FindLastBefore(const std::string& text, std::size_t limit);
+  void HideMissingMap();
+  void FillPhotoStrip(const std::string& kindCode, const std::string& key);
+  bool PhotoExists(const std::string& pictureName);
   // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
   // location in the balloon.
   bool ShowLocation(const std::string& name, int mode);
@@ -97,6 +116,21 @@ class TMainForm {
   void Button14Click();  // shows or hides the diagnostic log
   void Button22Click();  // search
 
+  // Full-text search.
+  void MakeSearchPage(const std::string& word);
+  void SearchPageFiles(const std::string& word);
+  bool PageContainsWord(const std::string& word);
+  std::string PageResultItem(const std::string& path);
+  bool Searching() const { return searching_; }
+
+  // What the last search found, in the order of the results page.
+  struct SearchResults {
+    std::vector<std::string> dictionaryKeys;
+    std::vector<std::string> biotopeKeys;
+    std::vector<std::pair<std::string, std::string>> pages;  // path, topic (ISO-8859-2)
+  };
+  const SearchResults& LastSearch() const { return lastSearch_; }
+
   // Title strip.
   void MainWebBrowserTitleChange(const std::string& title);
   void ShowTitleStrip(const std::string& topic);
@@ -115,6 +149,8 @@ class TMainForm {
   bool contentMissing = false;
   bool workDirCreated = false;
   bool memo2Visible = false;
+  // The wait window, created by the program entry with the other windows.
+  windows::TCzekajForm* CzekajForm = nullptr;
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -137,6 +173,15 @@ class TMainForm {
  private:
   void RunStartupSequence();
   void RegisterCommandHandlers(HandlerTable& handlers);
+  void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+                        std::vector<std::string>& keys);
+
+  // While a search lets the message queue run, navigations of the main
+  // browser wait; the last one asked for is shown when the search is done.
+  bool searching_ = false;
+  std::optional<std::string> deferredNavigation_;
+  SearchResults lastSearch_;
+  navigation::PageCache pageCache_;
   // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   // Row 17: the contents tree covers the page while it loads.

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "cli/replay_command.h"
+#include "cli/search_command.h"
 #include "cli/table_command.h"
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: velmora-cli table FILE [--columns N]\n"
+         "       velmora-cli search WORD [--content DIR]\n"
          "       velmora-cli replay [--content DIR] [--temp DIR] [--settings FILE] [SCRIPT]\n";
 }
 
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "table") return velmora::cli::RunTableCommand(args, std::cout, std::cerr);
+  if (command == "search") return velmora::cli::RunSearchCommand(args, std::cout, std::cerr);
   if (command == "replay") return velmora::cli::RunReplayCommand(args, std::cout, std::cerr);
   if (command == "--help" || command == "-h" || command == "help") {
     PrintUsage(std::cout);

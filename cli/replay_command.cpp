@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/application.h"
+#include "cli/private_temp_dir.h"
 #include "cli/script.h"
 #include "platform/recording/recording_platform.h"
 
@@ -61,23 +62,6 @@ bool ParseArgs(const std::vector<std::string>& args, ReplayArgs& parsed, std::os
   return true;
 }
 
-// A fresh directory only this user can enter, removed again at the end.
-class PrivateTempDir {
- public:
-  PrivateTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "velmora-replay-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~PrivateTempDir() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 // Drives the started program from the script's lines.
 class ScriptRunner {
  public:
@@ -85,6 +69,11 @@ class ScriptRunner {
                std::vector<ScriptLine> lines)
       : recording_(recording), handlers_(std::move(handlers)), lines_(std::move(lines)) {
     recording_.ui().onModal = [this](const std::string& window) { RunModal(window); };
+    recording_.onBusyPump = [this] {
+      while (next_ < lines_.size() && lines_[next_].whileBusy && !recording_.ui().terminated()) {
+        RunLine(lines_[next_++]);
+      }
+    };
     // Closing a window runs its close event; the main window's ends the program.
     recording_.ui().onClose = [this](const std::string& window) {
       const auto close = handlers_.find(window + ".FormClose");

@@ -32,10 +32,14 @@ std::vector<ScriptLine> ParseScript(const std::string& utf8Text) {
     start = end + 1;
     const std::size_t first = raw.find_first_not_of(" \t");
     if (first == std::string::npos || raw[first] == '#') continue;
-    const std::string text = platform::Utf8ToWin1250(raw.substr(first));
+    std::string text = platform::Utf8ToWin1250(raw.substr(first));
 
     ScriptLine line;
     line.number = number;
+    if (text.size() >= 2 && text[0] == '>' && text[1] == ' ') {
+      line.whileBusy = true;
+      text = text.substr(2);
+    }
     auto [head, rest] = SplitFirstWord(text);
     if (head == "set") {
       auto [control, value] = SplitFirstWord(rest);

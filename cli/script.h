@@ -2,6 +2,8 @@
 // Replay scripts: one event per line.
 //   [Window.]Handler [argument]   raise a handler (no window: MainForm)
 //   set CONTROL TEXT              the user types TEXT into a control
+//   > LINE                        LINE arrives while the program is busy:
+//                                 on its next pump of the message queue
 //   # comment, blank lines        ignored
 
 #include <optional>
@@ -13,9 +15,10 @@ namespace velmora::cli {
 struct ScriptLine {
   int number = 0;  // 1-based line number in the script
   bool isSet = false;
-  std::string window;    // "MainForm" when not given
-  std::string handler;   // or, for set, the control
-  std::string argument;  // Windows-1250
+  bool whileBusy = false;  // written "> LINE"
+  std::string window;      // "MainForm" when not given
+  std::string handler;     // or, for set, the control
+  std::string argument;    // Windows-1250
 };
 
 // Parses UTF-8 script text; blank and comment lines are dropped.

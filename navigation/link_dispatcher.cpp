@@ -33,6 +33,13 @@ std::string PhotoKey(const std::string& pictureName) {
 }  // namespace
 
 void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
+  if (searching_) {
+    // The search holds the main page buffer: what the user asked for is
+    // shown when it is done.
+    deferredNavigation_ = address;
+    cancel = true;
+    return;
+  }
   const std::string lower = platform::LowerAscii(address);
   currentAddress = lower;
 

@@ -6,12 +6,6 @@
 
 namespace velmora::app {
 
-bool TMainForm::OpenRecordLink(const std::string& address, const std::string& kindMarker) {
-  return address.find(kindMarker) != std::string::npos;
-}
-
-void TMainForm::ShowNationalPark(const std::string& key) { ui_.SetText("Szukaj", "PN: " + key); }
-
 void TMainForm::ShowSlideShow(const std::string&) {}
 
 void TMainForm::ShowMovie(const std::string&) {}
@@ -24,11 +18,5 @@ void TMainForm::ShowTreeOverPage() {
 }
 
 void TMainForm::ShowPageMenu(const std::string&) {}
-
-}  // namespace velmora::app
-
-namespace velmora::app {
-
-void TMainForm::Button22Click() {}
 
 }  // namespace velmora::app

@@ -107,6 +107,20 @@ class Ui {
   }
   virtual Bounds ScreenSize() { return {}; }
   virtual ScreenPoint CursorPosition() { return {}; }
+  // Geometry of a control relative to its parent, and moving the mouse
+  // pointer to a screen point.
+  virtual int ControlLeft(const std::string& control) {
+    (void)control;
+    return 0;
+  }
+  virtual int ControlTop(const std::string& control) {
+    (void)control;
+    return 0;
+  }
+  virtual void SetCursorPosition(int x, int y) {
+    (void)x;
+    (void)y;
+  }
   // Position of a progress bar ("CzekajForm.LMDProgressFill1").
   virtual void SetProgress(const std::string& control, int position) {
     (void)control;

@@ -16,7 +16,7 @@ void TMainForm::CreateBalloons() {
             .lookupDefinition =
                 [this](int kind, const std::string& word) { return LookupDefinition(kind, word); },
         });
-    balloon->Hide();
+    // A new window is hidden already: nothing to hide or show yet.
     balloon->SetLabel(label);
     return balloon;
   };

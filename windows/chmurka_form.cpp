@@ -34,11 +34,6 @@ TChmurkaForm::TChmurkaForm(std::string name, platform::Platform& platform, Ballo
 
 void TChmurkaForm::SetLabel(const std::string& text) { ui_.SetText(Control("Label1"), text); }
 
-void TChmurkaForm::Hide() {
-  visible_ = false;
-  ui_.HideWindow(name_);
-}
-
 void TChmurkaForm::MakeVisible() {
   if (visible_) return;
   visible_ = true;

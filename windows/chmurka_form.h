@@ -70,9 +70,8 @@ class TChmurkaForm {
   void FormClose();
   void FormResize() {}
 
-  // Hidden and not yet shown: only the label and the size of the form.
+  // Set once, at creation.
   void SetLabel(const std::string& text);
-  void Hide();
 
   // Handlers reachable from a replay script, without the window prefix.
   void RegisterHandlers(app::HandlerTable& handlers);

@@ -31,6 +31,7 @@ RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions op
   ui_.onPump = [this] {
     clock_.Advance(10);
     browsers_.LoadPending();
+    if (onBusyPump) onBusyPump();
   };
 }
 

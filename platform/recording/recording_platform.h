@@ -2,6 +2,7 @@
 // All recording implementations wired into one platform. Browsers are made
 // on first use under their control names.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -50,6 +51,10 @@ class RecordingPlatform {
   // Lets pending browser loads run until none is left (bounded, so that a
   // page that keeps navigating cannot hang a replay).
   void RunUntilIdle();
+
+  // Set by the replay driver: input that arrives while the program pumps
+  // the message queue in the middle of its work.
+  std::function<void()> onBusyPump;
 
  private:
   Trace trace_;

@@ -154,4 +154,10 @@ platform::ScreenPoint RecordingUi::CursorPosition() {
   return point;
 }
 
+void RecordingUi::SetCursorPosition(int x, int y) {
+  trace_.Call("SetCursorPosition",
+              {{"x", static_cast<long long>(x)}, {"y", static_cast<long long>(y)}});
+  texts_["Mouse"] = std::to_string(x) + " " + std::to_string(y);
+}
+
 }  // namespace velmora::recording

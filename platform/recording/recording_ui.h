@@ -46,11 +46,12 @@ class RecordingUi : public platform::Ui {
                        int height) override;
   void SetCaption(const std::string& window, const std::string& caption) override;
   platform::Bounds ScreenSize() override { return {0, 0, kScreenWidth, kScreenHeight}; }
-  // Where "set Mouse X Y" put the cursor; (0, 0) before.
+  // Where "set Mouse X Y" or SetCursorPosition put the cursor; (0, 0) before.
   platform::ScreenPoint CursorPosition() override;
 
   static constexpr int kScreenWidth = 1280;
   static constexpr int kScreenHeight = 800;
+  void SetCursorPosition(int x, int y) override;
 
   // The user typing into a control: changes its text without a trace line.
   void TypeText(const std::string& control, const std::string& text) { texts_[control] = text; }

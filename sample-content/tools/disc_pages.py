@@ -57,7 +57,8 @@ def province_pages():
             body += "<p>Przykładem cennego obiektu jest rezerwat [[rp:%s]]: %s</p>\n" % (r[0], r[12])
         M.add_page(num, "Ochrona przyrody w województwie: " + cap, body)
         # a: reserves
-        rows = [["[[rp:%s]]" % r[0], r[7], r[5], str(r[6]), "[[ml:rp%s|lokalizacja]] &middot; [[map:rp%s|mapa]]" % (r[0], r[0])] for r in res]
+        rows = [["[[rp:%s]]" % r[0], r[7], r[5], str(r[6]), "[[ml:rp%s|lokalizacja]]" % r[0] +
+                 ("" if "rp" + r[0] in M.NO_MAP else " &middot; [[map:rp%s|mapa]]" % r[0])] for r in res]
         body = ("<p>Rezerwaty przyrody województwa %s opisane na płycie. Nazwa prowadzi do opisu "
                 "rezerwatu z bazy danych, odnośniki w ostatniej kolumnie pokazują położenie rezerwatu "
                 "w okienku lokalizacji i jego mapę.</p>\n" % name)
@@ -98,7 +99,8 @@ def db_pages(NP):
         body += "<h3>rezerwaty %s</h3>\n" % ("przyrody nieożywionej" if k == "przyrody nieożywionej" else k.replace("y", "e") if k.endswith("y") else k)
         body += "<p>" + ", ".join("[[rp:%s]]" % r[0] for r in kinds[k]) + "</p>\n"
     M.add_page(NP[48], "Rezerwaty przyrody według rodzaju", body)
-    rows = [["[[pk:%s|%s]]" % (p[0], p[1]), p[2], str(p[3]), p[4], "[[ml:pk%s|położenie]] &middot; [[map:pk%s|mapa]]" % (p[0], p[0])] for p in D.PARKS]
+    rows = [["[[pk:%s|%s]]" % (p[0], p[1]), p[2], str(p[3]), p[4], "[[ml:pk%s|położenie]]" % p[0] +
+             ("" if "pk" + p[0] in M.NO_MAP else " &middot; [[map:pk%s|mapa]]" % p[0])] for p in D.PARKS]
     M.add_page(NP[51], "Baza parków krajobrazowych",
                "<p>Baza obejmuje %d parków krajobrazowych. Odnośnik <i>położenie</i> pokazuje park na "
                "mapie Polski, <i>mapa</i> - szkic jego granic.</p>\n" % len(D.PARKS)

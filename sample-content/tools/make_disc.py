@@ -310,6 +310,43 @@ BIO_OF_KIND = {"leśny": "grad_srodkowoeur", "faunistyczny": "szuwar_trzcinowy",
                "stepowy": "murawa_ksero", "torfowiskowy": "torf_przejsciowe"}
 
 
+BIO_NAME = {b[0]: b[1] for b in D.BIOTOPES}
+KIND_TEXT = {
+    "leśny": ("Drzewostany mają tu charakter zbliżony do naturalnego: obok drzew kilkusetletnich rosną "
+              "młode pokolenia, a martwe pnie pozostawia się na miejscu jako siedlisko grzybów, owadów i dziuplaków.",
+              "Las nie jest użytkowany gospodarczo; naturalne procesy odnowienia i rozpadu drzewostanu "
+              "przebiegają bez ingerencji człowieka, a runo zachowało gatunki typowe dla starych lasów."),
+    "faunistyczny": ("Obszar jest ważną ostoją ptaków wodno-błotnych: gniazdują tu perkozy, łabędzie i rybitwy, "
+                     "a w czasie przelotów odpoczywają tysiące kaczek i gęsi.",
+                     "Rezerwat chroni przede wszystkim miejsca rozrodu i żerowania zwierząt; w sezonie lęgowym "
+                     "dostęp do najcenniejszych fragmentów jest ograniczony."),
+    "krajobrazowy": ("O wartości rezerwatu decyduje krajobraz: urozmaicona rzeźba terenu, wody i mozaika "
+                     "zbiorowisk roślinnych, które razem tworzą malowniczą całość.",
+                     "Rezerwat zachowuje naturalny krajobraz wraz z jego elementami przyrody żywej i nieożywionej; "
+                     "z punktów widokowych roztaczają się rozległe panoramy."),
+    "przyrody nieożywionej": ("Chronione są tu twory przyrody nieożywionej, cenne dla geologów i geomorfologów: "
+                              "odsłonięcia skał, formy skalne i zjawiska krasowe.",
+                              "Obiekt ma duże znaczenie naukowe i dydaktyczne; zachowane formy pozwalają odczytać "
+                              "historię geologiczną regionu."),
+    "florystyczny": ("Rezerwat utworzono dla ochrony stanowisk rzadkich roślin, które zakwitają tu masowo "
+                     "wczesną wiosną, zanim rozwiną się liście drzew.",
+                     "Przedmiotem ochrony są populacje roślin chronionych i zbiorowiska, w których rosną; "
+                     "prowadzi się tu stały monitoring ich liczebności."),
+    "stepowy": ("Ciepłe, nasłonecznione zbocza porasta roślinność o charakterze stepowym, rzadka w Polsce; "
+                "towarzyszą jej ciepłolubne owady, w tym liczne gatunki motyli.",
+                "Murawy wymagają ochrony czynnej: bez wypasu lub koszenia szybko zarastają krzewami, dlatego "
+                "regularnie usuwa się tu nalot tarniny i głogu."),
+    "torfowiskowy": ("Torfowisko gromadzi wodę i węgiel; rosną tu torfowce, rosiczki i żurawina, a w dolinkach "
+                     "zachowały się rośliny reliktowe z okresu polodowcowego.",
+                     "Najważniejsze dla trwania torfowiska jest utrzymanie wysokiego poziomu wód, dlatego "
+                     "zasypuje się dawne rowy odwadniające."),
+}
+VISIT = ("Zwiedzanie jest możliwe wyłącznie wyznaczonymi szlakami.",
+         "Przez rezerwat prowadzi ścieżka przyrodnicza z tablicami informacyjnymi.",
+         "Rezerwat można obejrzeć z punktu widokowego przy jego granicy; wstęp do wnętrza jest ograniczony.",
+         "Przy wejściu ustawiono tablicę z mapą i opisem przyrody rezerwatu.")
+
+
 def rp_row(r):
     key, name, prov, county, comm, area, year, kind, nadl, lat, lon, ph, desc = r
     ec = econet_for(prov)
@@ -318,18 +355,11 @@ def rp_row(r):
         ACTS[kind], 3 + int(key) % 25, ["stycznia", "marca", "maja", "lipca", "września", "listopada"][int(key) % 6],
         year, 10 + int(key) % 70, 100 + int(key) * 3)
     nadz = "Nadleśnictwo %s, obręb leśny %s, oddziały %d-%d" % (nadl, nadl, int(key) % 40 + 1, int(key) % 40 + 4)
-    text = ("%s Rezerwat utworzono w %d roku na powierzchni %s ha. Obejmuje fragment krajobrazu "
-            "typowego dla regionu, w którym zachowały się %s. Rezerwat leży w granicach obszaru "
-            "węzłowego lub korytarza sieci ECONET-PL, a jego walory opisano w licznych pracach "
-            "naukowych i przewodnikach. Zwiedzanie jest możliwe wyłącznie wyznaczonymi szlakami; "
-            "w okresie lęgowym ptaków i w czasie kwitnienia roślin obowiązują dodatkowe ograniczenia, "
-            "o których informują tablice ustawione przy wejściach do rezerwatu." % (
-                desc, year, area, COMMUNITIES[kind].split(",")[0] + " i inne zbiorowiska"))
-    if kind == "faunistyczny":
-        text += " Najlepszą porą na obserwacje ptaków jest wczesny ranek w maju i wrzesień, gdy przelatują stada ptaków wędrownych."
+    text = "%s Rezerwat utworzono w %d roku na powierzchni %s ha. %s %s" % (
+        desc, year, area, KIND_TEXT[kind][int(key) % 2], VISIT[int(key) % 4])
     threats = "" if int(key) % 5 == 0 else expand_links(THREATS[kind], resolve)
     see = ['<a href="http://db?ml-rp%s">lokalizacja na mapie Polski</a>' % key,
-           '<a href="http://db?bio%s">biotop: %s</a>' % (BIO_OF_KIND[kind], BIO_OF_KIND[kind].replace("_", " ")),
+           '<a href="http://db?bio%s">biotop: %s</a>' % (BIO_OF_KIND[kind], BIO_NAME[BIO_OF_KIND[kind]].lower()),
            '<a href="http://db?path%s.htm">rezerwaty województwa %s</a>' % (
                str(601 + [p[1] for p in D.PROVINCES].index(prov)) + "a", prov),
            '<a href="http://db?dicrezerwat">co to jest rezerwat?</a>']

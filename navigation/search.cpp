@@ -1,0 +1,137 @@
+// The full-text search: dictionary entries, biotopes and content pages that
+// hold a word, listed on one generated results page.
+
+#include "app/main_form.h"
+#include "app/texts.h"
+#include "navigation/search_texts.h"
+#include "navigation/text_search.h"
+#include "platform/codepage.h"
+
+namespace velmora::app {
+
+namespace {
+
+// Clears the flag however the search ends.
+class SearchingFlag {
+ public:
+  explicit SearchingFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~SearchingFlag() { flag_ = false; }
+  SearchingFlag(const SearchingFlag&) = delete;
+  SearchingFlag& operator=(const SearchingFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+// The text after the first "temat: " up to the next "</", as it stands in
+// the page; empty when the page has none.
+std::string PageTopic(const std::string& text) {
+  const std::size_t marker = text.find("temat: ");
+  if (marker == std::string::npos) return {};
+  const std::size_t start = marker + 7;
+  const std::size_t end = text.find("</", start);
+  if (end == std::string::npos) return {};
+  return text.substr(start, end - start);
+}
+
+}  // namespace
+
+void TMainForm::Button22Click() {
+  // The wait window is not modal: a second click while a search runs is
+  // dropped; the running search goes on.
+  if (searching_) return;
+  const std::string word = ui_.GetText("Szukaj");
+  if (word.size() < 2) {
+    ui_.MessageBox(search_texts::kNoText, search_texts::kNoTextCaption,
+                   platform::Icon::Information);
+    return;
+  }
+  const platform::Cursor remembered = ui_.GetCursor();
+  ui_.SetCursor(platform::Cursor::Hourglass);
+  ui_.SetCursorPosition(ui_.ControlLeft("LMDSpeedButton26"), ui_.ControlTop("Panel2") + 10);
+  ReleaseCategoryButtons();
+  if (CzekajForm) CzekajForm->Show();
+  MakeSearchPage(word);
+  if (CzekajForm) CzekajForm->Hide();
+  ui_.SetCursor(remembered);
+
+  if (deferredNavigation_) {
+    const std::string address = *deferredNavigation_;
+    deferredNavigation_.reset();
+    MainWebBrowser_.Navigate(address);
+  }
+}
+
+void TMainForm::MakeSearchPage(const std::string& word) {
+  lastSearch_ = {};
+  {
+    SearchingFlag flag(searching_);
+    if (!MainRichEdit.LoadFromFile(paths.templateDir + "search.html")) return;
+    ReplaceAll(
+        search_texts::kPlaceholder,
+        platform::Win1250ToIso(search_texts::kHeaderStart + word) + search_texts::kHeaderEnd);
+    SearchDictionary(SG_Dic, 1, word, lastSearch_.dictionaryKeys);
+    SearchDictionary(SG_Bio, 2, word, lastSearch_.biotopeKeys);
+    SearchPageFiles(word);
+    ReplaceAll(search_texts::kPlaceholder, "");
+    ReplaceAll("@title@", texts::kApplicationTitle);
+    ReplaceAll("&lt;", "<");
+    ReplaceAll("&gt;", ">");
+    ReplaceAll("http://db?path", paths.dataDir);
+  }
+  SaveAndShow(MainRichEdit, "$$search.html", MainWebBrowser_, "Duza mapa");
+}
+
+void TMainForm::SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+                                 std::vector<std::string>& keys) {
+  // A match in the next-to-last row ends the pass: the last row is only
+  // reached by a scan that started earlier.
+  for (int row = 0; row < table.RowCount() - 1; ++row) {
+    const std::string key = Dane(table, word, 1, 1, row);
+    const std::string item = LookupDefinition(kind, key);
+    if (item.empty()) continue;
+    keys.push_back(key);
+    ReplaceAll(search_texts::kPlaceholder, item + search_texts::kSeparator);
+  }
+}
+
+void TMainForm::SearchPageFiles(const std::string& word) {
+  const navigation::FoldedNeedle asTyped(word);
+  const std::string isoWord = platform::Win1250ToIso(word);
+  const navigation::FoldedNeedle asIso(isoWord);
+  const bool differs = isoWord != word;
+
+  int counter = 200;
+  for (const std::string& name : pageCache_.PageNames(files_, paths.dataDir)) {
+    if (counter > 5) {
+      if (CzekajForm) CzekajForm->Advance();
+      ui_.ProcessMessages();
+      counter = 0;
+    }
+    ++counter;
+    const std::string* page = pageCache_.Page(files_, paths.dataDir, name);
+    if (!page) continue;  // unreadable: not listed
+    if (!asTyped.FoundIn(*page) && !(differs && asIso.FoundIn(*page))) continue;
+    RichEditSearch.SetText(*page);
+    const std::string path = paths.dataDir + name;
+    const std::string item = PageResultItem(path);
+    if (item.empty()) continue;
+    lastSearch_.pages.emplace_back(path, PageTopic(*page));
+    ReplaceAll(search_texts::kPlaceholder, platform::Win1250ToIso(item + search_texts::kSeparator));
+  }
+}
+
+bool TMainForm::PageContainsWord(const std::string& word) {
+  if (navigation::FoldedNeedle(word).FoundIn(RichEditSearch.Text())) return true;
+  const std::string isoWord = platform::Win1250ToIso(word);
+  if (isoWord == word) return false;
+  return navigation::FoldedNeedle(isoWord).FoundIn(RichEditSearch.Text());
+}
+
+std::string TMainForm::PageResultItem(const std::string& path) {
+  const std::string topic = PageTopic(RichEditSearch.Text());
+  if (topic.empty()) return {};
+  return "<LI><B><A HREF=\"" + path + "\">" + platform::IsoToWin1250(topic) + "</A></B>";
+}
+
+}  // namespace velmora::app

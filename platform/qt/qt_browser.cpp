@@ -1,0 +1,235 @@
+#include "platform/qt/qt_browser.h"
+
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <algorithm>
+
+#include "platform/codepage.h"
+#include "platform/qt/address_codec.h"
+
+namespace velmora::platform::qt {
+namespace {
+
+// Reloads the frame whose markup names the address; used to replay a frame
+// load the core let proceed.
+constexpr const char* kReplayIntoFrameScript = R"((function (u) {
+  var wanted = new URL(u).href;
+  function walk(doc) {
+    var frames = doc.querySelectorAll('iframe, frame');
+    for (var i = 0; i < frames.length; i++) {
+      var src = frames[i].getAttribute('src');
+      if (src !== null && new URL(src, doc.baseURI).href === wanted) {
+        frames[i].setAttribute('src', src);
+        return true;
+      }
+      try {
+        if (frames[i].contentDocument && walk(frames[i].contentDocument)) return true;
+      } catch (e) {}
+    }
+    return false;
+  }
+  return walk(document);
+})(%1))";
+
+}  // namespace
+
+GuardedPage::GuardedPage(QtBrowser& browser, QObject* parent)
+    : QWebEnginePage(parent), browser_(browser) {}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  return browser_.AcceptNavigation(url, type, isMainFrame);
+}
+
+QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
+  page_ = new GuardedPage(*this, view_);
+  view_->setPage(page_);
+  // Queued, so that the core's handlers run outside the engine's callbacks.
+  connect(
+      page_, &QWebEnginePage::titleChanged, this,
+      [this](const QString& title) {
+        if (auto handler = events_.TitleChange) handler(Utf8ToWin1250(title.toStdString()));
+      },
+      Qt::QueuedConnection);
+  connect(page_, &QWebEnginePage::loadingChanged, this, &QtBrowser::LoadingChanged);
+  connect(page_, &QWebEnginePage::urlChanged, this, &QtBrowser::ReportCommandState,
+          Qt::QueuedConnection);
+}
+
+QtBrowser::~QtBrowser() {
+  // The page calls back into this object, so it must not outlive it.
+  delete view_.data();
+}
+
+void QtBrowser::SetEvents(BrowserEvents events) { events_ = std::move(events); }
+
+bool QtBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
+                                 bool isMainFrame) {
+  if (!events_.BeforeNavigate2) return true;
+  // A server redirect continues a navigation that has already been asked.
+  if (type == QWebEnginePage::NavigationTypeRedirect) return true;
+  const QByteArray key = NavigationKey(url);
+  if (isMainFrame) {
+    if (approvedMain_ && *approvedMain_ == key) {
+      approvedMain_.reset();
+      return true;
+    }
+  } else {
+    auto approved = std::find(approvedFrames_.begin(), approvedFrames_.end(), key);
+    if (approved != approvedFrames_.end()) {
+      approvedFrames_.erase(approved);
+      return true;
+    }
+  }
+  if (isMainFrame) refused_.push_back(key);
+  const PendingNavigation navigation{url, type, isMainFrame};
+  QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
+  return false;
+}
+
+bool QtBrowser::RaiseBeforeNavigate(const std::string& address) {
+  auto handler = events_.BeforeNavigate2;
+  if (!handler) return true;
+  bool cancel = false;
+  handler(address, cancel);
+  return !cancel;
+}
+
+void QtBrowser::AskCore(const PendingNavigation& navigation) {
+  QPointer<QtBrowser> self(this);
+  const quint64 before = generation_;
+  const bool proceed = RaiseBeforeNavigate(ToCoreAddress(navigation.url, pageCharset_));
+  if (!self || !proceed) return;
+  // The core navigated this browser itself while answering; that wins.
+  if (navigation.isMainFrame && generation_ != before) return;
+  Replay(navigation);
+}
+
+void QtBrowser::Replay(const PendingNavigation& navigation) {
+  if (!navigation.isMainFrame) {
+    ReplayIntoFrame(navigation.url);
+    return;
+  }
+  ++generation_;
+  approvedMain_ = NavigationKey(navigation.url);
+  if (navigation.type == QWebEnginePage::NavigationTypeBackForward) {
+    GoToHistoryEntry(navigation.url);
+  } else {
+    page_->setUrl(navigation.url);
+  }
+}
+
+void QtBrowser::GoToHistoryEntry(const QUrl& url) {
+  // The same step the page asked for: the entry with this address nearest to
+  // the current one.
+  QWebEngineHistory* history = page_->history();
+  const QList<QWebEngineHistoryItem> items = history->items();
+  // While the refused step is still pending the history reports it as
+  // current, so measure from the page last shown.
+  const int current = committedIndex_;
+  const QByteArray key = NavigationKey(url);
+  int best = -1;
+  for (int i = 0; i < items.size(); ++i) {
+    if (i == current || NavigationKey(items[i].url()) != key) continue;
+    if (best < 0 || std::abs(i - current) < std::abs(best - current)) best = i;
+  }
+  if (best >= 0) {
+    history->goToItem(items[best]);
+  } else {
+    page_->setUrl(url);
+  }
+}
+
+void QtBrowser::ReplayIntoFrame(const QUrl& url) {
+  const QByteArray key = NavigationKey(url);
+  approvedFrames_.push_back(key);
+  const QString literal = QString::fromUtf8(
+      QJsonDocument::fromVariant(QVariantList{QString::fromLatin1(url.toEncoded())})
+          .toJson(QJsonDocument::Compact));
+  const QString argument = literal.mid(1, literal.size() - 2);  // drop the array brackets
+  QPointer<QtBrowser> self(this);
+  page_->runJavaScript(QString::fromLatin1(kReplayIntoFrameScript).arg(argument),
+                       [self, key](const QVariant& replayed) {
+                         if (!self || replayed.toBool()) return;
+                         auto& approved = self->approvedFrames_;
+                         auto it = std::find(approved.begin(), approved.end(), key);
+                         if (it != approved.end()) approved.erase(it);
+                       });
+}
+
+void QtBrowser::Navigate(const std::string& address) {
+  QPointer<QtBrowser> self(this);
+  if (!RaiseBeforeNavigate(address) || !self) return;
+  ++generation_;
+  const QUrl url = ToEngineUrl(address);
+  approvedMain_ = NavigationKey(url);
+  page_->setUrl(url);
+}
+
+void QtBrowser::GoBack() { StepHistory(-1); }
+void QtBrowser::GoForward() { StepHistory(1); }
+
+void QtBrowser::StepHistory(int offset) {
+  QWebEngineHistory* history = page_->history();
+  if (offset < 0 ? !history->canGoBack() : !history->canGoForward()) return;
+  const QUrl target = (offset < 0 ? history->backItem() : history->forwardItem()).url();
+  QPointer<QtBrowser> self(this);
+  const quint64 before = generation_;
+  if (!RaiseBeforeNavigate(ToCoreAddress(target, pageCharset_)) || !self) return;
+  if (generation_ != before) return;
+  ++generation_;
+  approvedMain_ = NavigationKey(target);
+  if (offset < 0) {
+    history->back();
+  } else {
+    history->forward();
+  }
+}
+
+void QtBrowser::SetVisible(bool visible) {
+  if (view_) view_->setVisible(visible);
+}
+
+void QtBrowser::ReportCommandState() {
+  QWebEngineHistory* history = page_->history();
+  const bool forward = history->canGoForward();
+  const bool back = history->canGoBack();
+  QPointer<QtBrowser> self(this);
+  if (forward != canGoForward_) {
+    canGoForward_ = forward;
+    if (auto handler = events_.CommandStateChange) handler(CSC_NAVIGATEFORWARD, forward);
+  }
+  if (!self) return;
+  if (back != canGoBack_) {
+    canGoBack_ = back;
+    if (auto handler = events_.CommandStateChange) handler(CSC_NAVIGATEBACK, back);
+  }
+}
+
+void QtBrowser::LoadingChanged(const QWebEngineLoadingInfo& info) {
+  if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+  if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+    // The stop of a navigation refused while the core is asked is no load.
+    auto refused = std::find(refused_.begin(), refused_.end(), NavigationKey(info.url()));
+    if (refused != refused_.end()) {
+      refused_.erase(refused);
+      return;
+    }
+  }
+  committedIndex_ = page_->history()->currentItemIndex();
+  QMetaObject::invokeMethod(this, &QtBrowser::LoadFinished, Qt::QueuedConnection);
+}
+
+void QtBrowser::LoadFinished() {
+  QPointer<QtBrowser> self(this);
+  page_->runJavaScript(QStringLiteral("document.characterSet"), [self](const QVariant& charset) {
+    if (self && charset.isValid()) self->pageCharset_ = charset.toString().toLatin1();
+  });
+  ReportCommandState();
+  if (!self) return;
+  if (auto handler = events_.DownloadComplete) handler();
+}
+
+}  // namespace velmora::platform::qt

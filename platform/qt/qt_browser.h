@@ -1,0 +1,93 @@
+#pragma once
+// The embedded browser on QtWebEngine. Every navigation, the program's own
+// included, is offered to the core's BeforeNavigate2 before it loads. The
+// core's handlers never run inside the engine's own callbacks: navigations
+// the engine asks about are refused there, the core is asked on the next
+// turn of the event loop, and a navigation it lets proceed is replayed as
+// pre-approved. Page events are delivered queued for the same reason.
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <deque>
+#include <optional>
+
+#include "platform/browser.h"
+
+namespace velmora::platform::qt {
+
+class QtBrowser;
+
+class GuardedPage : public QWebEnginePage {
+  Q_OBJECT
+ public:
+  GuardedPage(QtBrowser& browser, QObject* parent);
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+ private:
+  QtBrowser& browser_;
+};
+
+class QtBrowser : public QObject, public Browser {
+  Q_OBJECT
+ public:
+  explicit QtBrowser(QWidget* parent = nullptr);
+  ~QtBrowser() override;
+
+  void Navigate(const std::string& address) override;
+  void GoBack() override;
+  void GoForward() override;
+  void SetVisible(bool visible) override;
+  int QueryStatusWB(int command) override;
+  void ExecWB(int command, int option) override;
+  void SetEvents(BrowserEvents events) override;
+
+  QWebEngineView* view() const { return view_; }
+  GuardedPage* page() const { return page_; }
+  // Character set of the document on screen, used to decode its links.
+  QByteArray pageCharset() const { return pageCharset_; }
+
+ private:
+  friend class GuardedPage;
+
+  struct PendingNavigation {
+    QUrl url;
+    QWebEnginePage::NavigationType type;
+    bool isMainFrame;
+  };
+
+  bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+  void AskCore(const PendingNavigation& navigation);
+  void Replay(const PendingNavigation& navigation);
+  bool RaiseBeforeNavigate(const std::string& address);
+  void StepHistory(int offset);
+  void GoToHistoryEntry(const QUrl& url);
+  void ReplayIntoFrame(const QUrl& url);
+  void ReportCommandState();
+  void LoadingChanged(const QWebEngineLoadingInfo& info);
+  void LoadFinished();
+
+  QPointer<QWebEngineView> view_;
+  GuardedPage* page_ = nullptr;
+  BrowserEvents events_;
+  // Main-frame navigation we started ourselves; the engine lets it through.
+  std::optional<QByteArray> approvedMain_;
+  std::deque<QByteArray> approvedFrames_;
+  // Main-frame navigations refused until the core has answered.
+  std::deque<QByteArray> refused_;
+  int committedIndex_ = 0;
+  // Counts navigations started on this browser, so a replay is dropped when
+  // the core navigated elsewhere meanwhile.
+  quint64 generation_ = 0;
+  QByteArray pageCharset_;
+  bool canGoBack_ = false;
+  bool canGoForward_ = false;
+};
+
+}  // namespace velmora::platform::qt

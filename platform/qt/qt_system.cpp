@@ -1,0 +1,114 @@
+#include "platform/qt/qt_system.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+#include <QUrl>
+#include <chrono>
+
+#include "platform/codepage.h"
+#include "platform/qt/address_codec.h"
+
+namespace velmora::platform::qt {
+namespace {
+
+QString FromWin1250(const std::string& text) { return QString::fromStdString(Win1250ToUtf8(text)); }
+
+std::optional<std::string> ReadValue(const QSettings& settings, const QString& name) {
+  if (!settings.contains(name)) return std::nullopt;
+  const QVariant value = settings.value(name);
+  // QSettings splits an unquoted value at commas; a path may hold one.
+  QString text =
+      value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',') : value.toString();
+#ifdef Q_OS_WIN
+  text.replace(u'\\', u'/');
+#endif
+  return Utf8ToWin1250(text.toStdString());
+}
+
+}  // namespace
+
+QtProcesses::~QtProcesses() {
+  // Programs still running are left to run, as a closed handle would.
+  for (auto& [handle, process] : running_) {
+    if (process->state() != QProcess::NotRunning) process.release()->setParent(nullptr);
+  }
+}
+
+std::optional<ProcessHandle> QtProcesses::Start(const std::string& path) {
+  auto process = std::make_unique<QProcess>();
+  process->setProgram(FromWin1250(path));
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  process->start();
+  if (!process->waitForStarted()) return std::nullopt;
+  const ProcessHandle handle = next_++;
+  running_[handle] = std::move(process);
+  return handle;
+}
+
+WaitResult QtProcesses::Wait(ProcessHandle handle, int timeoutMs) {
+  auto found = running_.find(handle);
+  if (found == running_.end()) return WaitResult::Failed;
+  QProcess& process = *found->second;
+  if (process.state() == QProcess::NotRunning) return WaitResult::Ended;
+  if (process.waitForFinished(timeoutMs)) return WaitResult::Ended;
+  return process.state() == QProcess::NotRunning ? WaitResult::Ended : WaitResult::TimedOut;
+}
+
+void QtProcesses::Close(ProcessHandle handle) {
+  auto found = running_.find(handle);
+  if (found == running_.end()) return;
+  // Closing a handle does not end the program: a QProcess would kill it when
+  // destroyed, so a running one is kept until it ends.
+  QProcess* process = found->second.release();
+  running_.erase(found);
+  if (process->state() == QProcess::NotRunning) {
+    delete process;
+  } else {
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  }
+}
+
+void QtShell::Open(const std::string& address) { QDesktopServices::openUrl(ToEngineUrl(address)); }
+
+QString QtSettingsStore::Location() {
+#ifdef Q_OS_WIN
+  return QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Kestrava\\VNQE");
+#else
+  // The native format off Windows is this INI file with the ".conf" name
+  // (IniFormat would name it ".ini").
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
+                   QStringLiteral("VNQE"))
+      .fileName();
+#endif
+}
+
+std::optional<ContentKey> QtSettingsStore::OpenContentKey() {
+#ifdef Q_OS_WIN
+  QSettings parent(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Kestrava"),
+                   QSettings::NativeFormat);
+  if (!parent.childGroups().contains(QStringLiteral("VNQE"), Qt::CaseInsensitive)) {
+    return std::nullopt;
+  }
+  QSettings settings(Location(), QSettings::NativeFormat);
+#else
+  // Reading must never create the file, so look before opening.
+  const QString file = Location();
+  if (!QFileInfo(file).isFile()) return std::nullopt;
+  QSettings settings(file, QSettings::IniFormat);
+#endif
+  if (settings.status() == QSettings::AccessError) return std::nullopt;
+  ContentKey key;
+  key.cdPath = ReadValue(settings, QStringLiteral("cdPath"));
+  key.instPath = ReadValue(settings, QStringLiteral("instPath"));
+  return key;
+}
+
+std::uint32_t QtClock::TickCount() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+}  // namespace velmora::platform::qt

@@ -1,0 +1,52 @@
+#pragma once
+// Processes, the system shell, the settings store and the tick count on Qt.
+
+#include <QProcess>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "platform/system.h"
+
+namespace velmora::platform::qt {
+
+class QtProcesses : public Processes {
+ public:
+  ~QtProcesses() override;
+  std::optional<ProcessHandle> Start(const std::string& path) override;
+  WaitResult Wait(ProcessHandle handle, int timeoutMs) override;
+  void Close(ProcessHandle handle) override;
+
+ private:
+  std::map<ProcessHandle, std::unique_ptr<QProcess>> running_;
+  ProcessHandle next_ = 1;
+};
+
+class QtShell : public Shell {
+ public:
+  void Open(const std::string& address) override;
+};
+
+// On Windows the registry key HKEY_CURRENT_USER\SOFTWARE\Kestrava\VNQE; elsewhere
+// the INI file Kestrava/VNQE.conf in the user's configuration directory
+// (~/.config unless XDG_CONFIG_HOME says otherwise), values in [General]:
+//   [General]
+//   cdPath=/media/cdrom/
+//   instPath=/opt/velmora/
+// Values are used as written: they must end in '/', since directory names
+// are appended to them directly. The file is UTF-8; values reach the core as
+// Windows-1250.
+class QtSettingsStore : public SettingsStore {
+ public:
+  std::optional<ContentKey> OpenContentKey() override;
+  // Where the key lives on this system, for messages and documentation.
+  static QString Location();
+};
+
+// Milliseconds of the monotonic clock, wrapping like the system tick count.
+class QtClock : public Clock {
+ public:
+  std::uint32_t TickCount() override;
+};
+
+}  // namespace velmora::platform::qt

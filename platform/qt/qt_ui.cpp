@@ -1,0 +1,159 @@
+#include "platform/qt/qt_ui.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/codepage.h"
+
+namespace velmora::platform::qt {
+namespace {
+
+QString FromWin1250(const std::string& text) { return QString::fromStdString(Win1250ToUtf8(text)); }
+
+// Ends a nested event loop when the watched window is hidden, closed or
+// destroyed.
+class HideWatcher : public QObject {
+ public:
+  HideWatcher(QWidget& window, QEventLoop& loop) : window_(&window), loop_(loop) {
+    window.installEventFilter(this);
+    connect(&window, &QObject::destroyed, &loop, &QEventLoop::quit);
+  }
+  ~HideWatcher() override {
+    if (window_) window_->removeEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) {
+      loop_.quit();
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> window_;
+  QEventLoop& loop_;
+};
+
+}  // namespace
+
+void QtUi::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
+
+void QtUi::RegisterWindow(const std::string& name, QWidget* window) { windows_[name] = window; }
+
+QWidget* QtUi::FindWindow(const std::string& name) const {
+  auto window = windows_.find(name);
+  return window == windows_.end() ? nullptr : window->second.data();
+}
+
+QWidget* QtUi::Find(const std::string& name) const {
+  auto control = controls_.find(name);
+  if (control != controls_.end()) return control->second.data();
+  return FindWindow(name);
+}
+
+void QtUi::MessageBox(const std::string& text, const std::string& caption, Icon icon) {
+  QMessageBox::Icon qtIcon = QMessageBox::Information;
+  if (icon == Icon::Stop) qtIcon = QMessageBox::Critical;
+  if (icon == Icon::Warning) qtIcon = QMessageBox::Warning;
+  if (unattended_) {
+    qWarning("%s: %s", qPrintable(FromWin1250(caption)), qPrintable(FromWin1250(text)));
+    return;
+  }
+  QMessageBox box(qtIcon, FromWin1250(caption), FromWin1250(text), QMessageBox::Ok);
+  box.exec();
+}
+
+void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }
+
+Cursor QtUi::GetCursor() { return hourglass_ ? Cursor::Hourglass : Cursor::Default; }
+
+void QtUi::SetCursor(Cursor cursor) {
+  const bool hourglass = cursor == Cursor::Hourglass;
+  if (hourglass == hourglass_) return;
+  hourglass_ = hourglass;
+  if (hourglass) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+// Controls that do not exist yet are ignored: the windows grow control by
+// control, and the core addresses them all.
+void QtUi::SetVisible(const std::string& control, bool visible) {
+  if (QWidget* widget = Find(control)) widget->setVisible(visible);
+}
+
+void QtUi::SetEnabled(const std::string& control, bool enabled) {
+  if (QWidget* widget = Find(control)) widget->setEnabled(enabled);
+}
+
+void QtUi::SetText(const std::string& control, const std::string& text) {
+  QWidget* widget = Find(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(FromWin1250(text));
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(FromWin1250(text));
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(FromWin1250(text));
+}
+
+std::string QtUi::GetText(const std::string& control) {
+  QWidget* widget = Find(control);
+  QString text;
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) text = edit->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+  return Utf8ToWin1250(text.toStdString());
+}
+
+void QtUi::ShowWindow(const std::string& window) {
+  if (QWidget* widget = FindWindow(window)) widget->show();
+}
+
+void QtUi::HideWindow(const std::string& window) {
+  if (QWidget* widget = FindWindow(window)) widget->hide();
+}
+
+void QtUi::MaximizeWindow(const std::string& window) {
+  QWidget* widget = FindWindow(window);
+  if (!widget) return;
+  // Without a window manager (Xvfb, offscreen) the state alone leaves the
+  // window at no size, so it is given the screen's area as well.
+  if (QScreen* screen = widget->screen()) widget->setGeometry(screen->availableGeometry());
+  if (widget->isVisible()) {
+    widget->showMaximized();
+  } else {
+    widget->setWindowState(widget->windowState() | Qt::WindowMaximized);
+  }
+}
+
+void QtUi::SetWindowLeft(const std::string& window, int left) {
+  if (QWidget* widget = FindWindow(window)) widget->move(left, widget->y());
+}
+
+void QtUi::ShowModal(const std::string& window) {
+  QPointer<QWidget> widget = FindWindow(window);
+  if (!widget) return;
+  const Qt::WindowModality remembered = widget->windowModality();
+  widget->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  {
+    HideWatcher watcher(*widget, loop);
+    widget->show();
+    if (widget->isVisible()) loop.exec();
+  }
+  if (widget) widget->setWindowModality(remembered);
+}
+
+void QtUi::Terminate() {
+  terminated_ = true;
+  QCoreApplication::quit();
+}
+
+}  // namespace velmora::platform::qt

@@ -1,0 +1,51 @@
+#pragma once
+// Window-system services on Qt Widgets. Controls and windows are found by
+// the names the core uses; the composition root registers them.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "platform/ui.h"
+
+namespace velmora::platform::qt {
+
+class QtUi : public Ui {
+ public:
+  void RegisterControl(const std::string& name, QWidget* control);
+  void RegisterWindow(const std::string& name, QWidget* window);
+  // Message boxes are written to the error output and answered at once.
+  void SetUnattended(bool unattended) { unattended_ = unattended; }
+
+  void MessageBox(const std::string& text, const std::string& caption, Icon icon) override;
+  void ProcessMessages() override;
+  Cursor GetCursor() override;
+  void SetCursor(Cursor cursor) override;
+  void SetVisible(const std::string& control, bool visible) override;
+  void SetEnabled(const std::string& control, bool enabled) override;
+  void SetText(const std::string& control, const std::string& text) override;
+  std::string GetText(const std::string& control) override;
+  void ShowWindow(const std::string& window) override;
+  void HideWindow(const std::string& window) override;
+  void MaximizeWindow(const std::string& window) override;
+  void SetWindowLeft(const std::string& window, int left) override;
+  void ShowModal(const std::string& window) override;
+  void Terminate() override;
+
+  bool terminated() const { return terminated_; }
+
+ private:
+  // A control, or a window when no control has the name; null when neither.
+  QWidget* Find(const std::string& name) const;
+  QWidget* FindWindow(const std::string& name) const;
+
+  std::map<std::string, QPointer<QWidget>> controls_;
+  std::map<std::string, QPointer<QWidget>> windows_;
+  bool hourglass_ = false;
+  bool terminated_ = false;
+  bool unattended_ = false;
+};
+
+}  // namespace velmora::platform::qt

@@ -1,0 +1,353 @@
+// The browser on the real engine: what reaches BeforeNavigate2 for links in
+// real pages, cancelling, history, and the core's re-entrant answers.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_browser.h"
+#include "platform/qt/qt_ui.h"
+
+using velmora::platform::BrowserEvents;
+using velmora::platform::Icon;
+using velmora::platform::qt::QtBrowser;
+using velmora::platform::qt::QtUi;
+
+namespace {
+
+std::string DataPath(const std::string& name) {
+  return std::string(VELMORA_TEST_DATA) + "/gui/" + name;
+}
+
+// Everything a browser raised, in order, and the core's answer.
+struct Recorder {
+  std::vector<std::string> log;
+  std::vector<std::string> addresses;
+  std::vector<std::string> titles;
+  int completed = 0;
+  // Returns true to cancel; may do the link's work meanwhile.
+  std::function<bool(const std::string&)> answer = [](const std::string& address) {
+    return address.rfind("http://", 0) == 0;
+  };
+
+  void Attach(QtBrowser& browser) {
+    BrowserEvents events;
+    events.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
+      log.push_back("before " + address);
+      addresses.push_back(address);
+      cancel = answer(address);
+    };
+    events.TitleChange = [this](const std::string& title) {
+      log.push_back("title " + title);
+      titles.push_back(title);
+    };
+    events.DownloadComplete = [this] {
+      log.push_back("complete");
+      ++completed;
+    };
+    events.CommandStateChange = [this](int command, bool enable) {
+      log.push_back("state " + std::to_string(command) + (enable ? " on" : " off"));
+    };
+    browser.SetEvents(std::move(events));
+  }
+
+  bool Logged(const std::string& line) const {
+    return std::find(log.begin(), log.end(), line) != log.end();
+  }
+};
+
+// A real event loop between checks: QTest's waits sleep between rounds,
+// which starves the engine's tasks on this thread.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QEventLoop loop;
+    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return true;
+}
+
+void Pause(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
+
+bool Load(QtBrowser& browser, Recorder& recorder, const std::string& path) {
+  const int before = recorder.completed;
+  browser.Navigate(path);
+  return WaitUntil([&] { return recorder.completed > before; });
+}
+
+void Click(QtBrowser& browser, const QString& id) {
+  browser.page()->runJavaScript(QStringLiteral("document.getElementById('%1').click()").arg(id));
+}
+
+QString FrameTitle(QtBrowser& browser) {
+  QString title;
+  bool answered = false;
+  browser.page()->runJavaScript(
+      QStringLiteral("(function () { try { return frames[0].document.title; } catch (e) "
+                     "{ return 'inaccessible'; } })()"),
+      [&](const QVariant& result) {
+        title = result.toString();
+        answered = true;
+      });
+  WaitUntil([&] { return answered; });
+  return title;
+}
+
+bool Shows(QtBrowser& browser, const std::string& path) {
+  return browser.page()->url().toLocalFile().toStdString() == path;
+}
+
+}  // namespace
+
+class BrowserEventsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    browser_ = std::make_unique<QtBrowser>();
+    browser_->view()->resize(640, 480);
+    browser_->view()->show();
+    recorder_ = Recorder{};
+    recorder_.Attach(*browser_);
+  }
+  void cleanup() {
+    if (QTest::currentTestFailed()) {
+      for (const auto& line : recorder_.log)
+        qWarning() << QByteArray::fromStdString(line).toPercentEncoding(" :/#?");
+    }
+    browser_.reset();
+  }
+
+  void ownNavigate_raisesBeforeNavigateThenLoadsWithTitle() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    QCOMPARE(recorder_.log.front(), "before " + DataPath("links_iso.htm"));
+    // "Linki: łąka" in Windows-1250.
+    QVERIFY(recorder_.Logged("title Linki: \xB3\xB9ka"));
+    const auto title = std::find(recorder_.log.begin(), recorder_.log.end(),
+                                 std::string("title Linki: \xB3\xB9ka"));
+    const auto complete = std::find(recorder_.log.begin(), recorder_.log.end(), "complete");
+    QVERIFY(title < complete);
+    QVERIFY(Shows(*browser_, DataPath("links_iso.htm")));
+  }
+
+  void hostOnlyLinkWithQuery_arrivesAsWritten() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    Click(*browser_, "record");
+    WAIT_VERIFY(recorder_.Logged("before http://db?rp12"));
+  }
+
+  void polishLetterInIsoPageLink_arrivesAsWin1250() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    Click(*browser_, "dictionary");
+    WAIT_VERIFY(recorder_.Logged("before http://db?dic\xB3\xB9ka"));
+  }
+
+  void polishLetterInUtf8PageLink_arrivesAsWin1250() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_utf8.htm")));
+    Click(*browser_, "dictionary");
+    WAIT_VERIFY(recorder_.Logged("before http://db?dic\xB3\xB9ka"));
+  }
+
+  void cancelledLink_leavesPageInPlace() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    const int completed = recorder_.completed;
+    const QString title = browser_->page()->title();
+    recorder_.answer = [](const std::string&) { return true; };
+    Click(*browser_, "local");
+    WAIT_VERIFY(recorder_.Logged("before " + DataPath("target.htm") + "#sekcja"));
+    Pause(500);
+    QVERIFY(Shows(*browser_, DataPath("links_iso.htm")));
+    QCOMPARE(browser_->page()->title(), title);
+    QCOMPARE(recorder_.completed, completed);
+  }
+
+  void localLink_arrivesAsNativePathWithFragment_andLoads() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    recorder_.log.clear();
+    Click(*browser_, "local");
+    WAIT_VERIFY(recorder_.Logged("complete"));
+    QCOMPARE(recorder_.log.front(), "before " + DataPath("target.htm") + "#sekcja");
+    QVERIFY(recorder_.Logged("title Cel"));
+    QVERIFY(Shows(*browser_, DataPath("target.htm")));
+    QCOMPARE(browser_->page()->url().fragment(), QStringLiteral("sekcja"));
+    // Asked once: the replayed navigation is not offered again.
+    QCOMPARE(std::count_if(recorder_.log.begin(), recorder_.log.end(),
+                           [](const std::string& line) { return line.rfind("before", 0) == 0; }),
+             1);
+  }
+
+  void historySteps_passBeforeNavigate_andReportCommandState() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    QVERIFY(Load(*browser_, recorder_, DataPath("other.htm")));
+    WAIT_VERIFY(recorder_.Logged("state 2 on"));
+    QVERIFY(!recorder_.Logged("state 1 on"));
+
+    recorder_.log.clear();
+    recorder_.answer = [](const std::string&) { return true; };
+    browser_->GoBack();
+    QCOMPARE(recorder_.log, std::vector<std::string>{"before " + DataPath("links_iso.htm")});
+    Pause(300);
+    QVERIFY(Shows(*browser_, DataPath("other.htm")));
+
+    recorder_.log.clear();
+    recorder_.answer = [](const std::string&) { return false; };
+    browser_->GoBack();
+    WAIT_VERIFY(recorder_.Logged("complete"));
+    QVERIFY(Shows(*browser_, DataPath("links_iso.htm")));
+    WAIT_VERIFY(recorder_.Logged("state 1 on"));
+    WAIT_VERIFY(recorder_.Logged("state 2 off"));
+    QCOMPARE(recorder_.log.front(), "before " + DataPath("links_iso.htm"));
+
+    recorder_.log.clear();
+    browser_->GoForward();
+    WAIT_VERIFY(recorder_.Logged("complete"));
+    QCOMPARE(recorder_.log.front(), "before " + DataPath("other.htm"));
+    QVERIFY(Shows(*browser_, DataPath("other.htm")));
+    WAIT_VERIFY(recorder_.Logged("state 1 off"));
+    WAIT_VERIFY(recorder_.Logged("state 2 on"));
+    QCOMPARE(browser_->page()->history()->count(), 2);
+  }
+
+  void historyStepFromPageScript_isAskedAndReplayedAsTheSameStep() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    QVERIFY(Load(*browser_, recorder_, DataPath("target.htm")));
+    recorder_.log.clear();
+    recorder_.answer = [](const std::string&) { return false; };
+    Click(*browser_, "back");
+    WAIT_VERIFY(recorder_.Logged("complete"));
+    QVERIFY(recorder_.Logged("before " + DataPath("links_iso.htm")));
+    QVERIFY(Shows(*browser_, DataPath("links_iso.htm")));
+    // A step back, not a new entry: forward leads to the page left.
+    QCOMPARE(browser_->page()->history()->count(), 2);
+    QVERIFY(browser_->page()->history()->canGoForward());
+  }
+
+  void frameLoad_isAskedAndCancellable() {
+    recorder_.answer = [](const std::string& address) {
+      return address.find("other.htm") != std::string::npos;
+    };
+    QVERIFY(Load(*browser_, recorder_, DataPath("frames.htm")));
+    WAIT_VERIFY(recorder_.Logged("before " + DataPath("other.htm")));
+    Pause(300);
+    QCOMPARE(FrameTitle(*browser_), QString());
+
+    recorder_.log.clear();
+    recorder_.answer = [](const std::string&) { return false; };
+    QVERIFY(Load(*browser_, recorder_, DataPath("frames.htm")));
+    WAIT_VERIFY(FrameTitle(*browser_) == QStringLiteral("Inna"));
+    // Replayed into the frame without being offered twice.
+    QCOMPARE(
+        std::count(recorder_.log.begin(), recorder_.log.end(), "before " + DataPath("other.htm")),
+        1);
+  }
+
+  // The dispatcher's pattern: cancel and navigate the same browser elsewhere.
+  void navigateSameBrowserFromInsideEvent_showsTheNewPage() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    recorder_.answer = [this](const std::string& address) {
+      if (address.find("target.htm") == std::string::npos) return false;
+      browser_->Navigate(DataPath("other.htm"));
+      return true;
+    };
+    Click(*browser_, "local");
+    WAIT_VERIFY(Shows(*browser_, DataPath("other.htm")));
+    WAIT_VERIFY(recorder_.Logged("title Inna"));
+    Pause(300);
+    QVERIFY(Shows(*browser_, DataPath("other.htm")));
+  }
+
+  void navigateFromInsideOwnNavigate_showsTheNewPage() {
+    recorder_.answer = [this](const std::string& address) {
+      if (address != "http://db?rp12") return false;
+      browser_->Navigate(DataPath("target.htm"));
+      return true;
+    };
+    browser_->Navigate("http://db?rp12");
+    WAIT_VERIFY(recorder_.Logged("title Cel"));
+    QVERIFY(Shows(*browser_, DataPath("target.htm")));
+  }
+
+  void navigateOtherBrowserFromInsideEvent_leavesThisPage() {
+    QtBrowser other;
+    Recorder otherRecorder;
+    otherRecorder.Attach(other);
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    recorder_.answer = [&other](const std::string& address) {
+      if (address.find("target.htm") == std::string::npos) return false;
+      other.Navigate(DataPath("target.htm"));
+      return true;
+    };
+    Click(*browser_, "local");
+    WAIT_VERIFY(otherRecorder.Logged("title Cel"));
+    QVERIFY(Shows(other, DataPath("target.htm")));
+    QVERIFY(Shows(*browser_, DataPath("links_iso.htm")));
+  }
+
+  void messageBoxInsideEvent_thenLoads() {
+    QtUi ui;
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    bool shown = false;
+    recorder_.answer = [&](const std::string& address) {
+      if (address.find("target.htm") == std::string::npos) return false;
+      QTimer::singleShot(200, [&shown] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+          shown = true;
+          box->close();
+        }
+      });
+      ui.MessageBox("Brak pliku: target.htm", "Before Navigate", Icon::Stop);
+      return false;
+    };
+    Click(*browser_, "local");
+    WAIT_VERIFY(recorder_.Logged("title Cel"));
+    QVERIFY(shown);
+    QVERIFY(Shows(*browser_, DataPath("target.htm")));
+  }
+
+  void modalWindowInsideEvent_thenLoads() {
+    QtUi ui;
+    QWidget slides;
+    ui.RegisterWindow("SlideForm", &slides);
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    bool returned = false;
+    recorder_.answer = [&](const std::string& address) {
+      if (address.find("target.htm") == std::string::npos) return false;
+      QTimer::singleShot(200, &slides, &QWidget::hide);
+      ui.ShowModal("SlideForm");
+      returned = !slides.isVisible();
+      // A plain nested loop as well, as waiting windows run.
+      QEventLoop loop;
+      QTimer::singleShot(100, &loop, &QEventLoop::quit);
+      loop.exec();
+      return false;
+    };
+    Click(*browser_, "local");
+    WAIT_VERIFY(recorder_.Logged("title Cel"));
+    QVERIFY(returned);
+    QVERIFY(Shows(*browser_, DataPath("target.htm")));
+  }
+
+ private:
+  std::unique_ptr<QtBrowser> browser_;
+  Recorder recorder_;
+};
+
+QTEST_MAIN(BrowserEventsTest)
+#include "browser_events_test.moc"

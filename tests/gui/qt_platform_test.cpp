@@ -1,0 +1,187 @@
+// The Qt platform services at the boundary: settings store, processes,
+// clock, named controls and the address code-page conversion.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include "platform/qt/address_codec.h"
+#include "platform/qt/qt_system.h"
+#include "platform/qt/qt_ui.h"
+
+using namespace velmora::platform;
+using namespace velmora::platform::qt;
+
+namespace {
+
+// The configuration directory has to be in place before QSettings first
+// looks for it.
+QTemporaryDir& ConfigHome() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes, bool executable = false) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+}  // namespace
+
+class QtPlatformTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void settingsStore_absentFile_isNoKey_andCreatesNothing() {
+    QtSettingsStore store;
+    QVERIFY(!store.OpenContentKey().has_value());
+    QVERIFY(!QFile::exists(ConfigHome().path() + "/Kestrava/VNQE.conf"));
+    QVERIFY(!QDir(ConfigHome().path() + "/Kestrava").exists());
+    QCOMPARE(QtSettingsStore::Location(), ConfigHome().path() + "/Kestrava/VNQE.conf");
+  }
+
+  void settingsStore_presentFile_givesValuesAsWin1250() {
+    QVERIFY(QDir().mkpath(ConfigHome().path() + "/Kestrava"));
+    WriteFile(ConfigHome().path() + "/Kestrava/VNQE.conf",
+              "[General]\ncdPath=/mnt/p\xC5\x82yta/\ninstPath=/opt/a,b/\n");
+    QtSettingsStore store;
+    const auto key = store.OpenContentKey();
+    QVERIFY(key.has_value());
+    QCOMPARE(key->cdPath.value_or("absent"), std::string("/mnt/p\xB3yta/"));
+    QCOMPARE(key->instPath.value_or("absent"), std::string("/opt/a,b/"));
+  }
+
+  void settingsStore_missingValue_readsAsAbsent() {
+    WriteFile(ConfigHome().path() + "/Kestrava/VNQE.conf", "[General]\ncdPath=/media/cdrom/\n");
+    QtSettingsStore store;
+    const auto key = store.OpenContentKey();
+    QVERIFY(key.has_value());
+    QCOMPARE(key->cdPath.value_or("absent"), std::string("/media/cdrom/"));
+    QVERIFY(!key->instPath.has_value());
+  }
+
+  void processes_startWaitAndClose() {
+    QTemporaryDir dir;
+    const QString quick = dir.path() + "/quick.exe";
+    const QString slow = dir.path() + "/slow.exe";
+    const QString marker = dir.path() + "/marker";
+    WriteFile(quick, "#!/bin/sh\nexit 3\n", true);
+    WriteFile(slow, "#!/bin/sh\nsleep 0.5\ntouch '" + marker.toUtf8() + "'\n", true);
+    QtProcesses processes;
+
+    const auto quickHandle = processes.Start(quick.toStdString());
+    QVERIFY(quickHandle.has_value());
+    QCOMPARE(processes.Wait(*quickHandle, 5000), WaitResult::Ended);
+    processes.Close(*quickHandle);
+    QCOMPARE(processes.Wait(*quickHandle, 10), WaitResult::Failed);
+
+    const auto slowHandle = processes.Start(slow.toStdString());
+    QVERIFY(slowHandle.has_value());
+    QCOMPARE(processes.Wait(*slowHandle, 50), WaitResult::TimedOut);
+    // Closing the handle leaves the program running to its end.
+    processes.Close(*slowHandle);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
+  }
+
+  void processes_missingOrNotExecutable_giveNoHandle() {
+    QTemporaryDir dir;
+    const QString plain = dir.path() + "/plain.exe";
+    WriteFile(plain, "#!/bin/sh\nexit 0\n");
+    QtProcesses processes;
+    QVERIFY(!processes.Start((dir.path() + "/missing.exe").toStdString()).has_value());
+    QVERIFY(!processes.Start(plain.toStdString()).has_value());
+    QCOMPARE(processes.Wait(12345, 10), WaitResult::Failed);
+  }
+
+  void clock_countsMilliseconds() {
+    QtClock clock;
+    const std::uint32_t start = clock.TickCount();
+    QThread::msleep(60);
+    const std::uint32_t elapsed = clock.TickCount() - start;
+    QVERIFY2(elapsed >= 60 && elapsed < 1000, QByteArray::number(elapsed));
+  }
+
+  void ui_namedControls_convertTextAndIgnoreUnknownNames() {
+    QtUi ui;
+    QWidget window;
+    auto* search = new QLineEdit(&window);
+    ui.RegisterWindow("MainForm", &window);
+    ui.RegisterControl("Szukaj", search);
+    ui.SetText("Szukaj", "\xB3\xB9ka");  // "łąka" in Windows-1250
+    QCOMPARE(search->text(), QString::fromUtf8("\xC5\x82\xC4\x85ka"));
+    search->setText(
+        QString::fromUtf8("\xC5\x9A"
+                          "cie\xC5\xBCka"));  // "Ścieżka"
+    QCOMPARE(ui.GetText("Szukaj"), std::string("\x8C"
+                                               "cie\xBFka"));
+    ui.SetEnabled("MainForm", false);
+    QVERIFY(!window.isEnabled());
+    ui.SetEnabled("MainForm", true);
+    QVERIFY(window.isEnabled());
+    ui.SetVisible("NoSuchPanel", true);
+    QCOMPARE(ui.GetText("NoSuchPanel"), std::string());
+  }
+
+  void ui_hourglass_isSetAndRestored() {
+    QtUi ui;
+    QCOMPARE(ui.GetCursor(), Cursor::Default);
+    ui.SetCursor(Cursor::Hourglass);
+    ui.SetCursor(Cursor::Hourglass);
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    ui.SetCursor(Cursor::Default);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  void engineAddresses_decodeToWrittenText() {
+    // Host-only address with a query, as the engine normalises it.
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?rp12")), std::string("http://db?rp12"));
+    // A real path and a bare host without query stay as they are.
+    QCOMPARE(ToCoreAddress(QUrl("http://example.com/a/b?x=1")),
+             std::string("http://example.com/a/b?x=1"));
+    QCOMPARE(ToCoreAddress(QUrl("http://example.com/")), std::string("http://example.com/"));
+    // "łąka" percent-encoded in ISO-8859-2, Windows-1250 and UTF-8 pages.
+    const std::string laka = "http://db?dic\xB3\xB9ka";
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?dic%B3%B1ka"), "ISO-8859-2"), laka);
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?dic%B3%B1ka")), laka);
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?dic%B3%B9ka"), "windows-1250"), laka);
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?dic%C5%82%C4%85ka"), "UTF-8"), laka);
+    QCOMPARE(ToCoreAddress(QUrl("http://db/?dic%C5%82%C4%85ka"), "ISO-8859-2"), laka);
+    // Local files: native paths, fragment and query kept, names from UTF-8.
+    QCOMPARE(ToCoreAddress(QUrl("file:///cd/Data/799.htm#top")),
+             std::string("/cd/Data/799.htm#top"));
+    QCOMPARE(ToCoreAddress(QUrl("file:///cd/%C5%81%C4%85ka.htm?ss1")),
+             std::string("/cd/\xA3\xB9ka.htm?ss1"));
+  }
+
+  void coreAddresses_becomeEngineUrls() {
+    const QUrl file = ToEngineUrl("/tmp/$$RP_12.html#mapa");
+    QVERIFY(file.isLocalFile());
+    QCOMPARE(file.toLocalFile(), QStringLiteral("/tmp/$$RP_12.html"));
+    QCOMPARE(file.fragment(), QStringLiteral("mapa"));
+    const QUrl polishFile = ToEngineUrl("/cd/\xA3\xB9ka.htm");
+    QCOMPARE(polishFile.toLocalFile(), QString::fromUtf8("/cd/\xC5\x81\xC4\x85ka.htm"));
+    // Round trip of a private link with a Polish key.
+    QCOMPARE(ToCoreAddress(ToEngineUrl("http://db?dic\xB3\xB9ka")),
+             std::string("http://db?dic\xB3\xB9ka"));
+    // The engine's form of an address we started is recognised.
+    QCOMPARE(NavigationKey(ToEngineUrl("http://db?rp12")), NavigationKey(QUrl("http://db/?rp12")));
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("XDG_CONFIG_HOME", ConfigHome().path().toUtf8());
+  QApplication app(argc, argv);
+  QtPlatformTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "qt_platform_test.moc"
