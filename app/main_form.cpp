@@ -16,17 +16,20 @@ TMainForm::TMainForm(platform::Platform& platform)
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
       MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")) {
-  MainWebBrowser_.SetEvents({
-      .BeforeNavigate2 = [this](const std::string& address,
-                                bool& cancel) { MainWebBrowserBeforeNavigate2(address, cancel); },
-      .TitleChange = [this](const std::string& title) { MainWebBrowserTitleChange(title); },
-      .CommandStateChange =
-          [this](int command, bool enable) { MainWebBrowserCommandStateChange(command, enable); },
-  });
-  MenuWebBrowser_.SetEvents({
-      .BeforeNavigate2 = [this](const std::string& address,
-                                bool& cancel) { MenuWebBrowserBeforeNavigate2(address, cancel); },
-  });
+  platform::BrowserEvents mainEvents;
+  mainEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
+    MainWebBrowserBeforeNavigate2(address, cancel);
+  };
+  mainEvents.TitleChange = [this](const std::string& title) { MainWebBrowserTitleChange(title); };
+  mainEvents.CommandStateChange = [this](int command, bool enable) {
+    MainWebBrowserCommandStateChange(command, enable);
+  };
+  MainWebBrowser_.SetEvents(std::move(mainEvents));
+  platform::BrowserEvents menuEvents;
+  menuEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
+    MenuWebBrowserBeforeNavigate2(address, cancel);
+  };
+  MenuWebBrowser_.SetEvents(std::move(menuEvents));
   RunStartupSequence();
 }
 

@@ -109,7 +109,7 @@ TEST_F(RecordPageParts, onlyTheFirstMapLinkIsExamined) {
 }
 
 TEST_F(RecordPageParts, mapLinkWithoutPictureTagOrBlock_changesNothing) {
-  for (const std::string page :
+  for (const std::string& page :
        {std::string("<!--@begin@--><A HREF=\"http://db?map-rp12\">mapa</A>") +
             std::string(200, '.') + "<!--@end@-->",
         "<A HREF=\"http://db?map-rp12\"><IMG SRC=m>" + std::string(200, '.') + "<!--@end@-->",
