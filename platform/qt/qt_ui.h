@@ -33,6 +33,15 @@ class QtUi : public Ui {
   void SetWindowLeft(const std::string& window, int left) override;
   void ShowModal(const std::string& window) override;
   void Terminate() override;
+  void CloseWindow(const std::string& window) override;
+  void PlaceInParent(const std::string& control, int left, int top, int extraWidth,
+                     int extraHeight) override;
+  Bounds GetBounds(const std::string& controlOrWindow) override;
+  void SetWindowBounds(const std::string& window, int left, int top, int width,
+                       int height) override;
+  void SetCaption(const std::string& window, const std::string& caption) override;
+  Bounds ScreenSize() override;
+  ScreenPoint CursorPosition() override;
 
   bool terminated() const { return terminated_; }
 
