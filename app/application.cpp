@@ -17,6 +17,7 @@ bool Application::Start() {
   // Slide-show and film windows: created here, hidden, once they exist.
   czekajForm_ = std::make_unique<windows::TCzekajForm>(platform_.ui);
   mainForm_->CzekajForm = czekajForm_.get();
+  mainForm_->slideFormExists = true;
   return !mainForm_->contentMissing;
 }
 

@@ -21,6 +21,7 @@ TMainForm::TMainForm(platform::Platform& platform)
     MainWebBrowserBeforeNavigate2(address, cancel);
   };
   mainEvents.TitleChange = [this](const std::string& title) { MainWebBrowserTitleChange(title); };
+  mainEvents.DownloadComplete = [this] { MainWebBrowserDownloadComplete(); };
   mainEvents.CommandStateChange = [this](int command, bool enable) {
     MainWebBrowserCommandStateChange(command, enable);
   };
@@ -47,7 +48,10 @@ void TMainForm::RunStartupSequence() {
   workDirCreated = PrepareWorkingDirectory(files_, paths);
   LoadTables();
   ResolveSlidePictures();
-  // Menu definition and contents tree: loaded here once they exist.
+  LoadDaneMenu("MENU.CSV");
+  ui_.ProcessMessages();
+  LoadDaneDrzewa1("DRZEWO1.CSV");
+  ui_.ProcessMessages();
   CreateBalloons();
 
   ui_.MaximizeWindow("MainForm");
@@ -155,6 +159,18 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   RegisterCommandHandlers(handlers);
+  handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
+    MainWebBrowserDownloadComplete();
+  };
+  handlers["TreeViewCDChange"] = [this](const std::string& argument) {
+    TreeViewCDChange(tables::ParseWholeNumber(argument).value_or(-1));
+  };
+  handlers["TreeViewCDClick"] = [this](const std::string&) { TreeViewCDClick(); };
+  handlers["TreeViewCDKeyDown"] = [this](const std::string& argument) {
+    int key = tables::ParseWholeNumber(argument).value_or(0);
+    TreeViewCDKeyDown(key);
+  };
+  handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
 }
 
 void TMainForm::RegisterBalloonHandlers(HandlerTable& handlers) {

@@ -15,6 +15,8 @@
 #include "navigation/page_cache.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
+#include "tables/contents_tree.h"
+#include "tables/menu_definition.h"
 #include "tables/table.h"
 #include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
@@ -46,6 +48,11 @@ class TMainForm {
   std::string Dane(const tables::Table& table, const std::string& word, int nrKol, int keyColumn,
                    int& row);
   void ResolveSlidePictures();
+  // MENU.CSV into typMenu and plikMenu, DRZEWO1.CSV into daneDrzewa. A file
+  // that cannot be read, or a menu page number that is not a number, throws
+  // StartupError.
+  void LoadDaneMenu(const std::string& fileName);
+  void LoadDaneDrzewa1(const std::string& fileName);
 
   // Main window operations.
   void ShowBrowserView(bool show);
@@ -135,6 +142,19 @@ class TMainForm {
   void MainWebBrowserTitleChange(const std::string& title);
   void ShowTitleStrip(const std::string& topic);
 
+  // Menu pages: the menu of a page number, and generating its menu page.
+  std::string MenuForPage(const std::string& page);
+  void MakeMenuPage(const std::string& menu, const std::string& page);
+
+  // Contents tree and the main browser's load-complete event.
+  void MainWebBrowserDownloadComplete();
+  void TreeViewCDChange(int index);
+  void TreeViewCDClick();
+  void TreeViewCDKeyDown(int& key);
+
+  // Hidden diagnostic button: dump of typMenu into Memo2.
+  void Button1Click();
+
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
   // The balloons' handlers, keyed "DictionaryBalloon.Panel1MouseDown".
@@ -159,6 +179,15 @@ class TMainForm {
   // Created hidden at start-up; live as long as the main window.
   std::unique_ptr<windows::TChmurkaForm> DictionaryBalloon;
   std::unique_ptr<windows::TChmurkaForm> LocationBalloon;
+
+  tables::MenuNames typMenu;
+  tables::MenuPageMap plikMenu;
+  tables::TreePages daneDrzewa;
+
+  // Slide-show state the menu panel follows. The window is created after the
+  // main window's construction; its automatic advance hides the menu panel.
+  bool slideFormExists = false;
+  bool slideAdvanceOn = false;
 
   tables::Table SG_RP{"SG_RP", 18};
   tables::Table SG_PK{"SG_PK", 33};
@@ -195,6 +224,8 @@ class TMainForm {
   platform::FileSystem& files_;
   platform::Browser& MainWebBrowser_;
   platform::Browser& MenuWebBrowser_;
+
+  int treeSelection_ = -1;  // absolute index of the selected tree node
 };
 
 }  // namespace velmora::app

@@ -10,13 +10,4 @@ void TMainForm::ShowSlideShow(const std::string&) {}
 
 void TMainForm::ShowMovie(const std::string&) {}
 
-void TMainForm::ShowTreePage() {}
-
-void TMainForm::ShowTreeOverPage() {
-  ui_.SetVisible("Panel6", false);
-  ui_.SetVisible("TreeViewCD", true);
-}
-
-void TMainForm::ShowPageMenu(const std::string&) {}
-
 }  // namespace velmora::app

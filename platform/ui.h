@@ -46,6 +46,12 @@ class Ui {
   virtual void SetText(const std::string& control, const std::string& text) = 0;
   virtual std::string GetText(const std::string& control) = 0;
 
+  // Tree views ("TreeViewCD"): nodes by absolute index, their position in a
+  // depth-first walk counting from 0. In a window, selecting raises the
+  // tree's change event as a click does; expanding shows the children.
+  virtual void SelectTreeNode(const std::string& /*control*/, int /*index*/) {}
+  virtual void ExpandTreeNode(const std::string& /*control*/, int /*index*/) {}
+
   // Windows by instance name ("MainForm", "LoadingForm", "SlideForm", ...).
   virtual void ShowWindow(const std::string& window) = 0;
   virtual void HideWindow(const std::string& window) = 0;

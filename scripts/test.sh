@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Velmora needs, builds it and runs the whole test suite: the
 # core tests, the replay tests and the GUI tests on the real browser engine
-# (offscreen).
+# (offscreen), then the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -10,5 +11,12 @@ velmora_build Debug -DVELMORA_WERROR=ON
 velmora_browser_environment
 export QT_QPA_PLATFORM=offscreen
 
-cd "$VELMORA_BUILD"
-ctest --output-on-failure -j 2 --timeout 600
+(cd "$VELMORA_BUILD" && ctest --output-on-failure -j 2 --timeout 600)
+
+# The core without Qt, with the sanitizers: any finding fails the run.
+VELMORA_BUILD="$VELMORA_ROOT/build-sanitize" velmora_build Debug \
+  -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_GUI=OFF -DVELMORA_WERROR=ON
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd "$VELMORA_ROOT/build-sanitize"
+ctest --output-on-failure -j 2 --timeout 900

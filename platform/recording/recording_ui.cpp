@@ -67,6 +67,14 @@ std::string RecordingUi::GetText(const std::string& control) {
   return it == texts_.end() ? std::string() : it->second;
 }
 
+void RecordingUi::SelectTreeNode(const std::string& control, int index) {
+  trace_.Call("SelectTreeNode", {{"control", control}, {"index", static_cast<long long>(index)}});
+}
+
+void RecordingUi::ExpandTreeNode(const std::string& control, int index) {
+  trace_.Call("ExpandTreeNode", {{"control", control}, {"index", static_cast<long long>(index)}});
+}
+
 void RecordingUi::ShowWindow(const std::string& window) {
   trace_.Call("ShowWindow", {{"window", window}});
 }

@@ -24,6 +24,8 @@ class RecordingUi : public platform::Ui {
   void SetEnabled(const std::string& control, bool enabled) override;
   void SetText(const std::string& control, const std::string& text) override;
   std::string GetText(const std::string& control) override;
+  void SelectTreeNode(const std::string& control, int index) override;
+  void ExpandTreeNode(const std::string& control, int index) override;
   void ShowWindow(const std::string& window) override;
   void HideWindow(const std::string& window) override;
   void MaximizeWindow(const std::string& window) override;

@@ -29,6 +29,10 @@ class TableStore : public ::testing::Test {
       fake_.files.files[kTableDir + std::string(entry.fileName)] =
           std::string(entry.fileName) + "\r\n";
     }
+    std::string menus;
+    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+    fake_.files.files[kTableDir + "MENU.CSV"] = menus;
+    fake_.files.files[kTableDir + "DRZEWO1.CSV"] = "";
     fake_.files.files["/disc/Anim/start.exe"] = "";
   }
 

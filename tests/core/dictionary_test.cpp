@@ -23,6 +23,11 @@ class Dictionary : public ::testing::Test {
     for (const auto& entry : velmora::tables::kCatalogue) {
       fake_.files.files[kTableDir + std::string(entry.fileName)] = "x\r\n";
     }
+    // The menu definition and the contents tree are read at start-up too.
+    std::string menus;
+    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+    fake_.files.files[kTableDir + "MENU.CSV"] = menus;
+    fake_.files.files[kTableDir + "DRZEWO1.CSV"] = "";
     fake_.files.files["/disc/Anim/start.exe"] = "";
   }
 

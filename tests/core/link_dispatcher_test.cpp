@@ -180,7 +180,7 @@ TEST_F(LinkDispatcher, menuPageItself_loadsInTheMenuBrowser) {
   const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
                                   "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.html\n");
   EXPECT_EQ(Count(result.lines, {"\"event\":\"BeforeNavigate2\"", "\"control\":\"MenuWebBrowser\"",
-                                 "\"cancel\":false"}),
+                                 "/tmp/x/$$menu.html", "\"cancel\":false"}),
             1u);
 }
 

@@ -78,7 +78,8 @@ TEST_F(RecordLinkReplay, linkWithoutKey_isReportedAndNothingIsShown) {
                          "\"caption\":\"Make Dynamic Error\"", "\"icon\":\"error\""})
                 .size(),
             1u);
-  EXPECT_TRUE(Grep(lines, {"\"call\":\"Navigate\"", "MainWebBrowser", "$$"}).empty());
+  // The start page's menu and title strip are generated pages too.
+  EXPECT_TRUE(Grep(lines, {"\"call\":\"Navigate\"", "$$RP"}).empty());
 }
 
 TEST_F(RecordLinkReplay, keyWithPathSeparators_writesOnlyIntoTheWorkingDirectory) {
@@ -89,7 +90,7 @@ TEST_F(RecordLinkReplay, keyWithPathSeparators_writesOnlyIntoTheWorkingDirectory
                          "\"cancel\":false"})
                 .size(),
             1u);
-  EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "$$RP_"}).size(), 1u);
+  EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "$$RP"}).size(), 1u);
   // Where "../../x" would lead from the working directory.
   EXPECT_FALSE(Exists(temp / "x.html"));
   EXPECT_FALSE(Exists((std::filesystem::path(temp.path()).parent_path() / "x.html").string()));

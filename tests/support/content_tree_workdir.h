@@ -24,6 +24,11 @@ class ContentTree {
                               "TRANSL.CSV", "DICT.CSV", "BIOTOP.CSV", "SLIDE.CSV"}) {
       Write(std::string("cd/DB/") + table, "");
     }
+    // A full menu definition (82 lines) and an empty page map read silently.
+    std::string menus;
+    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+    Write("cd/DB/MENU.CSV", menus);
+    Write("cd/DB/DRZEWO1.CSV", "");
     for (const char* name : {"f.jpg", "arrow.gif", "wstecz.gif", "econet_fr.html", "blankb.htm"}) {
       Write(std::string("cd/Makiety/") + name, std::string("template ") + name);
     }

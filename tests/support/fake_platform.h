@@ -26,12 +26,14 @@ class FakeUi : public platform::Ui {
   void ProcessMessages() override {}
   platform::Cursor GetCursor() override { return cursor; }
   void SetCursor(platform::Cursor value) override { cursor = value; }
-  void SetVisible(const std::string&, bool) override {}
+  void SetVisible(const std::string& control, bool value) override { visible[control] = value; }
   void SetEnabled(const std::string&, bool) override {}
   void SetText(const std::string& control, const std::string& text) override {
     texts[control] = text;
   }
   std::string GetText(const std::string& control) override { return texts[control]; }
+  void SelectTreeNode(const std::string&, int index) override { selectedNodes.push_back(index); }
+  void ExpandTreeNode(const std::string&, int index) override { expandedNodes.push_back(index); }
   void ShowWindow(const std::string&) override {}
   void HideWindow(const std::string&) override {}
   void MaximizeWindow(const std::string&) override {}
@@ -41,6 +43,9 @@ class FakeUi : public platform::Ui {
 
   std::vector<RecordedMessage> messages;
   std::map<std::string, std::string> texts;
+  std::map<std::string, bool> visible;  // last value set per control
+  std::vector<int> selectedNodes;
+  std::vector<int> expandedNodes;
   platform::Cursor cursor = platform::Cursor::Default;
   bool terminated = false;
 };

@@ -20,6 +20,11 @@ class FakeRecordDisc {
                               "TRANSL.CSV", "DICT.CSV", "BIOTOP.CSV", "SLIDE.CSV"}) {
       Put(std::string("DB/") + table, "");
     }
+    // A full menu definition (82 lines) and an empty page map read silently.
+    std::string menus;
+    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+    Put("DB/MENU.CSV", menus);
+    Put("DB/DRZEWO1.CSV", "");
     Put("Anim/start.exe", "");
   }
 

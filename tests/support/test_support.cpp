@@ -53,7 +53,12 @@ void MakeMinimalDisc(const std::string& root) {
   const char* tables[] = {"RP.CSV",     "PK.CSV",   "OCHK.CSV",   "FOTO.CSV", "ECONET.CSV",
                           "TRANSL.CSV", "DICT.CSV", "BIOTOP.CSV", "SLIDE.CSV"};
   for (const char* table : tables) WriteFile(root + "/DB/" + table, "1;a;b\r\n");
-  WriteFile(root + "/DB/MENU.CSV", "start;799;\r\n");
+  // A full menu definition (82 lines) reads without a message.
+  std::string menus = "start;799;\r\n";
+  for (int line = 1; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+  WriteFile(root + "/DB/MENU.CSV", menus);
+  WriteFile(root + "/Makiety/menu_start.htm",
+            "<html><body><a href=\"http://db?pg.htm\">Start</a></body></html>\r\n");
   WriteFile(root + "/DB/DRZEWO1.CSV", "1;799\r\n");
   WriteFile(root + "/Data/799.htm",
             "<html><head><title>temat: Start</title></head><body>Start</body></html>\r\n");

@@ -30,7 +30,8 @@ bool Exists(const std::string& path);
 void MakeExecutable(const std::string& path);
 
 // The smallest disc the viewer starts on: the nine tables with one row, the
-// menu and tree files, the start page and an executable Anim/start.exe.
+// menu and tree files, the start menu's template, the start page and an
+// executable Anim/start.exe.
 void MakeMinimalDisc(const std::string& root);
 
 struct CliResult {
