@@ -29,6 +29,7 @@ HandlerTable Application::Handlers() {
     HandlerTable own;
     mainForm_->RegisterHandlers(own);
     for (auto& [name, handler] : own) all["MainForm." + name] = std::move(handler);
+    mainForm_->RegisterBalloonHandlers(all);
   }
   auto add = [&all](const std::string& window, auto& form) {
     if (!form) return;

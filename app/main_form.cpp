@@ -52,7 +52,7 @@ void TMainForm::RunStartupSequence() {
   ui_.ProcessMessages();
   LoadDaneDrzewa1("DRZEWO1.CSV");
   ui_.ProcessMessages();
-  // Balloons: created here once they exist.
+  CreateBalloons();
 
   ui_.MaximizeWindow("MainForm");
   MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
@@ -171,6 +171,15 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
     TreeViewCDKeyDown(key);
   };
   handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
+}
+
+void TMainForm::RegisterBalloonHandlers(HandlerTable& handlers) {
+  for (windows::TChmurkaForm* balloon : {DictionaryBalloon.get(), LocationBalloon.get()}) {
+    if (!balloon) continue;
+    HandlerTable own;
+    balloon->RegisterHandlers(own);
+    for (auto& [name, handler] : own) handlers[balloon->name() + "." + name] = std::move(handler);
+  }
 }
 
 }  // namespace velmora::app

@@ -19,6 +19,7 @@
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
+#include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
 
@@ -95,12 +96,15 @@ class TMainForm {
   void HideMissingMap();
   void FillPhotoStrip(const std::string& kindCode, const std::string& key);
   bool PhotoExists(const std::string& pictureName);
-  // Whether the map directory holds the map picture of the name.
-  bool MapPictureExists(const std::string& name);
-  void ShowLocation(const std::string& name, int mode);
+  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
+  // location in the balloon.
+  bool ShowLocation(const std::string& name, int mode);
+  // The category and record name of "rp"/"pk"/"ok" + key, else empty.
+  std::string CategoryTitle(const std::string& name);
   void ShowLargePicture(const std::string& picturePath, const std::string& description,
                         const std::string& title);
   std::string LookupDefinition(int kind, const std::string& word);
+  void CreateBalloons();
   void PlaceBalloon(int kind);
   void ShowDefinition(int kind, const std::string& definition, const std::string& word);
   void ShowSlideShow(const std::string& key);
@@ -159,6 +163,8 @@ class TMainForm {
 
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
+  // The balloons' handlers, keyed "DictionaryBalloon.Panel1MouseDown".
+  void RegisterBalloonHandlers(HandlerTable& handlers);
 
   platform::Platform& platform() { return platform_; }
 
@@ -191,6 +197,9 @@ class TMainForm {
   pages::PageBuffer RichEditSearch;
   // Shown during construction only; lives as long as the main window.
   std::unique_ptr<windows::TLoadingForm> LoadingForm;
+  // Created hidden at start-up; live as long as the main window.
+  std::unique_ptr<windows::TChmurkaForm> DictionaryBalloon;
+  std::unique_ptr<windows::TChmurkaForm> LocationBalloon;
 
   tables::MenuNames typMenu;
   tables::MenuPageMap plikMenu;

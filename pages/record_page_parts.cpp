@@ -47,7 +47,7 @@ void TMainForm::HideMissingMap() {
   const std::size_t nameStart = link + marker.size();
   const std::size_t nameEnd = MainRichEdit.Find("\"><IMG", nameStart, true);
   if (nameEnd == npos) return;
-  if (MapPictureExists(MainRichEdit.Read(nameStart, nameEnd - nameStart))) return;
+  if (ShowLocation(MainRichEdit.Read(nameStart, nameEnd - nameStart), 0)) return;
   const std::size_t blockStart = FindLastBefore("<!--@begin@-->", nameEnd);
   if (blockStart == npos) return;
   const std::size_t blockEnd = MainRichEdit.Find("<!--@end@-->", nameStart + kMapBlockReach, true);

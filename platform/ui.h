@@ -14,6 +14,19 @@ namespace velmora::platform {
 enum class Icon { Stop, Information, Warning };
 enum class Cursor { Default, Hourglass };
 
+// A window's place on the screen, or a control's within its parent.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -79,6 +92,27 @@ class Ui {
     (void)group;
     (void)allow;
   }
+  // Geometry: a window's bounds on the screen, a control's within its
+  // parent (as the form description places it).
+  virtual Bounds GetBounds(const std::string& controlOrWindow) {
+    (void)controlOrWindow;
+    return {};
+  }
+  virtual void SetWindowBounds(const std::string& window, int left, int top, int width,
+                               int height) {
+    (void)window;
+    (void)left;
+    (void)top;
+    (void)width;
+    (void)height;
+  }
+  // The window's own title text, where the system lists windows.
+  virtual void SetCaption(const std::string& window, const std::string& caption) {
+    (void)window;
+    (void)caption;
+  }
+  virtual Bounds ScreenSize() { return {}; }
+  virtual ScreenPoint CursorPosition() { return {}; }
   // Geometry of a control relative to its parent, and moving the mouse
   // pointer to a screen point.
   virtual int ControlLeft(const std::string& control) {

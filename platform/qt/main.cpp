@@ -12,6 +12,7 @@
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
 #include "platform/platform.h"
+#include "platform/qt/balloon_window.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_media_player.h"
@@ -104,6 +105,11 @@ int main(int argc, char** argv) {
   ui.RegisterWindow("MainForm", &window);
   ui.RegisterControl("MainWebBrowser", window.MainWebBrowser().view());
   browsers.Register("MainWebBrowser", window.MainWebBrowser());
+  // The balloons exist before the core creates its side of them.
+  platform::qt::BalloonWindow dictionaryBalloon;
+  platform::qt::BalloonWindow locationBalloon;
+  dictionaryBalloon.Register("DictionaryBalloon", ui, browsers);
+  locationBalloon.Register("LocationBalloon", ui, browsers);
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,
@@ -112,6 +118,8 @@ int main(int argc, char** argv) {
   std::unique_ptr<app::TMainForm> mainForm;
   try {
     mainForm = std::make_unique<app::TMainForm>(platform);
+    if (mainForm->DictionaryBalloon) dictionaryBalloon.Connect(*mainForm->DictionaryBalloon);
+    if (mainForm->LocationBalloon) locationBalloon.Connect(*mainForm->LocationBalloon);
     // Content missing: the core has said so and asked to end; the window is
     // never shown.
     if (ui.terminated()) return 0;

@@ -36,8 +36,10 @@ constexpr const char* kReplayIntoFrameScript = R"((function (u) {
 
 }  // namespace
 
+QWebEngineProfile* SharedProfile() { return QWebEngineProfile::defaultProfile(); }
+
 GuardedPage::GuardedPage(QtBrowser& browser, QObject* parent)
-    : QWebEnginePage(parent), browser_(browser) {}
+    : QWebEnginePage(SharedProfile(), parent), browser_(browser) {}
 
 bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
   return browser_.AcceptNavigation(url, type, isMainFrame);

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <deque>
 #include <optional>
@@ -21,6 +22,10 @@
 namespace velmora::platform::qt {
 
 class QtBrowser;
+
+// The one engine profile every browser of the program shares, so that a
+// further browser costs little memory and starts fast.
+QWebEngineProfile* SharedProfile();
 
 class GuardedPage : public QWebEnginePage {
   Q_OBJECT

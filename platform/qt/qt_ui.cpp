@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -210,5 +212,33 @@ void QtUi::MoveControl(const std::string& control, int left, int top) {
 }
 
 void QtUi::Freeze(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+
+Bounds QtUi::GetBounds(const std::string& controlOrWindow) {
+  const QWidget* widget = Find(controlOrWindow);
+  if (!widget) return {};
+  // A window's geometry is on the screen, a control's within its parent.
+  const QRect rect = widget->geometry();
+  return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+void QtUi::SetWindowBounds(const std::string& window, int left, int top, int width, int height) {
+  if (QWidget* widget = FindWindow(window)) widget->setGeometry(left, top, width, height);
+}
+
+void QtUi::SetCaption(const std::string& window, const std::string& caption) {
+  if (QWidget* widget = FindWindow(window)) widget->setWindowTitle(FromWin1250(caption));
+}
+
+Bounds QtUi::ScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QRect rect = screen->geometry();
+  return {0, 0, rect.width(), rect.height()};
+}
+
+ScreenPoint QtUi::CursorPosition() {
+  const QPoint point = QCursor::pos();
+  return {point.x(), point.y()};
+}
 
 }  // namespace velmora::platform::qt

@@ -43,6 +43,12 @@ class QtUi : public Ui {
   void SetChecked(const std::string& control, bool checked) override;
   void MoveControl(const std::string& control, int left, int top) override;
   void Freeze(int milliseconds) override;
+  Bounds GetBounds(const std::string& controlOrWindow) override;
+  void SetWindowBounds(const std::string& window, int left, int top, int width,
+                       int height) override;
+  void SetCaption(const std::string& window, const std::string& caption) override;
+  Bounds ScreenSize() override;
+  ScreenPoint CursorPosition() override;
 
   bool terminated() const { return terminated_; }
 

@@ -13,6 +13,18 @@ std::string WithoutFragment(const std::string& address) {
   return hash == std::string::npos ? address : address.substr(0, hash);
 }
 
+// A "javascript:" address runs in the page instead of loading; of scripts,
+// only the history steps of back links are understood.
+bool IsScript(const std::string& address) { return address.rfind("javascript:", 0) == 0; }
+
+int HistoryStepOf(const std::string& script) {
+  if (script.find("history.go(-1)") != std::string::npos) return -1;
+  if (script.find("history.back()") != std::string::npos) return -1;
+  if (script.find("history.go(1)") != std::string::npos) return +1;
+  if (script.find("history.forward()") != std::string::npos) return +1;
+  return 0;
+}
+
 }  // namespace
 
 std::string PageTitle(const std::string& html) {
@@ -43,11 +55,22 @@ bool RecordingBrowser::AskBeforeNavigate(const std::string& address) {
 
 void RecordingBrowser::Navigate(const std::string& address) {
   trace_.Call("Navigate", {{"control", control_}, {"address", address}});
-  if (AskBeforeNavigate(address)) pending_.push_back({address, 0});
+  if (AskBeforeNavigate(address)) Accept(address);
 }
 
 void RecordingBrowser::UserNavigate(const std::string& address) {
-  if (AskBeforeNavigate(address)) pending_.push_back({address, 0});
+  if (AskBeforeNavigate(address)) Accept(address);
+}
+
+void RecordingBrowser::Accept(const std::string& address) {
+  if (!IsScript(address)) {
+    pending_.push_back({address, 0});
+    return;
+  }
+  const int step = HistoryStepOf(address);
+  const int target = historyIndex_ + step;
+  if (step == 0 || target < 0 || target >= static_cast<int>(history_.size())) return;
+  if (AskBeforeNavigate(history_[target])) pending_.push_back({history_[target], step});
 }
 
 void RecordingBrowser::GoBack() {

@@ -3,7 +3,8 @@
 // navigation raises BeforeNavigate2 first; one that is not cancelled is
 // loaded on the next pump (an existing local file raises TitleChange with its
 // <title>, then DownloadComplete), history is kept, and CommandStateChange
-// reports changes of the back and forward possibilities.
+// reports changes of the back and forward possibilities. A "javascript:"
+// back or forward link steps the history as the page's script would.
 
 #include <deque>
 #include <string>
@@ -47,6 +48,9 @@ class RecordingBrowser : public platform::Browser {
   };
 
   bool AskBeforeNavigate(const std::string& address);
+  // A navigation the program let proceed: queued for loading, or for a
+  // "javascript:" history step, the step.
+  void Accept(const std::string& address);
   void Load(const PendingLoad& load);
   void ReportCommandStates();
 

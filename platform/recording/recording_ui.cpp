@@ -1,6 +1,7 @@
 #include "platform/recording/recording_ui.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace velmora::recording {
 
@@ -16,6 +17,19 @@ const char* IconName(platform::Icon icon) {
       return "warning";
   }
   return "error";
+}
+
+// The main window's layout on the recording screen: the bottom button bar
+// Panel2, the title strip Panel4 above the main browser, and the main
+// browser beside the right button bar.
+const std::map<std::string, platform::Bounds>& FixedLayout() {
+  static const std::map<std::string, platform::Bounds> layout = {
+      {"MainForm", {0, 0, RecordingUi::kScreenWidth, RecordingUi::kScreenHeight}},
+      {"Panel2", {0, 756, RecordingUi::kScreenWidth, 44}},
+      {"Panel4", {0, 0, 1100, 30}},
+      {"MainWebBrowser", {0, 0, 1100, 726}},
+  };
+  return layout;
 }
 
 }  // namespace
@@ -121,9 +135,37 @@ void RecordingUi::SetAllowAllUp(const std::string& group, bool allow) {
   trace_.Call("SetAllowAllUp", {{"group", group}, {"value", allow}});
 }
 
+platform::Bounds RecordingUi::GetBounds(const std::string& controlOrWindow) {
+  if (const auto own = bounds_.find(controlOrWindow); own != bounds_.end()) return own->second;
+  const auto fixed = FixedLayout().find(controlOrWindow);
+  return fixed == FixedLayout().end() ? platform::Bounds{} : fixed->second;
+}
+
+void RecordingUi::SetWindowBounds(const std::string& window, int left, int top, int width,
+                                  int height) {
+  bounds_[window] = {left, top, width, height};
+  trace_.Call("SetWindowBounds", {{"window", window},
+                                  {"left", static_cast<long long>(left)},
+                                  {"top", static_cast<long long>(top)},
+                                  {"width", static_cast<long long>(width)},
+                                  {"height", static_cast<long long>(height)}});
+}
+
+void RecordingUi::SetCaption(const std::string& window, const std::string& caption) {
+  trace_.Call("SetCaption", {{"window", window}, {"value", caption}});
+}
+
+platform::ScreenPoint RecordingUi::CursorPosition() {
+  platform::ScreenPoint point;
+  std::istringstream in(GetText("Mouse"));
+  if (!(in >> point.x >> point.y)) return {};
+  return point;
+}
+
 void RecordingUi::SetCursorPosition(int x, int y) {
   trace_.Call("SetCursorPosition",
               {{"x", static_cast<long long>(x)}, {"y", static_cast<long long>(y)}});
+  texts_["Mouse"] = std::to_string(x) + " " + std::to_string(y);
 }
 
 void RecordingUi::SetHint(const std::string& control, const std::string& hint) {

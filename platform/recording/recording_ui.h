@@ -40,6 +40,19 @@ class RecordingUi : public platform::Ui {
                      int extraHeight) override;
   void SetPressed(const std::string& control, bool pressed) override;
   void SetAllowAllUp(const std::string& group, bool allow) override;
+  // A fixed screen of 1280 x 800 with the main window maximised on it; the
+  // controls the program measures have the places of recording_ui.cpp.
+  // Windows keep the bounds the program gave them.
+  platform::Bounds GetBounds(const std::string& controlOrWindow) override;
+  void SetWindowBounds(const std::string& window, int left, int top, int width,
+                       int height) override;
+  void SetCaption(const std::string& window, const std::string& caption) override;
+  platform::Bounds ScreenSize() override { return {0, 0, kScreenWidth, kScreenHeight}; }
+  // Where "set Mouse X Y" or SetCursorPosition put the cursor; (0, 0) before.
+  platform::ScreenPoint CursorPosition() override;
+
+  static constexpr int kScreenWidth = 1280;
+  static constexpr int kScreenHeight = 800;
   void SetCursorPosition(int x, int y) override;
   void SetHint(const std::string& control, const std::string& hint) override;
   void SetRange(const std::string& control, int minimum, int maximum) override;
@@ -66,6 +79,7 @@ class RecordingUi : public platform::Ui {
   Trace& trace_;
   platform::Cursor cursor_ = platform::Cursor::Default;
   std::map<std::string, std::string> texts_;
+  std::map<std::string, platform::Bounds> bounds_;
   bool terminated_ = false;
 };
 

@@ -120,12 +120,12 @@ TEST_F(RecordPageParts, mapLinkWithoutPictureTagOrBlock_changesNothing) {
   }
 }
 
-TEST_F(RecordPageParts, mapPictureTest_looksForMpGifInTheMapDirectory) {
+TEST_F(RecordPageParts, mapPictureTest_isShowLocationsTestMode) {
   disc.Put("Map/mp-pk7.gif", "GIF");
   disc.Put("Map/ml-pk8.jpg", "JPG");
-  EXPECT_TRUE(form().MapPictureExists("pk7"));
-  EXPECT_FALSE(form().MapPictureExists("pk8"));
-  EXPECT_FALSE(form().MapPictureExists("PK7x"));
+  EXPECT_TRUE(form().ShowLocation("pk7", 0));
+  EXPECT_FALSE(form().ShowLocation("pk8", 0));
+  EXPECT_FALSE(form().ShowLocation("PK7x", 0));
 }
 
 // --- Photograph strip

@@ -1,0 +1,86 @@
+// ShowLocation's test mode for the record pages, and the category titles of
+// map pictures.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "tables/catalogue.h"
+#include "tests/support/fake_platform.h"
+
+using velmora::app::TMainForm;
+using velmora::fakes::FakeBrowser;
+using velmora::fakes::FakePlatform;
+
+namespace {
+
+class LocationPage : public ::testing::Test {
+ protected:
+  TMainForm& Start(const std::string& root = "/disc") {
+    fake_.files.currentDirectory = root;
+    for (const auto& entry : velmora::tables::kCatalogue) {
+      fake_.files.files[root + "/DB/" + std::string(entry.fileName)] = "x\r\n";
+    }
+    fake_.files.files[root + "/DB/RP.CSV"] = "7;Ciche Bagno\r\n";
+    fake_.files.files[root + "/DB/PK.CSV"] = "3;Nadrzeczny\r\n";
+    fake_.files.files[root + "/DB/OCHK.CSV"] = "4;Dolina\r\n";
+    // The menu definition and the contents tree are read at start-up too.
+    std::string menus;
+    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+    fake_.files.files[root + "/DB/" + "MENU.CSV"] = menus;
+    fake_.files.files[root + "/DB/" + "DRZEWO1.CSV"] = "";
+    fake_.files.files[root + "/Anim/start.exe"] = "";
+    fake_.files.files[root + "/Map/mp-rp7.gif"] = "gif";
+    fake_.files.files[root + "/Makiety/chmurka.html"] = "<title>@title@</title>m.jpg";
+    form_ = std::make_unique<TMainForm>(fake_.platform);
+    return *form_;
+  }
+
+  FakeBrowser& Browser(const std::string& name) {
+    return static_cast<FakeBrowser&>(fake_.browsers.Get(name));
+  }
+
+  FakePlatform fake_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(LocationPage, testMode_answersWhetherTheMapPictureExistsAndShowsNothing) {
+  TMainForm& form = Start();
+  const std::size_t before = Browser("MainWebBrowser").navigations.size();
+  EXPECT_TRUE(form.ShowLocation("rp7", 0));
+  EXPECT_FALSE(form.ShowLocation("rp8", 0));
+  EXPECT_FALSE(form.ShowLocation("RP7x", 0));
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.size(), before);
+}
+
+TEST_F(LocationPage, mapMode_showsThePictureButAnswersFalse) {
+  TMainForm& form = Start();
+  EXPECT_FALSE(form.ShowLocation("rp7", 1));
+  ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
+  EXPECT_EQ(fake_.files.files[form.paths.workDir + "$$chmurka.html"],
+            "<title>temat: Rezerwat przyrody Ciche Bagno</title>/disc/Map/mp-rp7.gif");
+}
+
+TEST_F(LocationPage, categoryTitle_byKindCodeWithLaterCodesWinning) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.CategoryTitle("rp7"), "Rezerwat przyrody Ciche Bagno");
+  EXPECT_EQ(form.CategoryTitle("pk3"), "Park krajobrazowy Nadrzeczny");
+  EXPECT_EQ(form.CategoryTitle("ok4"), "Obszar Chronionego Krajobrazu Dolina");
+  EXPECT_EQ(form.CategoryTitle("ok9"), "Obszar Chronionego Krajobrazu ");
+  EXPECT_EQ(form.CategoryTitle("pn1"), "");
+  EXPECT_EQ(form.CategoryTitle("RP7"), "");
+  EXPECT_EQ(form.CategoryTitle(""), "");
+  // "?pk" inside the name overrides the leading "?rp"; the key is the rest.
+  EXPECT_EQ(form.CategoryTitle("rp?pk"), "Park krajobrazowy ");
+}
+
+TEST_F(LocationPage, mapDirectoryNamedLikeALocationPicture_stillFallsBackToTheMap) {
+  TMainForm& form = Start("/ml-park");
+  EXPECT_FALSE(form.ShowLocation("rp7", 2));
+  ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
+}
+
+}  // namespace
