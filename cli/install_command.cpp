@@ -19,7 +19,12 @@ constexpr const char* kUsage =
     "usage: velmora-cli install --disc DIR [--to DIR] [--force]\n"
     "       velmora-cli install --uninstall [--to DIR]\n";
 // The installation part of a disc; the rest (Anim/, Map/) is read from it.
-constexpr const char* kParts[] = {"foto", "makiety", "db", "data"};
+// Without its tables or pages no viewer starts; a disc may lack the others.
+struct Part {
+  const char* name;
+  bool required;
+};
+constexpr Part kParts[] = {{"foto", false}, {"makiety", false}, {"db", true}, {"data", true}};
 
 struct InstallArgs {
   std::optional<std::string> disc;
@@ -209,11 +214,12 @@ struct PlannedCopy {
 bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest,
                 std::vector<PlannedCopy>& copies, std::ostream& err) {
   std::error_code ec;
-  for (const char* part : kParts) {
-    const std::optional<fs::path> source = FindDirectory(disc, part);
+  for (const Part& part : kParts) {
+    const std::optional<fs::path> source = FindDirectory(disc, part.name);
     if (!source) {
+      if (!part.required) continue;
       err << "velmora-cli install: " << disc.string() << " is not a Velmora disc: it has no "
-          << part << " directory\n";
+          << part.name << " directory\n";
       return false;
     }
     const auto note = [&](const fs::path& from, bool directory) {
