@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/check/check_command.h"
+#include "cli/install_command.h"
 #include "cli/replay_command.h"
 #include "cli/search_command.h"
 #include "cli/table_command.h"
@@ -13,7 +15,10 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: velmora-cli table FILE [--columns N]\n"
          "       velmora-cli search WORD [--content DIR]\n"
-         "       velmora-cli replay [--content DIR] [--temp DIR] [--settings FILE] [SCRIPT]\n";
+         "       velmora-cli replay [--content DIR] [--temp DIR] [--settings FILE] [SCRIPT]\n"
+         "       velmora-cli check [--content DIR] [--settings FILE] [--json]\n"
+         "       velmora-cli install --disc DIR [--to DIR] [--force]\n"
+         "       velmora-cli install --uninstall [--to DIR]\n";
 }
 
 }  // namespace
@@ -27,6 +32,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "table") return velmora::cli::RunTableCommand(args, std::cout, std::cerr);
   if (command == "search") return velmora::cli::RunSearchCommand(args, std::cout, std::cerr);
+  if (command == "check") return velmora::cli::RunCheckCommand(args, std::cout, std::cerr);
+  if (command == "install") return velmora::cli::RunInstallCommand(args, std::cout, std::cerr);
   if (command == "replay") return velmora::cli::RunReplayCommand(args, std::cout, std::cerr);
   if (command == "--help" || command == "-h" || command == "help") {
     PrintUsage(std::cout);

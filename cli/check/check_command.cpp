@@ -1,0 +1,98 @@
+#include "cli/check/check_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "cli/check/checks.h"
+#include "platform/codepage.h"
+#include "platform/recording/recording_system.h"
+
+namespace velmora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: velmora-cli check [--content DIR] [--settings FILE] [--json]\n";
+
+struct CheckArgs {
+  std::optional<std::string> content;
+  std::optional<std::string> settings;
+  bool json = false;
+};
+
+bool ParseArgs(const std::vector<std::string>& args, CheckArgs& parsed, std::ostream& err) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--json") {
+      parsed.json = true;
+    } else if (arg == "--content" || arg == "--settings") {
+      if (i + 1 >= args.size()) {
+        err << "velmora-cli check: " << arg << " needs a value\n" << kUsage;
+        return false;
+      }
+      (arg == "--content" ? parsed.content : parsed.settings) = args[++i];
+    } else {
+      err << "velmora-cli check: unexpected argument: " << arg << "\n" << kUsage;
+      return false;
+    }
+  }
+  return true;
+}
+
+// A native path as the core writes paths: Windows-1250, '/' separators.
+std::string CorePath(const fs::path& native) {
+  const std::u8string u8 = native.generic_u8string();
+  return platform::Utf8ToWin1250(std::string(u8.begin(), u8.end()));
+}
+
+}  // namespace
+
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CheckArgs parsed;
+  if (!ParseArgs(args, parsed, err)) return 2;
+
+  std::optional<platform::ContentKey> key;
+  if (parsed.settings) {
+    std::ifstream in(*parsed.settings, std::ios::binary);
+    if (!in) {
+      err << "velmora-cli check: cannot read settings file " << *parsed.settings << "\n";
+      return 2;
+    }
+    key = recording::ParseContentKeyIni(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  }
+  std::error_code ec;
+  const fs::path current =
+      parsed.content ? fs::absolute(*parsed.content, ec) : fs::current_path(ec);
+  if (ec || (parsed.content && !fs::is_directory(current, ec))) {
+    err << "velmora-cli check: no such directory: " << parsed.content.value_or(".") << "\n";
+    return 2;
+  }
+
+  check::Disc disc(key, CorePath(current.lexically_normal()));
+  check::Findings findings;
+  check::CheckFixedFiles(disc, findings);
+  check::CheckTableRows(disc, findings);
+  check::CheckMenu(disc, findings);
+  check::CheckTree(disc, findings);
+  check::CheckLinks(disc, findings);
+
+  const std::vector<check::Finding> sorted = findings.Sorted();
+  if (parsed.json) {
+    check::WriteJson(out, sorted);
+  } else {
+    check::WriteText(out, sorted);
+    if (sorted.empty()) {
+      out << "No problems found.\n";
+    } else {
+      out << sorted.size() << (sorted.size() == 1 ? " problem" : " problems") << " found.\n";
+    }
+  }
+  out.flush();
+  return sorted.empty() ? 0 : 1;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,354 @@
+#include "cli/check/link_checker.h"
+
+#include <array>
+
+#include "cli/check/check_texts.h"
+#include "platform/codepage.h"
+
+namespace velmora::cli::check {
+namespace {
+
+// Generated pages lie in the viewer's working directory, wherever that is;
+// their relative links resolve there.
+constexpr std::string_view kWorkDir = "<working directory>/";
+
+// The names the viewer copies into its working directory.
+constexpr std::array<std::string_view, 10> kSupportNames{
+    "f.jpg",    "arrow.gif",   "wstecz.gif", "econet_fr.html", "blankb.htm",
+    "lock.vnq", "styledb.css", "bgr.jpg",    "pk.jpg",         "pn.jpg"};
+
+bool Contains(const std::string& text, std::string_view part) {
+  return text.find(part) != std::string::npos;
+}
+
+bool StartsWith(const std::string& text, std::string_view prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::optional<std::string> TextAfter(const std::string& address, std::string_view key) {
+  const std::size_t at = address.find(key);
+  if (at == std::string::npos) return std::nullopt;
+  return address.substr(at + key.size());
+}
+
+std::string ReplaceAll(std::string text, std::string_view placeholder, const std::string& value) {
+  for (std::size_t at = text.find(placeholder); at != std::string::npos;
+       at = text.find(placeholder, at + value.size())) {
+    text.replace(at, placeholder.size(), value);
+  }
+  return text;
+}
+
+// "http:", "mailto:" ...: a scheme of two letters or more (a single letter
+// would be a drive).
+bool HasScheme(const std::string& value) {
+  std::size_t i = 0;
+  while (i < value.size() && (std::isalnum(static_cast<unsigned char>(value[i])) ||
+                              value[i] == '+' || value[i] == '-' || value[i] == '.')) {
+    ++i;
+  }
+  return i >= 2 && i < value.size() && value[i] == ':' &&
+         std::isalpha(static_cast<unsigned char>(value[0]));
+}
+
+// dir + relative, with "." and ".." steps taken.
+std::string Join(const std::string& dir, const std::string& relative) {
+  std::vector<std::string> parts;
+  auto push = [&](const std::string& path) {
+    std::size_t start = 0;
+    while (start <= path.size()) {
+      std::size_t end = path.find('/', start);
+      if (end == std::string::npos) end = path.size();
+      const std::string part = path.substr(start, end - start);
+      if (part == "..") {
+        if (!parts.empty()) parts.pop_back();
+      } else if (!part.empty() && part != ".") {
+        parts.push_back(part);
+      }
+      start = end + 1;
+    }
+  };
+  push(dir);
+  push(relative);
+  std::string joined = dir.empty() || dir.front() != '/' ? "" : "/";
+  for (std::size_t i = 0; i < parts.size(); ++i) joined += (i ? "/" : "") + parts[i];
+  return joined;
+}
+
+std::string DirectoryOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+// What the reader sees of a resource missing from a page.
+std::string ResourceLoss(const HtmlLink& link) {
+  if (link.attribute == "background") return "the page without its background picture";
+  if (link.tag == "img" || link.tag == "input") return "a broken picture in the page";
+  if (link.tag == "link") return "the page without its style sheet";
+  if (link.tag == "script") return "the page without its script";
+  return "the page without this file";
+}
+
+std::string MissingFileMessage(const std::string& address) {
+  return texts::Quoted(std::string(texts::kMissingFile) + texts::Utf8(address));
+}
+
+}  // namespace
+
+void LinkChecker::Add(const Place& place, const char* kind, std::string problem,
+                      std::string reader) {
+  if (!forPage_.empty()) problem += " (for page " + texts::Utf8(forPage_) + ".htm)";
+  findings_.Add({kind, place.file, place.line, place.link, std::move(problem), std::move(reader)});
+}
+
+void LinkChecker::CheckHtml(const Source& source, std::string_view html, int firstLine,
+                            std::size_t splitAt) {
+  LineCounter lines(html);
+  for (const HtmlLink& link : ExtractLinks(html)) {
+    int line = firstLine + lines.LineOf(link.offset) - 1;
+    if (splitAt != std::string_view::npos && link.offset >= splitAt) ++line;
+    CheckLink(source, link, {source.shown, line, texts::IsoUtf8(link.value)});
+  }
+}
+
+void LinkChecker::CheckLink(const Source& source, const HtmlLink& link, const Place& place) {
+  const std::string& value = link.value;
+  if (value.empty() || value.front() == '#') return;
+  const std::string lower = platform::LowerAscii(value);
+  if (StartsWith(lower, "javascript:") || StartsWith(lower, "data:")) return;
+  if (source.kind == SourceKind::Page) {
+    CheckResolved(source, link, place, value, "");
+    return;
+  }
+  // Filled from each record's row; the cells are checked where they stand,
+  // and a record without its map picture loses the map block by design.
+  if (Contains(value, "@kol") || Contains(value, "@title@")) return;
+  const std::string& dataDir = disc_.paths().dataDir;
+  if (source.kind == SourceKind::MenuTemplate && Contains(value, "http://db?pg")) {
+    // One address per page that shows this menu; none when no page does.
+    for (const auto& [line, pages] : disc_.PagesByMenuLine()) {
+      if (platform::LowerAscii(disc_.typMenu()[line]) != source.menuName) continue;
+      for (const std::string& page : pages) {
+        const std::string address = ReplaceAll(ReplaceAll(value, "http://db?pg", dataDir + page),
+                                               "http://db?path", dataDir);
+        CheckResolved(source, link, place, address, page);
+      }
+    }
+    return;
+  }
+  CheckResolved(source, link, place, ReplaceAll(value, "http://db?path", dataDir), "");
+}
+
+void LinkChecker::CheckResolved(const Source& source, const HtmlLink& link, const Place& place,
+                                const std::string& value, const std::string& forPage) {
+  forPage_ = forPage;
+  source_ = &source;
+  std::string address = value;
+  if (!HasScheme(value) && value.front() != '/') {
+    address = source.kind == SourceKind::Page ? Join(DirectoryOf(source.path), value)
+                                              : std::string(kWorkDir) + value;
+  }
+  if (IsNavigation(link)) {
+    CheckNavigation(place, address);
+  } else if (!HasScheme(address) || StartsWith(platform::LowerAscii(address), "file:")) {
+    std::string path = address.substr(0, address.find_first_of("#?"));
+    if (StartsWith(platform::LowerAscii(path), "file://")) path = path.substr(7);
+    const bool found = StartsWith(path, kWorkDir)
+                           ? WorkingDirectoryHas(source, path.substr(kWorkDir.size()))
+                           : disc_.Exists(path);
+    if (!found) {
+      Add(place, "resource-missing", "the file " + texts::IsoUtf8(path) + " does not exist",
+          ResourceLoss(link));
+    }
+  }
+  forPage_.clear();
+  source_ = nullptr;
+}
+
+bool LinkChecker::WorkingDirectoryHas(const Source& source, const std::string& name) {
+  const std::string lower = platform::LowerAscii(name);
+  if (StartsWith(lower, "$$")) return true;  // a generated page
+  for (std::string_view support : kSupportNames) {
+    if (lower == support) return true;  // its source is checked as a support file
+  }
+  const std::string templateName =
+      platform::LowerAscii(source.path.substr(source.path.rfind('/') + 1));
+  const bool recordTemplate = templateName == "rp.html" || templateName == "pk.html" ||
+                              templateName == "ochk.html" || templateName == "econet.html";
+  // Placeholders the page kinds replace by a picture of their own.
+  if (lower == "m.jpg" && (templateName == "chmurka.html" || templateName == "slide.html")) {
+    return true;
+  }
+  if ((lower == "m.jpg" && recordTemplate) ||
+      (lower == "econet.jpg" && templateName == "econet.html")) {
+    return disc_.Exists(disc_.paths().templateDir + name);
+  }
+  return false;
+}
+
+void LinkChecker::CheckNavigation(const Place& place, const std::string& address,
+                                  const char* missingPageKind) {
+  // Rows 1-4 see the address as received, the later rows its lower case.
+  for (const char* marker : {"?rp", "?pk", "?ok", "?ec"}) {
+    if (auto key = TextAfter(address, marker)) {
+      CheckRecord(place, marker, *key);
+      return;
+    }
+  }
+  const std::string lower = platform::LowerAscii(address);
+  const app::ContentPaths& paths = disc_.paths();
+  if (Contains(lower, "?pn")) return;  // only fills the search box
+  if (auto map = TextAfter(lower, "?map-")) {
+    const std::string path = paths.mapDir + "mp-" + *map + ".gif";
+    if (!disc_.Exists(path)) {
+      Add(place, "map-missing", "the map picture " + disc_.Display(path) + " does not exist",
+          "nothing at all");
+    }
+  } else if (auto location = TextAfter(lower, "?ml-")) {
+    CheckLocation(place, *location);
+  } else if (auto picture = TextAfter(lower, "?sh")) {
+    CheckPhotograph(place, *picture);
+  } else if (auto page = TextAfter(lower, "?trans-")) {
+    const std::string name = page->substr(0, page->find(".htm"));
+    const std::string* number = disc_.Lookup("TRANSL.CSV", name, 2);
+    if (!number || number->empty()) {
+      Add(place, "translation-missing",
+          "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
+    } else if (!disc_.Exists(paths.dataDir + *number + ".htm")) {
+      Add(place, "translation-page-missing",
+          "the translation's page " + disc_.Display(paths.dataDir + *number + ".htm") +
+              " does not exist",
+          "nothing happens");
+    }
+  } else if (auto word = TextAfter(lower, "?dic")) {
+    const std::string* headword = disc_.Lookup("DICT.CSV", *word, 2);
+    if (!headword || headword->empty()) {
+      Add(place, "word-missing", "DICT.CSV has no entry \"" + texts::IsoUtf8(*word) + "\"",
+          "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
+    }
+  } else if (auto biotope = TextAfter(lower, "?bio")) {
+    const std::string* name = disc_.Lookup("BIOTOP.CSV", *biotope, 2);
+    if (!name || name->empty()) {
+      Add(place, "word-missing", "BIOTOP.CSV has no entry \"" + texts::IsoUtf8(*biotope) + "\"",
+          "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
+    }
+  } else if (auto program = TextAfter(lower, "?anim")) {
+    const std::string path = paths.animDir + *program + ".exe";
+    if (!disc_.Exists(path)) {
+      Add(place, "program-missing",
+          "the animation program " + disc_.Display(path) + " does not exist",
+          texts::Quoted(std::string(texts::kMissingFile) + texts::IsoUtf8(*program)));
+    }
+  } else if (auto slideSet = TextAfter(lower, "?ss")) {
+    CheckSlideSet(place, *slideSet);
+  } else if (auto film = TextAfter(lower, "?mv")) {
+    const std::string path = paths.animDir + *film + ".avi";
+    if (!disc_.Exists(path)) {
+      Add(place, "film-missing", "the film " + disc_.Display(path) + " does not exist",
+          MissingFileMessage(path));
+    }
+  } else if (Contains(lower, "?tree")) {
+    return;
+  } else if (Contains(lower, "http:") || Contains(lower, "https:")) {
+    // Outside addresses go to the system's browser; the pseudo-host too.
+    if (Contains(lower, "http://db")) {
+      Add(place, "unknown-link", "no key word of the link protocol in the address",
+          "the system's web browser is asked to open " + texts::IsoUtf8(lower));
+    }
+  } else if (Contains(lower, "drzewo.htm")) {
+    return;  // the contents tree covers whatever loads
+  } else {
+    // As written for the message; lower case is what the viewer tests.
+    std::string path = address.substr(0, address.find('#'));
+    if (auto local = TextAfter(platform::LowerAscii(path), "file:///")) {
+      path = "/" + path.substr(path.size() - local->size());
+      const std::size_t space = path.find("%20");
+      if (space != std::string::npos) path.replace(space, 3, " ");
+    }
+    const bool found = StartsWith(path, kWorkDir)
+                           ? source_ && WorkingDirectoryHas(*source_, path.substr(kWorkDir.size()))
+                           : disc_.Exists(platform::LowerAscii(path));
+    if (found || Contains(lower, "@")) return;
+    Add(place, missingPageKind,
+        StartsWith(path, kWorkDir)
+            ? "a generated page links " + texts::IsoUtf8(path.substr(kWorkDir.size())) +
+                  " relative to the working directory, which has no such file"
+            : "the page " + disc_.Display(path) + " does not exist",
+        MissingFileMessage(lower));
+  }
+}
+
+void LinkChecker::CheckRecord(const Place& place, const std::string& marker,
+                              const std::string& key) {
+  if (key.empty()) {
+    Add(place, "record-key-missing", "the link names no record",
+        texts::Quoted(texts::kUnknownLink + marker));
+    return;
+  }
+  if (marker == std::string("?ec") && key == "[bd]") return;  // the ECONET page, a button page
+  const char* table = marker == std::string("?rp")   ? "RP.CSV"
+                      : marker == std::string("?pk") ? "PK.CSV"
+                      : marker == std::string("?ok") ? "OCHK.CSV"
+                                                     : "ECONET.CSV";
+  if (disc_.Lookup(table, key, 1)) return;
+  Add(place, "record-key-missing",
+      std::string(table) + " has no row with the key \"" + texts::IsoUtf8(key) + "\"",
+      "a record page without any of its fields");
+}
+
+void LinkChecker::CheckLocation(const Place& place, const std::string& name) {
+  const app::ContentPaths& paths = disc_.paths();
+  const std::string picture = paths.mapDir + "ml-" + name + ".jpg";
+  if (disc_.Exists(picture)) return;
+  // Names beginning with "p" get a location page from their position values.
+  const std::size_t at = picture.find("ml-p");
+  if (at != std::string::npos) {
+    const std::string key = picture.substr(at + 3, picture.size() - at - 3 - 4);
+    const std::string* first = disc_.Lookup("ECONET.CSV", key, 2);
+    const std::string* second = disc_.Lookup("ECONET.CSV", key, 3);
+    if (first && second && !first->empty() && !second->empty()) return;
+    Add(place, "location-missing",
+        "no location picture " + disc_.Display(picture) +
+            " and no position values (columns 2 and 3) for \"" + texts::IsoUtf8(key) +
+            "\" in ECONET.CSV",
+        "nothing at all");
+    return;
+  }
+  const std::string map = paths.mapDir + "mp-" + name + ".gif";
+  if (disc_.Exists(map)) return;
+  Add(place, "location-missing",
+      "neither the location picture " + disc_.Display(picture) + " nor the map picture " +
+          disc_.Display(map) + " exists",
+      "nothing at all");
+}
+
+void LinkChecker::CheckPhotograph(const Place& place, const std::string& picture) {
+  const std::string path = disc_.paths().photoDir + picture;
+  if (!disc_.Exists(path)) {
+    Add(place, "photo-missing-picture", "the picture " + disc_.Display(path) + " does not exist",
+        "a broken picture on the large-picture page");
+  }
+  const std::size_t jpg = picture.find(".jpg");
+  const std::string key = (jpg == std::string::npos || jpg < 2) ? "" : picture.substr(1, jpg - 1);
+  if (!disc_.Lookup("FOTO.CSV", key, 1)) {
+    Add(place, "photo-without-row",
+        "FOTO.CSV has no row for the photograph \"" + texts::IsoUtf8(key) + "\"",
+        "the picture without its caption");
+  }
+}
+
+void LinkChecker::CheckSlideSet(const Place& place, const std::string& key) {
+  const tables::Table& slides = disc_.table("SLIDE.CSV");
+  for (int row = 0; row < slides.RowCount() && !key.empty(); ++row) {
+    if (slides.Cell(0, row) != key) continue;
+    for (int column = 1; column < slides.ColumnCount(); ++column) {
+      const std::string& name = slides.Cell(column, row);
+      if (!name.empty() && disc_.Exists(disc_.paths().photoDir + name + ".jpg")) return;
+    }
+    Add(place, "slide-set-unusable",
+        "none of the pictures of slide set \"" + texts::IsoUtf8(key) + "\" exists",
+        texts::Quoted(texts::kBadSlideSet + texts::IsoUtf8(key)));
+    return;
+  }
+  Add(place, "slide-set-unusable", "SLIDE.CSV has no row for \"" + texts::IsoUtf8(key) + "\"",
+      texts::Quoted(texts::kBadSlideSet + texts::IsoUtf8(key)));
+}
+
+}  // namespace velmora::cli::check

@@ -1,0 +1,199 @@
+// velmora-cli install run as a program in a temporary home: from a
+// read-only disc with upper-case names, the viewer then starts from any
+// directory; refusing to overwrite; uninstalling leaves nothing behind.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace velmora::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ShellQuote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs velmora-cli in dir with HOME set to home and no XDG variables.
+CliResult RunCliAt(const std::string& dir, const std::string& home,
+                   const std::vector<std::string>& args) {
+  TempDir io;
+  std::string command = "cd " + ShellQuote(dir) +
+                        " && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME=" + ShellQuote(home) +
+                        " " + ShellQuote(VELMORA_CLI);
+  for (const std::string& arg : args) command += " " + ShellQuote(arg);
+  command += " </dev/null >" + ShellQuote(io / "out") + " 2>" + ShellQuote(io / "err");
+  const int raw = std::system(command.c_str());
+  CliResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFile(io / "out");
+  result.err = ReadFile(io / "err");
+  for (std::size_t start = 0; start < result.out.size();) {
+    std::size_t end = result.out.find('\n', start);
+    if (end == std::string::npos) end = result.out.size();
+    result.lines.push_back(result.out.substr(start, end - start));
+    start = end + 1;
+  }
+  return result;
+}
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), ::toupper);
+  return text;
+}
+
+// A copy of the demo disc with every name in capitals, then made read-only.
+void CopyUpperReadOnly(const fs::path& from, const fs::path& to) {
+  fs::create_directories(to);
+  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
+    const std::string name = entry.path().filename().string();
+    if (name == "tools" || name == "README.md") continue;
+    const fs::path target = to / Upper(name);
+    if (entry.is_directory()) {
+      CopyUpperReadOnly(entry.path(), target);
+    } else {
+      fs::copy_file(entry.path(), target);
+      fs::permissions(target,
+                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    }
+  }
+  fs::permissions(to, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
+
+std::vector<std::string> TreeOf(const fs::path& root) {
+  std::vector<std::string> entries;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    entries.push_back(entry.path().lexically_relative(root).string());
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+class CliInstall : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(home());
+    fs::create_directories(elsewhere());
+  }
+  std::string home() const { return dir_ / "home"; }
+  std::string elsewhere() const { return dir_ / "elsewhere"; }
+  std::string settings() const { return home() + "/.config/Kestrava/VNQE.conf"; }
+  std::string installed() const { return home() + "/.local/share/velmora/disc"; }
+  CliResult Run(const std::vector<std::string>& args) {
+    return RunCliAt(elsewhere(), home(), args);
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(CliInstall, readOnlyUpperCaseDisc_installsAndTheViewerStartsFromAnyDirectory) {
+  const std::string disc = dir_ / "CDROM";
+  CopyUpperReadOnly(VELMORA_SAMPLE_CONTENT, disc);
+  const std::vector<std::string> discBefore = TreeOf(disc);
+
+  const CliResult install = Run({"install", "--disc", disc});
+  ASSERT_EQ(install.status, 0) << install.err;
+  EXPECT_EQ(ReadFile(settings()),
+            "[General]\ncdPath=" + disc + "/\ninstPath=" + installed() + "/\n");
+  EXPECT_TRUE(Exists(installed() + "/DATA/799.HTM"));
+  EXPECT_TRUE(Exists(installed() + "/MAKIETY/MENU_START.HTM"));
+  EXPECT_FALSE(Exists(installed() + "/ANIM"));  // read from the disc
+  EXPECT_EQ(TreeOf(disc), discBefore);
+
+  // No --content: the settings lead the viewer to the disc and the copy.
+  const CliResult replay = Run({"replay", "--settings", settings()});
+  ASSERT_EQ(replay.status, 0) << replay.err;
+  EXPECT_EQ(Grep(replay.lines, {"\"MessageBox\""}), std::vector<std::string>{});
+  EXPECT_EQ(Grep(replay.lines, {"\"LaunchProgram\"", disc + "/Anim/start.exe", "\"started\":true"})
+                .size(),
+            1u);
+  EXPECT_EQ(Grep(replay.lines, {"\"event\":\"BeforeNavigate2\"", "\"MainWebBrowser\"",
+                                installed() + "/Data/799.htm", "\"cancel\":false"})
+                .size(),
+            1u)
+      << replay.out;
+
+  // The installed disc checks as the original does.
+  const CliResult check = Run({"check", "--settings", settings(), "--json"});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.lines.size(), 5u) << check.out;
+
+  const CliResult uninstall = Run({"install", "--uninstall"});
+  EXPECT_EQ(uninstall.status, 0) << uninstall.err;
+  EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});
+  EXPECT_EQ(TreeOf(disc), discBefore);
+}
+
+TEST_F(CliInstall, anotherInstallation_isReplacedOnlyWithForce) {
+  const std::string first = dir_ / "first";
+  const std::string second = dir_ / "second";
+  MakeMinimalDisc(first);
+  MakeMinimalDisc(second);
+  WriteFile(first + "/Foto/only_first.jpg", "x");
+  ASSERT_EQ(Run({"install", "--disc", first}).status, 0);
+  // The same disc again refreshes the installation.
+  EXPECT_EQ(Run({"install", "--disc", first}).status, 0);
+
+  const CliResult refused = Run({"install", "--disc", second});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("--force"), std::string::npos);
+  EXPECT_NE(ReadFile(settings()).find(first), std::string::npos);
+
+  ASSERT_EQ(Run({"install", "--disc", second, "--force"}).status, 0);
+  EXPECT_NE(ReadFile(settings()).find(second), std::string::npos);
+  EXPECT_FALSE(Exists(installed() + "/Foto/only_first.jpg"));
+  EXPECT_EQ(Run({"install", "--uninstall"}).status, 0);
+  EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});
+}
+
+TEST_F(CliInstall, foreignFilesAndSettings_areNeitherOverwrittenNorRemoved) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  MakeMinimalDisc(disc);
+  WriteFile(target + "/notes.txt", "mine");
+  WriteFile(target + "/Data/799.htm", "my own page");
+  EXPECT_EQ(Run({"install", "--disc", disc, "--to", target}).status, 1);
+  EXPECT_FALSE(Exists(settings()));
+
+  const CliResult forced = Run({"install", "--disc", disc, "--to", target, "--force"});
+  ASSERT_EQ(forced.status, 0) << forced.err;
+  EXPECT_EQ(Run({"install", "--uninstall", "--to", target}).status, 0);
+  EXPECT_EQ(TreeOf(target), (std::vector<std::string>{"Data", "Data/799.htm", "notes.txt"}));
+  EXPECT_EQ(ReadFile(target + "/notes.txt"), "mine");
+
+  // Settings that name another installation stay unless forced.
+  WriteFile(settings(), "[General]\ncdPath=/elsewhere/\ninstPath=/elsewhere/\n");
+  EXPECT_EQ(Run({"install", "--disc", disc}).status, 1);
+  EXPECT_EQ(ReadFile(settings()), "[General]\ncdPath=/elsewhere/\ninstPath=/elsewhere/\n");
+  ASSERT_EQ(Run({"install", "--disc", disc, "--force"}).status, 0);
+  // Changed by hand since: uninstalling leaves them.
+  WriteFile(settings(), "[General]\ncdPath=/changed/\n");
+  EXPECT_EQ(Run({"install", "--uninstall"}).status, 0);
+  EXPECT_TRUE(Exists(settings()));
+}
+
+TEST_F(CliInstall, badArguments_areRefused) {
+  EXPECT_EQ(Run({"install"}).status, 2);
+  EXPECT_EQ(Run({"install", "--disc"}).status, 2);
+  EXPECT_EQ(Run({"install", "--uninstall", "--disc", "x"}).status, 2);
+  EXPECT_EQ(Run({"install", "--disc", dir_ / "nothing"}).status, 1);
+  TempDir notADisc;
+  WriteFile(notADisc / "Data/799.htm", "x");
+  EXPECT_EQ(Run({"install", "--disc", notADisc.path()}).status, 1);
+  EXPECT_EQ(Run({"install", "--uninstall"}).status, 1);  // nothing installed
+  EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace velmora::test
