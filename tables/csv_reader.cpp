@@ -3,31 +3,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/file_lines.h"
 #include "tables/table.h"
 
 namespace velmora::tables {
 namespace {
-
-// Lines end with CR LF, a lone CR or a lone LF. Text after the last line end
-// makes a line only when it is not empty, so one final line end adds no row.
-// Lines are read whole, whatever their length.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(bytes.substr(start, i - start));
-      i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
 
 // A field opening with a double quote runs to the next double quote; the
 // closing quote and the one character after it (normally the separator) are
@@ -54,7 +34,7 @@ void SplitRecord(Table& table, int row, std::string_view rest) {
 }  // namespace
 
 void ReadCsvText(Table& table, const std::string& bytes) {
-  const std::vector<std::string_view> lines = SplitLines(bytes);
+  const std::vector<std::string_view> lines = FileLines(bytes);
   int row = 0;
   std::string joined;
   for (std::size_t line = 0; line < lines.size(); ++row) {

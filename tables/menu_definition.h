@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/file_lines.h"
+
 namespace velmora::tables {
 
 inline constexpr int iloscTypowMenu = 82;
@@ -37,10 +39,6 @@ MenuReadResult ReadMenuDefinition(std::string_view bytes, MenuNames& typMenu,
 // empty text when the page has no menu.
 std::string MenuForPage(const MenuNames& typMenu, const MenuPageMap& plikMenu,
                         std::string_view page);
-
-// The lines of a text file: CR LF, a lone CR or a lone LF ends a line, and
-// a line end after the last line adds no empty line.
-std::vector<std::string_view> FileLines(std::string_view bytes);
 
 // A decimal whole number with an optional sign; leading blanks are allowed,
 // nothing else. Numbers outside 32 bits are not numbers.
