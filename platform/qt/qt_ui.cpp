@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "platform/codepage.h"
@@ -47,6 +48,8 @@ class HideWatcher : public QObject {
 void QtUi::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
 
 void QtUi::RegisterWindow(const std::string& name, QWidget* window) { windows_[name] = window; }
+
+void QtUi::RegisterGroup(const std::string& name, QButtonGroup* group) { groups_[name] = group; }
 
 QWidget* QtUi::FindWindow(const std::string& name) const {
   auto window = windows_.find(name);
@@ -101,6 +104,7 @@ void QtUi::SetText(const std::string& control, const std::string& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(FromWin1250(text));
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(FromWin1250(text));
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(FromWin1250(text));
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) memo->setPlainText(FromWin1250(text));
 }
 
 std::string QtUi::GetText(const std::string& control) {
@@ -109,6 +113,7 @@ std::string QtUi::GetText(const std::string& control) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) text = edit->text();
   if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) text = memo->toPlainText();
   return Utf8ToWin1250(text.toStdString());
 }
 
