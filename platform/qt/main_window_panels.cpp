@@ -288,16 +288,16 @@ QWidget* QtMainWindow::BuildBottomBar() {
   layout->setSpacing(2);
 
   auto fit = [](QAbstractButton& button, int minimum) {
-    const int width = button.fontMetrics().horizontalAdvance(button.text()) + 16;
+    const int width = button.fontMetrics().horizontalAdvance(button.text()) + 12;
     button.setFixedSize(std::max(width, minimum), kButtonHeight);
   };
   for (const ButtonSpec& spec : kBottomButtons) {
     QAbstractButton* button =
         AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel2);
-    fit(*button, 50);
+    fit(*button, 44);
     layout->addWidget(button);
   }
-  layout->addSpacing(6);
+  layout->addSpacing(4);
 
   auto* search = new QLineEdit(panel2);
   Add("Szukaj", search);
@@ -307,9 +307,9 @@ QWidget* QtMainWindow::BuildBottomBar() {
   layout->addWidget(search);
   QAbstractButton* find =
       AddButton("LMDSpeedButton25", QStringLiteral("Szukaj"), "Button22Click", panel2);
-  fit(*find, 50);
+  fit(*find, 44);
   layout->addWidget(find);
-  layout->addSpacing(6);
+  layout->addSpacing(4);
 
   for (const ButtonSpec& spec : kHistoryButtons) {
     QAbstractButton* button =

@@ -212,12 +212,16 @@ void MainWindowTest::layout_barsButtonsAndStrip() {
   // sight, also after a resize.
   QWidget* logo = window.Control("Image2");
   QCOMPARE(logo->mapTo(&window, QPoint(logo->width(), 0)).x() + 3, window.Control("Panel3")->x());
-  for (QSize size : {QSize(1000, 700), QSize(1200, 800)}) {
+  for (QSize size : {QSize(785, 568), QSize(1000, 700), QSize(1200, 800)}) {
     window.resize(size);
     QCoreApplication::processEvents();
+    QCOMPARE(window.size(), size);
     QWidget* strip = window.Control("Panel4");
     QCOMPARE(window.Control("TitleWebBrowser")->geometry(),
              QRect(-2, -2, strip->width() + 25, strip->height() + 4));
+    // Every button of both bars is on screen, down to the minimum size.
+    QVERIFY(Button("LMDSpeedButton28")->geometry().right() < window.Control("Panel2")->width());
+    QVERIFY(Button("LMDSpeedButton5")->geometry().bottom() < window.Control("Panel3")->height());
   }
 }
 
