@@ -2,14 +2,11 @@
 // runs the start-up and the event loop.
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
-#include <exception>
+#include <QWebEngineView>
 #include <memory>
 
-#include "app/main_form.h"
-#include "app/startup_error.h"
-#include "platform/codepage.h"
+#include "app/application.h"
 #include "platform/native_file_system.h"
 #include "platform/platform.h"
 #include "platform/qt/balloon_window.h"
@@ -17,7 +14,9 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_system.h"
+#include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_viewer.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -40,13 +39,6 @@ void AllowEngineAsRoot() {
 }
 
 bool Unattended() { return qEnvironmentVariableIsSet("VELMORA_SCREENSHOT"); }
-
-void ShowFatal(const QString& text) {
-  qCritical("%s", qPrintable(text));
-  if (Unattended()) return;
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), text, QMessageBox::Ok);
-  box.exec();
-}
 
 // VELMORA_SCREENSHOT=FILE: once the start page has loaded and
 // VELMORA_SCREENSHOT_DELAY_MS (default 4000) has passed, the main window is
@@ -85,6 +77,10 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
 int main(int argc, char** argv) {
   AllowEngineAsRoot();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Fractional screen scales are kept as they are: text stays crisp and the
+  // pages' pictures are scaled with it.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
 
@@ -98,47 +94,23 @@ int main(int argc, char** argv) {
   platform::qt::QtSettingsStore settings;
   platform::qt::QtClock clock;
   platform::qt::QtMediaPlayers players;
-  platform::Platform platform{ui, browsers, files, processes, shell, settings, clock, players};
+  platform::qt::QtTimers timers;
+  platform::Platform platform{ui,       browsers, files,   processes, shell,
+                              settings, clock,    players, timers};
 
-  platform::qt::QtMainWindow window;
-  window.setWindowTitle(QStringLiteral("Velmora"));
-  ui.RegisterWindow("MainForm", &window);
-  ui.RegisterControl("MainWebBrowser", window.MainWebBrowser().view());
-  browsers.Register("MainWebBrowser", window.MainWebBrowser());
-  // The balloons exist before the core creates its side of them.
-  platform::qt::BalloonWindow dictionaryBalloon;
-  platform::qt::BalloonWindow locationBalloon;
-  dictionaryBalloon.Register("DictionaryBalloon", ui, browsers);
-  locationBalloon.Register("LocationBalloon", ui, browsers);
+  // Every window and browser the core asks for is registered before it starts.
+  platform::qt::QtViewer viewer(ui, browsers, players);
+  platform::qt::QtMainWindow& window = viewer.MainWindow();
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,
                    [&startPageLoaded](bool) { startPageLoaded = true; });
 
-  std::unique_ptr<app::TMainForm> mainForm;
-  try {
-    mainForm = std::make_unique<app::TMainForm>(platform);
-    if (mainForm->DictionaryBalloon) dictionaryBalloon.Connect(*mainForm->DictionaryBalloon);
-    if (mainForm->LocationBalloon) locationBalloon.Connect(*mainForm->LocationBalloon);
-    // Content missing: the core has said so and asked to end; the window is
-    // never shown.
-    if (ui.terminated()) return 0;
-    window.show();
-    mainForm->FormShow();
-    if (ui.terminated()) return 0;
-  } catch (const app::StartupError& error) {
-    ShowFatal(QString::fromStdString(platform::Win1250ToUtf8(error.what())));
-    return 1;
-  } catch (const std::exception& error) {
-    ShowFatal(QStringLiteral("Start-up failed: %1")
-                  .arg(QString::fromStdString(platform::Win1250ToUtf8(error.what()))));
-    return 1;
-  }
-
-  // TMainForm::FormClose (working-directory clean-up, closing animation)
-  // hooks in here once it exists.
-  window.onClose = [] {};
-
-  ArmScreenshot(window, startPageLoaded);
-  return app.exec();
+  int status = 0;
+  const int started = app::RunProgram(platform, [&](app::Application& application) {
+    viewer.Connect(application);
+    ArmScreenshot(window, startPageLoaded);
+    status = app.exec();
+  });
+  return started != 0 ? started : status;
 }

@@ -194,6 +194,9 @@ void QtBrowser::SetVisible(bool visible) {
   if (view_) view_->setVisible(visible);
 }
 
+// Both commands are reported at the first navigation, then on every change,
+// so that the history buttons, enabled until the browser first reports,
+// follow the history from the start.
 void QtBrowser::ReportCommandState() {
   QWebEngineHistory* history = page_->history();
   const bool forward = history->canGoForward();

@@ -21,6 +21,11 @@
 
 namespace velmora::platform::qt {
 
+// Dots per inch of printing. The engine hands each page over as a picture at
+// the printer's resolution: 300 keeps text sharp, where the printer's full
+// resolution makes pictures of hundreds of megabytes a page.
+inline constexpr int kPrintResolution = 300;
+
 class QtBrowser;
 
 // The one engine profile every browser of the program shares, so that a
@@ -91,8 +96,9 @@ class QtBrowser : public QObject, public Browser {
   // the core navigated elsewhere meanwhile.
   quint64 generation_ = 0;
   QByteArray pageCharset_;
-  bool canGoBack_ = false;
-  bool canGoForward_ = false;
+  // What CommandStateChange last reported; nothing before the first load.
+  std::optional<bool> canGoBack_;
+  std::optional<bool> canGoForward_;
 };
 
 }  // namespace velmora::platform::qt

@@ -36,6 +36,7 @@ int QtBrowser::QueryStatusWB(int command) {
 void QtBrowser::ExecWB(int command, int option) {
   if (!view_) return;
   QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(kPrintResolution);
   if (command == OLECMDID_PRINTPREVIEW) {
     QPrintPreviewDialog dialog(&printer, view_);
     QWebEngineView* view = view_;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -17,6 +18,7 @@
 #include <QThread>
 
 #include "platform/codepage.h"
+#include "platform/qt/contents_tree_view.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -53,6 +55,8 @@ class HideWatcher : public QObject {
 void QtUi::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
 
 void QtUi::RegisterWindow(const std::string& name, QWidget* window) { windows_[name] = window; }
+
+void QtUi::RegisterGroup(const std::string& name, QButtonGroup* group) { groups_[name] = group; }
 
 QWidget* QtUi::FindWindow(const std::string& name) const {
   auto window = windows_.find(name);
@@ -107,6 +111,7 @@ void QtUi::SetText(const std::string& control, const std::string& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(FromWin1250(text));
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(FromWin1250(text));
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(FromWin1250(text));
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) memo->setPlainText(FromWin1250(text));
 }
 
 std::string QtUi::GetText(const std::string& control) {
@@ -115,6 +120,7 @@ std::string QtUi::GetText(const std::string& control) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) text = edit->text();
   if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) text = memo->toPlainText();
   return Utf8ToWin1250(text.toStdString());
 }
 
@@ -162,17 +168,19 @@ void QtUi::Terminate() {
   QCoreApplication::quit();
 }
 
-// Closing runs the window's close event, which hides it.
-void QtUi::CloseWindow(const std::string& window) {
-  if (QWidget* widget = FindWindow(window)) widget->close();
+void QtUi::RegisterTree(const std::string& name, velmora::qt::ContentsTreeView* tree) {
+  trees_[name] = tree;
+  RegisterControl(name, tree);
 }
 
-void QtUi::PlaceInParent(const std::string& control, int left, int top, int extraWidth,
-                         int extraHeight) {
-  QWidget* widget = Find(control);
-  if (!widget || !widget->parentWidget()) return;
-  const QSize area = widget->parentWidget()->size();
-  widget->setGeometry(left, top, area.width() + extraWidth, area.height() + extraHeight);
+void QtUi::SelectTreeNode(const std::string& control, int index) {
+  const auto tree = trees_.find(control);
+  if (tree != trees_.end() && tree->second) tree->second->SelectNode(index);
+}
+
+void QtUi::ExpandTreeNode(const std::string& control, int index) {
+  const auto tree = trees_.find(control);
+  if (tree != trees_.end() && tree->second) tree->second->ExpandNode(index);
 }
 
 void QtUi::SetHint(const std::string& control, const std::string& hint) {

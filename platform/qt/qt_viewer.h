@@ -1,0 +1,54 @@
+#pragma once
+// The viewer's own windows on Qt: the main window with its contents tree,
+// the two notice windows, the two balloons, the slide-show and the film
+// window, registered under the names the core uses before the core starts.
+// Shared by the program entry and the GUI tests.
+
+#include <map>
+#include <string>
+
+#include "app/application.h"
+#include "platform/qt/balloon_window.h"
+#include "platform/qt/contents_tree_view.h"
+#include "platform/qt/loading_window.h"
+#include "platform/qt/movie_window.h"
+#include "platform/qt/qt_browsers.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_media_player.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/qt/slide_window.h"
+#include "platform/qt/wait_window.h"
+
+namespace velmora::platform::qt {
+
+class QtViewer {
+ public:
+  QtViewer(QtUi& ui, QtBrowsers& browsers, QtMediaPlayers& players);
+
+  // Wires every window's controls to the started core.
+  void Connect(app::Application& application);
+
+  QtMainWindow& MainWindow() { return mainWindow_; }
+  LoadingWindow& Loading() { return loading_; }
+  WaitWindow& Wait() { return wait_; }
+  BalloonWindow& DictionaryBalloon() { return dictionaryBalloon_; }
+  BalloonWindow& LocationBalloon() { return locationBalloon_; }
+  SlideWindow& Slides() { return slides_; }
+  MovieWindow& Movie() { return movie_; }
+  velmora::qt::ContentsTreeView& Tree() { return *tree_; }
+
+ private:
+  void Raise(const std::string& name, const std::string& argument);
+
+  QtMainWindow mainWindow_;
+  LoadingWindow loading_;
+  WaitWindow wait_;
+  BalloonWindow dictionaryBalloon_;
+  BalloonWindow locationBalloon_;
+  SlideWindow slides_;
+  MovieWindow movie_;
+  velmora::qt::ContentsTreeView* tree_;  // owned by the main window
+  app::HandlerTable handlers_;
+};
+
+}  // namespace velmora::platform::qt
