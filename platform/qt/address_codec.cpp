@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include "platform/codepage.h"
+#include "platform/qt/local_file_case.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -73,7 +74,7 @@ QUrl ToEngineUrl(const std::string& address) {
     const qsizetype hash = text.indexOf(QLatin1Char('#'));
     QUrl url = QUrl::fromLocalFile(hash < 0 ? text : text.left(hash));
     if (hash >= 0) url.setFragment(text.mid(hash + 1));
-    return url;
+    return WithRealLocalPath(url);
   }
   return QUrl(text);
 }

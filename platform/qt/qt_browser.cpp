@@ -9,6 +9,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
+#include "platform/qt/local_file_case.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -36,7 +37,14 @@ constexpr const char* kReplayIntoFrameScript = R"((function (u) {
 
 }  // namespace
 
-QWebEngineProfile* SharedProfile() { return QWebEngineProfile::defaultProfile(); }
+QWebEngineProfile* SharedProfile() {
+  static QWebEngineProfile* profile = [] {
+    QWebEngineProfile* shared = QWebEngineProfile::defaultProfile();
+    InstallLocalFileCaseInterceptor(*shared);
+    return shared;
+  }();
+  return profile;
+}
 
 GuardedPage::GuardedPage(QtBrowser& browser, QObject* parent)
     : QWebEnginePage(SharedProfile(), parent), browser_(browser) {}
@@ -109,7 +117,9 @@ void QtBrowser::AskCore(const PendingNavigation& navigation) {
   Replay(navigation);
 }
 
-void QtBrowser::Replay(const PendingNavigation& navigation) {
+void QtBrowser::Replay(const PendingNavigation& asked) {
+  PendingNavigation navigation = asked;
+  navigation.url = WithRealLocalPath(asked.url);
   if (!navigation.isMainFrame) {
     ReplayIntoFrame(navigation.url);
     return;

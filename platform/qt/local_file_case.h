@@ -1,0 +1,21 @@
+#pragma once
+// File names of the disc are matched without regard to letter case, as on
+// the disc's original platform. The engine is given the real name of a local
+// file: for the program's own navigations, for links the program lets
+// proceed, and for every picture, style sheet and frame a page loads.
+
+#include <QUrl>
+
+class QWebEngineProfile;
+
+namespace velmora::platform::qt {
+
+// The URL with its local path replaced by the existing file of that name in
+// any letter case; unchanged when the exact path exists, when nothing
+// matches, or when it is not a local file.
+QUrl WithRealLocalPath(const QUrl& url);
+
+// Makes every request of the profile use real local paths.
+void InstallLocalFileCaseInterceptor(QWebEngineProfile& profile);
+
+}  // namespace velmora::platform::qt

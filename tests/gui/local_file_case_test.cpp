@@ -1,0 +1,106 @@
+// Local files named in another letter case than on disk: the page, the
+// links the program lets proceed and the pictures inside still load.
+
+#include "platform/qt/local_file_case.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QVariant>
+#include <QWebEngineView>
+#include <functional>
+
+#include "platform/codepage.h"
+#include "platform/qt/qt_browser.h"
+
+using velmora::platform::BrowserEvents;
+using velmora::platform::qt::QtBrowser;
+using velmora::platform::qt::WithRealLocalPath;
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QEventLoop loop;
+    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return true;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+class LocalFileCaseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY(QDir(dir_.path()).mkpath("Data/Pics"));
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(dir_.path() + "/Data/Pics/Obraz.png"));
+    Write(dir_.path() + "/Data/Strona.HTM",
+          "<html><head><title>temat: Strona</title></head><body>"
+          "<img id=p src=\"PICS/OBRAZ.PNG\"><a id=l href=\"DRUGA.htm\">dalej</a></body></html>");
+    Write(dir_.path() + "/Data/druga.HTM",
+          "<html><head><title>temat: Druga</title></head><body>2</body></html>");
+  }
+
+  void urlInOtherCase_resolvesToTheFileOnDisk() {
+    const QUrl asked = QUrl::fromLocalFile(dir_.path() + "/data/strona.htm#start");
+    const QUrl real = WithRealLocalPath(QUrl::fromLocalFile(dir_.path() + "/data/strona.htm"));
+    QCOMPARE(real.toLocalFile(), dir_.path() + "/Data/Strona.HTM");
+    QCOMPARE(WithRealLocalPath(QUrl("http://db?rp1")), QUrl("http://db?rp1"));
+    const QUrl missing = QUrl::fromLocalFile(dir_.path() + "/Data/brak.htm");
+    QCOMPARE(WithRealLocalPath(missing), missing);
+    Q_UNUSED(asked);
+  }
+
+  void pageLinkAndPicture_loadWhateverTheirLetterCase() {
+    QtBrowser browser;
+    browser.view()->resize(400, 300);
+    browser.view()->show();
+    int loads = 0;
+    std::string title;
+    BrowserEvents events;
+    events.BeforeNavigate2 = [](const std::string&, bool&) {};
+    events.TitleChange = [&title](const std::string& text) { title = text; };
+    events.DownloadComplete = [&loads] { ++loads; };
+    browser.SetEvents(std::move(events));
+
+    const std::string lower =
+        velmora::platform::Utf8ToWin1250((dir_.path() + "/data/strona.htm").toStdString());
+    browser.Navigate(lower);
+    QVERIFY(WaitUntil([&] { return loads >= 1 && title == "temat: Strona"; }));
+
+    int width = -1;
+    QVERIFY(WaitUntil([&] {
+      browser.page()->runJavaScript("document.getElementById('p').naturalWidth",
+                                    [&width](const QVariant& value) { width = value.toInt(); });
+      return width == 40;
+    }));
+
+    browser.page()->runJavaScript("document.getElementById('l').click()");
+    QVERIFY(WaitUntil([&] { return title == "temat: Druga"; }));
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(LocalFileCaseTest)
+#include "local_file_case_test.moc"
