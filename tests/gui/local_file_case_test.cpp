@@ -61,13 +61,11 @@ class LocalFileCaseTest : public QObject {
   }
 
   void urlInOtherCase_resolvesToTheFileOnDisk() {
-    const QUrl asked = QUrl::fromLocalFile(dir_.path() + "/data/strona.htm#start");
     const QUrl real = WithRealLocalPath(QUrl::fromLocalFile(dir_.path() + "/data/strona.htm"));
     QCOMPARE(real.toLocalFile(), dir_.path() + "/Data/Strona.HTM");
     QCOMPARE(WithRealLocalPath(QUrl("http://db?rp1")), QUrl("http://db?rp1"));
     const QUrl missing = QUrl::fromLocalFile(dir_.path() + "/Data/brak.htm");
     QCOMPARE(WithRealLocalPath(missing), missing);
-    Q_UNUSED(asked);
   }
 
   void pageLinkAndPicture_loadWhateverTheirLetterCase() {
