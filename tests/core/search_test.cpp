@@ -187,6 +187,38 @@ TEST_F(Search, searchButtonPressedDuringSearch_isDropped) {
   EXPECT_NE(ResultsPage().find(Item("1.htm", "X")), std::string::npos);
 }
 
+// --- Dictionary and biotope passes ---
+
+TEST_F(Search, headingContainingWord_isListedOnceWithItsDefinition) {
+  WriteFile(disc / "DB/DICT.CSV",
+            "las;Las;zbiorowisko drzew\r\nlasek;Lasek;maly las\r\nbor;Bor;las iglasty\r\n");
+  Replay("set Szukaj LAS\nButton22Click\n");
+  const std::string page = ResultsPage();
+  EXPECT_NE(page.find("<b>Las</b>zbiorowisko drzew<br><br>\r\n"), std::string::npos) << page;
+  EXPECT_NE(page.find("<b>Lasek</b>maly las<br><br>\r\n"), std::string::npos);
+  // "bor" has the word only in its definition, not in its heading.
+  EXPECT_EQ(page.find("<b>Bor</b>"), std::string::npos);
+  EXPECT_LT(page.find("<b>Las</b>"), page.find("<b>Lasek</b>"));
+}
+
+TEST_F(Search, matchInNextToLastRow_endsThePass) {
+  // Seven rows: a match in row 5 ends the pass before row 6 is looked at.
+  WriteFile(disc / "DB/DICT.CSV",
+            "a;x;-\r\nb;x;-\r\nc;x;-\r\nd;x;-\r\ne;x;-\r\nf;wydma;pierwsza\r\n"
+            "g;wydma;druga\r\n");
+  Replay("set Szukaj wydma\nButton22Click\n");
+  const std::string page = ResultsPage();
+  EXPECT_NE(page.find("pierwsza"), std::string::npos) << page;
+  EXPECT_EQ(page.find("druga"), std::string::npos);
+}
+
+TEST_F(Search, escapedItalicTagInDefinition_becomesReal) {
+  // Quoted: the entities' semicolons would split the field.
+  WriteFile(disc / "DB/BIOTOP.CSV", "wrz;wrzosowisko;\"&lt;i&gt;Calluna&lt;/i&gt;\"\r\n");
+  Replay("set Szukaj wrzos\nButton22Click\n");
+  EXPECT_NE(ResultsPage().find("<i><i>Calluna</i></i>"), std::string::npos) << ResultsPage();
+}
+
 // --- velmora-cli search ---
 
 TEST_F(Search, cliSearch_listsPagesWithTopicsAsUtf8) {
