@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
 #include <functional>
@@ -99,6 +100,7 @@ class MainWindowTest : public QObject {
   void printToPdf_givesNonEmptyPdf();
   void zoom_stepsAndIsRemembered();
   void logo_opensMakersPageOnlyWithCtrl();
+  void search_enterShowsResults_linkOpensPage();
   void closeButton_runsShutDownOnce();
 
  private:
@@ -430,6 +432,48 @@ void MainWindowTest::logo_opensMakersPageOnlyWithCtrl() {
   QVERIFY(shell_.opened.front().rfind("http://", 0) == 0);
   QVERIFY(shell_.opened.front().find("?id=") != std::string::npos ||
           shell_.opened.front().find("&id=") != std::string::npos);
+}
+
+namespace {
+
+// Counts how often a widget is shown and hidden.
+class ShowCounter : public QObject {
+ public:
+  int shown = 0;
+  int hidden = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shown;
+    if (event->type() == QEvent::Hide) ++hidden;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void MainWindowTest::search_enterShowsResults_linkOpensPage() {
+  auto* box = Window().Control<QLineEdit>("Szukaj");
+  QVERIFY(box);
+  ShowCounter waitWindow;
+  viewer_->Wait().installEventFilter(&waitWindow);
+  box->clear();
+  box->setFocus();
+  QTest::keyClicks(box, QString::fromUtf8("torfowisk"));
+  QTest::keyClick(box, Qt::Key_Return);
+  WAIT_VERIFY(ShowsLoaded(QStringLiteral("$$search.html")));
+  viewer_->Wait().removeEventFilter(&waitWindow);
+  QCOMPARE(waitWindow.shown, 1);
+  QCOMPARE(waitWindow.hidden, 1);
+  QVERIFY(!viewer_->Wait().isVisible());
+
+  const int links = RunScript(MainView(), "document.querySelectorAll('li a').length").toInt();
+  QVERIFY2(links > 0, "the results list no page");
+  const QString target =
+      QFileInfo(QUrl(RunScript(MainView(), "document.querySelector('li a').href")).toLocalFile())
+          .fileName();
+  RunScript(MainView(), "document.querySelector('li a').click()");
+  WAIT_VERIFY(ShowsLoaded(target));
 }
 
 void MainWindowTest::closeButton_runsShutDownOnce() {
