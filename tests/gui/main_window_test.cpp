@@ -101,6 +101,7 @@ class MainWindowTest : public QObject {
   void zoom_stepsAndIsRemembered();
   void logo_opensMakersPageOnlyWithCtrl();
   void search_enterShowsResults_linkOpensPage();
+  void recordLink_showsGeneratedRecordPage();
   void closeButton_runsShutDownOnce();
 
  private:
@@ -116,6 +117,16 @@ class MainWindowTest : public QObject {
   }
   // The page's load has finished (the address alone changes before it starts).
   bool ShowsLoaded(const QString& page) { return loaded_ == page; }
+  // With VELMORA_SCREENSHOT_DIR set, keeps what the window shows now.
+  void SaveScreenshot(const QString& name) {
+    const QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    // The engine paints a loaded page a moment later.
+    QElapsedTimer painted;
+    painted.start();
+    WaitUntil([&] { return painted.elapsed() > 1000; });
+    Window().grab().save(dir + "/" + name, "PNG");
+  }
 
   QTemporaryDir temp_;
   std::unique_ptr<platform::qt::QtUi> ui_;
@@ -466,6 +477,7 @@ void MainWindowTest::search_enterShowsResults_linkOpensPage() {
   QCOMPARE(waitWindow.shown, 1);
   QCOMPARE(waitWindow.hidden, 1);
   QVERIFY(!viewer_->Wait().isVisible());
+  SaveScreenshot("search-results.png");
 
   const int links = RunScript(MainView(), "document.querySelectorAll('li a').length").toInt();
   QVERIFY2(links > 0, "the results list no page");
@@ -474,6 +486,16 @@ void MainWindowTest::search_enterShowsResults_linkOpensPage() {
           .fileName();
   RunScript(MainView(), "document.querySelector('li a').click()");
   WAIT_VERIFY(ShowsLoaded(target));
+}
+
+void MainWindowTest::recordLink_showsGeneratedRecordPage() {
+  Click("LMDSpeedButton16");  // back to a content page first
+  WAIT_VERIFY(ShowsLoaded(QStringLiteral("750.htm")));
+  RunScript(MainView(), "location.href = 'http://db?rp108'");
+  WAIT_VERIFY(ShowsLoaded(QStringLiteral("$$RP_108.html")));
+  const QString text = RunScript(MainView(), "document.body.innerText");
+  QVERIFY2(text.contains(QString::fromUtf8("Cisy Staropolskie")), qPrintable(text.left(200)));
+  SaveScreenshot("record-page.png");
 }
 
 void MainWindowTest::closeButton_runsShutDownOnce() {
