@@ -71,3 +71,5 @@ install(FILES
   ${VELMORA_GZ_DIR}/changelog.Debian.gz
   ${PROJECT_SOURCE_DIR}/docs/cli.md
   DESTINATION ${VELMORA_DOC_INSTALL_DIR})
+install(FILES ${VELMORA_PACKAGING_DIR}/debian/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velmora)

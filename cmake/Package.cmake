@@ -16,9 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+# CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Velmora shows the content of an encyclopedia of nature protection in Poland,
+  "Velmora shows the content of an encyclopedia of nature protection in Poland,
 first published on CD-ROM: pages, records of nature reserves, landscape parks
 and protected areas, photographs, maps, films, slide shows, sounds and small
 animations, with a dictionary and a full-text search, in an embedded browser

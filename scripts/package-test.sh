@@ -32,7 +32,7 @@ build=${VELMORA_PACKAGE_BUILD:-$VELMORA_ROOT/build-package}
 if [ -z "${VELMORA_PACKAGE_BUILD:-}" ]; then
   # Debian's hardening flags; they count only when the directory is first made.
   CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-    LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    LDFLAGS="$(DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow dpkg-buildflags --get LDFLAGS)" \
     VELMORA_BUILD="$build" velmora_build RelWithDebInfo \
     -DCMAKE_INSTALL_PREFIX=/usr -DVELMORA_BUILD_TESTS=OFF
 else
