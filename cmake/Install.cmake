@@ -13,13 +13,20 @@ if(TARGET velmora)
 endif()
 install(TARGETS velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The demo disc; the animation programs under Anim/ keep their exec bits.
+# The demo disc. Its programs (start.exe, fin.exe and the animations) are
+# run directly, so they are executable; everything else is plain data,
+# whatever the checkout's umask made of it.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/sample-content/
   DESTINATION ${VELMORA_DISC_INSTALL_DIR}
-  USE_SOURCE_PERMISSIONS
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+  DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE
   PATTERN tools EXCLUDE
   PATTERN README.md EXCLUDE
-  PATTERN .gitattributes EXCLUDE)
+  PATTERN .gitattributes EXCLUDE
+  REGEX "/[^/]+\\.[eE][xX][eE]$"
+    PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+      GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The entry starts the viewer in the demo disc's directory: with no settings
 # the viewer takes its current directory as the disc.
@@ -32,7 +39,8 @@ install(CODE "
   endif()
   configure_file(\"${VELMORA_DESKTOP_TEMPLATE}\" \"${VELMORA_DESKTOP_FILE}\" @ONLY)
   file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
-       TYPE FILE FILES \"${VELMORA_DESKTOP_FILE}\")
+       TYPE FILE PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+       FILES \"${VELMORA_DESKTOP_FILE}\")
 ")
 
 install(FILES ${VELMORA_PACKAGING_DIR}/org.kestrava.velmora.metainfo.xml
