@@ -20,3 +20,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$VELMORA_ROOT/build-sanitize"
 ctest --output-on-failure -j 2 --timeout 900
+
+# The Debian package: build, lintian, install, start, purge.
+"$VELMORA_ROOT/scripts/package-test.sh"
