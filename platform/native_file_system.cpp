@@ -210,12 +210,32 @@ std::string NativeFileSystem::CurrentDirectory() {
 }
 
 std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
-  std::error_code ec;
   const fs::path native = ResolveNative(path);
-  if (!fs::is_regular_file(native, ec)) return std::nullopt;
-  std::ifstream in(native, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  // Not blocking on a pipe planted under the name. One read of the size the
+  // file has; a file that grows meanwhile is read on.
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) bytes.resize(bytes.size() + 4096);
+    const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  bytes.resize(have);
+  return bytes;
 }
 
 bool NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
