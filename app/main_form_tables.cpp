@@ -41,10 +41,8 @@ bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int ke
 std::string TMainForm::Dane(const tables::Table& table, const std::string& key, int nrKol,
                             int keyColumn) {
   if (!DaneArgumentsValid(table, nrKol, keyColumn)) return {};
-  for (int row = 0; row < table.RowCount(); ++row) {
-    if (table.Cell(keyColumn, row) == key) return table.Cell(nrKol - 1, row);
-  }
-  return {};
+  const int row = table.FindRow(keyColumn, key);
+  return row < 0 ? std::string() : table.Cell(nrKol - 1, row);
 }
 
 std::string TMainForm::Dane(const tables::Table& table, const std::string& word, int nrKol,

@@ -60,7 +60,7 @@ void TMainForm::FillPhotoStrip(const std::string& kindCode, const std::string& k
   const std::string reference = kindCode + key;
   std::string strip = texts::kPhotoRowStart;
   bool found = false;
-  for (int row = 0; row < SG_Foto.RowCount(); ++row) {
+  for (const int row : SG_Foto.RowsContaining(3, reference)) {
     const std::string& references = SG_Foto.Cell(3, row);
     const std::size_t at = references.find(reference);
     if (at == std::string::npos) continue;

@@ -210,18 +210,41 @@ std::string NativeFileSystem::CurrentDirectory() {
 }
 
 std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
-  std::error_code ec;
   const fs::path native = ResolveNative(path);
-  if (!fs::is_regular_file(native, ec)) return std::nullopt;
-  std::ifstream in(native, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  // Not blocking on a pipe planted under the name. One read of the size the
+  // file has; a file that grows meanwhile is read on.
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) bytes.resize(bytes.size() + 4096);
+    const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  bytes.resize(have);
+  return bytes;
 }
 
 bool NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
   // Written over when it exists, but never through a link planted under its name.
-  const int fd = ::open(ResolveNative(path).c_str(),
-                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  // Overwritten in place and cut to length afterwards: truncating to zero on
+  // open makes ext4 flush the file to disk on close, a few milliseconds for
+  // every generated page.
+  const int fd =
+      ::open(ResolveNative(path).c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   const char* data = bytes.data();
   std::size_t left = bytes.size();
@@ -235,7 +258,8 @@ bool NativeFileSystem::WriteFile(const std::string& path, const std::string& byt
     data += written;
     left -= static_cast<std::size_t>(written);
   }
-  return ::close(fd) == 0;
+  const bool cut = ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  return ::close(fd) == 0 && cut;
 }
 
 std::string NativeFileSystem::ResolvePath(const std::string& path) {

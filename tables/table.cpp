@@ -1,5 +1,8 @@
 #include "tables/table.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace velmora::tables {
 
 namespace {
@@ -21,6 +24,7 @@ void Table::SetCell(int column, int row, std::string value) {
   auto& cells = rows_[row];
   if (column >= static_cast<int>(cells.size())) cells.resize(column + 1);
   cells[column] = std::move(value);
+  caches_.Clear();
   GrowColumns(column + 1);
   GrowRows(row + 1);
 }
@@ -31,6 +35,71 @@ void Table::GrowColumns(int columns) {
 
 void Table::GrowRows(int rows) {
   if (rows > rowCount_) rowCount_ = rows;
+}
+
+int Table::StoredRows() const { return std::min(static_cast<int>(rows_.size()), rowCount_); }
+
+const Table::ColumnIndex& Table::IndexOf(int column) const {
+  const auto found = caches_.indexes.find(column);
+  if (found != caches_.indexes.end()) return found->second;
+  ColumnIndex& index = caches_.indexes[column];
+  const int rows = StoredRows();
+  index.firstRow.reserve(static_cast<std::size_t>(rows));
+  // emplace keeps the earlier row of equal keys: the first row wins.
+  for (int row = 0; row < rows; ++row) index.firstRow.emplace(Cell(column, row), row);
+  return index;
+}
+
+int Table::FindRow(int column, std::string_view key) const {
+  if (column < 0) return -1;
+  const ColumnIndex& index = IndexOf(column);
+  const auto found = index.firstRow.find(key);
+  if (found != index.firstRow.end()) return found->second;
+  // Rows past the stored ones read as empty.
+  if (key.empty() && StoredRows() < rowCount_) return StoredRows();
+  return -1;
+}
+
+const Table::ColumnText& Table::TextOf(int column) const {
+  const auto found = caches_.texts.find(column);
+  if (found != caches_.texts.end()) return found->second;
+  ColumnText& joined = caches_.texts[column];
+  const int rows = StoredRows();
+  joined.starts.reserve(static_cast<std::size_t>(rows) + 1);
+  for (int row = 0; row < rows; ++row) {
+    joined.starts.push_back(joined.text.size());
+    joined.text += Cell(column, row);
+  }
+  joined.starts.push_back(joined.text.size());
+  return joined;
+}
+
+std::vector<int> Table::RowsContaining(int column, std::string_view text) const {
+  std::vector<int> rows;
+  if (column < 0) return rows;
+  if (text.empty()) {
+    for (int row = 0; row < rowCount_; ++row) rows.push_back(row);
+    return rows;
+  }
+  // One search over the joined cells; a hit that runs across the end of a
+  // cell is no hit, the search goes on from the next position.
+  const ColumnText& joined = TextOf(column);
+  const std::boyer_moore_horspool_searcher searcher(text.begin(), text.end());
+  auto from = joined.text.begin();
+  while (true) {
+    const auto hit = std::search(from, joined.text.end(), searcher);
+    if (hit == joined.text.end()) break;
+    const std::size_t at = static_cast<std::size_t>(hit - joined.text.begin());
+    const auto next = std::upper_bound(joined.starts.begin(), joined.starts.end(), at);
+    const int row = static_cast<int>(next - joined.starts.begin()) - 1;
+    if (at + text.size() <= *next) {
+      rows.push_back(row);
+      from = joined.text.begin() + static_cast<std::ptrdiff_t>(*next);
+    } else {
+      from = hit + 1;
+    }
+  }
+  return rows;
 }
 
 }  // namespace velmora::tables

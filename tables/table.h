@@ -3,7 +3,10 @@
 // by column and row from 0. Cells never written read as empty text, also
 // outside the counts.
 
+#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora::tables {
@@ -25,11 +28,47 @@ class Table {
   void GrowColumns(int columns);
   void GrowRows(int rows);
 
+  // The first row (below the row count) whose cell in the column equals the
+  // key exactly, or -1. An empty key finds the first empty cell.
+  int FindRow(int column, std::string_view key) const;
+  // The rows whose cell in the column contains the text, in row order.
+  std::vector<int> RowsContaining(int column, std::string_view text) const;
+
  private:
+  // Built on first use and dropped whenever a cell is written: lookups by
+  // key stay O(1) on tables of many thousand rows.
+  struct ColumnIndex {
+    std::unordered_map<std::string_view, int> firstRow;  // views into the cells
+  };
+  // The column's cells of the stored rows back to back, with where each begins.
+  struct ColumnText {
+    std::string text;
+    std::vector<std::size_t> starts;
+  };
+  // Copies and moves start without them: the indexes point into the cells.
+  struct Caches {
+    std::map<int, ColumnIndex> indexes;
+    std::map<int, ColumnText> texts;
+    Caches() = default;
+    Caches(const Caches&) {}
+    Caches& operator=(const Caches&) {
+      Clear();
+      return *this;
+    }
+    void Clear() {
+      indexes.clear();
+      texts.clear();
+    }
+  };
+  const ColumnIndex& IndexOf(int column) const;
+  const ColumnText& TextOf(int column) const;
+  int StoredRows() const;
+
   std::string name_;
   int columnCount_;
   int rowCount_ = kMinimumRows;
   std::vector<std::vector<std::string>> rows_;  // rows_[row][column]
+  mutable Caches caches_;
 };
 
 // Fills the table from the bytes of a table file by the reader's rules:

@@ -209,6 +209,16 @@ TEST_F(TableStore, slidePictures_preferFThenMThenLeaveName) {
   EXPECT_EQ(form.SG_Slide.Cell(3, 0), "z");
 }
 
+TEST_F(TableStore, slidePictures_rewrittenCellsAreWhatDaneFinds) {
+  SetTable("SLIDE.CSV", "s1;x;y\r\ns2;y\r\n");
+  fake_.files.files[kPhotoDir + "fy.jpg"] = "";
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Dane(form.SG_Slide, "s2", 2, 0), "fy");
+  EXPECT_EQ(form.Dane(form.SG_Slide, "fy", 1, 1), "s2");
+  EXPECT_EQ(form.Dane(form.SG_Slide, "y", 1, 2), "");
+  EXPECT_EQ(form.Dane(form.SG_Slide, "x", 1, 1), "s1");
+}
+
 TEST_F(TableStore, slidePictures_emptyCellsStayEmptyInEveryRow) {
   SetTable("SLIDE.CSV", "s1;;a\r\ns2;b;\r\n");
   fake_.files.files[kPhotoDir + "f.jpg"] = "";

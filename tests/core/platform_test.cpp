@@ -106,6 +106,14 @@ TEST_F(NativeFiles, removeDirectory_leavesDirectoryWithContent) {
   EXPECT_TRUE(files.RemoveDirectory(dir / "w"));
 }
 
+TEST_F(NativeFiles, writeFile_overLongerFile_leavesOnlyNewBytes) {
+  ASSERT_TRUE(files.WriteFile(dir / "$$RP_1.html", std::string(5000, 'a')));
+  ASSERT_TRUE(files.WriteFile(dir / "$$RP_1.html", "short"));
+  EXPECT_EQ(files.ReadFile(dir / "$$RP_1.html"), "short");
+  ASSERT_TRUE(files.WriteFile(dir / "$$RP_1.html", ""));
+  EXPECT_EQ(files.ReadFile(dir / "$$RP_1.html"), "");
+}
+
 TEST_F(NativeFiles, missingFiles_failQuietly) {
   EXPECT_FALSE(files.ReadFile(dir / "none").has_value());
   EXPECT_FALSE(files.CopyFile(dir / "none", dir / "copy"));

@@ -1,0 +1,193 @@
+// Benchmarks of the core on generated discs, run on the recording platform
+// with its trace discarded:
+//   velmora-bench-core --disc=1:/tmp/disc1 --disc=100:/tmp/disc100
+// Every benchmark is registered once per disc, named ".../scale:N".
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/bench_session.h"
+
+namespace velmora::bench {
+namespace {
+
+// The word the disc generator plants in about one page in twelve.
+constexpr const char* kSearchWord = "storczyk";
+
+// Keys spread evenly over a table's rows (the first column).
+std::vector<std::string> SpreadKeys(const tables::Table& table, int count) {
+  std::vector<std::string> keys;
+  int rows = 0;
+  while (rows < table.RowCount() && !table.Cell(0, rows).empty()) ++rows;
+  for (int i = 0; i < count && rows > 0; ++i) keys.push_back(table.Cell(0, (rows - 1) * i / count));
+  return keys;
+}
+
+std::string MiddleKey(const tables::Table& table) {
+  int rows = 0;
+  while (rows < table.RowCount() && !table.Cell(0, rows).empty()) ++rows;
+  return table.Cell(0, rows / 2);
+}
+
+void Startup(benchmark::State& state, Disc disc) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Session>(disc);
+    state.ResumeTiming();
+    session->Start();
+    state.PauseTiming();
+    session.reset();
+    state.ResumeTiming();
+  }
+}
+
+void DaneExact(benchmark::State& state, Disc disc, tables::Table app::TMainForm::*member,
+               int nrKol) {
+  Session session(disc);
+  session.Start();
+  app::TMainForm& form = session.Form();
+  const tables::Table& table = form.*member;
+  const std::vector<std::string> keys = SpreadKeys(table, 64);
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(form.Dane(table, keys[next], nrKol, 0));
+    next = (next + 1) % keys.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void DaneMissingKey(benchmark::State& state, Disc disc) {
+  Session session(disc);
+  session.Start();
+  app::TMainForm& form = session.Form();
+  for (auto _ : state) benchmark::DoNotOptimize(form.Dane(form.SG_Foto, "no such key", 5, 0));
+}
+
+// From the click's navigation to the written "$$RP_<key>.html".
+void RecordPage(benchmark::State& state, Disc disc, tables::Table app::TMainForm::*member,
+                std::string scheme) {
+  Session session(disc);
+  session.Start();
+  app::TMainForm& form = session.Form();
+  const std::string address = "http://db?" + scheme + MiddleKey(form.*member);
+  for (auto _ : state) {
+    bool cancel = false;
+    form.MainWebBrowserBeforeNavigate2(address, cancel);
+    state.PauseTiming();
+    if (!cancel) state.SkipWithError("the record link was not taken");
+    session.Recording().RunUntilIdle();
+    state.ResumeTiming();
+  }
+}
+
+// One link of each row of the dispatcher, with what the row does.
+void DispatcherRow(benchmark::State& state, Disc disc, std::string row) {
+  Session session(disc);
+  session.Start();
+  app::TMainForm& form = session.Form();
+  const std::string rp = MiddleKey(form.SG_RP);
+  const std::string photo = MiddleKey(form.SG_Foto);
+  const std::string word = MiddleKey(form.SG_Dic);
+  const std::string biotope = MiddleKey(form.SG_Bio);
+  const std::string& data = form.paths.dataDir;
+  const std::string address = row == "pn"       ? "http://db?pnbialowieski"
+                              : row == "map"    ? "http://db?map-rp" + rp
+                              : row == "ml"     ? "http://db?ml-rp" + rp
+                              : row == "sh"     ? "http://db?shf" + photo + ".jpg"
+                              : row == "trans"  ? "http://db?trans-intro_en.htm"
+                              : row == "dic"    ? "http://db?dic" + word
+                              : row == "bio"    ? "http://db?bio" + biotope
+                              : row == "tree"   ? "http://db?tree"
+                              : row == "www"    ? "http://www.example.org/"
+                              : row == "drzewo" ? data + "drzewo.htm"
+                              : row == "page"   ? data + "750.htm"
+                              : row == "mail"   ? "mailto:a@b"
+                                                : "http://db?" + row + MiddleKey(form.SG_Eco);
+  for (auto _ : state) {
+    bool cancel = false;
+    form.MainWebBrowserBeforeNavigate2(address, cancel);
+    state.PauseTiming();
+    session.Recording().RunUntilIdle();
+    state.ResumeTiming();
+  }
+}
+
+// A fresh program for every search: nothing of the pages is held yet.
+void SearchCold(benchmark::State& state, Disc disc) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Session>(disc);
+    session->Start();
+    state.ResumeTiming();
+    session->Form().MakeSearchPage(kSearchWord);
+    state.PauseTiming();
+    state.counters["pages_found"] = session->Form().LastSearch().pages.size();
+    session.reset();
+    state.ResumeTiming();
+  }
+}
+
+// The second and later searches of one run.
+void SearchWarm(benchmark::State& state, Disc disc) {
+  Session session(disc);
+  session.Start();
+  session.Form().MakeSearchPage(kSearchWord);
+  for (auto _ : state) session.Form().MakeSearchPage(kSearchWord);
+  state.counters["pages_found"] = session.Form().LastSearch().pages.size();
+}
+
+void Grep(benchmark::State& state, Disc disc) {
+  const std::vector<std::string> command{"grep", "-rilF", kSearchWord, disc.root + "Data/"};
+  for (auto _ : state) {
+    if (RunQuietly(command) != 0) state.SkipWithError("grep found nothing or failed");
+  }
+}
+
+void RegisterAll(const Disc& disc) {
+  const std::string suffix = "/scale:" + disc.scale;
+  const bool large = disc.scale != "1";
+  auto add = [&](const std::string& name, auto&& function, auto&&... args) {
+    return benchmark::RegisterBenchmark((name + suffix).c_str(), function, disc, args...)
+        ->Unit(benchmark::kMillisecond);
+  };
+  // Each of these pauses the clock for untimed work (loading what the step
+  // navigated to), so the count is fixed rather than left to the timed part.
+  const int steps = large ? 100 : 300;
+  add("Startup", Startup)->Iterations(large ? 20 : 100);
+  add("DaneExact/SG_RP", DaneExact, &app::TMainForm::SG_RP, 2)->Unit(benchmark::kMicrosecond);
+  add("DaneExact/SG_Foto", DaneExact, &app::TMainForm::SG_Foto, 5)->Unit(benchmark::kMicrosecond);
+  add("DaneExact/missing", DaneMissingKey)->Unit(benchmark::kMicrosecond);
+  add("RecordPage/rp", RecordPage, &app::TMainForm::SG_RP, std::string("rp"))->Iterations(steps);
+  add("RecordPage/pk", RecordPage, &app::TMainForm::SG_PK, std::string("pk"))->Iterations(steps);
+  add("RecordPage/ok", RecordPage, &app::TMainForm::SG_OChK, std::string("ok"))->Iterations(steps);
+  add("RecordPage/ec", RecordPage, &app::TMainForm::SG_Eco, std::string("ec"))->Iterations(steps);
+  for (const char* row :
+       {"pn", "map", "ml", "sh", "trans", "dic", "bio", "tree", "www", "drzewo", "page", "mail"}) {
+    add(std::string("Dispatcher/") + row, DispatcherRow, std::string(row))
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(steps);
+  }
+  // grep runs in a child process: only the wall clock sees it.
+  add("Search/cold", SearchCold)->Iterations(large ? 3 : 20)->UseRealTime();
+  add("Search/warm", SearchWarm)->Iterations(large ? 5 : 50)->UseRealTime();
+  add("Search/grep-rilF", Grep)->Iterations(large ? 5 : 50)->UseRealTime();
+}
+
+}  // namespace
+}  // namespace velmora::bench
+
+int main(int argc, char** argv) {
+  const std::vector<velmora::bench::Disc> discs = velmora::bench::TakeDiscArguments(argc, argv);
+  if (discs.empty()) {
+    std::fprintf(stderr, "usage: velmora-bench-core --disc=SCALE:DIR ... [benchmark flags]\n");
+    return 2;
+  }
+  for (const auto& disc : discs) velmora::bench::RegisterAll(disc);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

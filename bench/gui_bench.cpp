@@ -1,0 +1,163 @@
+// The viewer as the user starts it, timed and weighed: process start to the
+// start page painted, a record-link click to the record page painted, and
+// the memory of the process tree after start-up and after a page of every
+// kind. Run from the disc's directory by bench/run-gui-bench, which runs
+// velmora-reference-viewer the same way.
+// VELMORA_BENCH_RECORD_COPY=FILE: the generated record page is copied there,
+// for the reference to load as a static page.
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <QWebEngineView>
+#include <memory>
+#include <vector>
+
+#include "app/application.h"
+#include "bench/gui_probe.h"
+#include "platform/native_file_system.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_browsers.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_media_player.h"
+#include "platform/qt/qt_system.h"
+#include "platform/qt/qt_timers.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_viewer.h"
+
+using namespace velmora;
+using namespace velmora::bench;
+
+namespace {
+
+struct Step {
+  std::string name;
+  std::function<void()> run;
+};
+
+// Runs the steps one after the other: each ends when the main browser has
+// painted a loaded page, or after a while for those shown in a popup.
+class Visits {
+ public:
+  Visits(PaintProbe& probe, std::vector<Step> steps, std::function<void()> done)
+      : probe_(probe), steps_(std::move(steps)), done_(std::move(done)) {}
+
+  void Next() {
+    if (index_ == steps_.size()) return done_();
+    const std::size_t mine = index_++;
+    auto finished = std::make_shared<bool>(false);
+    auto next = [this, finished] {
+      if (*finished) return;
+      *finished = true;
+      QTimer::singleShot(300, [this] { Next(); });
+    };
+    probe_.Arm(next);
+    steps_[mine].run();
+    QTimer::singleShot(2500, next);
+  }
+
+ private:
+  PaintProbe& probe_;
+  std::vector<Step> steps_;
+  std::function<void()> done_;
+  std::size_t index_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Clock::time_point start = ProcessStartTime();
+  if (geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velmora"));
+
+  platform::qt::QtUi ui;
+  ui.SetUnattended(true);
+  platform::qt::QtBrowsers browsers;
+  platform::NativeFileSystem files;
+  platform::qt::QtProcesses processes;
+  platform::qt::QtShell shell;
+  platform::qt::QtSettingsStore settings;
+  platform::qt::QtClock clock;
+  platform::qt::QtMediaPlayers players;
+  platform::qt::QtTimers timers;
+  platform::Platform platform{ui,       browsers, files,   processes, shell,
+                              settings, clock,    players, timers};
+  platform::qt::QtViewer viewer(ui, browsers, players);
+  QWebEngineView* view = viewer.MainWindow().MainWebBrowser().view();
+
+  PaintProbe probe(view);
+  std::unique_ptr<Visits> visits;
+  app::TMainForm* form = nullptr;
+  auto js = [view](const std::string& script) {
+    view->page()->runJavaScript(QString::fromStdString(script));
+  };
+  auto go = [js](const std::string& address) { js("location.href = '" + address + "';"); };
+
+  auto visitEveryKind = [&] {
+    const tables::Table& rp = form->SG_RP;
+    const std::string pk = form->SG_PK.Cell(0, 0), ok = form->SG_OChK.Cell(0, 0);
+    const std::string ec = form->SG_Eco.Cell(0, 0), key = rp.Cell(0, 0);
+    std::vector<Step> steps{
+        {"pk", [=] { go("http://db?pk" + pk); }},
+        {"ok", [=] { go("http://db?ok" + ok); }},
+        {"ec", [=] { go("http://db?ec" + ec); }},
+        {"page", [=] { go("file://" + form->paths.dataDir + "750.htm"); }},
+        {"dic", [=] { go("http://db?dic" + form->SG_Dic.Cell(0, 0)); }},
+        {"bio", [=] { go("http://db?bio" + form->SG_Bio.Cell(0, 0)); }},
+        {"location", [=] { go("http://db?ml-rp" + key); }},
+        {"picture", [=] { go("http://db?shf" + form->SG_Foto.Cell(0, 0) + ".jpg"); }},
+        {"tree", [=] { go("http://db?tree"); }},
+        {"search",
+         [=, &ui] {
+           ui.SetText("Szukaj", "storczyk");
+           form->Button22Click();
+         }},
+    };
+    visits = std::make_unique<Visits>(probe, std::move(steps), [&] {
+      QTimer::singleShot(1500, [&] {
+        ReportMemory("after_visits");
+        QCoreApplication::quit();
+      });
+    });
+    visits->Next();
+  };
+
+  auto clickRecord = [&] {
+    const std::string key = form->SG_RP.Cell(0, 0);
+    const Clock::time_point click = Clock::now();
+    probe.Arm([&, key, click] {
+      Report("click_to_painted_ms", MillisecondsSince(click));
+      const QByteArray copy = qgetenv("VELMORA_BENCH_RECORD_COPY");
+      if (!copy.isEmpty()) {
+        QFile::remove(QString::fromLocal8Bit(copy));
+        QFile::copy(QString::fromStdString(form->paths.workDir + "$$RP_" + key + ".html"),
+                    QString::fromLocal8Bit(copy));
+      }
+      QTimer::singleShot(300, visitEveryKind);
+    });
+    js("document.getElementById('rp').click();");
+  };
+
+  probe.Arm([&] {
+    Report("start_to_painted_ms", MillisecondsSince(start));
+    QTimer::singleShot(1500, [&] {
+      ReportMemory("after_start");
+      clickRecord();
+    });
+  });
+  QTimer::singleShot(120000, [] { QCoreApplication::exit(3); });
+
+  int status = 0;
+  const int started = app::RunProgram(platform, [&](app::Application& application) {
+    form = application.MainForm();
+    viewer.Connect(application);
+    status = app.exec();
+  });
+  return started != 0 ? started : status;
+}

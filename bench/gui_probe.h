@@ -1,0 +1,53 @@
+#pragma once
+// Shared by the viewer's GUI benchmark and the bare reference viewer: when a
+// browser view has painted a loaded page, the memory of the process tree,
+// and the figures printed as "name value" lines.
+
+#include <QObject>
+#include <QWebEngineView>
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace velmora::bench {
+
+using Clock = std::chrono::steady_clock;
+
+// The driver's clock reading when it started this process (VELMORA_BENCH_T0_NS,
+// CLOCK_MONOTONIC), else now.
+Clock::time_point ProcessStartTime();
+double MillisecondsSince(Clock::time_point start);
+void Report(const std::string& name, double value);
+
+// Calls back once the view has finished loading a page and painted a frame
+// after that (or, when the frame came before the load finished, at once).
+class PaintProbe : public QObject {
+ public:
+  explicit PaintProbe(QWebEngineView* view);
+  void Arm(std::function<void()> painted);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Fire();
+  void Watch();
+
+  QWebEngineView* view_;
+  QObject* watched_ = nullptr;
+  std::function<void()> painted_;
+  bool loaded_ = false;
+  bool paintedSinceArm_ = false;
+};
+
+// Resident and proportional set size (kB) of this process and all its
+// descendants (the engine's helper processes).
+struct TreeMemory {
+  long rssKb = 0;
+  long pssKb = 0;
+  int processes = 0;
+};
+TreeMemory MeasureProcessTree();
+void ReportMemory(const std::string& stage);
+
+}  // namespace velmora::bench

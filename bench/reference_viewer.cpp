@@ -1,0 +1,49 @@
+// The floor the viewer is measured against: one QWebEngineView, maximised,
+// on the disc's start page, nothing else.
+//   velmora-reference-viewer START_PAGE [STATIC_PAGE]
+// Prints the time from process start to the start page painted, the memory
+// of the process tree after that, and the time to paint STATIC_PAGE when
+// the page navigates to it.
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include "bench/gui_probe.h"
+
+using namespace velmora::bench;
+
+int main(int argc, char** argv) {
+  const Clock::time_point start = ProcessStartTime();
+  if (geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  if (argc < 2) return 2;
+  const QUrl startPage = QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1]));
+  const QString staticPage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+  QWebEngineView view;
+  PaintProbe probe(&view);
+  probe.Arm([&] {
+    Report("start_to_painted_ms", MillisecondsSince(start));
+    QTimer::singleShot(1500, &view, [&] {
+      ReportMemory("after_start");
+      if (staticPage.isEmpty()) return QCoreApplication::quit();
+      const Clock::time_point click = Clock::now();
+      probe.Arm([&, click] {
+        Report("click_to_painted_ms", MillisecondsSince(click));
+        QTimer::singleShot(200, &app, &QCoreApplication::quit);
+      });
+      view.page()->runJavaScript(
+          QStringLiteral("location.href = '%1';")
+              .arg(QUrl::fromLocalFile(staticPage).toString(QUrl::FullyEncoded)));
+    });
+  });
+  view.load(startPage);
+  view.showMaximized();
+  QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
+  return app.exec();
+}

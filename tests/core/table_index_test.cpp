@@ -1,0 +1,77 @@
+// Lookups by key and by contained text on a table, which keep an index:
+// the results must be those of a scan from the first row, also after cells
+// are written and when the table is copied.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tables/table.h"
+
+namespace velmora::tables {
+namespace {
+
+Table Read(const std::string& bytes, int columns = 2) {
+  Table table("T", columns);
+  ReadCsvText(table, bytes);
+  return table;
+}
+
+TEST(TableFindRow, equalKeys_firstRowWins_inAnyColumn) {
+  const Table table = Read("a;1\r\nb;2\r\nb;3\r\nB;2\r\n");
+  EXPECT_EQ(table.FindRow(0, "b"), 1);
+  EXPECT_EQ(table.FindRow(0, "B"), 3);
+  EXPECT_EQ(table.FindRow(1, "2"), 1);
+  EXPECT_EQ(table.FindRow(0, "c"), -1);
+  EXPECT_EQ(table.FindRow(0, "b "), -1);
+}
+
+TEST(TableFindRow, emptyKey_findsFirstEmptyCellAlsoPastStoredRows) {
+  EXPECT_EQ(Read("a;1\r\n;2\r\n;3\r\n").FindRow(0, ""), 1);
+  // Rows 2 to 6 exist only through the minimum row count and read empty.
+  EXPECT_EQ(Read("a;1\r\nb;2\r\n").FindRow(0, ""), 2);
+  // A column no row reaches is empty in row 0.
+  EXPECT_EQ(Read("a;1\r\n").FindRow(5, ""), 0);
+  std::string full;
+  for (int row = 0; row < 8; ++row) full += "k" + std::to_string(row) + ";v\r\n";
+  EXPECT_EQ(Read(full).FindRow(0, ""), -1);
+}
+
+TEST(TableFindRow, writtenCells_areFoundUnderTheirNewText) {
+  Table table = Read("x;1\r\ny;2\r\nx;3\r\n");
+  ASSERT_EQ(table.FindRow(0, "x"), 0);
+  table.SetCell(0, 0, "fx");
+  EXPECT_EQ(table.FindRow(0, "x"), 2);
+  EXPECT_EQ(table.FindRow(0, "fx"), 0);
+  table.SetCell(0, 9, "late");
+  EXPECT_EQ(table.FindRow(0, "late"), 9);
+  EXPECT_EQ(table.FindRow(0, ""), 3);
+}
+
+TEST(TableFindRow, copy_keepsAnswering_whenOriginalChanges) {
+  Table original = Read("a;1\r\nb;2\r\n");
+  ASSERT_EQ(original.FindRow(0, "b"), 1);
+  const Table copy = original;
+  original.SetCell(0, 1, "c");
+  EXPECT_EQ(copy.FindRow(0, "b"), 1);
+  EXPECT_EQ(original.FindRow(0, "b"), -1);
+}
+
+TEST(TableRowsContaining, rowsInOrder_eachOnce_noMatchAcrossCells) {
+  const Table table = Read("1;rp12 pk3 \r\n2;ab\r\n3;cd\r\n4;rp1 rp1\r\n5;\r\n6;xrp1\r\n");
+  EXPECT_EQ(table.RowsContaining(1, "rp1"), (std::vector<int>{0, 3, 5}));
+  EXPECT_EQ(table.RowsContaining(1, "bc"), std::vector<int>{});
+  EXPECT_EQ(table.RowsContaining(1, "abcd"), std::vector<int>{});
+  EXPECT_EQ(table.RowsContaining(1, "cd"), std::vector<int>{2});
+  EXPECT_EQ(table.RowsContaining(7, "a"), std::vector<int>{});
+}
+
+TEST(TableRowsContaining, writtenCell_isSearchedWithItsNewText) {
+  Table table = Read("1;pk3\r\n2;rp5\r\n");
+  ASSERT_EQ(table.RowsContaining(1, "rp5"), std::vector<int>{1});
+  table.SetCell(1, 0, "rp5 ");
+  EXPECT_EQ(table.RowsContaining(1, "rp5"), (std::vector<int>{0, 1}));
+}
+
+}  // namespace
+}  // namespace velmora::tables
