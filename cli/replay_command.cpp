@@ -1,16 +1,20 @@
 #include "cli/replay_command.h"
 
 #include <malloc.h>
+
+// Under AddressSanitizer the heap is its own; its runtime says what is in use.
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
 #define VELMORA_ASAN_HEAP 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#include <sanitizer/allocator_interface.h>
 #define VELMORA_ASAN_HEAP 1
 #endif
 #endif
+#ifdef VELMORA_ASAN_HEAP
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
