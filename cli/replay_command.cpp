@@ -1,5 +1,21 @@
 #include "cli/replay_command.h"
 
+#include <malloc.h>
+
+// Under AddressSanitizer the heap is its own; its runtime says what is in use.
+#if defined(__SANITIZE_ADDRESS__)
+#define VELMORA_ASAN_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELMORA_ASAN_HEAP 1
+#endif
+#endif
+#ifdef VELMORA_ASAN_HEAP
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+#include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -86,7 +102,13 @@ class ScriptRunner {
 
   void RunAll() {
     recording_.RunUntilIdle();
-    while (next_ < lines_.size() && !recording_.ui().terminated()) RunLine(lines_[next_++]);
+    while (next_ < lines_.size() && !recording_.ui().terminated()) {
+      RunLine(lines_[next_++]);
+      if (probeEvery_ > 0 && next_ >= nextProbe_) {
+        ProbeMemory();
+        nextProbe_ = next_ + probeEvery_;
+      }
+    }
   }
 
   bool failed() const { return failed_; }
@@ -184,6 +206,31 @@ class ScriptRunner {
     return true;
   }
 
+  // Long-session tests: with VELMORA_MEMORY_PROBE=N, every N script lines
+  // the trace gets the heap in use and the resident size.
+  static std::size_t ProbeInterval() {
+    const char* every = std::getenv("VELMORA_MEMORY_PROBE");
+    return every ? static_cast<std::size_t>(std::strtoul(every, nullptr, 10)) : 0;
+  }
+
+  void ProbeMemory() {
+    long long residentKb = 0;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.rfind("VmRSS:", 0) == 0) residentKb = std::atoll(line.c_str() + 6);
+    }
+#ifdef VELMORA_ASAN_HEAP
+    const auto heapInUse = static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+    const auto heapInUse = static_cast<long long>(mallinfo2().uordblks);
+#endif
+    recording_.trace().Event("MemoryProbe", {{"line", static_cast<long long>(next_)},
+                                             {"heapInUse", heapInUse},
+                                             {"residentKb", residentKb}});
+  }
+
+  const std::size_t probeEvery_ = ProbeInterval();
+  std::size_t nextProbe_ = probeEvery_;
   recording::RecordingPlatform& recording_;
   app::HandlerTable handlers_;
   std::vector<ScriptLine> lines_;

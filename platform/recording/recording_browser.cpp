@@ -117,6 +117,12 @@ void RecordingBrowser::Load(const PendingLoad& load) {
   if (load.historyStep == 0) {
     history_.resize(historyIndex_ + 1);
     history_.push_back(load.address);
+    // Like the browser engine, keep only the latest entries, so that a long
+    // session does not grow without end.
+    if (history_.size() > kMaxHistoryEntries) {
+      history_.erase(history_.begin(),
+                     history_.begin() + static_cast<long>(history_.size() - kMaxHistoryEntries));
+    }
     historyIndex_ = static_cast<int>(history_.size()) - 1;
   } else {
     historyIndex_ += load.historyStep;

@@ -58,6 +58,7 @@ class RecordingBrowser : public platform::Browser {
   Trace& trace_;
   platform::FileSystem& files_;
   platform::BrowserEvents events_;
+  static constexpr std::size_t kMaxHistoryEntries = 50;
   std::vector<std::string> history_;
   int historyIndex_ = -1;
   std::deque<PendingLoad> pending_;

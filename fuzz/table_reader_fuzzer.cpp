@@ -1,0 +1,21 @@
+// The semicolon table reader on arbitrary bytes, then every cell read back.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "tables/table.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const int declared = size > 0 ? data[0] % 40 : 1;
+  velmora::tables::Table table("SG_Fuzz", declared);
+  velmora::tables::ReadCsvText(table, bytes);
+  std::size_t total = 0;
+  for (int row = -1; row <= table.RowCount(); ++row) {
+    for (int column = -1; column <= table.ColumnCount(); ++column) {
+      total += table.Cell(column, row).size();
+    }
+  }
+  if (total > bytes.size()) __builtin_trap();  // cells hold no more than the file
+  return 0;
+}
