@@ -24,6 +24,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "gui_wait.h"
 #include "platform/native_file_system.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
@@ -34,18 +35,6 @@ using namespace velmora;
 using platform::qt::BalloonWindow;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 // Runs a script in the page and waits for its result.
 QVariant RunJs(QWebEngineView* view, const QString& script) {

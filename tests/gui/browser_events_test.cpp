@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "gui_wait.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_ui.h"
 
@@ -63,20 +64,6 @@ struct Recorder {
     return std::find(log.begin(), log.end(), line) != log.end();
   }
 };
-
-// A real event loop between checks: QTest's waits sleep between rounds,
-// which starves the engine's tasks on this thread.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 void Pause(int ms) {
   QEventLoop loop;

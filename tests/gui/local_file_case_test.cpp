@@ -14,6 +14,7 @@
 #include <QWebEngineView>
 #include <functional>
 
+#include "gui_wait.h"
 #include "platform/codepage.h"
 #include "platform/qt/qt_browser.h"
 
@@ -22,18 +23,6 @@ using velmora::platform::qt::QtBrowser;
 using velmora::platform::qt::WithRealLocalPath;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 void Write(const QString& path, const QByteArray& bytes) {
   QFile file(path);

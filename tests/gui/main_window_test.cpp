@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "gui_wait.h"
 #include "platform/native_file_system.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/page_zoom.h"
@@ -52,19 +53,6 @@ class RecordingShell : public platform::Shell {
   void Open(const std::string& address) override { opened.push_back(address); }
   std::vector<std::string> opened;
 };
-
-// A real event loop between checks: the engine's tasks run on this thread.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 #define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
 

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "gui_wait.h"
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
 #include "platform/qt/movie_window.h"
@@ -36,18 +37,6 @@ namespace qt = velmora::platform::qt;
 using velmora::app::Application;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 // Browsers of the windows under test, plus plain ones for any other name
 // the core asks for (menu, title strip, balloons).
