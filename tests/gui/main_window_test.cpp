@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
@@ -90,6 +91,7 @@ class MainWindowTest : public QObject {
   void logo_opensMakersPageOnlyWithCtrl();
   void search_enterShowsResults_linkOpensPage();
   void recordLink_showsGeneratedRecordPage();
+  void contentsTree_leafOpensPageWithItsMenu();
   void closeButton_runsShutDownOnce();
 
  private:
@@ -484,6 +486,36 @@ void MainWindowTest::recordLink_showsGeneratedRecordPage() {
   const QString text = RunScript(MainView(), "document.body.innerText");
   QVERIFY2(text.contains(QString::fromUtf8("Cisy Staropolskie")), qPrintable(text.left(200)));
   SaveScreenshot("record-page.png");
+}
+
+void MainWindowTest::contentsTree_leafOpensPageWithItsMenu() {
+  velmora::qt::ContentsTreeView& tree = viewer_->Tree();
+  QVERIFY(Click("LMDSpeedButton18"));  // "Mapa CD"
+  WAIT_VERIFY(tree.isVisible() && tree.SelectedNode() == 228);
+  WAIT_VERIFY(ShowsLoaded(QStringLiteral("drzewo.htm")));
+  QVERIFY(tree.isVisible());  // the tree page keeps the tree on screen
+  QVERIFY(!Window().Control("Panel6")->isVisible());
+  SaveScreenshot("contents-tree.png");
+
+  // "Zawartość płyty", a top-level leaf, opens 749.htm.
+  QTreeWidgetItem* leaf = tree.Node(1);
+  QVERIFY(leaf);
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(leaf).center());
+  WAIT_VERIFY(ShowsLoaded(QStringLiteral("749.htm")));
+  WAIT_VERIFY(!tree.isVisible());
+  WAIT_VERIFY(Window().Control("Panel6")->isVisible());
+  SaveScreenshot("page-with-menu.png");
+
+  // A link of the menu page opens in the main browser.
+  QWebEngineView& menu = *Window().MenuWebBrowser().view();
+  WAIT_VERIFY(menu.url().fileName() == QStringLiteral("$$menu.html"));
+  WAIT_VERIFY(RunScript(menu, "document.querySelectorAll('a[href$=\".htm\"]').length").toInt() > 0);
+  const QString target =
+      QFileInfo(
+          QUrl(RunScript(menu, "document.querySelector('a[href$=\".htm\"]').href")).toLocalFile())
+          .fileName();
+  RunScript(menu, "document.querySelector('a[href$=\".htm\"]').click()");
+  WAIT_VERIFY(ShowsLoaded(target));
 }
 
 void MainWindowTest::closeButton_runsShutDownOnce() {
