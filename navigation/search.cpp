@@ -34,6 +34,20 @@ std::string PageTopic(const std::string& text) {
   return text.substr(start, end - start);
 }
 
+// Text put in place of the results marker must not bring the marker along:
+// every copy would be filled with each later result again, doubling the
+// page per result. The marker is an HTML comment, so nothing visible goes.
+std::string WithoutResultsMarker(std::string text) {
+  const std::string marker = search_texts::kPlaceholder;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(marker, from)) != std::string::npos;) {
+    text.erase(at, marker.size());
+    // Removing one may join the text around it into another.
+    from = at >= marker.size() ? at - marker.size() + 1 : 0;
+  }
+  return text;
+}
+
 }  // namespace
 
 void TMainForm::Button22Click() {
@@ -67,9 +81,9 @@ void TMainForm::MakeSearchPage(const std::string& word) {
   {
     SearchingFlag flag(searching_);
     if (!MainRichEdit.LoadFromFile(paths.templateDir + "search.html")) return;
-    ReplaceAll(
-        search_texts::kPlaceholder,
-        platform::Win1250ToIso(search_texts::kHeaderStart + word) + search_texts::kHeaderEnd);
+    ReplaceAll(search_texts::kPlaceholder,
+               platform::Win1250ToIso(search_texts::kHeaderStart + WithoutResultsMarker(word)) +
+                   search_texts::kHeaderEnd);
     SearchDictionary(SG_Dic, 1, word, lastSearch_.dictionaryKeys);
     SearchDictionary(SG_Bio, 2, word, lastSearch_.biotopeKeys);
     SearchPageFiles(word);
@@ -91,7 +105,7 @@ void TMainForm::SearchDictionary(const tables::Table& table, int kind, const std
     const std::string item = LookupDefinition(kind, key);
     if (item.empty()) continue;
     keys.push_back(key);
-    ReplaceAll(search_texts::kPlaceholder, item + search_texts::kSeparator);
+    ReplaceAll(search_texts::kPlaceholder, WithoutResultsMarker(item) + search_texts::kSeparator);
   }
 }
 
@@ -117,7 +131,8 @@ void TMainForm::SearchPageFiles(const std::string& word) {
     const std::string item = PageResultItem(path);
     if (item.empty()) continue;
     lastSearch_.pages.emplace_back(path, PageTopic(*page));
-    ReplaceAll(search_texts::kPlaceholder, platform::Win1250ToIso(item + search_texts::kSeparator));
+    ReplaceAll(search_texts::kPlaceholder,
+               platform::Win1250ToIso(WithoutResultsMarker(item) + search_texts::kSeparator));
   }
 }
 
