@@ -2,30 +2,11 @@
 
 #include <cstring>
 
+#include "app/support_files.h"
+
 namespace velmora::app {
 
 namespace {
-
-enum class From { Templates, Data };
-
-struct SupportFile {
-  From from;
-  const char* source;  // relative to its directory
-  const char* name;    // in the working directory
-};
-
-constexpr SupportFile kSupportFiles[] = {
-    {From::Templates, "f.jpg", "f.jpg"},
-    {From::Templates, "arrow.gif", "arrow.gif"},
-    {From::Templates, "wstecz.gif", "wstecz.gif"},
-    {From::Templates, "econet_fr.html", "econet_fr.html"},
-    {From::Templates, "blankb.htm", "blankb.htm"},
-    {From::Data, "lock.vnq", "lock.vnq"},
-    {From::Data, "styledb.css", "styledb.css"},
-    {From::Data, "bgr.jpg", "bgr.jpg"},
-    {From::Data, "pics/pk.jpg", "pk.jpg"},
-    {From::Data, "pics/pn.jpg", "pn.jpg"},
-};
 
 // The order in which shut-down removes them from a shared directory.
 constexpr const char* kSupportNamesForCleanup[] = {
@@ -65,8 +46,9 @@ bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths) {
   paths.workDir = created ? own : base;
 
   for (const SupportFile& file : kSupportFiles) {
-    const std::string& dir = file.from == From::Templates ? paths.templateDir : paths.dataDir;
-    files.CopyFile(dir + file.source, paths.workDir + file.name);  // a missing source is no error
+    const std::string& dir = file.fromTemplates ? paths.templateDir : paths.dataDir;
+    // A missing source is no error.
+    files.CopyFile(dir + std::string(file.source), paths.workDir + std::string(file.name));
   }
   return created;
 }

@@ -1,6 +1,7 @@
 // Files the viewer needs whatever the pages link to.
 
 #include "app/command_buttons.h"
+#include "app/support_files.h"
 #include "app/texts.h"
 #include "cli/check/check_texts.h"
 #include "cli/check/checks.h"
@@ -8,19 +9,6 @@
 
 namespace velmora::cli::check {
 namespace {
-
-// The support files the viewer copies into its working directory, where the
-// generated pages find them: source directory, source name, name there.
-struct SupportFile {
-  bool fromTemplates;
-  const char* source;
-};
-constexpr SupportFile kSupportFiles[] = {
-    {true, "f.jpg"},          {true, "arrow.gif"},  {true, "wstecz.gif"},
-    {true, "econet_fr.html"}, {true, "blankb.htm"}, {false, "lock.vnq"},
-    {false, "styledb.css"},   {false, "bgr.jpg"},   {false, "pics/pk.jpg"},
-    {false, "pics/pn.jpg"},
-};
 
 // Templates the page kinds load, and what is lost without each.
 struct TemplateUse {
@@ -86,8 +74,9 @@ void CheckFixedFiles(Disc& disc, Findings& findings) {
           "the page beneath the contents tree does not exist",
           "the browser's error page behind the contents tree");
 
-  for (const SupportFile& file : kSupportFiles) {
-    const std::string path = (file.fromTemplates ? paths.templateDir : paths.dataDir) + file.source;
+  for (const app::SupportFile& file : app::kSupportFiles) {
+    const std::string path =
+        (file.fromTemplates ? paths.templateDir : paths.dataDir) + std::string(file.source);
     missing("support-file-missing", path, "a support file of the generated pages does not exist",
             "generated pages without this picture, style sheet or frame");
   }

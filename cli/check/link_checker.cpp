@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/support_files.h"
 #include "cli/check/check_texts.h"
 #include "platform/codepage.h"
 
@@ -11,11 +12,6 @@ namespace {
 // Generated pages lie in the viewer's working directory, wherever that is;
 // their relative links resolve there.
 constexpr std::string_view kWorkDir = "<working directory>/";
-
-// The names the viewer copies into its working directory.
-constexpr std::array<std::string_view, 10> kSupportNames{
-    "f.jpg",    "arrow.gif",   "wstecz.gif", "econet_fr.html", "blankb.htm",
-    "lock.vnq", "styledb.css", "bgr.jpg",    "pk.jpg",         "pn.jpg"};
 
 bool Contains(const std::string& text, std::string_view part) {
   return text.find(part) != std::string::npos;
@@ -165,8 +161,8 @@ void LinkChecker::CheckResolved(const Source& source, const HtmlLink& link, cons
 bool LinkChecker::WorkingDirectoryHas(const Source& source, const std::string& name) {
   const std::string lower = platform::LowerAscii(name);
   if (StartsWith(lower, "$$")) return true;  // a generated page
-  for (std::string_view support : kSupportNames) {
-    if (lower == support) return true;  // its source is checked as a support file
+  for (const app::SupportFile& file : app::kSupportFiles) {
+    if (lower == file.name) return true;  // its source is checked as a support file
   }
   const std::string templateName =
       platform::LowerAscii(source.path.substr(source.path.rfind('/') + 1));
