@@ -1,10 +1,13 @@
 #include "app/main_form.h"
 
+#include <iterator>
+
 #include "app/programs.h"
 #include "app/texts.h"
 #include "app/working_directory.h"
 #include "pages/generated_page.h"
 #include "pages/replacement.h"
+#include "tables/catalogue.h"
 
 namespace velmora::app {
 
@@ -62,18 +65,13 @@ void TMainForm::RunStartupSequence() {
 }
 
 void TMainForm::LoadTables() {
-  struct Load {
-    tables::Table& table;
-    int declaredColumns;
-    const char* fileName;
-  };
-  const Load loads[] = {
-      {SG_RP, 18, "RP.CSV"},    {SG_PK, 33, "PK.CSV"},     {SG_OChK, 16, "OCHK.CSV"},
-      {SG_Foto, 6, "FOTO.CSV"}, {SG_Eco, 6, "ECONET.CSV"}, {SG_Trans, 2, "TRANSL.CSV"},
-      {SG_Dic, 3, "DICT.CSV"},  {SG_Bio, 7, "BIOTOP.CSV"}, {SG_Slide, 2, "SLIDE.CSV"},
-  };
-  for (const Load& load : loads) {
-    LoadCsvTable(load.table, load.declaredColumns, load.fileName);
+  // In the catalogue's order, which is the loading order.
+  tables::Table* const members[] = {&SG_RP,    &SG_PK,  &SG_OChK, &SG_Foto, &SG_Eco,
+                                    &SG_Trans, &SG_Dic, &SG_Bio,  &SG_Slide};
+  static_assert(std::size(members) == tables::kCatalogue.size());
+  for (std::size_t i = 0; i < tables::kCatalogue.size(); ++i) {
+    const tables::CatalogueEntry& entry = tables::kCatalogue[i];
+    LoadCsvTable(*members[i], entry.declaredColumns, std::string(entry.fileName));
     ui_.ProcessMessages();
   }
 }
