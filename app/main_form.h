@@ -13,7 +13,8 @@
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
-#include "navigation/page_cache.h"
+#include "navigation/page_index.h"
+#include "pages/marker_insertions.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/contents_tree.h"
@@ -220,13 +221,17 @@ class TMainForm {
   void RegisterCommandHandlers(HandlerTable& handlers);
   void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
                         std::vector<std::string>& keys);
+  // One item on the results page, before its marker.
+  void AddSearchResult(const std::string& text);
 
   // While a search lets the message queue run, navigations of the main
   // browser wait; the last one asked for is shown when the search is done.
   bool searching_ = false;
   std::optional<std::string> deferredNavigation_;
   SearchResults lastSearch_;
-  navigation::PageCache pageCache_;
+  navigation::PageIndex pageIndex_;
+  // Where the results of the running search go.
+  std::optional<pages::MarkerInsertions> searchResults_;
   // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   // Row 17: the contents tree covers the page while it loads.

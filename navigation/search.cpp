@@ -3,6 +3,7 @@
 
 #include "app/main_form.h"
 #include "app/texts.h"
+#include "navigation/page_scan.h"
 #include "navigation/search_texts.h"
 #include "navigation/text_search.h"
 #include "platform/codepage.h"
@@ -84,9 +85,11 @@ void TMainForm::MakeSearchPage(const std::string& word) {
     ReplaceAll(search_texts::kPlaceholder,
                platform::Win1250ToIso(search_texts::kHeaderStart + WithoutResultsMarker(word)) +
                    search_texts::kHeaderEnd);
+    searchResults_.emplace(MainRichEdit, search_texts::kPlaceholder);
     SearchDictionary(SG_Dic, 1, word, lastSearch_.dictionaryKeys);
     SearchDictionary(SG_Bio, 2, word, lastSearch_.biotopeKeys);
     SearchPageFiles(word);
+    searchResults_.reset();
     ReplaceAll(search_texts::kPlaceholder, "");
     ReplaceAll("@title@", texts::kApplicationTitle);
     ReplaceAll("&lt;", "<");
@@ -105,34 +108,42 @@ void TMainForm::SearchDictionary(const tables::Table& table, int kind, const std
     const std::string item = LookupDefinition(kind, key);
     if (item.empty()) continue;
     keys.push_back(key);
-    ReplaceAll(search_texts::kPlaceholder, WithoutResultsMarker(item) + search_texts::kSeparator);
+    AddSearchResult(WithoutResultsMarker(item) + search_texts::kBreak);
   }
 }
 
 void TMainForm::SearchPageFiles(const std::string& word) {
-  const navigation::FoldedNeedle asTyped(word);
+  // The word as typed (Windows-1250) and as the pages spell it (ISO-8859-2).
+  std::vector<std::string> words{word};
   const std::string isoWord = platform::Win1250ToIso(word);
-  const navigation::FoldedNeedle asIso(isoWord);
-  const bool differs = isoWord != word;
+  if (isoWord != word) words.push_back(isoWord);
+  navigation::PageScan scan(pageIndex_.Listing(files_, paths.dataDir), files_, words);
 
   int counter = 200;
-  for (const std::string& name : pageCache_.PageNames(files_, paths.dataDir)) {
+  for (std::size_t i = 0; i < scan.Count(); ++i) {
     if (counter > 5) {
       if (CzekajForm) CzekajForm->Advance();
       ui_.ProcessMessages();
       counter = 0;
     }
     ++counter;
-    const std::string* page = pageCache_.Page(files_, paths.dataDir, name);
-    if (!page) continue;  // unreadable: not listed
-    if (!asTyped.FoundIn(*page) && !(differs && asIso.FoundIn(*page))) continue;
-    RichEditSearch.SetText(*page);
-    const std::string path = paths.dataDir + name;
+    navigation::ScannedPage page = scan.Take(i);
+    // Unreadable pages are not listed either.
+    if (page.outcome != navigation::ScannedPage::Outcome::WithWord) continue;
+    RichEditSearch.SetText(std::move(page.bytes));
+    const std::string path = paths.dataDir + scan.Name(i);
     const std::string item = PageResultItem(path);
     if (item.empty()) continue;
-    lastSearch_.pages.emplace_back(path, PageTopic(*page));
-    ReplaceAll(search_texts::kPlaceholder,
-               platform::Win1250ToIso(WithoutResultsMarker(item) + search_texts::kSeparator));
+    lastSearch_.pages.emplace_back(path, PageTopic(RichEditSearch.Text()));
+    AddSearchResult(platform::Win1250ToIso(WithoutResultsMarker(item) + search_texts::kBreak));
+  }
+}
+
+void TMainForm::AddSearchResult(const std::string& text) {
+  if (searchResults_) {
+    searchResults_->InsertBefore(text);
+  } else {
+    ReplaceAll(search_texts::kPlaceholder, text + search_texts::kPlaceholder);
   }
 }
 

@@ -17,7 +17,8 @@ inline constexpr const char* kHeaderEnd =
     "wyszukiwania przyciskaj\xB1"
     "c kombinacj\xEA klawiszy <i>Ctrl+F</i> i wpisujemy tam szukane has\xB3o.</b><hr><br>"
     "\r\n<!--@opis@-->";
-inline constexpr const char* kSeparator = "<br><br>\r\n<!--@opis@-->";
 inline constexpr const char* kPlaceholder = "<!--@opis@-->";
+// After each result, which goes in front of the placeholder.
+inline constexpr const char* kBreak = "<br><br>\r\n";
 
 }  // namespace velmora::app::search_texts

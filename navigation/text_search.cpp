@@ -1,34 +1,12 @@
 #include "navigation/text_search.h"
 
-#include <array>
+#include "navigation/iso_fold.h"
 
 namespace velmora::navigation {
 
-namespace {
-
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
-  std::array<unsigned char, 256> table{};
-  for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
-  for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<unsigned char>(c + 0x20);
-  // ISO-8859-2 capitals A1..AF map to B1..BF, except the non-letters A2, A4, A7, A8, AD.
-  for (int c : {0xA1, 0xA3, 0xA5, 0xA6, 0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF}) {
-    table[c] = static_cast<unsigned char>(c + 0x10);
-  }
-  for (int c = 0xC0; c <= 0xDE; ++c) {
-    if (c != 0xD7) table[c] = static_cast<unsigned char>(c + 0x20);
-  }
-  return table;
-}
-
-constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
-
-inline unsigned char Fold(char c) { return kFold[static_cast<unsigned char>(c)]; }
-
-}  // namespace
-
 std::string FoldIso(std::string_view text) {
   std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(Fold(c));
+  for (char& c : folded) c = static_cast<char>(FoldIsoByte(c));
   return folded;
 }
 
@@ -48,10 +26,11 @@ bool FoldedNeedle::FoundIn(std::string_view haystack) const {
   const unsigned char last = static_cast<unsigned char>(folded_[m - 1]);
   std::size_t pos = 0;
   while (pos + m <= haystack.size()) {
-    const unsigned char c = Fold(haystack[pos + m - 1]);
+    const unsigned char c = FoldIsoByte(haystack[pos + m - 1]);
     if (c == last) {
       std::size_t i = 0;
-      while (i + 1 < m && Fold(haystack[pos + i]) == static_cast<unsigned char>(folded_[i])) ++i;
+      while (i + 1 < m && FoldIsoByte(haystack[pos + i]) == static_cast<unsigned char>(folded_[i]))
+        ++i;
       if (i + 1 >= m) return true;
     }
     pos += skip_[c];

@@ -33,6 +33,9 @@ class FileSystem {
   // Without a trailing '/'.
   virtual std::string CurrentDirectory() = 0;
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // Whether ReadFile may run on several threads at once (while nothing
+  // writes the files being read).
+  virtual bool ReadsFromAnyThread() const { return false; }
   virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
   // The path of the file that exists under this name regardless of letter
   // case, or the path unchanged when there is none. What the browser is given.

@@ -28,6 +28,7 @@ class NativeFileSystem : public FileSystem {
   std::string TempPath() override;
   std::string CurrentDirectory() override;
   std::optional<std::string> ReadFile(const std::string& path) override;
+  bool ReadsFromAnyThread() const override { return true; }
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override;
   bool IsOwnDirectory(const std::string& path) override;

@@ -1,0 +1,112 @@
+#include "navigation/page_scan.h"
+
+#include <algorithm>
+
+namespace velmora::navigation {
+
+namespace {
+
+unsigned WorkerCount(const platform::FileSystem& files, std::size_t pages) {
+  if (!files.ReadsFromAnyThread() || pages < 16) return 0;
+  // The calling thread examines pages too while it waits.
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  return std::min(cores - 1, 3u);
+}
+
+}  // namespace
+
+PageScan::PageScan(std::shared_ptr<PageListing> listing, platform::FileSystem& files,
+                   const std::vector<std::string>& words)
+    : listing_(std::move(listing)), files_(files) {
+  for (const std::string& word : words) words_.push_back({FoldedNeedle(word), WordGrams(word)});
+  outcomes_.resize(Count());
+  ready_.assign(Count(), 0);
+  const unsigned workers = WorkerCount(files, Count());
+  for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+PageScan::~PageScan() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  taken_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+}
+
+ScannedPage PageScan::Take(std::size_t page) {
+  std::unique_lock lock(mutex_);
+  nextToTake_ = std::max(nextToTake_, page);
+  while (!ready_[page]) {
+    const std::size_t claimed = ClaimLocked();
+    if (claimed == Count()) {
+      examined_.wait(lock);
+      continue;
+    }
+    lock.unlock();
+    ScannedPage outcome = Examine(claimed);
+    lock.lock();
+    outcomes_[claimed] = std::move(outcome);
+    ready_[claimed] = 1;
+  }
+  ScannedPage outcome = std::move(outcomes_[page]);
+  nextToTake_ = std::max(nextToTake_, page + 1);
+  lock.unlock();
+  taken_.notify_all();
+  return outcome;
+}
+
+std::size_t PageScan::ClaimLocked() {
+  if (nextToClaim_ >= Count() || nextToClaim_ >= nextToTake_ + kLookahead) return Count();
+  return nextToClaim_++;
+}
+
+void PageScan::Work() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    const std::size_t claimed = ClaimLocked();
+    if (stopping_ || (claimed == Count() && nextToClaim_ >= Count())) return;
+    if (claimed == Count()) {
+      taken_.wait(lock);
+      continue;
+    }
+    lock.unlock();
+    ScannedPage outcome = Examine(claimed);
+    lock.lock();
+    outcomes_[claimed] = std::move(outcome);
+    ready_[claimed] = 1;
+    examined_.notify_all();
+  }
+}
+
+bool PageScan::MayHoldAWord(const PageSignature& signature) const {
+  return std::any_of(words_.begin(), words_.end(),
+                     [&](const Word& word) { return signature.MayContain(word.grams); });
+}
+
+// Runs without the lock: only the thread that claimed the page touches its
+// signature.
+ScannedPage PageScan::Examine(std::size_t page) {
+  ScannedPage scanned;
+  PageSignature& signature = listing_->signatures[page];
+  if (!MayHoldAWord(signature)) {
+    scanned.outcome = ScannedPage::Outcome::WithoutWord;
+    return scanned;
+  }
+  std::optional<std::string> bytes = files_.ReadFile(listing_->directory + Name(page));
+  if (!bytes) return scanned;
+  if (signature.Bytes() == 0) {
+    signature = PageSignature::Of(*bytes);
+    if (!MayHoldAWord(signature)) {
+      scanned.outcome = ScannedPage::Outcome::WithoutWord;
+      return scanned;
+    }
+  }
+  const bool found = std::any_of(words_.begin(), words_.end(),
+                                 [&](const Word& word) { return word.needle.FoundIn(*bytes); });
+  scanned.outcome = found ? ScannedPage::Outcome::WithWord : ScannedPage::Outcome::WithoutWord;
+  if (found) scanned.bytes = std::move(*bytes);
+  return scanned;
+}
+
+}  // namespace velmora::navigation
