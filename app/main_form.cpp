@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/programs.h"
@@ -119,9 +120,12 @@ void TMainForm::WaitForProgram(std::optional<platform::ProcessHandle> handle) {
 
 void TMainForm::PauseWithMessages(int milliseconds) {
   const std::uint32_t start = platform_.clock.TickCount();
+  std::int64_t elapsed = 0;
   do {
-    ui_.ProcessMessages();
-  } while (static_cast<std::int64_t>(platform_.clock.TickCount() - start) <= milliseconds);
+    // Waiting, not spinning: the browser engine is starting up meanwhile.
+    ui_.WaitForMessages(static_cast<int>(std::min<std::int64_t>(milliseconds - elapsed + 1, 50)));
+    elapsed = static_cast<std::int64_t>(platform_.clock.TickCount() - start);
+  } while (elapsed <= milliseconds);
 }
 
 void TMainForm::ShowBrowserView(bool show) {

@@ -6,8 +6,6 @@
 // VELMORA_BENCH_RECORD_COPY=FILE: the generated record page is copied there,
 // for the reference to load as a static page.
 
-#include <unistd.h>
-
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
@@ -19,6 +17,7 @@
 #include "bench/gui_probe.h"
 #include "platform/native_file_system.h"
 #include "platform/platform.h"
+#include "platform/qt/engine_start.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_media_player.h"
@@ -69,7 +68,7 @@ class Visits {
 
 int main(int argc, char** argv) {
   const Clock::time_point start = ProcessStartTime();
-  if (geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+  platform::qt::PrepareEngineFlags();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -89,9 +88,22 @@ int main(int argc, char** argv) {
   platform::Platform platform{ui,       browsers, files,   processes, shell,
                               settings, clock,    players, timers};
   platform::qt::QtViewer viewer(ui, browsers, players);
+  Report("windows_made_ms", MillisecondsSince(start));
   QWebEngineView* view = viewer.MainWindow().MainWebBrowser().view();
+  platform::qt::WarmUpEngine(*view);
 
   PaintProbe probe(view);
+  // When the engine began and finished loading the start page.
+  auto loadStarted = std::make_shared<QMetaObject::Connection>();
+  *loadStarted = QObject::connect(view, &QWebEngineView::loadStarted, [&, loadStarted] {
+    QObject::disconnect(*loadStarted);
+    Report("start_page_load_started_ms", MillisecondsSince(start));
+  });
+  auto loadFinished = std::make_shared<QMetaObject::Connection>();
+  *loadFinished = QObject::connect(view, &QWebEngineView::loadFinished, [&, loadFinished] {
+    QObject::disconnect(*loadFinished);
+    Report("start_page_loaded_ms", MillisecondsSince(start));
+  });
   std::unique_ptr<Visits> visits;
   app::TMainForm* form = nullptr;
   auto js = [view](const std::string& script) {
@@ -156,6 +168,8 @@ int main(int argc, char** argv) {
   int status = 0;
   const int started = app::RunProgram(platform, [&](app::Application& application) {
     form = application.MainForm();
+    // The core's start-up has run: tables, menu, tree, the start page asked for.
+    Report("core_started_ms", MillisecondsSince(start));
     viewer.Connect(application);
     status = app.exec();
   });

@@ -37,6 +37,13 @@ class Ui {
   // One round of the message queue: pending input, paints, timers and
   // browser events are dispatched, then it returns.
   virtual void ProcessMessages() = 0;
+  // Like ProcessMessages, but when nothing is pending it waits up to the
+  // given time for something to arrive instead of returning at once: a
+  // pause handling messages then leaves the processor to the others.
+  virtual void WaitForMessages(int maxMilliseconds) {
+    (void)maxMilliseconds;
+    ProcessMessages();
+  }
 
   virtual Cursor GetCursor() = 0;
   virtual void SetCursor(Cursor cursor) = 0;

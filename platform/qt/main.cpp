@@ -10,6 +10,7 @@
 #include "platform/native_file_system.h"
 #include "platform/platform.h"
 #include "platform/qt/balloon_window.h"
+#include "platform/qt/engine_start.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_media_player.h"
@@ -18,25 +19,9 @@
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_viewer.h"
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
 
 using namespace velmora;
-
-// The engine's sandbox refuses to run as root; the flag has to be in place
-// before the engine starts.
-void AllowEngineAsRoot() {
-#ifdef Q_OS_UNIX
-  if (geteuid() != 0) return;
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (flags.contains("--no-sandbox")) return;
-  if (!flags.isEmpty()) flags += ' ';
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + "--no-sandbox");
-#endif
-}
 
 bool Unattended() { return qEnvironmentVariableIsSet("VELMORA_SCREENSHOT"); }
 
@@ -75,7 +60,7 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  AllowEngineAsRoot();
+  platform::qt::PrepareEngineFlags();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   // Fractional screen scales are kept as they are: text stays crisp and the
   // pages' pictures are scaled with it.
@@ -101,6 +86,7 @@ int main(int argc, char** argv) {
   // Every window and browser the core asks for is registered before it starts.
   platform::qt::QtViewer viewer(ui, browsers, players);
   platform::qt::QtMainWindow& window = viewer.MainWindow();
+  platform::qt::WarmUpEngine(*window.MainWebBrowser().view());
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,

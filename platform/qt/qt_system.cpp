@@ -1,9 +1,11 @@
 #include "platform/qt/qt_system.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 
@@ -52,7 +54,14 @@ WaitResult QtProcesses::Wait(ProcessHandle handle, int timeoutMs) {
   if (found == running_.end()) return WaitResult::Failed;
   QProcess& process = *found->second;
   if (process.state() == QProcess::NotRunning) return WaitResult::Ended;
-  if (process.waitForFinished(timeoutMs)) return WaitResult::Ended;
+  // Waiting in the event loop rather than blocking in waitForFinished: the
+  // browser engine runs on this thread too and is starting up meanwhile.
+  // Input stays queued for the caller's own round of messages.
+  QEventLoop loop;
+  QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+  QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
   return process.state() == QProcess::NotRunning ? WaitResult::Ended : WaitResult::TimedOut;
 }
 

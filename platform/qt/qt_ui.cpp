@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QThread>
+#include <QTimer>
 
 #include "platform/codepage.h"
 #include "platform/qt/contents_tree_view.h"
@@ -82,6 +83,15 @@ void QtUi::MessageBox(const std::string& text, const std::string& caption, Icon 
 }
 
 void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void QtUi::WaitForMessages(int maxMilliseconds) {
+  QCoreApplication::processEvents();
+  if (maxMilliseconds <= 0) return;
+  // Sleeps in the event loop until the time is up, handling whatever comes.
+  QEventLoop loop;
+  QTimer::singleShot(maxMilliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
 
 Cursor QtUi::GetCursor() { return hourglass_ ? Cursor::Hourglass : Cursor::Default; }
 

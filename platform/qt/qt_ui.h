@@ -30,6 +30,7 @@ class QtUi : public Ui {
 
   void MessageBox(const std::string& text, const std::string& caption, Icon icon) override;
   void ProcessMessages() override;
+  void WaitForMessages(int maxMilliseconds) override;
   Cursor GetCursor() override;
   void SetCursor(Cursor cursor) override;
   void SetVisible(const std::string& control, bool visible) override;

@@ -1,0 +1,44 @@
+#include "platform/qt/engine_start.h"
+
+#include <QByteArray>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "platform/qt/qt_browser.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace velmora::platform::qt {
+
+namespace {
+
+void AddFlag(QByteArray& flags, const QByteArray& flag) {
+  if (flags.contains(flag)) return;
+  if (!flags.isEmpty()) flags += ' ';
+  flags += flag;
+}
+
+}  // namespace
+
+void PrepareEngineFlags() {
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  // Every page the viewer shows is a local file, of one site: the main page,
+  // the title strip, the menu and the balloons share one renderer process
+  // instead of taking one each.
+  AddFlag(flags, "--process-per-site");
+#ifdef Q_OS_UNIX
+  // The engine's sandbox refuses to run as root.
+  if (geteuid() == 0) AddFlag(flags, "--no-sandbox");
+#endif
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+void WarmUpEngine(QWebEngineView& mainView) {
+  auto* blank = new QWebEnginePage(SharedProfile(), &mainView);
+  QObject::connect(&mainView, &QWebEngineView::loadFinished, blank, &QObject::deleteLater);
+  blank->setUrl(QUrl(QStringLiteral("about:blank")));
+}
+
+}  // namespace velmora::platform::qt
