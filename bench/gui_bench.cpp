@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  Report("application_made_ms", MillisecondsSince(start));
 
   platform::qt::QtUi ui;
   ui.SetUnattended(true);

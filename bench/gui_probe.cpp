@@ -115,7 +115,9 @@ TreeMemory MeasureProcessTree() {
   for (int pid : tree) {
     const std::string dir = "/proc/" + std::to_string(pid) + "/";
     memory.rssKb += FieldKb(dir + "status", "VmRSS:");
-    memory.pssKb += FieldKb(dir + "smaps_rollup", "Pss:");
+    const long pss = FieldKb(dir + "smaps_rollup", "Pss:");
+    memory.pssKb += pss;
+    if (pid == static_cast<int>(getpid())) memory.ownPssKb = pss;
     ++memory.processes;
   }
   return memory;
@@ -126,6 +128,7 @@ void ReportMemory(const std::string& stage) {
   Report("rss_kb_" + stage, static_cast<double>(memory.rssKb));
   Report("pss_kb_" + stage, static_cast<double>(memory.pssKb));
   Report("processes_" + stage, memory.processes);
+  Report("own_pss_kb_" + stage, static_cast<double>(memory.ownPssKb));
 }
 
 }  // namespace velmora::bench

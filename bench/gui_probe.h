@@ -45,6 +45,7 @@ class PaintProbe : public QObject {
 struct TreeMemory {
   long rssKb = 0;
   long pssKb = 0;
+  long ownPssKb = 0;  // the process itself, without its helpers
   int processes = 0;
 };
 TreeMemory MeasureProcessTree();

@@ -21,11 +21,13 @@ int main(int argc, char** argv) {
   if (geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
+  Report("application_made_ms", MillisecondsSince(start));
   if (argc < 2) return 2;
   const QUrl startPage = QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1]));
   const QString staticPage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
   QWebEngineView view;
+  Report("windows_made_ms", MillisecondsSince(start));
   PaintProbe probe(&view);
   probe.Arm([&] {
     Report("start_to_painted_ms", MillisecondsSince(start));

@@ -35,6 +35,7 @@ void SplitRecord(Table& table, int row, std::string_view rest) {
 
 void ReadCsvText(Table& table, const std::string& bytes) {
   const std::vector<std::string_view> lines = FileLines(bytes);
+  table.ReserveRows(static_cast<int>(lines.size()));
   int row = 0;
   std::string joined;
   for (std::size_t line = 0; line < lines.size(); ++row) {

@@ -22,11 +22,17 @@ void Table::SetCell(int column, int row, std::string value) {
   if (row < 0 || column < 0) return;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(row + 1);
   auto& cells = rows_[row];
+  // A row is filled cell by cell: room for all its columns at once.
+  if (cells.empty()) cells.reserve(std::max(columnCount_, column + 1));
   if (column >= static_cast<int>(cells.size())) cells.resize(column + 1);
   cells[column] = std::move(value);
   caches_.Clear();
   GrowColumns(column + 1);
   GrowRows(row + 1);
+}
+
+void Table::ReserveRows(int rows) {
+  if (rows > 0) rows_.reserve(static_cast<std::size_t>(rows));
 }
 
 void Table::GrowColumns(int columns) {

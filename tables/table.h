@@ -27,6 +27,8 @@ class Table {
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);
+  // Room for this many stored rows, before a table is read in.
+  void ReserveRows(int rows);
 
   // The first row (below the row count) whose cell in the column equals the
   // key exactly, or -1. An empty key finds the first empty cell.

@@ -38,7 +38,7 @@ constexpr ButtonText kButtons[] = {
 MovieWindow::MovieWindow(QWidget* parent)
     : QWidget(parent),
       panel2_(new ResizePanel(this)),
-      panel3_(new QVideoWidget(panel2_)),
+      panel3_(new QWidget(panel2_)),
       panel1_(new ResizePanel(this)),
       trackBar_(new TrackBar(panel1_)) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -92,6 +92,19 @@ MovieWindow::MovieWindow(QWidget* parent)
   });
 }
 
+QVideoWidget* MovieWindow::Video() {
+  if (!video_) {
+    video_ = new QVideoWidget(panel3_);
+    auto* fill = new QVBoxLayout(panel3_);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(video_);
+    video_->setAutoFillBackground(true);
+    video_->setPalette(panel3_->palette());
+    video_->show();
+  }
+  return video_;
+}
+
 QPushButton* MovieWindow::Button(int number) const {
   return number >= 1 && number <= 6 ? buttons_[number - 1] : nullptr;
 }
@@ -109,7 +122,7 @@ void MovieWindow::Register(QtUi& ui, QtMediaPlayers& players) {
   for (int number = 1; number <= 6; ++number) {
     ui.RegisterControl("MovieForm.LMDMMButton" + std::to_string(number), buttons_[number - 1]);
   }
-  players.RegisterDisplay("MovieForm.Panel3", panel3_);
+  players.RegisterDisplay("MovieForm.Panel3", [this] { return Video(); });
 }
 
 void MovieWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 // player buttons, the position bar (1 to 100) and the close button. What
 // the user does is raised as the core's handlers by name.
 
+#include <QPointer>
 #include <QPushButton>
 #include <QVideoWidget>
 #include <QWidget>
@@ -28,7 +29,11 @@ class MovieWindow : public QWidget {
   // Raises a handler of the core's film window ("LMDMMButton4Click").
   std::function<void(const std::string& handler, const std::string& argument)> raise;
 
-  QVideoWidget* Panel3() const { return panel3_; }
+  // The display area; the video widget inside it is made when a film first
+  // needs it, as setting up video output is slow and most sessions show no
+  // film.
+  QWidget* Panel3() const { return panel3_; }
+  QVideoWidget* Video();
   QWidget* Panel2() const { return panel2_; }
   QWidget* ControlBar() const { return panel1_; }
   TrackBar* TrackBarFilmow() const { return trackBar_; }
@@ -41,7 +46,8 @@ class MovieWindow : public QWidget {
   void Raise(const std::string& handler, const std::string& argument = {});
 
   ResizePanel* panel2_;
-  QVideoWidget* panel3_;
+  QWidget* panel3_;
+  QPointer<QVideoWidget> video_;
   ResizePanel* panel1_;
   TrackBar* trackBar_;
   QPushButton* buttons_[6] = {};

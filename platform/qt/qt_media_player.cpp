@@ -152,13 +152,14 @@ QtMediaPlayer* QtMediaPlayers::Find(const std::string& control) {
   return it == players_.end() ? nullptr : it->second.get();
 }
 
-void QtMediaPlayers::RegisterDisplay(const std::string& control, QVideoWidget* widget) {
-  displays_[control] = widget;
+void QtMediaPlayers::RegisterDisplay(const std::string& control,
+                                     std::function<QVideoWidget*()> make) {
+  displays_[control] = std::move(make);
 }
 
 QVideoWidget* QtMediaPlayers::Display(const std::string& control) const {
   const auto it = displays_.find(control);
-  return it == displays_.end() ? nullptr : it->second.data();
+  return it == displays_.end() || !it->second ? nullptr : it->second();
 }
 
 }  // namespace velmora::platform::qt

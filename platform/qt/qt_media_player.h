@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVideoWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -62,13 +63,14 @@ class QtMediaPlayers : public MediaPlayers {
  public:
   MediaPlayer& Get(const std::string& control) override;
   QtMediaPlayer* Find(const std::string& control);
-  // The widget that draws the films of a display control name.
-  void RegisterDisplay(const std::string& control, QVideoWidget* widget);
+  // The widget that draws the films of a display control name, made by the
+  // function when a film first needs it.
+  void RegisterDisplay(const std::string& control, std::function<QVideoWidget*()> make);
   QVideoWidget* Display(const std::string& control) const;
 
  private:
   std::map<std::string, std::unique_ptr<QtMediaPlayer>> players_;
-  std::map<std::string, QPointer<QVideoWidget>> displays_;
+  std::map<std::string, std::function<QVideoWidget*()>> displays_;
 };
 
 }  // namespace velmora::platform::qt

@@ -122,6 +122,20 @@ TEST(Lines, loneCrAndLoneLf_alsoEndLines) {
   EXPECT_EQ(table.Cell(0, 5), "e");
 }
 
+TEST(Lines, manyLoneCrLines_beforeAnLf_areEachALine) {
+  // Line ends of an old file: only CR, then CR LF and LF again.
+  std::string bytes;
+  for (int i = 0; i < 2000; ++i) bytes += std::to_string(i) + "\r";
+  bytes += "last\r\nafter\nend";
+  const Table table = Read(bytes);
+  EXPECT_EQ(table.RowCount(), 2003);
+  EXPECT_EQ(table.Cell(0, 0), "0");
+  EXPECT_EQ(table.Cell(0, 1999), "1999");
+  EXPECT_EQ(table.Cell(0, 2000), "last");
+  EXPECT_EQ(table.Cell(0, 2001), "after");
+  EXPECT_EQ(table.Cell(0, 2002), "end");
+}
+
 TEST(Lines, linesLongerThan4096_areReadWhole) {
   const std::string longCell(10000, 'x');
   const Table table = Read("k;" + longCell + "\r\nnext\r\n");

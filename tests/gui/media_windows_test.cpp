@@ -281,8 +281,8 @@ void MediaWindowsTest::movieLink_playsTheFilm() {
     playing = player->Mode() == velmora::platform::MediaMode::Playing;
     WaitUntil([&] { return movieWindow_->TrackBarFilmow()->value() > 1; }, 5000);
     bar = movieWindow_->TrackBarFilmow()->value();
-    drawn = movieWindow_->Panel3()->videoSink()->videoFrame().isValid();
-    SaveShot(*movieWindow_, "movie_window.png", movieWindow_->Panel3());
+    drawn = movieWindow_->Video()->videoSink()->videoFrame().isValid();
+    SaveShot(*movieWindow_, "movie_window.png", movieWindow_->Video());
     movieWindow_->Button(5)->click();
     closed = true;
   });
