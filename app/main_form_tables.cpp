@@ -18,9 +18,9 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
                              const std::string& fileName) {
   table.GrowColumns(declaredColumns);
   const std::string path = paths.tableDir + fileName;
-  const std::optional<std::string> bytes = files_.ReadFile(path);
+  std::optional<std::string> bytes = files_.ReadFile(path);
   if (!bytes) throw StartupError(kCannotOpen + path);
-  tables::ReadCsvText(table, *bytes);
+  tables::ReadCsvText(table, std::move(*bytes));
 }
 
 bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {
@@ -42,7 +42,7 @@ std::string TMainForm::Dane(const tables::Table& table, const std::string& key, 
                             int keyColumn) {
   if (!DaneArgumentsValid(table, nrKol, keyColumn)) return {};
   const int row = table.FindRow(keyColumn, key);
-  return row < 0 ? std::string() : table.Cell(nrKol - 1, row);
+  return row < 0 ? std::string() : std::string(table.Cell(nrKol - 1, row));
 }
 
 std::string TMainForm::Dane(const tables::Table& table, const std::string& word, int nrKol,
@@ -52,8 +52,10 @@ std::string TMainForm::Dane(const tables::Table& table, const std::string& word,
   if (row < 0) row = 0;  // rows before the first do not exist
   for (; row < table.RowCount(); ++row) {
     const std::string candidate =
-        platform::LowerWin1250(platform::IsoToWin1250(table.Cell(keyColumn, row)));
-    if (candidate.find(lowerWord) != std::string::npos) return table.Cell(nrKol - 1, row);
+        platform::LowerWin1250(platform::IsoToWin1250(std::string(table.Cell(keyColumn, row))));
+    if (candidate.find(lowerWord) != std::string::npos) {
+      return std::string(table.Cell(nrKol - 1, row));
+    }
   }
   return {};
 }
@@ -62,7 +64,7 @@ void TMainForm::ResolveSlidePictures() {
   for (int row = 0; row < SG_Slide.RowCount(); ++row) {
     // Column 0 holds the slide-show name, never a picture.
     for (int column = 1; column < SG_Slide.ColumnCount(); ++column) {
-      const std::string name = SG_Slide.Cell(column, row);
+      const std::string name(SG_Slide.Cell(column, row));
       if (name.empty()) continue;
       if (files_.FileExists(paths.photoDir + "f" + name + ".jpg")) {
         SG_Slide.SetCell(column, row, "f" + name);

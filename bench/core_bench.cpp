@@ -22,14 +22,15 @@ std::vector<std::string> SpreadKeys(const tables::Table& table, int count) {
   std::vector<std::string> keys;
   int rows = 0;
   while (rows < table.RowCount() && !table.Cell(0, rows).empty()) ++rows;
-  for (int i = 0; i < count && rows > 0; ++i) keys.push_back(table.Cell(0, (rows - 1) * i / count));
+  for (int i = 0; i < count && rows > 0; ++i)
+    keys.emplace_back(table.Cell(0, (rows - 1) * i / count));
   return keys;
 }
 
 std::string MiddleKey(const tables::Table& table) {
   int rows = 0;
   while (rows < table.RowCount() && !table.Cell(0, rows).empty()) ++rows;
-  return table.Cell(0, rows / 2);
+  return std::string(table.Cell(0, rows / 2));
 }
 
 void Startup(benchmark::State& state, Disc disc) {

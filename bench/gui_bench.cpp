@@ -114,17 +114,19 @@ int main(int argc, char** argv) {
 
   auto visitEveryKind = [&] {
     const tables::Table& rp = form->SG_RP;
-    const std::string pk = form->SG_PK.Cell(0, 0), ok = form->SG_OChK.Cell(0, 0);
-    const std::string ec = form->SG_Eco.Cell(0, 0), key = rp.Cell(0, 0);
+    const std::string pk(form->SG_PK.Cell(0, 0)), ok(form->SG_OChK.Cell(0, 0));
+    const std::string ec(form->SG_Eco.Cell(0, 0)), key(rp.Cell(0, 0));
+    const std::string word(form->SG_Dic.Cell(0, 0)), biotope(form->SG_Bio.Cell(0, 0));
+    const std::string photo(form->SG_Foto.Cell(0, 0));
     std::vector<Step> steps{
         {"pk", [=] { go("http://db?pk" + pk); }},
         {"ok", [=] { go("http://db?ok" + ok); }},
         {"ec", [=] { go("http://db?ec" + ec); }},
         {"page", [=] { go("file://" + form->paths.dataDir + "750.htm"); }},
-        {"dic", [=] { go("http://db?dic" + form->SG_Dic.Cell(0, 0)); }},
-        {"bio", [=] { go("http://db?bio" + form->SG_Bio.Cell(0, 0)); }},
+        {"dic", [=] { go("http://db?dic" + word); }},
+        {"bio", [=] { go("http://db?bio" + biotope); }},
         {"location", [=] { go("http://db?ml-rp" + key); }},
-        {"picture", [=] { go("http://db?shf" + form->SG_Foto.Cell(0, 0) + ".jpg"); }},
+        {"picture", [=] { go("http://db?shf" + photo + ".jpg"); }},
         {"tree", [=] { go("http://db?tree"); }},
         {"search",
          [=, &ui] {
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
   };
 
   auto clickRecord = [&] {
-    const std::string key = form->SG_RP.Cell(0, 0);
+    const std::string key(form->SG_RP.Cell(0, 0));
     const Clock::time_point click = Clock::now();
     probe.Arm([&, key, click] {
       Report("click_to_painted_ms", MillisecondsSince(click));

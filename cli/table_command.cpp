@@ -61,7 +61,7 @@ void WriteTable(std::ostream& out, const tables::Table& table) {
     out << '[';
     for (int column = 0; column < table.ColumnCount(); ++column) {
       if (column > 0) out << ',';
-      WriteJsonString(out, table.Cell(column, row));
+      WriteJsonString(out, std::string(table.Cell(column, row)));
     }
     out << ']';
   }

@@ -61,12 +61,13 @@ void TMainForm::FillPhotoStrip(const std::string& kindCode, const std::string& k
   std::string strip = texts::kPhotoRowStart;
   bool found = false;
   for (const int row : SG_Foto.RowsContaining(3, reference)) {
-    const std::string& references = SG_Foto.Cell(3, row);
+    const std::string_view references = SG_Foto.Cell(3, row);
     const std::size_t at = references.find(reference);
-    if (at == std::string::npos) continue;
+    if (at == std::string_view::npos) continue;
     // The reference must end the cell, unless the cell ends in a blank.
     if (at + reference.size() != references.size() && references.back() != ' ') continue;
-    const std::string picture = SG_Foto.Cell(1, row) + SG_Foto.Cell(0, row) + ".jpg";
+    const std::string picture =
+        std::string(SG_Foto.Cell(1, row)).append(SG_Foto.Cell(0, row)).append(".jpg");
     if (!PhotoExists(picture)) continue;
     strip += texts::kThumbnailLinkStart + picture + texts::kThumbnailSourceStart + paths.photoDir +
              picture + texts::kThumbnailEnd;

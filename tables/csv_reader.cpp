@@ -15,17 +15,20 @@ namespace {
 // A record ending in ";" or in a closing quote therefore ends with one more
 // empty cell, and an empty record gives one empty cell.
 void SplitRecord(Table& table, int row, std::string_view rest) {
-  int column = 0;
+  // Reused from record to record: the row then takes exactly its cells.
+  thread_local std::vector<std::string_view> cells;
+  cells.clear();
   for (;;) {
     const bool quoted = !rest.empty() && rest.front() == '"';
     if (quoted) rest.remove_prefix(1);
     const std::size_t end = rest.find(quoted ? '"' : ';');
     if (end == std::string_view::npos) {
-      table.SetCell(column, row, std::string(rest));
+      cells.push_back(rest);
+      table.SetRowViews(row, cells);
+      if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
       return;
     }
-    table.SetCell(column, row, std::string(rest.substr(0, end)));
-    ++column;
+    cells.push_back(rest.substr(0, end));
     const std::size_t next = quoted ? end + 2 : end + 1;
     rest.remove_prefix(next < rest.size() ? next : rest.size());
   }
@@ -33,18 +36,18 @@ void SplitRecord(Table& table, int row, std::string_view rest) {
 
 }  // namespace
 
-void ReadCsvText(Table& table, const std::string& bytes) {
-  const std::vector<std::string_view> lines = FileLines(bytes);
+void ReadCsvText(Table& table, std::string bytes) {
+  // The cells are views into the file's bytes, kept by the table.
+  const std::vector<std::string_view> lines = FileLines(table.KeepText(std::move(bytes)));
   table.ReserveRows(static_cast<int>(lines.size()));
   int row = 0;
-  std::string joined;
   for (std::size_t line = 0; line < lines.size(); ++row) {
     std::string_view record = lines[line++];
     // At most one continuation line is joined; a second "$" line is a record.
     if (line < lines.size() && !lines[line].empty() && lines[line].front() == '$') {
-      joined.assign(record);
+      std::string joined(record);
       joined.append(lines[line].substr(1));
-      record = joined;
+      record = table.KeepText(std::move(joined));
       ++line;
     }
     SplitRecord(table, row, record);

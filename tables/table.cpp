@@ -5,29 +5,78 @@
 
 namespace velmora::tables {
 
-namespace {
-const std::string kEmpty;
-}
-
 Table::Table(std::string name, int declaredColumns)
     : name_(std::move(name)), columnCount_(declaredColumns) {}
 
-const std::string& Table::Cell(int column, int row) const {
-  if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return kEmpty;
-  const auto& cells = rows_[row];
-  return column < static_cast<int>(cells.size()) ? cells[column] : kEmpty;
+Table::Table(const Table& other) : Table(other.name_, other.columnCount_) { *this = other; }
+
+Table& Table::operator=(const Table& other) {
+  if (this == &other) return *this;
+  name_ = other.name_;
+  columnCount_ = other.columnCount_;
+  rowCount_ = other.rowCount_;
+  caches_.Clear();
+  // All the other's cells in one text of this table's own.
+  std::string joined;
+  for (const auto& row : other.rows_) {
+    for (const std::string_view cell : row) joined += cell;
+  }
+  texts_.clear();
+  const std::string_view text = KeepText(std::move(joined));
+  rows_.clear();
+  rows_.reserve(other.rows_.size());
+  std::size_t at = 0;
+  for (const auto& row : other.rows_) {
+    std::vector<std::string_view>& cells = rows_.emplace_back();
+    cells.reserve(row.size());
+    for (const std::string_view cell : row) {
+      cells.push_back(text.substr(at, cell.size()));
+      at += cell.size();
+    }
+  }
+  return *this;
 }
 
-void Table::SetCell(int column, int row, std::string value) {
+std::string_view Table::Cell(int column, int row) const {
+  if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return {};
+  const auto& cells = rows_[static_cast<std::size_t>(row)];
+  return column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)]
+                                                 : std::string_view();
+}
+
+std::string_view Table::KeepText(std::string bytes) {
+  texts_.push_back(std::make_unique<std::string>(std::move(bytes)));
+  return *texts_.back();
+}
+
+void Table::SetCell(int column, int row, std::string_view value) {
   if (row < 0 || column < 0) return;
-  if (row >= static_cast<int>(rows_.size())) rows_.resize(row + 1);
-  auto& cells = rows_[row];
-  // A row is filled cell by cell: room for all its columns at once.
-  if (cells.empty()) cells.reserve(std::max(columnCount_, column + 1));
-  if (column >= static_cast<int>(cells.size())) cells.resize(column + 1);
-  cells[column] = std::move(value);
+  Place(column, row, value.empty() ? std::string_view() : KeepText(std::string(value)));
+}
+
+void Table::SetCellView(int column, int row, std::string_view keptValue) {
+  if (row < 0 || column < 0) return;
+  Place(column, row, keptValue);
+}
+
+void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells) {
+  if (row < 0) return;
+  if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
+  rows_[static_cast<std::size_t>(row)] = keptCells;  // exactly as many as the record had
+  CellsWritten(static_cast<int>(keptCells.size()), row);
+}
+
+void Table::Place(int column, int row, std::string_view value) {
+  if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
+  auto& cells = rows_[static_cast<std::size_t>(row)];
+  if (column >= static_cast<int>(cells.size())) cells.resize(static_cast<std::size_t>(column) + 1);
+  cells[static_cast<std::size_t>(column)] = value;
+  CellsWritten(column + 1, row);
+}
+
+void Table::CellsWritten(int columns, int row) {
   caches_.Clear();
-  GrowColumns(column + 1);
+  GrowColumns(columns);
   GrowRows(row + 1);
 }
 

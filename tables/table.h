@@ -4,6 +4,7 @@
 // outside the counts.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,14 +17,28 @@ class Table {
   static constexpr int kMinimumRows = 7;
 
   Table(std::string name, int declaredColumns);
+  // A copy holds its own text.
+  Table(const Table& other);
+  Table& operator=(const Table& other);
+  Table(Table&&) noexcept = default;
+  Table& operator=(Table&&) noexcept = default;
 
   const std::string& Name() const { return name_; }
   int ColumnCount() const { return columnCount_; }
   int RowCount() const { return rowCount_; }
 
-  const std::string& Cell(int column, int row) const;
+  // Valid as long as the table: writing a cell leaves the old text alone.
+  std::string_view Cell(int column, int row) const;
   // Grows the column count and row count to cover the cell.
-  void SetCell(int column, int row, std::string value);
+  void SetCell(int column, int row, std::string_view value);
+  // Keeps the bytes as text of the table and returns them where they stay
+  // for the table's life: cells may then be views into them (SetCellView),
+  // which saves a copy of every cell of a table file.
+  std::string_view KeepText(std::string bytes);
+  // As SetCell, for a value inside text kept with KeepText.
+  void SetCellView(int column, int row, std::string_view keptValue);
+  // The row's cells at once, as views inside text kept with KeepText.
+  void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);
@@ -69,13 +84,20 @@ class Table {
   std::string name_;
   int columnCount_;
   int rowCount_ = kMinimumRows;
-  std::vector<std::vector<std::string>> rows_;  // rows_[row][column]
+  void Place(int column, int row, std::string_view value);
+  void CellsWritten(int columns, int row);
+
+  // rows_[row][column]: views into texts_, whose bytes never move (each is
+  // a string of its own on the heap, so moving the table moves no byte
+  // either). A row holds only the cells its record had.
+  std::vector<std::vector<std::string_view>> rows_;
+  std::vector<std::unique_ptr<std::string>> texts_;
   mutable Caches caches_;
 };
 
 // Fills the table from the bytes of a table file by the reader's rules:
 // continuation lines starting with "$", quoted fields, CR LF / CR / LF line
 // ends, one trailing empty line ignored.
-void ReadCsvText(Table& table, const std::string& bytes);
+void ReadCsvText(Table& table, std::string bytes);
 
 }  // namespace velmora::tables

@@ -3,6 +3,7 @@
 // output.
 
 #include <string>
+#include <string_view>
 
 #include "platform/codepage.h"
 
@@ -20,6 +21,8 @@ inline constexpr const char* kNoPageForNode = "Brakuje opisu strony o indeksie: 
 inline std::string Quoted(const std::string& message) { return "message \"" + message + "\""; }
 
 inline std::string Utf8(const std::string& win1250) { return platform::Win1250ToUtf8(win1250); }
-inline std::string IsoUtf8(const std::string& iso) { return platform::Iso88592ToUtf8(iso); }
+inline std::string IsoUtf8(std::string_view iso) {
+  return platform::Iso88592ToUtf8(std::string(iso));
+}
 
 }  // namespace velmora::cli::check::texts

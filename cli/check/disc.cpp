@@ -41,7 +41,7 @@ void Disc::ResolveSlidePictures() {
   tables::Table& slides = tables_.back().table;
   for (int row = 0; row < slides.RowCount(); ++row) {
     for (int column = 1; column < slides.ColumnCount(); ++column) {
-      const std::string name = slides.Cell(column, row);
+      const std::string name(slides.Cell(column, row));
       if (name.empty()) continue;
       if (Exists(paths_.photoDir + "f" + name + ".jpg")) {
         slides.SetCell(column, row, "f" + name);
@@ -85,15 +85,15 @@ const tables::Table& Disc::table(std::string_view fileName) const {
   return tables_.front().table;
 }
 
-const std::string* Disc::Lookup(std::string_view fileName, const std::string& key,
-                                int nrKol) const {
+std::optional<std::string> Disc::Lookup(std::string_view fileName, const std::string& key,
+                                        int nrKol) const {
   // An empty key would match the table's padding rows; no link means those.
-  if (key.empty()) return nullptr;
+  if (key.empty()) return std::nullopt;
   const tables::Table& t = table(fileName);
   for (int row = 0; row < t.RowCount(); ++row) {
-    if (t.Cell(0, row) == key) return &t.Cell(nrKol - 1, row);
+    if (t.Cell(0, row) == key) return std::string(t.Cell(nrKol - 1, row));
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {

@@ -49,7 +49,8 @@ class Disc {
   const tables::Table& table(std::string_view fileName) const;
   // The cell in column nrKol (from 1) of the first row whose first cell is
   // key, or nullptr when no row has that key (or the key is empty).
-  const std::string* Lookup(std::string_view fileName, const std::string& key, int nrKol) const;
+  std::optional<std::string> Lookup(std::string_view fileName, const std::string& key,
+                                    int nrKol) const;
 
   const std::optional<std::string>& menuBytes() const { return menuBytes_; }
   const std::optional<std::string>& treeBytes() const { return treeBytes_; }

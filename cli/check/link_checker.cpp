@@ -203,7 +203,7 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
     CheckPhotograph(place, *picture);
   } else if (auto page = TextAfter(lower, "?trans-")) {
     const std::string name = page->substr(0, page->find(".htm"));
-    const std::string* number = disc_.Lookup("TRANSL.CSV", name, 2);
+    const std::optional<std::string> number = disc_.Lookup("TRANSL.CSV", name, 2);
     if (!number || number->empty()) {
       Add(place, "translation-missing",
           "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
@@ -214,13 +214,13 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
           "nothing happens");
     }
   } else if (auto word = TextAfter(lower, "?dic")) {
-    const std::string* headword = disc_.Lookup("DICT.CSV", *word, 2);
+    const std::optional<std::string> headword = disc_.Lookup("DICT.CSV", *word, 2);
     if (!headword || headword->empty()) {
       Add(place, "word-missing", "DICT.CSV has no entry \"" + texts::IsoUtf8(*word) + "\"",
           "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
     }
   } else if (auto biotope = TextAfter(lower, "?bio")) {
-    const std::string* name = disc_.Lookup("BIOTOP.CSV", *biotope, 2);
+    const std::optional<std::string> name = disc_.Lookup("BIOTOP.CSV", *biotope, 2);
     if (!name || name->empty()) {
       Add(place, "word-missing", "BIOTOP.CSV has no entry \"" + texts::IsoUtf8(*biotope) + "\"",
           "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
@@ -297,8 +297,8 @@ void LinkChecker::CheckLocation(const Place& place, const std::string& name) {
   const std::size_t at = picture.find("ml-p");
   if (at != std::string::npos) {
     const std::string key = picture.substr(at + 3, picture.size() - at - 3 - 4);
-    const std::string* first = disc_.Lookup("ECONET.CSV", key, 2);
-    const std::string* second = disc_.Lookup("ECONET.CSV", key, 3);
+    const std::optional<std::string> first = disc_.Lookup("ECONET.CSV", key, 2);
+    const std::optional<std::string> second = disc_.Lookup("ECONET.CSV", key, 3);
     if (first && second && !first->empty() && !second->empty()) return;
     Add(place, "location-missing",
         "no location picture " + disc_.Display(picture) +
@@ -335,7 +335,7 @@ void LinkChecker::CheckSlideSet(const Place& place, const std::string& key) {
   for (int row = 0; row < slides.RowCount() && !key.empty(); ++row) {
     if (slides.Cell(0, row) != key) continue;
     for (int column = 1; column < slides.ColumnCount(); ++column) {
-      const std::string& name = slides.Cell(column, row);
+      const std::string name(slides.Cell(column, row));
       if (!name.empty() && disc_.Exists(disc_.paths().photoDir + name + ".jpg")) return;
     }
     Add(place, "slide-set-unusable",

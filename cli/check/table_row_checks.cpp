@@ -56,7 +56,7 @@ void CheckPhotoRows(Disc& disc, const TableFile& file, Findings& findings) {
     const tables::Table& t = file.table;
     const int r = static_cast<int>(row);
     if (t.Cell(0, r).empty() || t.Cell(3, r).empty()) continue;
-    const std::string picture = t.Cell(1, r) + t.Cell(0, r) + ".jpg";
+    const std::string picture = std::string(t.Cell(1, r)).append(t.Cell(0, r)).append(".jpg");
     const std::string path = disc.paths().photoDir + picture;
     if (disc.Exists(path)) continue;
     findings.Add({"photo-missing-picture", shown, records[row].line, texts::IsoUtf8(t.Cell(0, r)),
@@ -73,9 +73,9 @@ void CheckDictionaryRows(Disc& disc, const TableFile& file, Findings& findings) 
   for (std::size_t row = 0; row < records.size(); ++row) {
     const tables::Table& t = file.table;
     const int r = static_cast<int>(row);
-    const std::string& key = t.Cell(0, r);
+    const std::string key(t.Cell(0, r));
     if (key.empty() || t.Cell(1, r).empty()) continue;  // no entry: reported at its links
-    const std::string& definition = t.Cell(2, r);
+    const std::string definition(t.Cell(2, r));
     if (definition.find("<--file-->") != std::string::npos) {
       const std::string path = disc.paths().tableDir + platform::IsoToWin1250(key) + ".dic";
       if (!disc.Exists(path)) {
@@ -104,7 +104,7 @@ void CheckSlideRows(Disc& disc, const TableFile& file, Findings& findings) {
     std::string missing;
     int count = 0;
     for (int column = 1; column < t.ColumnCount(); ++column) {
-      const std::string& name = t.Cell(column, r);
+      const std::string name(t.Cell(column, r));
       if (name.empty() || disc.Exists(disc.paths().photoDir + name + ".jpg")) continue;
       missing += (count++ ? ", " : "") + texts::IsoUtf8(name);
     }

@@ -57,6 +57,37 @@ TEST(TableFindRow, copy_keepsAnswering_whenOriginalChanges) {
   EXPECT_EQ(original.FindRow(0, "b"), -1);
 }
 
+TEST(TableCells, readCellsStayValid_whenCellsAreWrittenOrTheTableMoves) {
+  Table table = Read("alpha;beta\r\n$gamma\r\n");
+  const std::string_view alpha = table.Cell(0, 0);
+  const std::string_view joined = table.Cell(1, 0);
+  EXPECT_EQ(joined, "betagamma");
+  table.SetCell(0, 0, "written");
+  table.SetCell(5, 40, "far");
+  const Table moved = std::move(table);
+  EXPECT_EQ(alpha, "alpha");
+  EXPECT_EQ(joined, "betagamma");
+  EXPECT_EQ(moved.Cell(0, 0), "written");
+  EXPECT_EQ(moved.Cell(5, 40), "far");
+  EXPECT_EQ(moved.Cell(4, 40), "");
+  EXPECT_EQ(moved.ColumnCount(), 6);
+}
+
+TEST(TableCells, oneVeryWideRecord_amongManyRows_costsOnlyItsOwnCells) {
+  // Rows keep only the cells their record had: a single record of 200,000
+  // fields must not give every other row room for as many.
+  std::string bytes(200000, ';');
+  bytes += "\r\n";
+  for (int i = 0; i < 100000; ++i) bytes += "k" + std::to_string(i) + ";v\r\n";
+  const Table table = Read(bytes);
+  EXPECT_EQ(table.ColumnCount(), 200001);
+  EXPECT_EQ(table.RowCount(), 100001);
+  EXPECT_EQ(table.Cell(0, 100000), "k99999");
+  EXPECT_EQ(table.Cell(1, 100000), "v");
+  EXPECT_EQ(table.Cell(199999, 100000), "");
+  EXPECT_EQ(table.FindRow(0, "k5"), 6);
+}
+
 TEST(TableRowsContaining, rowsInOrder_eachOnce_noMatchAcrossCells) {
   const Table table = Read("1;rp12 pk3 \r\n2;ab\r\n3;cd\r\n4;rp1 rp1\r\n5;\r\n6;xrp1\r\n");
   EXPECT_EQ(table.RowsContaining(1, "rp1"), (std::vector<int>{0, 3, 5}));

@@ -24,7 +24,7 @@ Table Read(const std::string& bytes, int declaredColumns = 1) {
 std::vector<std::string> Row(const Table& table, int row) {
   std::vector<std::string> cells;
   for (int column = 0; column < table.ColumnCount(); ++column) {
-    cells.push_back(table.Cell(column, row));
+    cells.emplace_back(table.Cell(column, row));
   }
   return cells;
 }
