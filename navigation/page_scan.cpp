@@ -43,11 +43,7 @@ ScannedPage PageScan::Take(std::size_t page) {
       examined_.wait(lock);
       continue;
     }
-    lock.unlock();
-    ScannedPage outcome = Examine(claimed);
-    lock.lock();
-    outcomes_[claimed] = std::move(outcome);
-    ready_[claimed] = 1;
+    ExamineClaimed(lock, claimed);
   }
   ScannedPage outcome = std::move(outcomes_[page]);
   nextToTake_ = std::max(nextToTake_, page + 1);
@@ -70,13 +66,17 @@ void PageScan::Work() {
       taken_.wait(lock);
       continue;
     }
-    lock.unlock();
-    ScannedPage outcome = Examine(claimed);
-    lock.lock();
-    outcomes_[claimed] = std::move(outcome);
-    ready_[claimed] = 1;
+    ExamineClaimed(lock, claimed);
     examined_.notify_all();
   }
+}
+
+void PageScan::ExamineClaimed(std::unique_lock<std::mutex>& lock, std::size_t page) {
+  lock.unlock();
+  ScannedPage outcome = Examine(page);
+  lock.lock();
+  outcomes_[page] = std::move(outcome);
+  ready_[page] = 1;
 }
 
 bool PageScan::MayHoldAWord(const PageSignature& signature) const {

@@ -53,6 +53,8 @@ class PageScan {
   bool MayHoldAWord(const PageSignature& signature) const;
   // Under the lock: the next page to examine, or Count() when none may be.
   std::size_t ClaimLocked();
+  // Examines a claimed page with the lock released, then records its outcome.
+  void ExamineClaimed(std::unique_lock<std::mutex>& lock, std::size_t page);
   void Work();
 
   std::shared_ptr<PageListing> listing_;
