@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <ctime>
 
 #include "platform/qt/address_codec.h"
 #include "platform/qt/qt_system.h"
@@ -89,6 +91,36 @@ class QtPlatformTest : public QObject {
     // Closing the handle leaves the program running to its end.
     processes.Close(*slowHandle);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
+  }
+
+  // The browser engine runs on the user-interface thread: waiting for a
+  // program or pausing must keep its events flowing, without taking a core.
+  void waits_keepTheEventLoopRunning_withoutSpinning() {
+    QTemporaryDir dir;
+    const QString slow = dir.path() + "/slow.exe";
+    WriteFile(slow, "#!/bin/sh\nsleep 1\n", true);
+    QtProcesses processes;
+    const auto handle = processes.Start(slow.toStdString());
+    QVERIFY(handle.has_value());
+
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+    QCOMPARE(processes.Wait(*handle, 200), WaitResult::TimedOut);
+    QVERIFY2(ticks >= 3, QByteArray::number(ticks));
+
+    QtUi ui;
+    ticks = 0;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const std::clock_t cpuBefore = std::clock();
+    ui.WaitForMessages(200);
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    QVERIFY2(elapsed.elapsed() >= 190, QByteArray::number(elapsed.elapsed()));
+    QVERIFY2(ticks >= 3, QByteArray::number(ticks));
+    QVERIFY2(cpuMs < 100, QByteArray::number(cpuMs));
+    processes.Close(*handle);
   }
 
   void processes_missingOrNotExecutable_giveNoHandle() {
