@@ -1,6 +1,8 @@
 #include "navigation/page_scan.h"
 
 #include <algorithm>
+#include <exception>
+#include <system_error>
 
 namespace velmora::navigation {
 
@@ -22,7 +24,13 @@ PageScan::PageScan(std::shared_ptr<PageListing> listing, platform::FileSystem& f
   outcomes_.resize(Count());
   ready_.assign(Count(), 0);
   const unsigned workers = WorkerCount(files, Count());
-  for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
+  for (unsigned i = 0; i < workers; ++i) {
+    try {
+      workers_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      break;  // no more threads to be had: the calling thread does the rest
+    }
+  }
 }
 
 PageScan::~PageScan() {
@@ -73,7 +81,14 @@ void PageScan::Work() {
 
 void PageScan::ExamineClaimed(std::unique_lock<std::mutex>& lock, std::size_t page) {
   lock.unlock();
-  ScannedPage outcome = Examine(page);
+  ScannedPage outcome;
+  try {
+    outcome = Examine(page);
+  } catch (const std::exception&) {
+    // A page too large to hold is not listed, like one that cannot be read;
+    // on a worker thread the exception would end the program.
+    outcome = ScannedPage{};
+  }
   lock.lock();
   outcomes_[page] = std::move(outcome);
   ready_[page] = 1;
