@@ -54,11 +54,6 @@ void Table::SetCell(int column, int row, std::string_view value) {
   Place(column, row, value.empty() ? std::string_view() : KeepText(std::string(value)));
 }
 
-void Table::SetCellView(int column, int row, std::string_view keptValue) {
-  if (row < 0 || column < 0) return;
-  Place(column, row, keptValue);
-}
-
 void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells) {
   if (row < 0) return;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);

@@ -32,11 +32,9 @@ class Table {
   // Grows the column count and row count to cover the cell.
   void SetCell(int column, int row, std::string_view value);
   // Keeps the bytes as text of the table and returns them where they stay
-  // for the table's life: cells may then be views into them (SetCellView),
+  // for the table's life: cells may then be views into them (SetRowViews),
   // which saves a copy of every cell of a table file.
   std::string_view KeepText(std::string bytes);
-  // As SetCell, for a value inside text kept with KeepText.
-  void SetCellView(int column, int row, std::string_view keptValue);
   // The row's cells at once, as views inside text kept with KeepText.
   void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // Column count grows to at least this, never shrinks.
