@@ -15,15 +15,9 @@
 
 #include "app/application.h"
 #include "bench/gui_probe.h"
-#include "platform/native_file_system.h"
-#include "platform/platform.h"
 #include "platform/qt/engine_start.h"
-#include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_media_player.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_timers.h"
-#include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
 
 using namespace velmora;
@@ -68,27 +62,14 @@ class Visits {
 
 int main(int argc, char** argv) {
   const Clock::time_point start = ProcessStartTime();
-  platform::qt::PrepareEngineFlags();
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  platform::qt::PrepareApplication();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   Report("application_made_ms", MillisecondsSince(start));
 
-  platform::qt::QtUi ui;
-  ui.SetUnattended(true);
-  platform::qt::QtBrowsers browsers;
-  platform::NativeFileSystem files;
-  platform::qt::QtProcesses processes;
-  platform::qt::QtShell shell;
-  platform::qt::QtSettingsStore settings;
-  platform::qt::QtClock clock;
-  platform::qt::QtMediaPlayers players;
-  platform::qt::QtTimers timers;
-  platform::Platform platform{ui,       browsers, files,   processes, shell,
-                              settings, clock,    players, timers};
-  platform::qt::QtViewer viewer(ui, browsers, players);
+  platform::qt::QtPlatform qt;
+  qt.ui.SetUnattended(true);
+  platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   Report("windows_made_ms", MillisecondsSince(start));
   QWebEngineView* view = viewer.MainWindow().MainWebBrowser().view();
   platform::qt::WarmUpEngine(*view);
@@ -129,8 +110,8 @@ int main(int argc, char** argv) {
         {"picture", [=] { go("http://db?shf" + photo + ".jpg"); }},
         {"tree", [=] { go("http://db?tree"); }},
         {"search",
-         [=, &ui] {
-           ui.SetText("Szukaj", "storczyk");
+         [=, &qt] {
+           qt.ui.SetText("Szukaj", "storczyk");
            form->Button22Click();
          }},
     };
@@ -169,7 +150,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(120000, [] { QCoreApplication::exit(3); });
 
   int status = 0;
-  const int started = app::RunProgram(platform, [&](app::Application& application) {
+  const int started = app::RunProgram(qt.platform, [&](app::Application& application) {
     form = application.MainForm();
     // The core's start-up has run: tables, menu, tree, the start page asked for.
     Report("core_started_ms", MillisecondsSince(start));

@@ -7,16 +7,10 @@
 #include <memory>
 
 #include "app/application.h"
-#include "platform/native_file_system.h"
-#include "platform/platform.h"
 #include "platform/qt/balloon_window.h"
 #include "platform/qt/engine_start.h"
-#include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_media_player.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_timers.h"
-#include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
 
 namespace {
@@ -60,31 +54,16 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  platform::qt::PrepareEngineFlags();
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  // Fractional screen scales are kept as they are: text stays crisp and the
-  // pages' pictures are scaled with it.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  platform::qt::PrepareApplication();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
 
-  platform::qt::QtUi ui;
+  platform::qt::QtPlatform qt;
   // With no one to answer, message boxes go to the error output instead.
-  ui.SetUnattended(Unattended());
-  platform::qt::QtBrowsers browsers;
-  platform::NativeFileSystem files;
-  platform::qt::QtProcesses processes;
-  platform::qt::QtShell shell;
-  platform::qt::QtSettingsStore settings;
-  platform::qt::QtClock clock;
-  platform::qt::QtMediaPlayers players;
-  platform::qt::QtTimers timers;
-  platform::Platform platform{ui,       browsers, files,   processes, shell,
-                              settings, clock,    players, timers};
+  qt.ui.SetUnattended(Unattended());
 
   // Every window and browser the core asks for is registered before it starts.
-  platform::qt::QtViewer viewer(ui, browsers, players);
+  platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   platform::qt::QtMainWindow& window = viewer.MainWindow();
   platform::qt::WarmUpEngine(*window.MainWebBrowser().view());
 
@@ -93,7 +72,7 @@ int main(int argc, char** argv) {
                    [&startPageLoaded](bool) { startPageLoaded = true; });
 
   int status = 0;
-  const int started = app::RunProgram(platform, [&](app::Application& application) {
+  const int started = app::RunProgram(qt.platform, [&](app::Application& application) {
     viewer.Connect(application);
     ArmScreenshot(window, startPageLoaded);
     status = app.exec();

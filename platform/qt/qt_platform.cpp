@@ -1,0 +1,19 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "platform/qt/engine_start.h"
+
+namespace velmora::platform::qt {
+
+void PrepareApplication() {
+  PrepareEngineFlags();
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Fractional screen scales are kept as they are: text stays crisp and the
+  // pages' pictures are scaled with it.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+}  // namespace velmora::platform::qt

@@ -1,0 +1,38 @@
+#pragma once
+// The Qt side of a viewer process: what has to be set before the
+// application object exists, and every service of the core's platform.
+
+#include "platform/native_file_system.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_browsers.h"
+#include "platform/qt/qt_media_player.h"
+#include "platform/qt/qt_system.h"
+#include "platform/qt/qt_timers.h"
+#include "platform/qt/qt_ui.h"
+
+namespace velmora::platform::qt {
+
+// Before QApplication: the engine's flags, shared GL contexts for the
+// engine, fractional screen scales kept as they are.
+void PrepareApplication();
+
+// Made after QApplication; the core receives `platform`, references to the
+// others.
+struct QtPlatform {
+  QtPlatform() = default;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  QtUi ui;
+  QtBrowsers browsers;
+  NativeFileSystem files;
+  QtProcesses processes;
+  QtShell shell;
+  QtSettingsStore settings;
+  QtClock clock;
+  QtMediaPlayers players;
+  QtTimers timers;
+  Platform platform{ui, browsers, files, processes, shell, settings, clock, players, timers};
+};
+
+}  // namespace velmora::platform::qt
