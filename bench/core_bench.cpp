@@ -45,6 +45,23 @@ void Startup(benchmark::State& state, Disc disc) {
   }
 }
 
+// Runs `timed` once an iteration in a program started afresh (untimed), so
+// that nothing a run builds up is held yet; `after` runs untimed behind it.
+template <typename Timed, typename After>
+void InFreshPrograms(benchmark::State& state, const Disc& disc, Timed timed, After after) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Session>(disc);
+    session->Start();
+    state.ResumeTiming();
+    timed(*session);
+    state.PauseTiming();
+    after(*session);
+    session.reset();
+    state.ResumeTiming();
+  }
+}
+
 void DaneExact(benchmark::State& state, Disc disc, tables::Table app::TMainForm::*member,
                int nrKol) {
   Session session(disc);
@@ -87,19 +104,22 @@ void RecordPage(benchmark::State& state, Disc disc, tables::Table app::TMainForm
 // The first record page of a run: the tables' lookup indexes are made on
 // first use, so this is what the first click costs.
 void FirstRecordPage(benchmark::State& state, Disc disc) {
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto session = std::make_unique<Session>(disc);
-    session->Start();
-    const std::string address = "http://db?rp" + MiddleKey(session->Form().SG_RP);
-    state.ResumeTiming();
-    bool cancel = false;
-    session->Form().MainWebBrowserBeforeNavigate2(address, cancel);
-    state.PauseTiming();
-    if (!cancel) state.SkipWithError("the record link was not taken");
-    session.reset();
-    state.ResumeTiming();
+  std::string address;
+  {
+    Session probe(disc);
+    probe.Start();
+    address = "http://db?rp" + MiddleKey(probe.Form().SG_RP);
   }
+  bool cancel = false;
+  InFreshPrograms(
+      state, disc,
+      [&](Session& session) {
+        cancel = false;
+        session.Form().MainWebBrowserBeforeNavigate2(address, cancel);
+      },
+      [&](Session&) {
+        if (!cancel) state.SkipWithError("the record link was not taken");
+      });
 }
 
 // One link of each row of the dispatcher, with what the row does.
@@ -136,17 +156,11 @@ void DispatcherRow(benchmark::State& state, Disc disc, std::string row) {
 
 // A fresh program for every search: nothing of the pages is held yet.
 void SearchCold(benchmark::State& state, Disc disc) {
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto session = std::make_unique<Session>(disc);
-    session->Start();
-    state.ResumeTiming();
-    session->Form().MakeSearchPage(kSearchWord);
-    state.PauseTiming();
-    state.counters["pages_found"] = session->Form().LastSearch().pages.size();
-    session.reset();
-    state.ResumeTiming();
-  }
+  InFreshPrograms(
+      state, disc, [](Session& session) { session.Form().MakeSearchPage(kSearchWord); },
+      [&](Session& session) {
+        state.counters["pages_found"] = session.Form().LastSearch().pages.size();
+      });
 }
 
 // The second and later searches of one run.
