@@ -15,7 +15,6 @@
 
 #include "app/application.h"
 #include "bench/gui_probe.h"
-#include "platform/qt/engine_start.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
@@ -72,7 +71,6 @@ int main(int argc, char** argv) {
   platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   Report("windows_made_ms", MillisecondsSince(start));
   QWebEngineView* view = viewer.MainWindow().MainWebBrowser().view();
-  platform::qt::WarmUpEngine(*view);
 
   PaintProbe probe(view);
   // When the engine began and finished loading the start page.

@@ -1,10 +1,6 @@
 #include "platform/qt/engine_start.h"
 
 #include <QByteArray>
-#include <QWebEnginePage>
-#include <QWebEngineView>
-
-#include "platform/qt/qt_browser.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -33,12 +29,6 @@ void PrepareEngineFlags() {
   if (geteuid() == 0) AddFlag(flags, "--no-sandbox");
 #endif
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-}
-
-void WarmUpEngine(QWebEngineView& mainView) {
-  auto* blank = new QWebEnginePage(SharedProfile(), &mainView);
-  QObject::connect(&mainView, &QWebEngineView::loadFinished, blank, &QObject::deleteLater);
-  blank->setUrl(QUrl(QStringLiteral("about:blank")));
 }
 
 }  // namespace velmora::platform::qt

@@ -8,7 +8,6 @@
 
 #include "app/application.h"
 #include "platform/qt/balloon_window.h"
-#include "platform/qt/engine_start.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
@@ -65,7 +64,6 @@ int main(int argc, char** argv) {
   // Every window and browser the core asks for is registered before it starts.
   platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   platform::qt::QtMainWindow& window = viewer.MainWindow();
-  platform::qt::WarmUpEngine(*window.MainWebBrowser().view());
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,

@@ -75,6 +75,33 @@ QtBrowser::~QtBrowser() {
 
 void QtBrowser::SetEvents(BrowserEvents events) { events_ = std::move(events); }
 
+void QtBrowser::LoadAfterFirstPageOf(QtBrowser& leader, int limitMs) {
+  holding_ = true;
+  holdLimitMs_ = limitMs;
+  connect(leader.page_, &QWebEnginePage::loadFinished, this, &QtBrowser::EndHold,
+          Qt::SingleShotConnection);
+}
+
+void QtBrowser::Load(const QUrl& url) {
+  if (!holding_) {
+    page_->setUrl(url);
+    return;
+  }
+  // The leader may never load a page; the limit counts from the first page
+  // held here.
+  if (!held_) QTimer::singleShot(holdLimitMs_, this, &QtBrowser::EndHold);
+  held_ = url;
+}
+
+void QtBrowser::EndHold() {
+  if (!holding_) return;
+  holding_ = false;
+  if (!held_) return;
+  const QUrl url = *held_;
+  held_.reset();
+  page_->setUrl(url);
+}
+
 bool QtBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                  bool isMainFrame) {
   if (!events_.BeforeNavigate2) return true;
@@ -129,7 +156,7 @@ void QtBrowser::Replay(const PendingNavigation& asked) {
   if (navigation.type == QWebEnginePage::NavigationTypeBackForward) {
     GoToHistoryEntry(navigation.url);
   } else {
-    page_->setUrl(navigation.url);
+    Load(navigation.url);
   }
 }
 
@@ -177,7 +204,7 @@ void QtBrowser::Navigate(const std::string& address) {
   ++generation_;
   const QUrl url = ToEngineUrl(address);
   approvedMain_ = NavigationKey(url);
-  page_->setUrl(url);
+  Load(url);
 }
 
 void QtBrowser::GoBack() { StepHistory(-1); }

@@ -58,6 +58,13 @@ class QtBrowser : public QObject, public Browser {
   void ExecWB(int command, int option) override;
   void SetEvents(BrowserEvents events) override;
 
+  // This browser's pages load only once `leader` has loaded its first page,
+  // or `limitMs` after the first one was asked for. At start-up every page
+  // shares one renderer, and the leader's is the one the user waits for.
+  // Only the last page asked for meanwhile is loaded.
+  void LoadAfterFirstPageOf(QtBrowser& leader, int limitMs = kFirstPageHoldLimitMs);
+  static constexpr int kFirstPageHoldLimitMs = 3000;
+
   QWebEngineView* view() const { return view_; }
   GuardedPage* page() const { return page_; }
   // Character set of the document on screen, used to decode its links.
@@ -82,6 +89,9 @@ class QtBrowser : public QObject, public Browser {
   void ReportCommandState();
   void LoadingChanged(const QWebEngineLoadingInfo& info);
   void LoadFinished();
+  // Loads the address now, or when the hold ends.
+  void Load(const QUrl& url);
+  void EndHold();
 
   QPointer<QWebEngineView> view_;
   GuardedPage* page_ = nullptr;
@@ -96,6 +106,9 @@ class QtBrowser : public QObject, public Browser {
   // the core navigated elsewhere meanwhile.
   quint64 generation_ = 0;
   QByteArray pageCharset_;
+  bool holding_ = false;
+  int holdLimitMs_ = 0;
+  std::optional<QUrl> held_;
   // What CommandStateChange last reported; nothing before the first load.
   std::optional<bool> canGoBack_;
   std::optional<bool> canGoForward_;

@@ -34,6 +34,10 @@ QtMainWindow::QtMainWindow()
   layout->setColumnStretch(0, 1);
   layout->setRowStretch(0, 1);
   BuildShortcuts();
+  // The start page first: the menu and the title strip are asked for
+  // earlier but matter less to the eye.
+  menuWebBrowser_.LoadAfterFirstPageOf(mainWebBrowser_);
+  titleWebBrowser_.LoadAfterFirstPageOf(mainWebBrowser_);
 }
 
 QtMainWindow::~QtMainWindow() = default;

@@ -16,31 +16,36 @@ constexpr int kLoadTimeoutMs = 10000;
 }
 
 QtMediaPlayer::QtMediaPlayer(QtMediaPlayers& owner, QObject* parent)
-    : QObject(parent), owner_(owner) {
+    : QObject(parent), owner_(owner) {}
+
+QMediaPlayer& QtMediaPlayer::Player() {
+  if (player_) return *player_;
+  player_ = std::make_unique<QMediaPlayer>();
   // No audio device (a machine without a sound card): no audio output, so
   // that the pipeline does not fail on the missing sink.
   if (!QMediaDevices::audioOutputs().isEmpty()) {
     audio_ = std::make_unique<QAudioOutput>();
-    player_.setAudioOutput(audio_.get());
+    player_->setAudioOutput(audio_.get());
   }
-  connect(&player_, &QMediaPlayer::errorOccurred, this,
+  connect(player_.get(), &QMediaPlayer::errorOccurred, this,
           [this](QMediaPlayer::Error error, const QString& text) {
             if (error == QMediaPlayer::NoError) return;
             failed_ = true;
             lastError_ = text;
             qWarning("Media player: %s: %s", fileName_.c_str(), qPrintable(text));
           });
+  return *player_;
 }
 
 bool QtMediaPlayer::IsOpen() const {
-  if (failed_ || player_.source().isEmpty()) return false;
-  const QMediaPlayer::MediaStatus status = player_.mediaStatus();
+  if (!player_ || failed_ || player_->source().isEmpty()) return false;
+  const QMediaPlayer::MediaStatus status = player_->mediaStatus();
   return status != QMediaPlayer::NoMedia && status != QMediaPlayer::InvalidMedia;
 }
 
 bool QtMediaPlayer::WaitForLoad(int timeoutMs) {
   auto settled = [this] {
-    const QMediaPlayer::MediaStatus status = player_.mediaStatus();
+    const QMediaPlayer::MediaStatus status = player_->mediaStatus();
     return failed_ || status == QMediaPlayer::LoadedMedia ||
            status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::InvalidMedia ||
            status == QMediaPlayer::EndOfMedia;
@@ -50,14 +55,14 @@ bool QtMediaPlayer::WaitForLoad(int timeoutMs) {
     QTimer timeout;
     timeout.setSingleShot(true);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, [&] {
+    connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &loop, [&] {
       if (settled()) loop.quit();
     });
-    connect(&player_, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
+    connect(player_.get(), &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
     timeout.start(timeoutMs);
     loop.exec();
   }
-  return IsOpen() && player_.mediaStatus() != QMediaPlayer::LoadingMedia;
+  return IsOpen() && player_->mediaStatus() != QMediaPlayer::LoadingMedia;
 }
 
 bool QtMediaPlayer::Open() {
@@ -65,68 +70,69 @@ bool QtMediaPlayer::Open() {
   failed_ = false;
   lastError_.clear();
   const QString path = QString::fromStdString(Win1250ToUtf8(fileName_));
-  player_.setSource(QUrl::fromLocalFile(path));
+  Player().setSource(QUrl::fromLocalFile(path));
   if (!display_.empty()) {
-    if (QVideoWidget* widget = owner_.Display(display_)) player_.setVideoOutput(widget);
+    if (QVideoWidget* widget = owner_.Display(display_)) player_->setVideoOutput(widget);
   }
   return WaitForLoad(kLoadTimeoutMs);
 }
 
 void QtMediaPlayer::Close() {
-  player_.stop();
-  player_.setSource(QUrl());
+  if (!player_) return;
+  player_->stop();
+  player_->setSource(QUrl());
 }
 
 bool QtMediaPlayer::Play() {
   if (!IsOpen()) return false;
-  const qint64 length = player_.duration();
-  if (player_.mediaStatus() == QMediaPlayer::EndOfMedia ||
-      (length > 0 && player_.position() >= length)) {
-    player_.setPosition(0);
+  const qint64 length = player_->duration();
+  if (player_->mediaStatus() == QMediaPlayer::EndOfMedia ||
+      (length > 0 && player_->position() >= length)) {
+    player_->setPosition(0);
   }
-  player_.play();
+  player_->play();
   return !failed_;
 }
 
 void QtMediaPlayer::Stop() {
-  if (IsOpen() && player_.playbackState() == QMediaPlayer::PlayingState) player_.pause();
+  if (IsOpen() && player_->playbackState() == QMediaPlayer::PlayingState) player_->pause();
 }
 
 void QtMediaPlayer::Rewind() {
   if (!IsOpen()) return;
-  player_.pause();
-  player_.setPosition(0);
+  player_->pause();
+  player_->setPosition(0);
 }
 
 void QtMediaPlayer::Step() {
   if (!IsOpen()) return;
-  const qint64 length = player_.duration();
-  qint64 position = player_.position();
-  if (player_.mediaStatus() == QMediaPlayer::EndOfMedia || position >= length) position = 0;
-  player_.setPosition(std::clamp<qint64>(position + length / 10, 0, std::max<qint64>(length, 0)));
+  const qint64 length = player_->duration();
+  qint64 position = player_->position();
+  if (player_->mediaStatus() == QMediaPlayer::EndOfMedia || position >= length) position = 0;
+  player_->setPosition(std::clamp<qint64>(position + length / 10, 0, std::max<qint64>(length, 0)));
 }
 
 void QtMediaPlayer::Back() {
   if (!IsOpen()) return;
-  const qint64 length = player_.duration();
-  player_.setPosition(
-      std::clamp<qint64>(player_.position() - length / 10, 0, std::max<qint64>(length, 0)));
+  const qint64 length = player_->duration();
+  player_->setPosition(
+      std::clamp<qint64>(player_->position() - length / 10, 0, std::max<qint64>(length, 0)));
 }
 
 void QtMediaPlayer::Seek(std::int64_t position) {
   if (!IsOpen()) return;
-  player_.setPosition(std::clamp<qint64>(position, 0, std::max<qint64>(player_.duration(), 0)));
+  player_->setPosition(std::clamp<qint64>(position, 0, std::max<qint64>(player_->duration(), 0)));
 }
 
-std::int64_t QtMediaPlayer::Position() { return IsOpen() ? player_.position() : 0; }
+std::int64_t QtMediaPlayer::Position() { return IsOpen() ? player_->position() : 0; }
 
 std::int64_t QtMediaPlayer::Length() {
-  return IsOpen() ? std::max<qint64>(player_.duration(), 0) : 0;
+  return IsOpen() ? std::max<qint64>(player_->duration(), 0) : 0;
 }
 
 MediaMode QtMediaPlayer::Mode() {
   if (!IsOpen()) return MediaMode::NotReady;
-  switch (player_.mediaStatus()) {
+  switch (player_->mediaStatus()) {
     case QMediaPlayer::LoadingMedia:
       return MediaMode::Open;
     case QMediaPlayer::StalledMedia:
@@ -135,8 +141,8 @@ MediaMode QtMediaPlayer::Mode() {
       break;
   }
   // A pause halts at the position, as a stop of a file player does.
-  return player_.playbackState() == QMediaPlayer::PlayingState ? MediaMode::Playing
-                                                               : MediaMode::Stopped;
+  return player_->playbackState() == QMediaPlayer::PlayingState ? MediaMode::Playing
+                                                                : MediaMode::Stopped;
 }
 
 void QtMediaPlayer::SetDisplay(const std::string& control) { display_ = control; }

@@ -3,7 +3,9 @@
 // waits until the file is loaded or refused, so that the length is known
 // when it returns, as callers expect of a file player. Films are drawn in
 // the video widget registered under the display's control name. Without an
-// audio device the sound is dropped and the picture still plays.
+// audio device the sound is dropped and the picture still plays. The media
+// layer is started when a player first opens a file: starting it costs tens
+// of milliseconds and megabytes, and most sessions play nothing.
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -41,17 +43,18 @@ class QtMediaPlayer : public QObject, public MediaPlayer {
   MediaMode Mode() override;
   void SetDisplay(const std::string& control) override;
 
-  QMediaPlayer& player() { return player_; }
   // The last error the media layer reported, empty when none.
   QString lastError() const { return lastError_; }
 
  private:
   bool IsOpen() const;
+  // The media layer's player, made on first use.
+  QMediaPlayer& Player();
   // Waits until the media is loaded or refused; true when loaded.
   bool WaitForLoad(int timeoutMs);
 
   QtMediaPlayers& owner_;
-  QMediaPlayer player_;
+  std::unique_ptr<QMediaPlayer> player_;
   std::unique_ptr<QAudioOutput> audio_;
   std::string fileName_;
   std::string display_;

@@ -1,5 +1,6 @@
 // The browser on the real engine: what reaches BeforeNavigate2 for links in
-// real pages, cancelling, history, and the core's re-entrant answers.
+// real pages, cancelling, history, the core's re-entrant answers, and a
+// browser that loads only after another's first page.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -329,6 +330,44 @@ class BrowserEventsTest : public QObject {
     WAIT_VERIFY(recorder_.Logged("title Cel"));
     QVERIFY(returned);
     QVERIFY(Shows(*browser_, DataPath("target.htm")));
+  }
+
+  // The main browser's first page goes before the others'; they are asked
+  // at once and load the last page asked for, once.
+  void heldBrowser_loadsItsLastPageAfterTheLeadersFirst() {
+    QtBrowser follower;
+    follower.view()->resize(320, 240);
+    follower.view()->show();
+    Recorder followed;
+    followed.Attach(follower);
+    follower.LoadAfterFirstPageOf(*browser_);
+    follower.Navigate(DataPath("other.htm"));
+    follower.Navigate(DataPath("target.htm"));
+    QCOMPARE(followed.addresses,
+             (std::vector<std::string>{DataPath("other.htm"), DataPath("target.htm")}));
+    Pause(300);
+    QCOMPARE(followed.completed, 0);
+
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    WAIT_VERIFY(followed.completed == 1);
+    QVERIFY(Shows(follower, DataPath("target.htm")));
+    Pause(300);
+    QCOMPARE(followed.completed, 1);
+
+    // The hold was for the first page only.
+    QVERIFY(Load(follower, followed, DataPath("other.htm")));
+  }
+
+  void heldBrowser_loadsAfterTheLimitWhenTheLeaderLoadsNothing() {
+    QtBrowser follower;
+    Recorder followed;
+    followed.Attach(follower);
+    follower.LoadAfterFirstPageOf(*browser_, 200);
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(Load(follower, followed, DataPath("other.htm")));
+    QVERIFY(waited.elapsed() >= 200);
+    QCOMPARE(recorder_.completed, 0);
   }
 
  private:
