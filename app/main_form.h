@@ -17,6 +17,7 @@
 #include "pages/marker_insertions.h"
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
+#include "tables/background_reader.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
@@ -237,6 +238,8 @@ class TMainForm {
   // Row 17: the contents tree covers the page while it loads.
   void ShowTreeOverPage();
   void LoadTables();
+  // Splits the large tables into cells while start-up goes on.
+  tables::BackgroundReader tableReader_;
   // Reports a non-positive nrKol or a key column outside the table.
   bool DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn);
 

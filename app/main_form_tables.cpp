@@ -20,7 +20,7 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
   const std::string path = paths.tableDir + fileName;
   std::optional<std::string> bytes = files_.ReadFile(path);
   if (!bytes) throw StartupError(kCannotOpen + path);
-  tables::ReadCsvText(table, std::move(*bytes));
+  tableReader_.Read(table, std::move(*bytes));
 }
 
 bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {

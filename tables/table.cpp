@@ -8,10 +8,29 @@ namespace velmora::tables {
 Table::Table(std::string name, int declaredColumns)
     : name_(std::move(name)), columnCount_(declaredColumns) {}
 
-Table::Table(const Table& other) : Table(other.name_, other.columnCount_) { *this = other; }
+struct Table::Pending {
+  std::future<Table> contents;
+};
+
+Table::Table(const Table& other) : Table(other.name_, 0) { *this = other; }
+
+Table::Table(Table&&) noexcept = default;
+Table& Table::operator=(Table&&) noexcept = default;
+Table::~Table() = default;
+
+void Table::AwaitContents(std::future<Table> contents) {
+  pending_ = std::make_unique<Pending>(Pending{std::move(contents)});
+}
+
+void Table::TakePending() {
+  const std::unique_ptr<Pending> pending = std::move(pending_);
+  *this = pending->contents.get();
+}
 
 Table& Table::operator=(const Table& other) {
   if (this == &other) return *this;
+  other.Settle();
+  pending_.reset();  // overwritten anyway
   name_ = other.name_;
   columnCount_ = other.columnCount_;
   rowCount_ = other.rowCount_;
@@ -38,6 +57,7 @@ Table& Table::operator=(const Table& other) {
 }
 
 std::string_view Table::Cell(int column, int row) const {
+  Settle();
   if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return {};
   const auto& cells = rows_[static_cast<std::size_t>(row)];
   return column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)]
@@ -45,16 +65,19 @@ std::string_view Table::Cell(int column, int row) const {
 }
 
 std::string_view Table::KeepText(std::string bytes) {
+  Settle();
   texts_.push_back(std::make_unique<std::string>(std::move(bytes)));
   return *texts_.back();
 }
 
 void Table::SetCell(int column, int row, std::string_view value) {
+  Settle();
   if (row < 0 || column < 0) return;
   Place(column, row, value.empty() ? std::string_view() : KeepText(std::string(value)));
 }
 
 void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells) {
+  Settle();
   if (row < 0) return;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
   rows_[static_cast<std::size_t>(row)] = keptCells;  // exactly as many as the record had
@@ -76,14 +99,17 @@ void Table::CellsWritten(int columns, int row) {
 }
 
 void Table::ReserveRows(int rows) {
+  Settle();
   if (rows > 0) rows_.reserve(static_cast<std::size_t>(rows));
 }
 
 void Table::GrowColumns(int columns) {
+  Settle();
   if (columns > columnCount_) columnCount_ = columns;
 }
 
 void Table::GrowRows(int rows) {
+  Settle();
   if (rows > rowCount_) rowCount_ = rows;
 }
 
@@ -101,6 +127,7 @@ const Table::ColumnIndex& Table::IndexOf(int column) const {
 }
 
 int Table::FindRow(int column, std::string_view key) const {
+  Settle();
   if (column < 0) return -1;
   const ColumnIndex& index = IndexOf(column);
   const auto found = index.firstRow.find(key);
@@ -125,6 +152,7 @@ const Table::ColumnText& Table::TextOf(int column) const {
 }
 
 std::vector<int> Table::RowsContaining(int column, std::string_view text) const {
+  Settle();
   std::vector<int> rows;
   if (column < 0) return rows;
   if (text.empty()) {

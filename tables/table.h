@@ -1,8 +1,10 @@
 #pragma once
 // One semicolon table held in memory: a grid of 8-bit text cells addressed
 // by column and row from 0. Cells never written read as empty text, also
-// outside the counts.
+// outside the counts. A table may be filled by a read still running on
+// another thread: its first use waits for the read and takes its contents.
 
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,12 +22,19 @@ class Table {
   // A copy holds its own text.
   Table(const Table& other);
   Table& operator=(const Table& other);
-  Table(Table&&) noexcept = default;
-  Table& operator=(Table&&) noexcept = default;
+  Table(Table&&) noexcept;
+  Table& operator=(Table&&) noexcept;
+  ~Table();
 
   const std::string& Name() const { return name_; }
-  int ColumnCount() const { return columnCount_; }
-  int RowCount() const { return rowCount_; }
+  int ColumnCount() const {
+    Settle();
+    return columnCount_;
+  }
+  int RowCount() const {
+    Settle();
+    return rowCount_;
+  }
 
   // Valid as long as the table: writing a cell leaves the old text alone.
   std::string_view Cell(int column, int row) const;
@@ -49,7 +58,19 @@ class Table {
   // The rows whose cell in the column contains the text, in row order.
   std::vector<int> RowsContaining(int column, std::string_view text) const;
 
+  // The table's contents are the table the future gives; until it is taken
+  // (at the first use) the table must not be touched elsewhere.
+  void AwaitContents(std::future<Table> contents);
+
  private:
+  struct Pending;
+  // Takes the contents of a pending read; an error of the read is thrown
+  // here, at the use.
+  void Settle() const {
+    if (pending_) const_cast<Table*>(this)->TakePending();
+  }
+  void TakePending();
+
   // Built on first use and dropped whenever a cell is written: lookups by
   // key stay O(1) on tables of many thousand rows.
   struct ColumnIndex {
@@ -91,6 +112,7 @@ class Table {
   std::vector<std::vector<std::string_view>> rows_;
   std::vector<std::unique_ptr<std::string>> texts_;
   mutable Caches caches_;
+  std::unique_ptr<Pending> pending_;
 };
 
 // Fills the table from the bytes of a table file by the reader's rules:

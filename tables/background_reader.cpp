@@ -1,0 +1,70 @@
+#include "tables/background_reader.h"
+
+#include <future>
+#include <memory>
+#include <system_error>
+#include <utility>
+
+namespace velmora::tables {
+
+BackgroundReader::~BackgroundReader() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  if (worker_.joinable()) worker_.join();
+}
+
+void BackgroundReader::Read(Table& table, std::string bytes) {
+  if (bytes.size() < kSmallFile) {
+    ReadCsvText(table, std::move(bytes));
+    return;
+  }
+  // The job fills a table of its own and never touches the caller's, which
+  // takes the result at its first use.
+  auto job = std::make_shared<std::packaged_task<Table()>>(
+      [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)]() mutable {
+        Table read(std::move(name), columns);
+        ReadCsvText(read, std::move(bytes));
+        return read;
+      });
+  std::future<Table> contents = job->get_future();
+  bool queued = false;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!worker_.joinable()) {
+      try {
+        worker_ = std::thread([this] { Work(); });
+      } catch (const std::system_error&) {
+        // No thread to be had: the read is done here, as for a small file.
+      }
+    }
+    if (worker_.joinable()) {
+      jobs_.emplace_back([job] { (*job)(); });
+      queued = true;
+    }
+  }
+  if (queued) {
+    wake_.notify_one();
+  } else {
+    (*job)();
+  }
+  table.AwaitContents(std::move(contents));
+}
+
+void BackgroundReader::Work() {
+  for (;;) {
+    std::function<void()> job;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+      if (jobs_.empty()) return;
+      job = std::move(jobs_.front());
+      jobs_.pop_front();
+    }
+    job();
+  }
+}
+
+}  // namespace velmora::tables

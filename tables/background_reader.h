@@ -1,0 +1,43 @@
+#pragma once
+// Reads table files on a worker thread, so that start-up goes on while the
+// large tables are split into cells. A table so read waits for its contents
+// at its first use; small tables are read at once, as no thread pays there.
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "tables/table.h"
+
+namespace velmora::tables {
+
+class BackgroundReader {
+ public:
+  // Files below this size are read on the calling thread.
+  static constexpr std::size_t kSmallFile = 256 * 1024;
+
+  BackgroundReader() = default;
+  BackgroundReader(const BackgroundReader&) = delete;
+  BackgroundReader& operator=(const BackgroundReader&) = delete;
+  // Finishes every read asked for.
+  ~BackgroundReader();
+
+  // Fills the (still empty) table from the bytes of its file by ReadCsvText's
+  // rules, here or on the worker thread. Reads run in the order asked.
+  void Read(Table& table, std::string bytes);
+
+ private:
+  void Work();
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<std::function<void()>> jobs_;
+  bool stopping_ = false;
+  std::thread worker_;
+};
+
+}  // namespace velmora::tables
