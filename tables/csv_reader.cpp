@@ -1,5 +1,6 @@
 // The table file reader: physical lines, "$" continuation lines and the
 // splitting of one record into the cells of a row.
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -38,8 +39,12 @@ void SplitRecord(Table& table, int row, std::string_view rest) {
 
 void ReadCsvText(Table& table, std::string bytes) {
   // The cells are views into the file's bytes, kept by the table.
-  const std::vector<std::string_view> lines = FileLines(table.KeepText(std::move(bytes)));
-  table.ReserveRows(static_cast<int>(lines.size()));
+  const std::string_view text = table.KeepText(std::move(bytes));
+  const std::vector<std::string_view> lines = FileLines(text);
+  // Every separator may open a cell, every line a record: no cell storage
+  // grows by doubling on the way.
+  table.Reserve(lines.size(),
+                lines.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), ';')));
   int row = 0;
   for (std::size_t line = 0; line < lines.size(); ++row) {
     std::string_view record = lines[line++];

@@ -37,36 +37,58 @@ Table& Table::operator=(const Table& other) {
   caches_.Clear();
   // All the other's cells in one text of this table's own.
   std::string joined;
-  for (const auto& row : other.rows_) {
-    for (const std::string_view cell : row) joined += cell;
+  for (const RowRef row : other.rows_) {
+    for (std::uint32_t i = 0; i < row.count; ++i) joined += other.View(other.cells_[row.begin + i]);
   }
   texts_.clear();
+  aside_.clear();
+  base_ = {};
   const std::string_view text = KeepText(std::move(joined));
   rows_.clear();
-  rows_.reserve(other.rows_.size());
+  cells_.clear();
+  Reserve(other.rows_.size(), other.cells_.size());
   std::size_t at = 0;
-  for (const auto& row : other.rows_) {
-    std::vector<std::string_view>& cells = rows_.emplace_back();
-    cells.reserve(row.size());
-    for (const std::string_view cell : row) {
-      cells.push_back(text.substr(at, cell.size()));
-      at += cell.size();
+  for (const RowRef row : other.rows_) {
+    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), row.count});
+    for (std::uint32_t i = 0; i < row.count; ++i) {
+      const std::size_t size = other.View(other.cells_[row.begin + i]).size();
+      cells_.push_back(Ref(text.substr(at, size)));
+      at += size;
     }
   }
   return *this;
 }
 
+Table::CellRef Table::Ref(std::string_view kept) {
+  if (kept.empty()) return {};
+  const auto begin = reinterpret_cast<std::uintptr_t>(base_.data());
+  const auto at = reinterpret_cast<std::uintptr_t>(kept.data());
+  if (!base_.empty() && base_.size() < kAside && at >= begin &&
+      at - begin + kept.size() <= base_.size()) {
+    return {static_cast<std::uint32_t>(at - begin), static_cast<std::uint32_t>(kept.size())};
+  }
+  aside_.push_back(kept);
+  return {static_cast<std::uint32_t>(aside_.size() - 1), kAside};
+}
+
+std::string_view Table::View(CellRef cell) const {
+  if (cell.length == kAside) return aside_[cell.offset];
+  return {base_.data() + cell.offset, cell.length};
+}
+
 std::string_view Table::Cell(int column, int row) const {
   Settle();
   if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return {};
-  const auto& cells = rows_[static_cast<std::size_t>(row)];
-  return column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)]
-                                                 : std::string_view();
+  const RowRef cells = rows_[static_cast<std::size_t>(row)];
+  return static_cast<std::uint32_t>(column) < cells.count
+             ? View(cells_[cells.begin + static_cast<std::uint32_t>(column)])
+             : std::string_view();
 }
 
 std::string_view Table::KeepText(std::string bytes) {
   Settle();
   texts_.push_back(std::make_unique<std::string>(std::move(bytes)));
+  if (texts_.size() == 1) base_ = *texts_.back();
   return *texts_.back();
 }
 
@@ -80,15 +102,25 @@ void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells)
   Settle();
   if (row < 0) return;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
-  rows_[static_cast<std::size_t>(row)] = keptCells;  // exactly as many as the record had
+  // Exactly as many as the record had.
+  rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(cells_.size()),
+                                          static_cast<std::uint32_t>(keptCells.size())};
+  for (const std::string_view cell : keptCells) cells_.push_back(Ref(cell));
   CellsWritten(static_cast<int>(keptCells.size()), row);
 }
 
 void Table::Place(int column, int row, std::string_view value) {
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
-  auto& cells = rows_[static_cast<std::size_t>(row)];
-  if (column >= static_cast<int>(cells.size())) cells.resize(static_cast<std::size_t>(column) + 1);
-  cells[static_cast<std::size_t>(column)] = value;
+  RowRef& cells = rows_[static_cast<std::size_t>(row)];
+  const auto wanted = static_cast<std::uint32_t>(column) + 1;
+  if (wanted > cells.count) {
+    // The row moves to the end, widened; its old place is left unused.
+    const auto begin = static_cast<std::uint32_t>(cells_.size());
+    for (std::uint32_t i = 0; i < cells.count; ++i) cells_.push_back(cells_[cells.begin + i]);
+    cells_.resize(begin + wanted);
+    cells = {begin, wanted};
+  }
+  cells_[cells.begin + static_cast<std::uint32_t>(column)] = Ref(value);
   CellsWritten(column + 1, row);
 }
 
@@ -98,9 +130,10 @@ void Table::CellsWritten(int columns, int row) {
   GrowRows(row + 1);
 }
 
-void Table::ReserveRows(int rows) {
+void Table::Reserve(std::size_t rows, std::size_t cells) {
   Settle();
-  if (rows > 0) rows_.reserve(static_cast<std::size_t>(rows));
+  rows_.reserve(rows);
+  cells_.reserve(cells);
 }
 
 void Table::GrowColumns(int columns) {

@@ -4,6 +4,7 @@
 // outside the counts. A table may be filled by a read still running on
 // another thread: its first use waits for the read and takes its contents.
 
+#include <cstdint>
 #include <future>
 #include <map>
 #include <memory>
@@ -49,8 +50,8 @@ class Table {
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);
-  // Room for this many stored rows, before a table is read in.
-  void ReserveRows(int rows);
+  // Room for this many stored rows and cells, before a table is read in.
+  void Reserve(std::size_t rows, std::size_t cells);
 
   // The first row (below the row count) whose cell in the column equals the
   // key exactly, or -1. An empty key finds the first empty cell.
@@ -106,11 +107,30 @@ class Table {
   void Place(int column, int row, std::string_view value);
   void CellsWritten(int columns, int row);
 
-  // rows_[row][column]: views into texts_, whose bytes never move (each is
-  // a string of its own on the heap, so moving the table moves no byte
-  // either). A row holds only the cells its record had.
-  std::vector<std::vector<std::string_view>> rows_;
+  // A cell: a place in the table's first text (normally its file's bytes),
+  // or, with the length kAside, the index of a view in aside_. Eight bytes a
+  // cell instead of a view's sixteen: the large tables have a million.
+  struct CellRef {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  static constexpr std::uint32_t kAside = UINT32_MAX;
+  // Where a row's cells lie in cells_. A row holds only the cells its record
+  // had; a row that grows moves to the end.
+  struct RowRef {
+    std::uint32_t begin = 0;
+    std::uint32_t count = 0;
+  };
+  CellRef Ref(std::string_view kept);
+  std::string_view View(CellRef cell) const;
+
+  std::vector<RowRef> rows_;
+  std::vector<CellRef> cells_;
+  std::vector<std::string_view> aside_;
+  // Texts whose bytes never move (each a string of its own on the heap, so
+  // moving the table moves no byte either); cells are views into them.
   std::vector<std::unique_ptr<std::string>> texts_;
+  std::string_view base_;
   mutable Caches caches_;
   std::unique_ptr<Pending> pending_;
 };

@@ -88,6 +88,29 @@ TEST(TableCells, oneVeryWideRecord_amongManyRows_costsOnlyItsOwnCells) {
   EXPECT_EQ(table.FindRow(0, "k5"), 6);
 }
 
+TEST(TableCells, rowWidenedByAWrite_keepsItsCells_andLeavesItsNeighboursAlone) {
+  Table table = Read("a0;b0\r\na1;\"b;1\"\r\na2\r\n$x\r\n");
+  table.SetCell(3, 1, "d1");
+  table.SetCell(1, 2, "b2");
+  table.SetCell(4, 1, "e1");
+  const std::vector<std::vector<std::string>> expected{
+      {"a0", "b0", "", "", ""}, {"a1", "b;1", "", "d1", "e1"}, {"a2x", "b2", "", "", ""}};
+  for (const Table& each : {table, Table(table)}) {
+    for (int row = 0; row < 3; ++row) {
+      for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(each.Cell(column, row), expected[row][column]) << row << "/" << column;
+      }
+    }
+    EXPECT_EQ(each.FindRow(3, "d1"), 1);
+  }
+  // A table made of written cells only.
+  Table written("SG_Test", 1);
+  for (int row = 0; row < 50; ++row) written.SetCell(row % 7, row, "w" + std::to_string(row));
+  for (int row = 0; row < 50; ++row)
+    EXPECT_EQ(written.Cell(row % 7, row), "w" + std::to_string(row));
+  EXPECT_EQ(written.Cell(0, 1), "");
+}
+
 TEST(TableRowsContaining, rowsInOrder_eachOnce_noMatchAcrossCells) {
   const Table table = Read("1;rp12 pk3 \r\n2;ab\r\n3;cd\r\n4;rp1 rp1\r\n5;\r\n6;xrp1\r\n");
   EXPECT_EQ(table.RowsContaining(1, "rp1"), (std::vector<int>{0, 3, 5}));
