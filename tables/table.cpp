@@ -153,9 +153,20 @@ const Table::ColumnIndex& Table::IndexOf(int column) const {
   if (found != caches_.indexes.end()) return found->second;
   ColumnIndex& index = caches_.indexes[column];
   const int rows = StoredRows();
-  index.firstRow.reserve(static_cast<std::size_t>(rows));
-  // emplace keeps the earlier row of equal keys: the first row wins.
-  for (int row = 0; row < rows; ++row) index.firstRow.emplace(Cell(column, row), row);
+  std::size_t size = 8;
+  while (size < 2 * static_cast<std::size_t>(rows)) size *= 2;
+  index.places.assign(size, 0);
+  index.mask = size - 1;
+  // Rows in order, an equal key already there stays: the first row wins.
+  for (int row = 0; row < rows; ++row) {
+    const std::string_view key = Cell(column, row);
+    std::size_t slot = std::hash<std::string_view>{}(key)&index.mask;
+    while (index.places[slot] != 0 &&
+           Cell(column, static_cast<int>(index.places[slot] - 1)) != key) {
+      slot = (slot + 1) & index.mask;
+    }
+    if (index.places[slot] == 0) index.places[slot] = static_cast<std::uint32_t>(row) + 1;
+  }
   return index;
 }
 
@@ -163,8 +174,11 @@ int Table::FindRow(int column, std::string_view key) const {
   Settle();
   if (column < 0) return -1;
   const ColumnIndex& index = IndexOf(column);
-  const auto found = index.firstRow.find(key);
-  if (found != index.firstRow.end()) return found->second;
+  for (std::size_t slot = std::hash<std::string_view>{}(key)&index.mask; index.places[slot] != 0;
+       slot = (slot + 1) & index.mask) {
+    const int row = static_cast<int>(index.places[slot] - 1);
+    if (Cell(column, row) == key) return row;
+  }
   // Rows past the stored ones read as empty.
   if (key.empty() && StoredRows() < rowCount_) return StoredRows();
   return -1;

@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace velmora::tables {
@@ -74,8 +73,11 @@ class Table {
 
   // Built on first use and dropped whenever a cell is written: lookups by
   // key stay O(1) on tables of many thousand rows.
+  // Open addressing over row numbers (row + 1; 0 is a free place), four
+  // bytes a place and at least two places a row.
   struct ColumnIndex {
-    std::unordered_map<std::string_view, int> firstRow;  // views into the cells
+    std::vector<std::uint32_t> places;
+    std::size_t mask = 0;
   };
   // The column's cells of the stored rows back to back, with where each begins.
   struct ColumnText {
