@@ -103,6 +103,9 @@ void TMainForm::FormShow() {
   AdjustTitleStrip();
   PauseWithMessages(200);
   WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
+  // The tables were read during the pause; a failed read still ends the
+  // start-up as a missing file does.
+  WaitForTables();
 }
 
 void TMainForm::WaitForProgram(std::optional<platform::ProcessHandle> handle) {

@@ -18,9 +18,30 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
                              const std::string& fileName) {
   table.GrowColumns(declaredColumns);
   const std::string path = paths.tableDir + fileName;
+  // The slide table is used at once (ResolveSlidePictures); the others are
+  // read and split on the worker thread while start-up goes on, where the
+  // files may be read from any thread. A missing file is reported here, in
+  // the loading order, either way; one that exists but cannot be read is
+  // reported when start-up waits for the tables (WaitForTables).
+  if (&table != &SG_Slide && files_.ReadsFromAnyThread()) {
+    if (!files_.FileExists(path)) throw StartupError(kCannotOpen + path);
+    tableReader_.ReadLater(table, [&files = files_, path] {
+      std::optional<std::string> bytes = files.ReadFile(path);
+      if (!bytes) throw StartupError(kCannotOpen + path);
+      return std::move(*bytes);
+    });
+    return;
+  }
   std::optional<std::string> bytes = files_.ReadFile(path);
   if (!bytes) throw StartupError(kCannotOpen + path);
   tableReader_.Read(table, std::move(*bytes));
+}
+
+void TMainForm::WaitForTables() {
+  for (const tables::Table* table :
+       {&SG_RP, &SG_PK, &SG_OChK, &SG_Foto, &SG_Eco, &SG_Trans, &SG_Dic, &SG_Bio, &SG_Slide}) {
+    table->RowCount();
+  }
 }
 
 bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {

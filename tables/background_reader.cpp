@@ -21,15 +21,27 @@ void BackgroundReader::Read(Table& table, std::string bytes) {
     ReadCsvText(table, std::move(bytes));
     return;
   }
+  Submit(table,
+         [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)]() mutable {
+           Table read(std::move(name), columns);
+           ReadCsvText(read, std::move(bytes));
+           return read;
+         });
+}
+
+void BackgroundReader::ReadLater(Table& table, std::function<std::string()> bytes) {
+  Submit(table, [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)] {
+    Table read(name, columns);
+    ReadCsvText(read, bytes());
+    return read;
+  });
+}
+
+void BackgroundReader::Submit(Table& table, std::function<Table()> job) {
   // The job fills a table of its own and never touches the caller's, which
   // takes the result at its first use.
-  auto job = std::make_shared<std::packaged_task<Table()>>(
-      [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)]() mutable {
-        Table read(std::move(name), columns);
-        ReadCsvText(read, std::move(bytes));
-        return read;
-      });
-  std::future<Table> contents = job->get_future();
+  auto task = std::make_shared<std::packaged_task<Table()>>(std::move(job));
+  std::future<Table> contents = task->get_future();
   bool queued = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -37,20 +49,21 @@ void BackgroundReader::Read(Table& table, std::string bytes) {
       try {
         worker_ = std::thread([this] { Work(); });
       } catch (const std::system_error&) {
-        // No thread to be had: the read is done here, as for a small file.
+        // No thread to be had: the job runs here.
       }
     }
     if (worker_.joinable()) {
-      jobs_.emplace_back([job] { (*job)(); });
+      jobs_.emplace_back([task] { (*task)(); });
       queued = true;
     }
   }
   if (queued) {
     wake_.notify_one();
+    table.AwaitContents(std::move(contents));
   } else {
-    (*job)();
+    (*task)();
+    table = contents.get();
   }
-  table.AwaitContents(std::move(contents));
 }
 
 void BackgroundReader::Work() {

@@ -29,8 +29,14 @@ class BackgroundReader {
   // Fills the (still empty) table from the bytes of its file by ReadCsvText's
   // rules, here or on the worker thread. Reads run in the order asked.
   void Read(Table& table, std::string bytes);
+  // The same with the file read on the worker thread too: `bytes` runs
+  // there. What it throws is thrown again at the table's first use (or
+  // here, when no thread can be had and it runs on the spot).
+  void ReadLater(Table& table, std::function<std::string()> bytes);
 
  private:
+  // Runs the job on the worker, or here; the table takes its result.
+  void Submit(Table& table, std::function<Table()> job);
   void Work();
 
   std::mutex mutex_;

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "tables/table.h"
@@ -106,4 +108,27 @@ TEST(BackgroundReader, readerGoneFirst_tableStillComplete_tableGoneFirst_noHarm)
     }  // the reads of dropped tables run on and go nowhere
   }
   ExpectSameTable(kept, ReadOnTheSpot(bytes, 6));
+}
+
+TEST(BackgroundReader, fileReadOnTheWorker_givesTheSameTable_andItsErrorAtFirstUse) {
+  const std::string bytes = LargeTableFile(3000, "p");
+  const std::thread::id caller = std::this_thread::get_id();
+  std::thread::id readerThread;
+  Table read("SG_PK", 33), failed("SG_OChK", 16), after("SG_Eco", 6);
+  {
+    BackgroundReader reader;
+    reader.ReadLater(read, [&] {
+      readerThread = std::this_thread::get_id();
+      return bytes;
+    });
+    reader.ReadLater(failed, []() -> std::string { throw std::runtime_error("DB/OCHK.CSV"); });
+    reader.ReadLater(after, [&] { return bytes; });
+  }
+  ExpectSameTable(read, ReadOnTheSpot(bytes, 33));
+  EXPECT_NE(readerThread, caller);
+  EXPECT_THROW(failed.RowCount(), std::runtime_error);
+  // A failed read leaves the table as it was; the reads after it still run.
+  EXPECT_EQ(failed.Cell(0, 0), "");
+  EXPECT_EQ(failed.ColumnCount(), 16);
+  ExpectSameTable(after, ReadOnTheSpot(bytes, 6));
 }
