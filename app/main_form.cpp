@@ -65,11 +65,13 @@ void TMainForm::RunStartupSequence() {
   ui_.ProcessMessages();
 }
 
-void TMainForm::LoadTables() {
+std::array<tables::Table*, tables::kCatalogue.size()> TMainForm::CatalogueTables() {
   // In the catalogue's order, which is the loading order.
-  tables::Table* const members[] = {&SG_RP,    &SG_PK,  &SG_OChK, &SG_Foto, &SG_Eco,
-                                    &SG_Trans, &SG_Dic, &SG_Bio,  &SG_Slide};
-  static_assert(std::size(members) == tables::kCatalogue.size());
+  return {&SG_RP, &SG_PK, &SG_OChK, &SG_Foto, &SG_Eco, &SG_Trans, &SG_Dic, &SG_Bio, &SG_Slide};
+}
+
+void TMainForm::LoadTables() {
+  const auto members = CatalogueTables();
   for (std::size_t i = 0; i < tables::kCatalogue.size(); ++i) {
     const tables::CatalogueEntry& entry = tables::kCatalogue[i];
     LoadCsvTable(*members[i], entry.declaredColumns, std::string(entry.fileName));

@@ -3,6 +3,7 @@
 // handlers of its controls. The Qt window and the headless replay drive it
 // through the platform interfaces.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "pages/page_buffer.h"
 #include "platform/platform.h"
 #include "tables/background_reader.h"
+#include "tables/catalogue.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
@@ -241,7 +243,8 @@ class TMainForm {
   // Row 17: the contents tree covers the page while it loads.
   void ShowTreeOverPage();
   void LoadTables();
-  // Splits the large tables into cells while start-up goes on.
+  std::array<tables::Table*, tables::kCatalogue.size()> CatalogueTables();
+  // Reads the table files while start-up goes on.
   tables::BackgroundReader tableReader_;
   // Reports a non-positive nrKol or a key column outside the table.
   bool DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn);

@@ -38,10 +38,7 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
 }
 
 void TMainForm::WaitForTables() {
-  for (const tables::Table* table :
-       {&SG_RP, &SG_PK, &SG_OChK, &SG_Foto, &SG_Eco, &SG_Trans, &SG_Dic, &SG_Bio, &SG_Slide}) {
-    table->RowCount();
-  }
+  for (const tables::Table* table : CatalogueTables()) table->RowCount();
 }
 
 bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {
