@@ -21,12 +21,7 @@ void BackgroundReader::Read(Table& table, std::string bytes) {
     ReadCsvText(table, std::move(bytes));
     return;
   }
-  Submit(table,
-         [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)]() mutable {
-           Table read(std::move(name), columns);
-           ReadCsvText(read, std::move(bytes));
-           return read;
-         });
+  ReadLater(table, [bytes = std::move(bytes)]() mutable { return std::move(bytes); });
 }
 
 void BackgroundReader::ReadLater(Table& table, std::function<std::string()> bytes) {

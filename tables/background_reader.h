@@ -1,7 +1,7 @@
 #pragma once
-// Reads table files on a worker thread, so that start-up goes on while the
-// large tables are split into cells. A table so read waits for its contents
-// at its first use; small tables are read at once, as no thread pays there.
+// Reads table files on a worker thread, so that start-up goes on while they
+// are read and split into cells. A table so read waits for its contents at
+// its first use.
 
 #include <condition_variable>
 #include <cstddef>
@@ -17,7 +17,8 @@ namespace velmora::tables {
 
 class BackgroundReader {
  public:
-  // Files below this size are read on the calling thread.
+  // Bytes already read below this size are split on the calling thread:
+  // no thread pays there.
   static constexpr std::size_t kSmallFile = 256 * 1024;
 
   BackgroundReader() = default;

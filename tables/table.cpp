@@ -159,26 +159,27 @@ const Table::ColumnIndex& Table::IndexOf(int column) const {
   index.mask = size - 1;
   // Rows in order, an equal key already there stays: the first row wins.
   for (int row = 0; row < rows; ++row) {
-    const std::string_view key = Cell(column, row);
-    std::size_t slot = std::hash<std::string_view>{}(key)&index.mask;
-    while (index.places[slot] != 0 &&
-           Cell(column, static_cast<int>(index.places[slot] - 1)) != key) {
-      slot = (slot + 1) & index.mask;
-    }
-    if (index.places[slot] == 0) index.places[slot] = static_cast<std::uint32_t>(row) + 1;
+    std::uint32_t& place = index.places[PlaceOf(index, column, Cell(column, row))];
+    if (place == 0) place = static_cast<std::uint32_t>(row) + 1;
   }
   return index;
+}
+
+std::size_t Table::PlaceOf(const ColumnIndex& index, int column, std::string_view key) const {
+  std::size_t place = std::hash<std::string_view>{}(key)&index.mask;
+  while (index.places[place] != 0 &&
+         Cell(column, static_cast<int>(index.places[place] - 1)) != key) {
+    place = (place + 1) & index.mask;
+  }
+  return place;
 }
 
 int Table::FindRow(int column, std::string_view key) const {
   Settle();
   if (column < 0) return -1;
   const ColumnIndex& index = IndexOf(column);
-  for (std::size_t slot = std::hash<std::string_view>{}(key)&index.mask; index.places[slot] != 0;
-       slot = (slot + 1) & index.mask) {
-    const int row = static_cast<int>(index.places[slot] - 1);
-    if (Cell(column, row) == key) return row;
-  }
+  const std::uint32_t place = index.places[PlaceOf(index, column, key)];
+  if (place != 0) return static_cast<int>(place - 1);
   // Rows past the stored ones read as empty.
   if (key.empty() && StoredRows() < rowCount_) return StoredRows();
   return -1;

@@ -100,6 +100,8 @@ class Table {
     }
   };
   const ColumnIndex& IndexOf(int column) const;
+  // The place holding the row of the key, or the free place it would take.
+  std::size_t PlaceOf(const ColumnIndex& index, int column, std::string_view key) const;
   const ColumnText& TextOf(int column) const;
   int StoredRows() const;
 
