@@ -38,6 +38,9 @@ class Visits {
 
   void Next() {
     if (index_ == steps_.size()) return done_();
+    // VELMORA_BENCH_DETAIL: the memory after each step too.
+    if (index_ > 0 && qEnvironmentVariableIsSet("VELMORA_BENCH_DETAIL"))
+      ReportMemory("after_" + steps_[index_ - 1].name);
     const std::size_t mine = index_++;
     auto finished = std::make_shared<bool>(false);
     auto next = [this, finished] {

@@ -86,6 +86,17 @@ long FieldKb(const std::string& file, const std::string& field) {
   return 0;
 }
 
+// The engine's process type ("renderer", "gpu-process", ...) from its
+// command line; the program's own process has none.
+std::string ProcessKind(const std::string& dir) {
+  std::ifstream in(dir + "cmdline");
+  std::string argument;
+  while (std::getline(in, argument, '\0')) {
+    if (argument.rfind("--type=", 0) == 0) return argument.substr(7);
+  }
+  return "main";
+}
+
 }  // namespace
 
 TreeMemory MeasureProcessTree() {
@@ -119,11 +130,19 @@ TreeMemory MeasureProcessTree() {
     memory.pssKb += pss;
     if (pid == static_cast<int>(getpid())) memory.ownPssKb = pss;
     ++memory.processes;
+    // VELMORA_BENCH_DETAIL: every process's share on the error output.
+    if (std::getenv("VELMORA_BENCH_DETAIL")) {
+      std::fprintf(stderr, "%d %s pss %ld kB (anonymous %ld, files %ld, shared memory %ld)\n", pid,
+                   ProcessKind(dir).c_str(), pss, FieldKb(dir + "smaps_rollup", "Pss_Anon:"),
+                   FieldKb(dir + "smaps_rollup", "Pss_File:"),
+                   FieldKb(dir + "smaps_rollup", "Pss_Shmem:"));
+    }
   }
   return memory;
 }
 
 void ReportMemory(const std::string& stage) {
+  if (std::getenv("VELMORA_BENCH_DETAIL")) std::fprintf(stderr, "%s:\n", stage.c_str());
   const TreeMemory memory = MeasureProcessTree();
   Report("rss_kb_" + stage, static_cast<double>(memory.rssKb));
   Report("pss_kb_" + stage, static_cast<double>(memory.pssKb));

@@ -219,8 +219,11 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
     return std::nullopt;
   }
   // Not blocking on a pipe planted under the name. One read of the size the
-  // file has; a file that grows meanwhile is read on.
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  // file has, with one byte more so that the end is seen without growing the
+  // buffer: growing it would double its capacity, kept for as long as the
+  // text is (the tables keep theirs for the whole run). A file that grows
+  // meanwhile is read on.
+  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
   std::size_t have = 0;
   for (;;) {
     if (have == bytes.size()) bytes.resize(bytes.size() + 4096);
@@ -235,6 +238,8 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
   }
   ::close(fd);
   bytes.resize(have);
+  // Grown while read: give back what the growth reserved.
+  if (bytes.capacity() > have + 4096) bytes.shrink_to_fit();
   return bytes;
 }
 

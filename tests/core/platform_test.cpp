@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
@@ -112,6 +114,21 @@ TEST_F(NativeFiles, writeFile_overLongerFile_leavesOnlyNewBytes) {
   EXPECT_EQ(files.ReadFile(dir / "$$RP_1.html"), "short");
   ASSERT_TRUE(files.WriteFile(dir / "$$RP_1.html", ""));
   EXPECT_EQ(files.ReadFile(dir / "$$RP_1.html"), "");
+}
+
+TEST_F(NativeFiles, readFile_holdsNoMoreThanTheFileWhateverItsSize) {
+  // Tables keep the text they read for the whole run: a buffer grown while
+  // reading would hold up to twice the file.
+  for (const std::size_t size : {std::size_t{0}, std::size_t{4095}, std::size_t{4096},
+                                 std::size_t{1} << 20, (std::size_t{3} << 20) + 17}) {
+    std::string bytes(size, 'r');
+    if (size > 0) bytes.back() = ';';
+    WriteFile(dir / "DB/RP.CSV", bytes);
+    const std::optional<std::string> read = files.ReadFile(dir / "DB/RP.CSV");
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, bytes) << size;
+    EXPECT_LE(read->capacity(), size + 4096) << size;
+  }
 }
 
 TEST_F(NativeFiles, missingFiles_failQuietly) {
