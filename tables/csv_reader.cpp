@@ -14,10 +14,9 @@ namespace {
 // closing quote and the one character after it (normally the separator) are
 // dropped. Without a closing quote the field takes the rest of the record.
 // A record ending in ";" or in a closing quote therefore ends with one more
-// empty cell, and an empty record gives one empty cell.
-void SplitRecord(Table& table, int row, std::string_view rest) {
-  // Reused from record to record: the row then takes exactly its cells.
-  thread_local std::vector<std::string_view> cells;
+// empty cell, and an empty record gives one empty cell. The cells are views
+// into the record.
+void SplitRecord(std::string_view rest, std::vector<std::string_view>& cells) {
   cells.clear();
   for (;;) {
     const bool quoted = !rest.empty() && rest.front() == '"';
@@ -25,14 +24,24 @@ void SplitRecord(Table& table, int row, std::string_view rest) {
     const std::size_t end = rest.find(quoted ? '"' : ';');
     if (end == std::string_view::npos) {
       cells.push_back(rest);
-      table.SetRowViews(row, cells);
-      if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
       return;
     }
     cells.push_back(rest.substr(0, end));
     const std::size_t next = quoted ? end + 2 : end + 1;
     rest.remove_prefix(next < rest.size() ? next : rest.size());
   }
+}
+
+// A cell of a record joined from a line and its continuation, moved back
+// into the file's text where it lies within one of the two lines: only a
+// cell running across the join needs bytes of its own.
+std::string_view InFileText(Table& table, std::string_view cell, std::string_view joined,
+                            std::string_view line, std::string_view continuation) {
+  if (cell.empty()) return {};
+  const auto at = static_cast<std::size_t>(cell.data() - joined.data());
+  if (at + cell.size() <= line.size()) return line.substr(at, cell.size());
+  if (at >= line.size()) return continuation.substr(at - line.size(), cell.size());
+  return table.KeepText(std::string(cell));
 }
 
 }  // namespace
@@ -45,17 +54,27 @@ void ReadCsvText(Table& table, std::string bytes) {
   // grows by doubling on the way.
   table.Reserve(lines.size(),
                 lines.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), ';')));
+  // Reused from record to record: a row then takes exactly its cells.
+  thread_local std::vector<std::string_view> cells;
   int row = 0;
   for (std::size_t line = 0; line < lines.size(); ++row) {
-    std::string_view record = lines[line++];
+    const std::string_view record = lines[line++];
     // At most one continuation line is joined; a second "$" line is a record.
     if (line < lines.size() && !lines[line].empty() && lines[line].front() == '$') {
-      std::string joined(record);
-      joined.append(lines[line].substr(1));
-      record = table.KeepText(std::move(joined));
-      ++line;
+      const std::string_view continuation = lines[line++].substr(1);
+      thread_local std::string joined;
+      joined.assign(record);
+      joined.append(continuation);
+      SplitRecord(joined, cells);
+      for (std::string_view& cell : cells)
+        cell = InFileText(table, cell, joined, record, continuation);
+      table.SetRowViews(row, cells);
+      if (joined.capacity() > 65536) joined = {};  // not kept after a very long record
+    } else {
+      SplitRecord(record, cells);
+      table.SetRowViews(row, cells);
     }
-    SplitRecord(table, row, record);
+    if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
     table.GrowRows(row + 1);
   }
 }

@@ -177,6 +177,23 @@ TEST(Continuation, bareDollarLine_isConsumedAddingNothing) {
   EXPECT_EQ(table.Cell(0, 1), "b");
 }
 
+TEST(Continuation, cellsEitherSideOfTheJoin_keepTheirBytes) {
+  // Cells before, across, at and after the join; then the same table copied
+  // and written to, which must not disturb the joined record's cells.
+  Table table =
+      Read("a;bb;\"c\r\n$;c\";d;e\r\nh;i\r\n$;j;k\r\np;q\r\n$r;s\r\nl;\"m\r\n$n\"\r\nlast\r\n");
+  EXPECT_EQ(Row(table, 0), (Cells{"a", "bb", "c;c", "d", "e"}));
+  EXPECT_EQ(Row(table, 1), (Cells{"h", "i", "j", "k", ""}));
+  EXPECT_EQ(Row(table, 2), (Cells{"p", "qr", "s", "", ""}));
+  EXPECT_EQ(Row(table, 3), (Cells{"l", "mn", "", "", ""}));
+  EXPECT_EQ(table.Cell(0, 4), "last");
+  Table copy = table;
+  copy.SetCell(1, 0, "written");
+  EXPECT_EQ(Row(copy, 0), (Cells{"a", "written", "c;c", "d", "e"}));
+  EXPECT_EQ(Row(copy, 2), Row(table, 2));
+  EXPECT_EQ(table.Cell(1, 0), "bb");
+}
+
 TEST(Continuation, recordOfTwice4096Characters_fits) {
   const std::string half(4096, 'h');
   const Table table = Read(half + "\r\n$" + half + "\r\n");
