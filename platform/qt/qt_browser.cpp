@@ -1,5 +1,6 @@
 #include "platform/qt/qt_browser.h"
 
+#include <QEvent>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QTimer>
@@ -78,8 +79,32 @@ void QtBrowser::SetEvents(BrowserEvents events) { events_ = std::move(events); }
 void QtBrowser::LoadAfterFirstPageOf(QtBrowser& leader, int limitMs) {
   holding_ = true;
   holdLimitMs_ = limitMs;
-  connect(leader.page_, &QWebEnginePage::loadFinished, this, &QtBrowser::EndHold,
-          Qt::SingleShotConnection);
+  QPointer<QtBrowser> watched(&leader);
+  connect(
+      leader.page_, &QWebEnginePage::loadFinished, this,
+      [this, watched] {
+        if (watched) EndHoldWhenShown(*watched);
+      },
+      Qt::SingleShotConnection);
+}
+
+void QtBrowser::EndHoldWhenShown(QtBrowser& leader) {
+  if (!holding_) return;
+  // The page is drawn into a child the engine makes for it; a page whose
+  // frame came before the end of its load gets no further paint.
+  QTimer::singleShot(kShownAfterMs, this, &QtBrowser::EndHold);
+  QWidget* surface = leader.view_ ? leader.view_->focusProxy() : nullptr;
+  if (!surface) return;
+  leaderSurface_ = surface;
+  surface->installEventFilter(this);
+}
+
+bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == leaderSurface_ && event->type() == QEvent::Paint) {
+    // Once the paint is done: the renderer the pages share is free then.
+    QTimer::singleShot(0, this, &QtBrowser::EndHold);
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void QtBrowser::Load(const QUrl& url) {
@@ -94,6 +119,8 @@ void QtBrowser::Load(const QUrl& url) {
 }
 
 void QtBrowser::EndHold() {
+  if (leaderSurface_) leaderSurface_->removeEventFilter(this);
+  leaderSurface_ = nullptr;
   if (!holding_) return;
   holding_ = false;
   if (!held_) return;

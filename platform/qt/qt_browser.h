@@ -58,12 +58,14 @@ class QtBrowser : public QObject, public Browser {
   void ExecWB(int command, int option) override;
   void SetEvents(BrowserEvents events) override;
 
-  // This browser's pages load only once `leader` has loaded its first page,
-  // or `limitMs` after the first one was asked for. At start-up every page
+  // This browser's pages load only once `leader` has loaded its first page
+  // and shown it (its first paint afterwards, or kShownAfterMs), or
+  // `limitMs` after the first one was asked for. At start-up every page
   // shares one renderer, and the leader's is the one the user waits for.
   // Only the last page asked for meanwhile is loaded.
   void LoadAfterFirstPageOf(QtBrowser& leader, int limitMs = kFirstPageHoldLimitMs);
   static constexpr int kFirstPageHoldLimitMs = 3000;
+  static constexpr int kShownAfterMs = 100;
 
   QWebEngineView* view() const { return view_; }
   GuardedPage* page() const { return page_; }
@@ -92,6 +94,9 @@ class QtBrowser : public QObject, public Browser {
   // Loads the address now, or when the hold ends.
   void Load(const QUrl& url);
   void EndHold();
+  // Ends the hold at the leader's next paint.
+  void EndHoldWhenShown(QtBrowser& leader);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   QPointer<QWebEngineView> view_;
   GuardedPage* page_ = nullptr;
@@ -109,6 +114,7 @@ class QtBrowser : public QObject, public Browser {
   bool holding_ = false;
   int holdLimitMs_ = 0;
   std::optional<QUrl> held_;
+  QPointer<QObject> leaderSurface_;  // watched for its paint while held
   // What CommandStateChange last reported; nothing before the first load.
   std::optional<bool> canGoBack_;
   std::optional<bool> canGoForward_;
