@@ -50,9 +50,10 @@ class TMainForm {
 
   // Tables.
   void LoadCsvTable(tables::Table& table, int declaredColumns, const std::string& fileName);
-  // Takes the tables still being read; throws the error of a table file
-  // that could not be read.
+  // Takes the tables still being read, answering messages meanwhile;
+  // throws the error of a table file that could not be read.
   void WaitForTables();
+  static constexpr int kTableWaitSliceMs = 5;
   // Exact form: the cell in column nrKol - 1 of the first row whose key
   // column equals the key.
   std::string Dane(const tables::Table& table, const std::string& key, int nrKol, int keyColumn);

@@ -26,6 +26,8 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
   if (&table != &SG_Slide && files_.ReadsFromAnyThread()) {
     if (!files_.FileExists(path)) throw StartupError(kCannotOpen + path);
     tableReader_.ReadLater(table, [&files = files_, path] {
+      // Meanwhile the browser engine is starting and loading the start page.
+      files.ReadingInBackground();
       std::optional<std::string> bytes = files.ReadFile(path);
       if (!bytes) throw StartupError(kCannotOpen + path);
       return std::move(*bytes);
@@ -38,7 +40,12 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
 }
 
 void TMainForm::WaitForTables() {
-  for (const tables::Table* table : CatalogueTables()) table->RowCount();
+  // The browser engine works on this thread too: the wait goes on answering
+  // its messages, or the start page would stop loading meanwhile.
+  for (const tables::Table* table : CatalogueTables()) {
+    while (!table->ContentsArrived()) ui_.WaitForMessages(kTableWaitSliceMs);
+    table->RowCount();  // takes the contents; a failed read throws here
+  }
 }
 
 bool TMainForm::DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn) {

@@ -36,6 +36,9 @@ class FileSystem {
   // Whether ReadFile may run on several threads at once (while nothing
   // writes the files being read).
   virtual bool ReadsFromAnyThread() const { return false; }
+  // Called on a thread that reads files while the user waits for something
+  // else (the start page): the platform may let other work go first.
+  virtual void ReadingInBackground() {}
   virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
   // The path of the file that exists under this name regardless of letter
   // case, or the path unchanged when there is none. What the browser is given.

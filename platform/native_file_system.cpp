@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,6 +242,17 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
   // Grown while read: give back what the growth reserved.
   if (bytes.capacity() > have + 4096) bytes.shrink_to_fit();
   return bytes;
+}
+
+void NativeFileSystem::ReadingInBackground() {
+#ifdef __linux__
+  // Linux keeps a nice value per thread: only this thread yields. A thread
+  // already nicer stays as it is.
+  const auto thread = static_cast<id_t>(gettid());
+  errno = 0;
+  const int nice = getpriority(PRIO_PROCESS, thread);
+  if (errno == 0 && nice < kBackgroundNice) setpriority(PRIO_PROCESS, thread, kBackgroundNice);
+#endif
 }
 
 bool NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {

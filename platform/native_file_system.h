@@ -29,6 +29,9 @@ class NativeFileSystem : public FileSystem {
   std::string CurrentDirectory() override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool ReadsFromAnyThread() const override { return true; }
+  // Lowers the calling thread's priority: its nice value to kBackgroundNice.
+  void ReadingInBackground() override;
+  static constexpr int kBackgroundNice = 10;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override;
   bool IsOwnDirectory(const std::string& path) override;

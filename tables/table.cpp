@@ -1,6 +1,7 @@
 #include "tables/table.h"
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 
 namespace velmora::tables {
@@ -20,6 +21,11 @@ Table::~Table() = default;
 
 void Table::AwaitContents(std::future<Table> contents) {
   pending_ = std::make_unique<Pending>(Pending{std::move(contents)});
+}
+
+bool Table::ContentsArrived() const {
+  return !pending_ ||
+         pending_->contents.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 void Table::TakePending() {

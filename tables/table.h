@@ -61,6 +61,9 @@ class Table {
   // The table's contents are the table the future gives; until it is taken
   // (at the first use) the table must not be touched elsewhere.
   void AwaitContents(std::future<Table> contents);
+  // Whether a use would find the contents there, without waiting (a failed
+  // read counts: its error is there to be thrown).
+  bool ContentsArrived() const;
 
  private:
   struct Pending;

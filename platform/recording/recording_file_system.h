@@ -28,6 +28,7 @@ class RecordingFileSystem : public platform::FileSystem {
     return native_.ReadFile(path);
   }
   bool ReadsFromAnyThread() const override { return native_.ReadsFromAnyThread(); }
+  void ReadingInBackground() override { native_.ReadingInBackground(); }
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override { return native_.ResolvePath(path); }
   bool IsOwnDirectory(const std::string& path) override { return native_.IsOwnDirectory(path); }

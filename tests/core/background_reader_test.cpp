@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -131,4 +132,25 @@ TEST(BackgroundReader, fileReadOnTheWorker_givesTheSameTable_andItsErrorAtFirstU
   EXPECT_EQ(failed.Cell(0, 0), "");
   EXPECT_EQ(failed.ColumnCount(), 16);
   ExpectSameTable(after, ReadOnTheSpot(bytes, 6));
+}
+
+TEST(BackgroundReader, contentsArrived_onlyOnceTheReadHasEnded_failedOrNot) {
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  Table slow("SG_RP", 18), failing("SG_Dic", 3), idle("SG_Bio", 4);
+  EXPECT_TRUE(idle.ContentsArrived());  // nothing asked for
+  BackgroundReader reader;
+  reader.ReadLater(slow, [released] {
+    released.wait();
+    return std::string("k;v\r\n");
+  });
+  reader.ReadLater(failing, []() -> std::string { throw std::runtime_error("DB/DICT.CSV"); });
+  EXPECT_FALSE(slow.ContentsArrived());
+  EXPECT_FALSE(failing.ContentsArrived());  // queued behind the slow one
+  release.set_value();
+  while (!failing.ContentsArrived()) std::this_thread::yield();
+  EXPECT_TRUE(slow.ContentsArrived());
+  EXPECT_EQ(slow.Cell(1, 0), "v");
+  EXPECT_THROW(failing.RowCount(), std::runtime_error);
+  EXPECT_TRUE(failing.ContentsArrived());
 }

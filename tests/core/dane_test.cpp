@@ -2,8 +2,11 @@
 // forms of Dane with their messages, and the slide-table fix-up.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app/main_form.h"
 #include "app/startup_error.h"
@@ -81,6 +84,46 @@ TEST_F(TableStore, unreadableTable_endsStartUpNamingItsPath) {
   } catch (const StartupError& error) {
     EXPECT_NE(std::string(error.what()).find(kTableDir + "DICT.CSV"), std::string::npos)
         << error.what();
+  }
+}
+
+TEST_F(TableStore, tablesReadOnAnotherThread_startUpWaitsForThemAnsweringMessages) {
+  fake_.files.readsFromAnyThread = true;
+  std::promise<void> release;
+  const std::shared_future<void> released = release.get_future().share();
+  std::thread::id reader;
+  fake_.files.onRead = [&](const std::string& path) {
+    if (path != kTableDir + "PK.CSV") return;
+    reader = std::this_thread::get_id();
+    // A start-up that stopped answering messages would wait out the limit.
+    released.wait_for(std::chrono::seconds(5));
+  };
+  int answeredWhileWaiting = 0;
+  fake_.ui.onWaitForMessages = [&] {
+    if (fake_.processes.started.empty()) return;  // the pause before the start-up program
+    if (answeredWhileWaiting++ == 0) release.set_value();
+  };
+  TMainForm& form = Start();
+  form.FormShow();
+  EXPECT_GE(answeredWhileWaiting, 1);
+  EXPECT_NE(reader, std::this_thread::get_id());
+  EXPECT_GE(fake_.files.backgroundReads, 1);
+  EXPECT_EQ(form.SG_PK.Cell(0, 0), "PK.CSV");
+  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "SLIDE.CSV");
+}
+
+TEST_F(TableStore, tableFailingOnAnotherThread_endsStartUpWhenItIsWaitedFor) {
+  fake_.files.readsFromAnyThread = true;
+  // There when looked for, gone when read.
+  fake_.files.onRead = [&](const std::string& path) {
+    if (path == kTableDir + "BIOTOP.CSV") fake_.files.DeleteFile(path);
+  };
+  TMainForm& form = Start();
+  try {
+    form.FormShow();
+    FAIL() << "start-up went on without BIOTOP.CSV";
+  } catch (const StartupError& error) {
+    EXPECT_NE(std::string(error.what()).find(kTableDir + "BIOTOP.CSV"), std::string::npos);
   }
 }
 

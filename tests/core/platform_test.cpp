@@ -1,10 +1,14 @@
 // The standard-C++ platform parts: code pages and the native file system.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
@@ -130,6 +134,19 @@ TEST_F(NativeFiles, readFile_holdsNoMoreThanTheFileWhateverItsSize) {
     EXPECT_LE(read->capacity(), size + 4096) << size;
   }
 }
+
+#ifdef __linux__
+TEST_F(NativeFiles, readingInBackground_lowersOnlyTheCallingThread) {
+  const int before = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  int reader = before;
+  std::thread([&] {
+    files.ReadingInBackground();
+    reader = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  }).join();
+  EXPECT_EQ(reader, std::max(before, NativeFileSystem::kBackgroundNice));
+  EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), before);
+}
+#endif
 
 TEST_F(NativeFiles, missingFiles_failQuietly) {
   EXPECT_FALSE(files.ReadFile(dir / "none").has_value());

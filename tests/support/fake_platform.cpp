@@ -9,6 +9,7 @@ platform::Browser& FakeBrowsers::Get(const std::string& control) {
 }
 
 bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  const std::lock_guard<std::mutex> lock(mutex_);
   const auto found = files.find(from);
   if (found == files.end()) return false;
   files[to] = found->second;
@@ -16,6 +17,8 @@ bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to) {
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
+  if (onRead) onRead(path);
+  const std::lock_guard<std::mutex> lock(mutex_);
   const auto found = files.find(path);
   if (found == files.end()) return std::nullopt;
   return found->second;

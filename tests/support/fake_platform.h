@@ -2,8 +2,11 @@
 // An in-memory platform for core tests: files live in a map, message boxes
 // and browser navigations are recorded, everything else answers at once.
 
+#include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,9 @@ class FakeUi : public platform::Ui {
     messages.push_back({text, caption, icon});
   }
   void ProcessMessages() override {}
+  void WaitForMessages(int) override {
+    if (onWaitForMessages) onWaitForMessages();
+  }
   platform::Cursor GetCursor() override { return cursor; }
   void SetCursor(platform::Cursor value) override { cursor = value; }
   void SetVisible(const std::string& control, bool value) override { visible[control] = value; }
@@ -48,6 +54,7 @@ class FakeUi : public platform::Ui {
   std::vector<int> expandedNodes;
   platform::Cursor cursor = platform::Cursor::Default;
   bool terminated = false;
+  std::function<void()> onWaitForMessages;
 };
 
 class FakeBrowser : public platform::Browser {
@@ -73,11 +80,20 @@ class FakeBrowsers : public platform::Browsers {
 };
 
 // Paths are compared exactly; List matches nothing.
+// With readsFromAnyThread, ReadFile may run on another thread: the map is
+// then guarded while the program runs (tests set it up before and read it
+// after).
 class FakeFileSystem : public platform::FileSystem {
  public:
-  bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+  bool FileExists(const std::string& path) override {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return files.count(path) > 0;
+  }
   bool CopyFile(const std::string& from, const std::string& to) override;
-  bool DeleteFile(const std::string& path) override { return files.erase(path) > 0; }
+  bool DeleteFile(const std::string& path) override {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return files.erase(path) > 0;
+  }
   bool ClearAttributes(const std::string& path) override { return FileExists(path); }
   std::vector<platform::DirEntry> List(const std::string&) override { return {}; }
   bool CreateDirectories(const std::string&) override { return true; }
@@ -85,7 +101,10 @@ class FakeFileSystem : public platform::FileSystem {
   std::string TempPath() override { return "/tmp/"; }
   std::string CurrentDirectory() override { return currentDirectory; }
   std::optional<std::string> ReadFile(const std::string& path) override;
+  bool ReadsFromAnyThread() const override { return readsFromAnyThread; }
+  void ReadingInBackground() override { ++backgroundReads; }
   bool WriteFile(const std::string& path, const std::string& bytes) override {
+    const std::lock_guard<std::mutex> lock(mutex_);
     files[path] = bytes;
     return true;
   }
@@ -93,6 +112,13 @@ class FakeFileSystem : public platform::FileSystem {
 
   std::map<std::string, std::string> files;
   std::string currentDirectory = "/disc";
+  bool readsFromAnyThread = false;
+  // Runs before each read, on the reading thread.
+  std::function<void(const std::string&)> onRead;
+  std::atomic<int> backgroundReads{0};
+
+ private:
+  std::mutex mutex_;
 };
 
 class FakeProcesses : public platform::Processes {
