@@ -33,14 +33,12 @@ struct Step {
 // painted a loaded page, or after a while for those shown in a popup.
 class Visits {
  public:
-  Visits(PaintProbe& probe, std::vector<Step> steps, std::function<void()> done)
-      : probe_(probe), steps_(std::move(steps)), done_(std::move(done)) {}
+  Visits(QWidget& window, PaintProbe& probe, std::vector<Step> steps, std::function<void()> done)
+      : window_(window), probe_(probe), steps_(std::move(steps)), done_(std::move(done)) {}
 
   void Next() {
+    if (index_ > 0) AfterStep(steps_[index_ - 1].name);
     if (index_ == steps_.size()) return done_();
-    // VELMORA_BENCH_DETAIL: the memory after each step too.
-    if (index_ > 0 && qEnvironmentVariableIsSet("VELMORA_BENCH_DETAIL"))
-      ReportMemory("after_" + steps_[index_ - 1].name);
     const std::size_t mine = index_++;
     auto finished = std::make_shared<bool>(false);
     auto next = [this, finished] {
@@ -54,6 +52,16 @@ class Visits {
   }
 
  private:
+  // VELMORA_BENCH_DETAIL: the memory after each step too.
+  // VELMORA_BENCH_SHOTS=DIR: the window after each step, as DIR/STEP.png.
+  void AfterStep(const std::string& step) {
+    if (qEnvironmentVariableIsSet("VELMORA_BENCH_DETAIL")) ReportMemory("after_" + step);
+    const QString shots = qEnvironmentVariable("VELMORA_BENCH_SHOTS");
+    if (!shots.isEmpty())
+      window_.grab().save(shots + "/" + QString::fromStdString(step) + ".png", "PNG");
+  }
+
+  QWidget& window_;
   PaintProbe& probe_;
   std::vector<Step> steps_;
   std::function<void()> done_;
@@ -116,7 +124,7 @@ int main(int argc, char** argv) {
            form->Button22Click();
          }},
     };
-    visits = std::make_unique<Visits>(probe, std::move(steps), [&] {
+    visits = std::make_unique<Visits>(viewer.MainWindow(), probe, std::move(steps), [&] {
       QTimer::singleShot(1500, [&] {
         ReportMemory("after_visits");
         QCoreApplication::quit();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
+#include <utility>
 
 #include "bench/gui_probe.h"
 
@@ -44,7 +45,15 @@ int main(int argc, char** argv) {
               .arg(QUrl::fromLocalFile(staticPage).toString(QUrl::FullyEncoded)));
     });
   });
+  QObject::connect(&view, &QWebEngineView::loadStarted, [&, reported = false]() mutable {
+    if (!std::exchange(reported, true))
+      Report("start_page_load_started_ms", MillisecondsSince(start));
+  });
+  QObject::connect(&view, &QWebEngineView::loadFinished, [&, reported = false](bool) mutable {
+    if (!std::exchange(reported, true)) Report("start_page_loaded_ms", MillisecondsSince(start));
+  });
   view.load(startPage);
+  Report("start_page_asked_ms", MillisecondsSince(start));
   view.showMaximized();
   QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
   return app.exec();
