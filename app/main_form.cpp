@@ -71,6 +71,8 @@ std::array<tables::Table*, tables::kCatalogue.size()> TMainForm::CatalogueTables
 }
 
 void TMainForm::LoadTables() {
+  // Read once the start page has had its time (FormShow).
+  tableReader_.Hold();
   const auto members = CatalogueTables();
   for (std::size_t i = 0; i < tables::kCatalogue.size(); ++i) {
     const tables::CatalogueEntry& entry = tables::kCatalogue[i];
@@ -104,9 +106,11 @@ void TMainForm::FormShow() {
   }
   AdjustTitleStrip();
   PauseWithMessages(200);
+  // The start page has had the pause to itself; the table files are read
+  // while the start-up program plays. A failed read still ends the start-up
+  // as a missing file does.
+  tableReader_.Resume();
   WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
-  // The tables were read during the pause; a failed read still ends the
-  // start-up as a missing file does.
   WaitForTables();
 }
 

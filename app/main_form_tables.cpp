@@ -19,14 +19,14 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
   table.GrowColumns(declaredColumns);
   const std::string path = paths.tableDir + fileName;
   // The slide table is used at once (ResolveSlidePictures); the others are
-  // read and split on the worker thread while start-up goes on, where the
+  // read and split on the worker thread later in the start-up, where the
   // files may be read from any thread. A missing file is reported here, in
   // the loading order, either way; one that exists but cannot be read is
   // reported when start-up waits for the tables (WaitForTables).
   if (&table != &SG_Slide && files_.ReadsFromAnyThread()) {
     if (!files_.FileExists(path)) throw StartupError(kCannotOpen + path);
     tableReader_.ReadLater(table, [&files = files_, path] {
-      // Meanwhile the browser engine is starting and loading the start page.
+      // Meanwhile the start-up program plays and the browser shows the page.
       files.ReadingInBackground();
       std::optional<std::string> bytes = files.ReadFile(path);
       if (!bytes) throw StartupError(kCannotOpen + path);
@@ -40,6 +40,7 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
 }
 
 void TMainForm::WaitForTables() {
+  tableReader_.Resume();
   // The browser engine works on this thread too: the wait goes on answering
   // its messages, or the start page would stop loading meanwhile.
   for (const tables::Table* table : CatalogueTables()) {

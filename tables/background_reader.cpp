@@ -7,12 +7,33 @@
 
 namespace velmora::tables {
 
+void BackgroundReader::Gate::Open() {
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    open = true;
+  }
+  opened.notify_all();
+}
+
+void BackgroundReader::Gate::WaitOpen() {
+  std::unique_lock<std::mutex> lock(mutex);
+  opened.wait(lock, [this] { return open; });
+}
+
+void BackgroundReader::Hold() {
+  std::lock_guard<std::mutex> lock(gate_->mutex);
+  gate_->open = false;
+}
+
+void BackgroundReader::Resume() { gate_->Open(); }
+
 BackgroundReader::~BackgroundReader() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stopping_ = true;
   }
   wake_.notify_all();
+  gate_->Open();  // held reads are finished too
   if (worker_.joinable()) worker_.join();
 }
 
@@ -54,7 +75,7 @@ void BackgroundReader::Submit(Table& table, std::function<Table()> job) {
   }
   if (queued) {
     wake_.notify_one();
-    table.AwaitContents(std::move(contents));
+    table.AwaitContents(std::move(contents), [gate = gate_] { gate->Open(); });
   } else {
     (*task)();
     table = contents.get();
@@ -71,6 +92,7 @@ void BackgroundReader::Work() {
       job = std::move(jobs_.front());
       jobs_.pop_front();
     }
+    gate_->WaitOpen();
     job();
   }
 }

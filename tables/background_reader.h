@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -35,7 +36,22 @@ class BackgroundReader {
   // here, when no thread can be had and it runs on the spot).
   void ReadLater(Table& table, std::function<std::string()> bytes);
 
+  // Reads asked for from now on wait until Resume, so that they do not
+  // compete with what the user waits for first; a table whose contents are
+  // wanted meanwhile resumes them at once.
+  void Hold();
+  void Resume();
+
  private:
+  // Open, or closed while reads are held.
+  struct Gate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = true;
+    void Open();
+    void WaitOpen();
+  };
+
   // Runs the job on the worker, or here; the table takes its result.
   void Submit(Table& table, std::function<Table()> job);
   void Work();
@@ -45,6 +61,8 @@ class BackgroundReader {
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
   std::thread worker_;
+  // Shared with the tables waiting for reads, which may outlive the reader.
+  std::shared_ptr<Gate> gate_ = std::make_shared<Gate>();
 };
 
 }  // namespace velmora::tables

@@ -11,6 +11,7 @@ Table::Table(std::string name, int declaredColumns)
 
 struct Table::Pending {
   std::future<Table> contents;
+  std::function<void()> beforeWaiting;
 };
 
 Table::Table(const Table& other) : Table(other.name_, 0) { *this = other; }
@@ -19,8 +20,8 @@ Table::Table(Table&&) noexcept = default;
 Table& Table::operator=(Table&&) noexcept = default;
 Table::~Table() = default;
 
-void Table::AwaitContents(std::future<Table> contents) {
-  pending_ = std::make_unique<Pending>(Pending{std::move(contents)});
+void Table::AwaitContents(std::future<Table> contents, std::function<void()> beforeWaiting) {
+  pending_ = std::make_unique<Pending>(Pending{std::move(contents), std::move(beforeWaiting)});
 }
 
 bool Table::ContentsArrived() const {
@@ -30,6 +31,7 @@ bool Table::ContentsArrived() const {
 
 void Table::TakePending() {
   const std::unique_ptr<Pending> pending = std::move(pending_);
+  if (pending->beforeWaiting) pending->beforeWaiting();
   *this = pending->contents.get();
 }
 

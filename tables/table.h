@@ -5,6 +5,7 @@
 // another thread: its first use waits for the read and takes its contents.
 
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
@@ -59,8 +60,9 @@ class Table {
   std::vector<int> RowsContaining(int column, std::string_view text) const;
 
   // The table's contents are the table the future gives; until it is taken
-  // (at the first use) the table must not be touched elsewhere.
-  void AwaitContents(std::future<Table> contents);
+  // (at the first use) the table must not be touched elsewhere. The first
+  // use calls `beforeWaiting` before it waits for them.
+  void AwaitContents(std::future<Table> contents, std::function<void()> beforeWaiting = {});
   // Whether a use would find the contents there, without waiting (a failed
   // read counts: its error is there to be thrown).
   bool ContentsArrived() const;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <future>
 #include <memory>
 #include <stdexcept>
@@ -153,4 +155,36 @@ TEST(BackgroundReader, contentsArrived_onlyOnceTheReadHasEnded_failedOrNot) {
   EXPECT_EQ(slow.Cell(1, 0), "v");
   EXPECT_THROW(failing.RowCount(), std::runtime_error);
   EXPECT_TRUE(failing.ContentsArrived());
+}
+
+TEST(BackgroundReader, heldReads_waitForResumeOrForTheFirstUse_andFinishWithTheReader) {
+  std::atomic<int> reads{0};
+  auto counted = [&reads](std::string bytes) {
+    return [&reads, bytes] {
+      ++reads;
+      return bytes;
+    };
+  };
+  Table resumed("SG_RP", 18), used("SG_PK", 33), orphan("SG_Eco", 6);
+  {
+    BackgroundReader reader;
+    reader.Hold();
+    reader.ReadLater(resumed, counted("r;1\r\n"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(reads, 0);
+    EXPECT_FALSE(resumed.ContentsArrived());
+    reader.Resume();
+    EXPECT_EQ(resumed.Cell(1, 0), "1");
+
+    reader.Hold();
+    reader.ReadLater(used, counted("p;2\r\n"));
+    // Wanted while held: no waiting for a resume that may never come.
+    EXPECT_EQ(used.Cell(1, 0), "2");
+
+    reader.Hold();
+    reader.ReadLater(orphan, counted("e;3\r\n"));
+  }  // the reader goes while its last read is held
+  EXPECT_TRUE(orphan.ContentsArrived());
+  EXPECT_EQ(orphan.Cell(1, 0), "3");
+  EXPECT_EQ(reads, 3);
 }

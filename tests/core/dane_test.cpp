@@ -2,6 +2,7 @@
 // forms of Dane with their messages, and the slide-table fix-up.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -110,6 +111,33 @@ TEST_F(TableStore, tablesReadOnAnotherThread_startUpWaitsForThemAnsweringMessage
   EXPECT_GE(fake_.files.backgroundReads, 1);
   EXPECT_EQ(form.SG_PK.Cell(0, 0), "PK.CSV");
   EXPECT_EQ(form.SG_Slide.Cell(0, 0), "SLIDE.CSV");
+}
+
+TEST_F(TableStore, tablesReadOnAnotherThread_areReadAfterTheStartUpPause) {
+  // The start page has the pause to itself: no table file is read before it
+  // ends.
+  fake_.files.readsFromAnyThread = true;
+  std::atomic<int> pauseWaits{0}, fewestWaitsAtARead{1000000}, reads{0};
+  const std::thread::id startUp = std::this_thread::get_id();
+  fake_.files.onRead = [&](const std::string&) {
+    if (std::this_thread::get_id() == startUp) return;
+    ++reads;
+    int fewest = fewestWaitsAtARead;
+    while (pauseWaits < fewest && !fewestWaitsAtARead.compare_exchange_weak(fewest, pauseWaits)) {
+    }
+  };
+  fake_.ui.onWaitForMessages = [&] {
+    if (!fake_.processes.started.empty()) return;  // past the pause
+    ++pauseWaits;
+    // Slow enough for a reader that did not wait to read meanwhile.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  };
+  TMainForm& form = Start();
+  form.FormShow();
+  EXPECT_EQ(reads, 8);  // all but the slide table
+  EXPECT_GT(pauseWaits, 0);
+  EXPECT_EQ(fewestWaitsAtARead, pauseWaits);
+  EXPECT_EQ(form.SG_Bio.Cell(0, 0), "BIOTOP.CSV");
 }
 
 TEST_F(TableStore, tableFailingOnAnotherThread_endsStartUpWhenItIsWaitedFor) {
