@@ -19,7 +19,11 @@ using namespace velmora::bench;
 
 int main(int argc, char** argv) {
   const Clock::time_point start = ProcessStartTime();
-  if (geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+  if (geteuid() == 0) {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            flags.isEmpty() ? "--no-sandbox" : flags + " --no-sandbox");
+  }
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   Report("application_made_ms", MillisecondsSince(start));
