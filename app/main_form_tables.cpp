@@ -40,7 +40,7 @@ void TMainForm::LoadCsvTable(tables::Table& table, int declaredColumns,
 }
 
 void TMainForm::WaitForTables() {
-  tableReader_.Resume();
+  tableReader_.Resume();  // reads still held would never arrive
   // The browser engine works on this thread too: the wait goes on answering
   // its messages, or the start page would stop loading meanwhile.
   for (const tables::Table* table : CatalogueTables()) {

@@ -84,17 +84,7 @@ int main(int argc, char** argv) {
   QWebEngineView* view = viewer.MainWindow().MainWebBrowser().view();
 
   PaintProbe probe(view);
-  // When the engine began and finished loading the start page.
-  auto loadStarted = std::make_shared<QMetaObject::Connection>();
-  *loadStarted = QObject::connect(view, &QWebEngineView::loadStarted, [&, loadStarted] {
-    QObject::disconnect(*loadStarted);
-    Report("start_page_load_started_ms", MillisecondsSince(start));
-  });
-  auto loadFinished = std::make_shared<QMetaObject::Connection>();
-  *loadFinished = QObject::connect(view, &QWebEngineView::loadFinished, [&, loadFinished] {
-    QObject::disconnect(*loadFinished);
-    Report("start_page_loaded_ms", MillisecondsSince(start));
-  });
+  ReportFirstLoad(view, start);
   std::unique_ptr<Visits> visits;
   app::TMainForm* form = nullptr;
   auto js = [view](const std::string& script) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -28,6 +29,19 @@ double MillisecondsSince(Clock::time_point start) {
 void Report(const std::string& name, double value) {
   std::printf("%s %.1f\n", name.c_str(), value);
   std::fflush(stdout);
+}
+
+void ReportFirstLoad(QWebEngineView* view, Clock::time_point start) {
+  auto started = std::make_shared<QMetaObject::Connection>();
+  *started = QObject::connect(view, &QWebEngineView::loadStarted, [start, started] {
+    QObject::disconnect(*started);
+    Report("start_page_load_started_ms", MillisecondsSince(start));
+  });
+  auto finished = std::make_shared<QMetaObject::Connection>();
+  *finished = QObject::connect(view, &QWebEngineView::loadFinished, [start, finished] {
+    QObject::disconnect(*finished);
+    Report("start_page_loaded_ms", MillisecondsSince(start));
+  });
 }
 
 PaintProbe::PaintProbe(QWebEngineView* view) : view_(view) {

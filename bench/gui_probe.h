@@ -19,6 +19,10 @@ Clock::time_point ProcessStartTime();
 double MillisecondsSince(Clock::time_point start);
 void Report(const std::string& name, double value);
 
+// Reports when the view begins and finishes loading its first page
+// ("start_page_load_started_ms", "start_page_loaded_ms").
+void ReportFirstLoad(QWebEngineView* view, Clock::time_point start);
+
 // Calls back once the view has finished loading a page and painted a frame
 // after that (or, when the frame came before the load finished, at once).
 class PaintProbe : public QObject {

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
-#include <utility>
 
 #include "bench/gui_probe.h"
 
@@ -49,13 +48,7 @@ int main(int argc, char** argv) {
               .arg(QUrl::fromLocalFile(staticPage).toString(QUrl::FullyEncoded)));
     });
   });
-  QObject::connect(&view, &QWebEngineView::loadStarted, [&, reported = false]() mutable {
-    if (!std::exchange(reported, true))
-      Report("start_page_load_started_ms", MillisecondsSince(start));
-  });
-  QObject::connect(&view, &QWebEngineView::loadFinished, [&, reported = false](bool) mutable {
-    if (!std::exchange(reported, true)) Report("start_page_loaded_ms", MillisecondsSince(start));
-  });
+  ReportFirstLoad(&view, start);
   view.load(startPage);
   Report("start_page_asked_ms", MillisecondsSince(start));
   view.showMaximized();
