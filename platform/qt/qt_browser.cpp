@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QSizePolicy>
 #include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
@@ -79,6 +80,16 @@ void QtBrowser::SetEvents(BrowserEvents events) { events_ = std::move(events); }
 void QtBrowser::LoadAfterFirstPageOf(QtBrowser& leader, int limitMs) {
   holding_ = true;
   holdLimitMs_ = limitMs;
+  // A browser on screen has the shared renderer draw its empty page while
+  // the leader's loads; hidden, it costs nothing until it has a page. Its
+  // place in the window is kept.
+  if (view_) {
+    QSizePolicy policy = view_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    view_->setSizePolicy(policy);
+    visibleAfterHold_ = !view_->isHidden();
+    view_->hide();
+  }
   QPointer<QtBrowser> watched(&leader);
   connect(
       leader.page_, &QWebEnginePage::loadFinished, this,
@@ -123,6 +134,7 @@ void QtBrowser::EndHold() {
   leaderSurface_ = nullptr;
   if (!holding_) return;
   holding_ = false;
+  if (view_ && visibleAfterHold_) view_->show();
   if (!held_) return;
   const QUrl url = *held_;
   held_.reset();
@@ -255,6 +267,10 @@ void QtBrowser::StepHistory(int offset) {
 }
 
 void QtBrowser::SetVisible(bool visible) {
+  if (holding_) {
+    visibleAfterHold_ = visible;
+    return;
+  }
   if (view_) view_->setVisible(visible);
 }
 

@@ -62,7 +62,8 @@ class QtBrowser : public QObject, public Browser {
   // and shown it (its first paint afterwards, or kShownAfterMs), or
   // `limitMs` after the first one was asked for. At start-up every page
   // shares one renderer, and the leader's is the one the user waits for.
-  // Only the last page asked for meanwhile is loaded.
+  // Only the last page asked for meanwhile is loaded. The browser stays off
+  // the screen until then.
   void LoadAfterFirstPageOf(QtBrowser& leader, int limitMs = kFirstPageHoldLimitMs);
   static constexpr int kFirstPageHoldLimitMs = 3000;
   static constexpr int kShownAfterMs = 100;
@@ -112,6 +113,7 @@ class QtBrowser : public QObject, public Browser {
   quint64 generation_ = 0;
   QByteArray pageCharset_;
   bool holding_ = false;
+  bool visibleAfterHold_ = true;
   int holdLimitMs_ = 0;
   std::optional<QUrl> held_;
   QPointer<QObject> leaderSurface_;  // watched for its paint while held

@@ -333,7 +333,8 @@ class BrowserEventsTest : public QObject {
   }
 
   // The main browser's first page goes before the others'; they are asked
-  // at once and load the last page asked for, once.
+  // at once and load the last page asked for, once, and stay off the screen
+  // until then.
   void heldBrowser_loadsItsLastPageAfterTheLeadersFirst() {
     QtBrowser follower;
     follower.view()->resize(320, 240);
@@ -341,6 +342,7 @@ class BrowserEventsTest : public QObject {
     Recorder followed;
     followed.Attach(follower);
     follower.LoadAfterFirstPageOf(*browser_);
+    QVERIFY(!follower.view()->isVisible());
     follower.Navigate(DataPath("other.htm"));
     follower.Navigate(DataPath("target.htm"));
     QCOMPARE(followed.addresses,
@@ -351,6 +353,7 @@ class BrowserEventsTest : public QObject {
     QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
     WAIT_VERIFY(followed.completed == 1);
     QVERIFY(Shows(follower, DataPath("target.htm")));
+    QVERIFY(follower.view()->isVisible());
     Pause(300);
     QCOMPARE(followed.completed, 1);
 
@@ -358,16 +361,20 @@ class BrowserEventsTest : public QObject {
     QVERIFY(Load(follower, followed, DataPath("other.htm")));
   }
 
+  // A browser hidden while held stays hidden once its page is loaded.
   void heldBrowser_loadsAfterTheLimitWhenTheLeaderLoadsNothing() {
     QtBrowser follower;
+    follower.view()->show();
     Recorder followed;
     followed.Attach(follower);
     follower.LoadAfterFirstPageOf(*browser_, 200);
+    follower.SetVisible(false);
     QElapsedTimer waited;
     waited.start();
     QVERIFY(Load(follower, followed, DataPath("other.htm")));
     QVERIFY(waited.elapsed() >= 200);
     QCOMPARE(recorder_.completed, 0);
+    QVERIFY(follower.view()->isHidden());
   }
 
  private:
