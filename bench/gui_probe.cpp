@@ -23,7 +23,11 @@ Clock::time_point ProcessStartTime() {
 }
 
 double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  return MillisecondsBetween(start, Clock::now());
+}
+
+double MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 void Report(const std::string& name, double value) {
@@ -52,7 +56,9 @@ PaintProbe::PaintProbe(QWebEngineView* view) : view_(view) {
     // A frame that came with the load: give the next one a moment, else count it.
     if (painted_ && paintedSinceArm_) {
       QTimer::singleShot(50, this, [this] {
-        if (painted_) Fire();
+        if (!painted_ || firing_) return;
+        paintedAt_ = Clock::now();
+        Fire();
       });
     }
   });
@@ -71,13 +77,18 @@ void PaintProbe::Arm(std::function<void()> painted) {
   painted_ = std::move(painted);
   loaded_ = false;
   paintedSinceArm_ = false;
+  firing_ = false;
   Watch();
 }
 
 bool PaintProbe::eventFilter(QObject* watched, QEvent* event) {
   if (watched == watched_ && event->type() == QEvent::Paint && painted_) {
     paintedSinceArm_ = true;
-    if (loaded_) QTimer::singleShot(0, this, [this] { Fire(); });
+    if (loaded_ && !firing_) {
+      firing_ = true;
+      paintedAt_ = Clock::now();
+      QTimer::singleShot(0, this, [this] { Fire(); });
+    }
   }
   return QObject::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 // CLOCK_MONOTONIC), else now.
 Clock::time_point ProcessStartTime();
 double MillisecondsSince(Clock::time_point start);
+double MillisecondsBetween(Clock::time_point from, Clock::time_point to);
 void Report(const std::string& name, double value);
 
 // Reports when the view begins and finishes loading its first page
@@ -24,11 +25,15 @@ void Report(const std::string& name, double value);
 void ReportFirstLoad(QWebEngineView* view, Clock::time_point start);
 
 // Calls back once the view has finished loading a page and painted a frame
-// after that (or, when the frame came before the load finished, at once).
+// after that (or, when the frame came before the load finished and no other
+// follows, a moment later).
 class PaintProbe : public QObject {
  public:
   explicit PaintProbe(QWebEngineView* view);
   void Arm(std::function<void()> painted);
+  // When the frame that fired the last call back was painted: the call back
+  // itself waits for the event loop, behind whatever the program queued.
+  Clock::time_point PaintedAt() const { return paintedAt_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,8 @@ class PaintProbe : public QObject {
   std::function<void()> painted_;
   bool loaded_ = false;
   bool paintedSinceArm_ = false;
+  bool firing_ = false;
+  Clock::time_point paintedAt_;
 };
 
 // Resident and proportional set size (kB) of this process and all its
