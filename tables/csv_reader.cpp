@@ -32,6 +32,15 @@ void SplitRecord(std::string_view rest, std::vector<std::string_view>& cells) {
   }
 }
 
+// Whether the next line continues this one. At most one continuation line
+// is joined; a second "$" line is a record.
+bool IsContinued(const std::vector<std::string_view>& lines, std::size_t line) {
+  return line + 1 < lines.size() && !lines[line + 1].empty() && lines[line + 1].front() == '$';
+}
+
+// A record without a double quote splits at every separator.
+bool IsQuoted(std::string_view record) { return record.find('"') != std::string_view::npos; }
+
 // A cell of a record joined from a line and its continuation, moved back
 // into the file's text where it lies within one of the two lines: only a
 // cell running across the join needs bytes of its own.
@@ -50,17 +59,28 @@ void ReadCsvText(Table& table, std::string bytes) {
   // The cells are views into the file's bytes, kept by the table.
   const std::string_view text = table.KeepText(std::move(bytes));
   const std::vector<std::string_view> lines = FileLines(text);
-  // Every separator may open a cell, every line a record: no cell storage
-  // grows by doubling on the way.
-  table.Reserve(lines.size(),
-                lines.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), ';')));
+  // Only records joined from two lines or holding a quote store their cells
+  // (plain records are split when read): every separator of those may open
+  // a cell, every line a record, so no cell storage grows by doubling.
+  auto separators = [](std::string_view line) {
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ';'));
+  };
+  std::size_t storedCells = 0;
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    if (IsContinued(lines, line)) {
+      storedCells += 1 + separators(lines[line]) + separators(lines[line + 1]);
+      ++line;
+    } else if (IsQuoted(lines[line])) {
+      storedCells += 1 + separators(lines[line]);
+    }
+  }
+  table.Reserve(lines.size(), storedCells);
   // Reused from record to record: a row then takes exactly its cells.
   thread_local std::vector<std::string_view> cells;
   int row = 0;
   for (std::size_t line = 0; line < lines.size(); ++row) {
     const std::string_view record = lines[line++];
-    // At most one continuation line is joined; a second "$" line is a record.
-    if (line < lines.size() && !lines[line].empty() && lines[line].front() == '$') {
+    if (IsContinued(lines, line - 1)) {
       const std::string_view continuation = lines[line++].substr(1);
       thread_local std::string joined;
       joined.assign(record);
@@ -70,9 +90,11 @@ void ReadCsvText(Table& table, std::string bytes) {
         cell = InFileText(table, cell, joined, record, continuation);
       table.SetRowViews(row, cells);
       if (joined.capacity() > 65536) joined = {};  // not kept after a very long record
-    } else {
+    } else if (IsQuoted(record)) {
       SplitRecord(record, cells);
       table.SetRowViews(row, cells);
+    } else {
+      table.SetRecordRow(row, record);
     }
     if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
     table.GrowRows(row + 1);

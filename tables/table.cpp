@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <functional>
 
 namespace velmora::tables {
@@ -45,8 +46,10 @@ Table& Table::operator=(const Table& other) {
   caches_.Clear();
   // All the other's cells in one text of this table's own.
   std::string joined;
+  std::size_t cellCount = 0;
   for (const RowRef row : other.rows_) {
-    for (std::uint32_t i = 0; i < row.count; ++i) joined += other.View(other.cells_[row.begin + i]);
+    cellCount += CellCount(row);
+    for (std::uint32_t i = 0; i < CellCount(row); ++i) joined += other.CellOf(row, i);
   }
   texts_.clear();
   aside_.clear();
@@ -54,12 +57,12 @@ Table& Table::operator=(const Table& other) {
   const std::string_view text = KeepText(std::move(joined));
   rows_.clear();
   cells_.clear();
-  Reserve(other.rows_.size(), other.cells_.size());
+  Reserve(other.rows_.size(), cellCount);
   std::size_t at = 0;
   for (const RowRef row : other.rows_) {
-    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), row.count});
-    for (std::uint32_t i = 0; i < row.count; ++i) {
-      const std::size_t size = other.View(other.cells_[row.begin + i]).size();
+    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), CellCount(row)});
+    for (std::uint32_t i = 0; i < CellCount(row); ++i) {
+      const std::size_t size = other.CellOf(row, i).size();
       cells_.push_back(Ref(text.substr(at, size)));
       at += size;
     }
@@ -88,9 +91,33 @@ std::string_view Table::Cell(int column, int row) const {
   Settle();
   if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return {};
   const RowRef cells = rows_[static_cast<std::size_t>(row)];
-  return static_cast<std::uint32_t>(column) < cells.count
-             ? View(cells_[cells.begin + static_cast<std::uint32_t>(column)])
+  return static_cast<std::uint32_t>(column) < CellCount(cells)
+             ? CellOf(cells, static_cast<std::uint32_t>(column))
              : std::string_view();
+}
+
+std::string_view Table::CellOf(RowRef row, std::uint32_t index) const {
+  if (!(row.count & kRecord)) return View(cells_[row.begin + index]);
+  // Every cell but the last ends at a separator; the last at the line end.
+  const char* const end = base_.data() + base_.size();
+  const char* from = base_.data() + row.begin;
+  for (std::uint32_t i = 0; i < index; ++i)
+    from =
+        static_cast<const char*>(std::memchr(from, ';', static_cast<std::size_t>(end - from))) + 1;
+  const char* to = from;
+  if (index + 1 < CellCount(row)) {
+    to = static_cast<const char*>(std::memchr(from, ';', static_cast<std::size_t>(end - from)));
+  } else {
+    while (to != end && *to != '\r' && *to != '\n') ++to;
+  }
+  return {from, static_cast<std::size_t>(to - from)};
+}
+
+void Table::OwnCells(RowRef& row) {
+  if (!(row.count & kRecord)) return;
+  const auto begin = static_cast<std::uint32_t>(cells_.size());
+  for (std::uint32_t i = 0; i < CellCount(row); ++i) cells_.push_back(Ref(CellOf(row, i)));
+  row = {begin, CellCount(row)};
 }
 
 std::string_view Table::KeepText(std::string bytes) {
@@ -117,9 +144,42 @@ void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells)
   CellsWritten(static_cast<int>(keptCells.size()), row);
 }
 
+void Table::SetRecordRow(int row, std::string_view keptRecord) {
+  Settle();
+  if (row < 0) return;
+  const auto begin = reinterpret_cast<std::uintptr_t>(base_.data());
+  const auto at = reinterpret_cast<std::uintptr_t>(keptRecord.data());
+  const auto separators =
+      static_cast<std::size_t>(std::count(keptRecord.begin(), keptRecord.end(), ';'));
+  const bool inFirstText = !base_.empty() && at >= begin &&
+                           at - begin + keptRecord.size() <= base_.size() && at - begin < kRecord &&
+                           separators + 1 < kRecord;
+  // The last cell is found by the line end after it.
+  const std::size_t after = at - begin + keptRecord.size();
+  const bool endsLine =
+      inFirstText && (after == base_.size() || base_[after] == '\r' || base_[after] == '\n');
+  if (!endsLine) {
+    // Not where a record row can point: cells of its own, split the same way.
+    std::vector<std::string_view> cells;
+    std::size_t from = 0;
+    for (;;) {
+      const std::size_t to = keptRecord.find(';', from);
+      cells.push_back(keptRecord.substr(from, to == std::string_view::npos ? to : to - from));
+      if (to == std::string_view::npos) break;
+      from = to + 1;
+    }
+    return SetRowViews(row, cells);
+  }
+  if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
+  const auto cells = static_cast<std::uint32_t>(separators + 1);
+  rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(at - begin), cells | kRecord};
+  CellsWritten(static_cast<int>(cells), row);
+}
+
 void Table::Place(int column, int row, std::string_view value) {
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
   RowRef& cells = rows_[static_cast<std::size_t>(row)];
+  OwnCells(cells);
   const auto wanted = static_cast<std::uint32_t>(column) + 1;
   if (wanted > cells.count) {
     // The row moves to the end, widened; its old place is left unused.
@@ -198,6 +258,10 @@ const Table::ColumnText& Table::TextOf(int column) const {
   if (found != caches_.texts.end()) return found->second;
   ColumnText& joined = caches_.texts[column];
   const int rows = StoredRows();
+  // Sized once: growing by doubling would leave up to half of it unused.
+  std::size_t size = 0;
+  for (int row = 0; row < rows; ++row) size += Cell(column, row).size();
+  joined.text.reserve(size);
   joined.starts.reserve(static_cast<std::size_t>(rows) + 1);
   for (int row = 0; row < rows; ++row) {
     joined.starts.push_back(joined.text.size());

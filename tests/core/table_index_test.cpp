@@ -111,6 +111,45 @@ TEST(TableCells, rowWidenedByAWrite_keepsItsCells_andLeavesItsNeighboursAlone) {
   EXPECT_EQ(written.Cell(0, 1), "");
 }
 
+// Plain records keep no cells: each is found from the separators when read,
+// and must read as the split rules give, whatever ends the line.
+TEST(TableCells, plainRecords_readAsSplit_atEveryLineEnd_andWhenWritten) {
+  Table table = Read("a;bb;\rc\n;;d\r\n\r\n x ;\"q;1\";z\nlast;cell", 3);
+  const std::vector<std::vector<std::string>> expected{{"a", "bb", ""},     {"c", "", ""},
+                                                       {"", "", "d"},       {"", "", ""},
+                                                       {" x ", "q;1", "z"}, {"last", "cell", ""}};
+  for (const Table& each : {table, Table(table)}) {
+    for (int row = 0; row < 6; ++row) {
+      for (int column = 0; column < 4; ++column) {
+        const std::string want = column < 3 ? expected[row][column] : "";
+        EXPECT_EQ(each.Cell(column, row), want) << row << "/" << column;
+      }
+    }
+    EXPECT_EQ(each.FindRow(2, "d"), 2);
+    EXPECT_EQ(each.RowsContaining(1, "cel"), std::vector<int>{5});
+  }
+  table.SetCell(1, 0, "B");
+  table.SetCell(3, 2, "D");
+  EXPECT_EQ(table.Cell(0, 0), "a");
+  EXPECT_EQ(table.Cell(1, 0), "B");
+  EXPECT_EQ(table.Cell(2, 0), "");
+  EXPECT_EQ(table.Cell(2, 2), "d");
+  EXPECT_EQ(table.Cell(3, 2), "D");
+  EXPECT_EQ(table.FindRow(1, "bb"), -1);
+
+  // A record that is not a whole line of the first text gets cells of its own.
+  Table direct("T", 1);
+  const std::string_view first = direct.KeepText("k;v1;w\r\nrest");
+  const std::string_view second = direct.KeepText("s;t");
+  direct.SetRecordRow(0, first.substr(0, 4));
+  direct.SetRecordRow(1, second);
+  direct.SetRecordRow(2, first.substr(0, 6));
+  EXPECT_EQ(direct.Cell(1, 0), "v1");
+  EXPECT_EQ(direct.Cell(2, 0), "");
+  EXPECT_EQ(direct.Cell(1, 1), "t");
+  EXPECT_EQ(direct.Cell(2, 2), "w");
+}
+
 TEST(TableRowsContaining, rowsInOrder_eachOnce_noMatchAcrossCells) {
   const Table table = Read("1;rp12 pk3 \r\n2;ab\r\n3;cd\r\n4;rp1 rp1\r\n5;\r\n6;xrp1\r\n");
   EXPECT_EQ(table.RowsContaining(1, "rp1"), (std::vector<int>{0, 3, 5}));
