@@ -38,7 +38,8 @@ bool IsContinued(const std::vector<std::string_view>& lines, std::size_t line) {
   return line + 1 < lines.size() && !lines[line + 1].empty() && lines[line + 1].front() == '$';
 }
 
-// A record without a double quote splits at every separator.
+// Whether the record holds a double quote; one without splits at every
+// separator.
 bool IsQuoted(std::string_view record) { return record.find('"') != std::string_view::npos; }
 
 // A cell of a record joined from a line and its continuation, moved back
