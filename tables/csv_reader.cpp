@@ -91,11 +91,9 @@ void ReadCsvText(Table& table, std::string bytes) {
         cell = InFileText(table, cell, joined, record, continuation);
       table.SetRowViews(row, cells);
       if (joined.capacity() > 65536) joined = {};  // not kept after a very long record
-    } else if (IsQuoted(record)) {
+    } else if (IsQuoted(record) || !table.SetRecordRow(row, record)) {
       SplitRecord(record, cells);
       table.SetRowViews(row, cells);
-    } else {
-      table.SetRecordRow(row, record);
     }
     if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
     table.GrowRows(row + 1);

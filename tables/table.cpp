@@ -144,36 +144,23 @@ void Table::SetRowViews(int row, const std::vector<std::string_view>& keptCells)
   CellsWritten(static_cast<int>(keptCells.size()), row);
 }
 
-void Table::SetRecordRow(int row, std::string_view keptRecord) {
+bool Table::SetRecordRow(int row, std::string_view keptRecord) {
   Settle();
-  if (row < 0) return;
+  if (row < 0) return false;
   const auto begin = reinterpret_cast<std::uintptr_t>(base_.data());
   const auto at = reinterpret_cast<std::uintptr_t>(keptRecord.data());
-  const auto separators =
-      static_cast<std::size_t>(std::count(keptRecord.begin(), keptRecord.end(), ';'));
-  const bool inFirstText = !base_.empty() && at >= begin &&
-                           at - begin + keptRecord.size() <= base_.size() && at - begin < kRecord &&
-                           separators + 1 < kRecord;
+  if (base_.empty() || at < begin || at - begin + keptRecord.size() > base_.size()) return false;
   // The last cell is found by the line end after it.
   const std::size_t after = at - begin + keptRecord.size();
-  const bool endsLine =
-      inFirstText && (after == base_.size() || base_[after] == '\r' || base_[after] == '\n');
-  if (!endsLine) {
-    // Not where a record row can point: cells of its own, split the same way.
-    std::vector<std::string_view> cells;
-    std::size_t from = 0;
-    for (;;) {
-      const std::size_t to = keptRecord.find(';', from);
-      cells.push_back(keptRecord.substr(from, to == std::string_view::npos ? to : to - from));
-      if (to == std::string_view::npos) break;
-      from = to + 1;
-    }
-    return SetRowViews(row, cells);
-  }
+  if (after < base_.size() && base_[after] != '\r' && base_[after] != '\n') return false;
+  const auto separators =
+      static_cast<std::size_t>(std::count(keptRecord.begin(), keptRecord.end(), ';'));
+  if (at - begin >= kRecord || separators + 1 >= kRecord) return false;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
   const auto cells = static_cast<std::uint32_t>(separators + 1);
   rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(at - begin), cells | kRecord};
   CellsWritten(static_cast<int>(cells), row);
+  return true;
 }
 
 void Table::Place(int column, int row, std::string_view value) {

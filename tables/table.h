@@ -48,10 +48,10 @@ class Table {
   // The row's cells at once, as views inside text kept with KeepText.
   void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // The row's cells are the record's fields split at every ";" (one more
-  // than it has): the record lies in the first text kept with KeepText,
-  // within one line, and holds no double quote. Only where the record lies
-  // is kept; a cell is found when it is read.
-  void SetRecordRow(int row, std::string_view keptRecord);
+  // than it has). Only where the record lies is kept; a cell is found when
+  // it is read. False, and nothing changed, unless the record is a whole
+  // line of the first text kept with KeepText.
+  bool SetRecordRow(int row, std::string_view keptRecord);
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);

@@ -137,17 +137,18 @@ TEST(TableCells, plainRecords_readAsSplit_atEveryLineEnd_andWhenWritten) {
   EXPECT_EQ(table.Cell(3, 2), "D");
   EXPECT_EQ(table.FindRow(1, "bb"), -1);
 
-  // A record that is not a whole line of the first text gets cells of its own.
+  // Only a whole line of the first text can be a record row.
   Table direct("T", 1);
   const std::string_view first = direct.KeepText("k;v1;w\r\nrest");
   const std::string_view second = direct.KeepText("s;t");
-  direct.SetRecordRow(0, first.substr(0, 4));
-  direct.SetRecordRow(1, second);
-  direct.SetRecordRow(2, first.substr(0, 6));
-  EXPECT_EQ(direct.Cell(1, 0), "v1");
-  EXPECT_EQ(direct.Cell(2, 0), "");
-  EXPECT_EQ(direct.Cell(1, 1), "t");
-  EXPECT_EQ(direct.Cell(2, 2), "w");
+  EXPECT_FALSE(direct.SetRecordRow(0, first.substr(0, 4)));
+  EXPECT_FALSE(direct.SetRecordRow(0, second));
+  EXPECT_EQ(direct.ColumnCount(), 1);
+  EXPECT_TRUE(direct.SetRecordRow(0, first.substr(0, 6)));
+  EXPECT_TRUE(direct.SetRecordRow(1, first.substr(8)));
+  EXPECT_EQ(direct.Cell(2, 0), "w");
+  EXPECT_EQ(direct.Cell(0, 1), "rest");
+  EXPECT_EQ(direct.ColumnCount(), 3);
 }
 
 TEST(TableRowsContaining, rowsInOrder_eachOnce_noMatchAcrossCells) {
