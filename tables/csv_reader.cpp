@@ -60,22 +60,10 @@ void ReadCsvText(Table& table, std::string bytes) {
   // The cells are views into the file's bytes, kept by the table.
   const std::string_view text = table.KeepText(std::move(bytes));
   const std::vector<std::string_view> lines = FileLines(text);
-  // Only records joined from two lines or holding a quote store their cells
-  // (plain records are split when read): every separator of those may open
-  // a cell, every line a record, so no cell storage grows by doubling.
-  auto separators = [](std::string_view line) {
-    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ';'));
-  };
-  std::size_t storedCells = 0;
-  for (std::size_t line = 0; line < lines.size(); ++line) {
-    if (IsContinued(lines, line)) {
-      storedCells += 1 + separators(lines[line]) + separators(lines[line + 1]);
-      ++line;
-    } else if (IsQuoted(lines[line])) {
-      storedCells += 1 + separators(lines[line]);
-    }
-  }
-  table.Reserve(lines.size(), storedCells);
+  // Every line may be a record. Only records joined from two lines or
+  // holding a quote store cells (plain ones are split when read): few
+  // enough to let their storage grow as it goes.
+  table.Reserve(lines.size(), 0);
   // Reused from record to record: a row then takes exactly its cells.
   thread_local std::vector<std::string_view> cells;
   int row = 0;
