@@ -7,6 +7,10 @@
 #include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <algorithm>
 
 #include "platform/codepage.h"
@@ -16,10 +20,58 @@
 namespace velmora::platform::qt {
 namespace {
 
-// Reloads the frame whose markup names the address; used to replay a frame
-// load the core let proceed.
-constexpr const char* kReplayIntoFrameScript = R"((function (u) {
-  var wanted = new URL(u).href;
+// Remembers, in the top document, which frame a clicked link targets: the
+// engine names only the address of a frame navigation, and a link in one
+// frame usually loads another (target="main"). Main-frame targets need no
+// note, they are replayed by address.
+constexpr const char* kNoteLinkTargetScript = R"((function () {
+  function named(w, name) {
+    for (var i = 0; i < w.frames.length; i++) {
+      try {
+        if (w.frames[i].name === name) return w.frames[i];
+        var inner = named(w.frames[i], name);
+        if (inner) return inner;
+      } catch (e) {}
+    }
+    return null;
+  }
+  document.addEventListener('click', function (event) {
+    try {
+      var link = event.target && event.target.closest ? event.target.closest('a[href], area[href]') : null;
+      if (!link || window === window.top) return;
+      var target = link.getAttribute('target');
+      if (!target) {
+        var base = document.querySelector('base[target]');
+        target = base ? base.getAttribute('target') : '';
+      }
+      var keyword = target.toLowerCase();
+      var frame = null;
+      if (keyword === '' || keyword === '_self') frame = window;
+      else if (keyword === '_parent') frame = window.parent;
+      else if (keyword === '_top' || keyword === '_blank') frame = null;
+      else frame = named(window.top, target);
+      if (!frame || frame === window.top) return;
+      var notes = window.top.__velmoraFrameLinks || (window.top.__velmoraFrameLinks = []);
+      notes.push({href: link.href, frame: frame.frameElement});
+      if (notes.length > 16) notes.shift();
+    } catch (e) {}
+  }, true);
+})();)";
+
+// Loads a frame navigation the core let proceed: into the frame the clicked
+// link targeted, else into the frame whose markup names the address.
+constexpr const char* kReplayIntoFrameScript = R"((function (asked, load) {
+  var wanted = new URL(asked).href;
+  var notes = window.__velmoraFrameLinks || [];
+  for (var n = notes.length - 1; n >= 0; n--) {
+    if (notes[n].href !== wanted) continue;
+    var element = notes[n].frame;
+    notes.splice(n, 1);
+    try {
+      element.contentWindow.location.href = load;
+      return true;
+    } catch (e) {}
+  }
   function walk(doc) {
     var frames = doc.querySelectorAll('iframe, frame');
     for (var i = 0; i < frames.length; i++) {
@@ -35,7 +87,14 @@ constexpr const char* kReplayIntoFrameScript = R"((function (u) {
     return false;
   }
   return walk(document);
-})(%1))";
+})(%1, %2))";
+
+QString JsString(const QUrl& url) {
+  const QString literal = QString::fromUtf8(
+      QJsonDocument::fromVariant(QVariantList{QString::fromLatin1(url.toEncoded())})
+          .toJson(QJsonDocument::Compact));
+  return literal.mid(1, literal.size() - 2);  // drop the array brackets
+}
 
 }  // namespace
 
@@ -43,6 +102,8 @@ QWebEngineProfile* SharedProfile() {
   static QWebEngineProfile* profile = [] {
     QWebEngineProfile* shared = QWebEngineProfile::defaultProfile();
     InstallLocalFileCaseInterceptor(*shared);
+    // The disc's pages are ISO-8859-2, and older ones do not declare it.
+    shared->settings()->setDefaultTextEncoding(QStringLiteral("ISO-8859-2"));
     return shared;
   }();
   return profile;
@@ -58,6 +119,21 @@ bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
 QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
   page_ = new GuardedPage(*this, view_);
   view_->setPage(page_);
+  QWebEngineScript noteLinkTarget;
+  noteLinkTarget.setName(QStringLiteral("velmora-frame-links"));
+  noteLinkTarget.setSourceCode(QString::fromLatin1(kNoteLinkTargetScript));
+  noteLinkTarget.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  noteLinkTarget.setRunsOnSubFrames(true);
+  noteLinkTarget.setWorldId(QWebEngineScript::MainWorld);
+  page_->scripts().insert(noteLinkTarget);
+  // There is no second browser window: a page another would open is asked
+  // about and loaded here, as a link of the top page would be.
+  connect(page_, &QWebEnginePage::newWindowRequested, this,
+          [this](QWebEngineNewWindowRequest& request) {
+            const PendingNavigation navigation{request.requestedUrl(),
+                                               QWebEnginePage::NavigationTypeLinkClicked, true};
+            QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
+          });
   // Queued, so that the core's handlers run outside the engine's callbacks.
   connect(
       page_, &QWebEnginePage::titleChanged, this,
@@ -187,7 +263,7 @@ void QtBrowser::Replay(const PendingNavigation& asked) {
   PendingNavigation navigation = asked;
   navigation.url = WithRealLocalPath(asked.url);
   if (!navigation.isMainFrame) {
-    ReplayIntoFrame(navigation.url);
+    ReplayIntoFrame(asked.url, navigation.url);
     return;
   }
   ++generation_;
@@ -220,21 +296,18 @@ void QtBrowser::GoToHistoryEntry(const QUrl& url) {
   }
 }
 
-void QtBrowser::ReplayIntoFrame(const QUrl& url) {
+void QtBrowser::ReplayIntoFrame(const QUrl& asked, const QUrl& url) {
   const QByteArray key = NavigationKey(url);
   approvedFrames_.push_back(key);
-  const QString literal = QString::fromUtf8(
-      QJsonDocument::fromVariant(QVariantList{QString::fromLatin1(url.toEncoded())})
-          .toJson(QJsonDocument::Compact));
-  const QString argument = literal.mid(1, literal.size() - 2);  // drop the array brackets
   QPointer<QtBrowser> self(this);
-  page_->runJavaScript(QString::fromLatin1(kReplayIntoFrameScript).arg(argument),
-                       [self, key](const QVariant& replayed) {
-                         if (!self || replayed.toBool()) return;
-                         auto& approved = self->approvedFrames_;
-                         auto it = std::find(approved.begin(), approved.end(), key);
-                         if (it != approved.end()) approved.erase(it);
-                       });
+  page_->runJavaScript(
+      QString::fromLatin1(kReplayIntoFrameScript).arg(JsString(asked), JsString(url)),
+      [self, key](const QVariant& replayed) {
+        if (!self || replayed.toBool()) return;
+        auto& approved = self->approvedFrames_;
+        auto it = std::find(approved.begin(), approved.end(), key);
+        if (it != approved.end()) approved.erase(it);
+      });
 }
 
 void QtBrowser::Navigate(const std::string& address) {

@@ -88,7 +88,8 @@ class QtBrowser : public QObject, public Browser {
   bool RaiseBeforeNavigate(const std::string& address);
   void StepHistory(int offset);
   void GoToHistoryEntry(const QUrl& url);
-  void ReplayIntoFrame(const QUrl& url);
+  // `asked` is the address the engine asked about, `url` the one to load.
+  void ReplayIntoFrame(const QUrl& asked, const QUrl& url);
   void ReportCommandState();
   void LoadingChanged(const QWebEngineLoadingInfo& info);
   void LoadFinished();
