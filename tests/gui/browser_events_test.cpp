@@ -227,6 +227,14 @@ class BrowserEventsTest : public QObject {
     QVERIFY(browser_->page()->history()->canGoForward());
   }
 
+  // The disc's pages are ISO-8859-2; older ones do not say so.
+  void pagesWithoutCharset_readAsIso88592_declaredCharsetKept() {
+    QVERIFY(Load(*browser_, recorder_, DataPath("no_charset.htm")));
+    WAIT_VERIFY(recorder_.Logged("title \xA3\xB9ka bez kodowania"));
+    QVERIFY(Load(*browser_, recorder_, DataPath("declared_utf8.htm")));
+    WAIT_VERIFY(recorder_.Logged("title \xA3\xB9ka w UTF-8"));
+  }
+
   void frameLoad_isAskedAndCancellable() {
     recorder_.answer = [](const std::string& address) {
       return address.find("other.htm") != std::string::npos;
