@@ -30,10 +30,11 @@ installation of a disc) and a demo disc, which the viewer shows by default.")
 
 # Libraries from dpkg-shlibdeps; what is loaded at run time instead of linked
 # is named here: the browser engine's helper process, the platform plugins and
-# the GStreamer plugins that play the films and sounds.
+# the GStreamer plugins that play the films and sounds (-bad decodes the IMA
+# ADPCM sound of older AVI films).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6webenginecore6-bin, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav")
+  "libqt6webenginecore6-bin, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-libav")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 # xmessage: the demo disc's start-up and closing programs show their note with it.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x11-utils")

@@ -45,6 +45,8 @@ class QtMediaPlayer : public QObject, public MediaPlayer {
 
   // The last error the media layer reported, empty when none.
   QString lastError() const { return lastError_; }
+  // Whether the open film has a sound track the media layer can play.
+  bool hasAudio() const { return player_ && player_->hasAudio(); }
 
  private:
   bool IsOpen() const;
