@@ -79,6 +79,7 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
   check::CheckMenu(disc, findings);
   check::CheckTree(disc, findings);
   check::CheckLinks(disc, findings);
+  check::CheckFrameTargets(disc, findings);
 
   const std::vector<check::Finding> sorted = findings.Sorted();
   if (parsed.json) {

@@ -19,5 +19,7 @@ void CheckTree(Disc& disc, Findings& findings);
 // Every link of every page, template, table cell shown in a page and
 // definition file.
 void CheckLinks(Disc& disc, Findings& findings);
+// Links whose target names a frame that no page of the disc has.
+void CheckFrameTargets(Disc& disc, Findings& findings);
 
 }  // namespace velmora::cli::check

@@ -57,6 +57,8 @@ std::vector<HtmlLink> ExtractLinks(std::string_view html) {
       continue;
     }
     const std::string tag = LowerText(html.substr(nameStart, p - nameStart));
+    const std::size_t tagLinks = links.size();
+    std::string target, name;
     // Attributes up to the tag's end.
     while (p < html.size() && html[p] != '>') {
       if (IsSpace(html[p]) || html[p] == '/') {
@@ -83,12 +85,22 @@ std::vector<HtmlLink> ExtractLinks(std::string_view html) {
         while (p < html.size() && !IsSpace(html[p]) && html[p] != '>') ++p;
         valueEnd = p;
       }
-      if (attribute == "href" || attribute == "src" || attribute == "background") {
+      if (attribute == "target" || attribute == "name") {
+        (attribute == "target" ? target : name) =
+            DecodeAmpersands(std::string(html.substr(valueStart, valueEnd - valueStart)));
+      } else if (attribute == "href" || attribute == "src" || attribute == "background") {
         links.push_back(
-            {tag, attribute,
+            {tag,
+             attribute,
              DecodeAmpersands(std::string(html.substr(valueStart, valueEnd - valueStart))),
-             valueStart});
+             valueStart,
+             {},
+             {}});
       }
+    }
+    for (std::size_t l = tagLinks; l < links.size(); ++l) {
+      links[l].target = target;
+      links[l].name = name;
     }
     i = p;
     if (tag == "script" || tag == "style") {

@@ -1,7 +1,7 @@
 #pragma once
 // The links of an HTML text: href, src and background attributes with their
-// tag, read the way a browser reads them (quoted with " or ', or unquoted),
-// outside comments, scripts and style blocks.
+// tag (and its target and name attributes), read the way a browser reads them (quoted with " or ',
+// or unquoted), outside comments, scripts and style blocks.
 
 #include <cstddef>
 #include <string>
@@ -15,6 +15,10 @@ struct HtmlLink {
   std::string attribute;   // lower case: "href", "src" or "background"
   std::string value;       // as written, "&amp;" decoded
   std::size_t offset = 0;  // of the value in the text
+  // The tag's target (a link's frame) and name (a frame's own) attributes,
+  // as written; empty when absent.
+  std::string target;
+  std::string name;
 };
 
 std::vector<HtmlLink> ExtractLinks(std::string_view html);

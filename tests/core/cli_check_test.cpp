@@ -204,6 +204,33 @@ TEST(CliCheck, namesInAnyLetterCase_andSettingsKey_findTheDisc) {
   EXPECT_EQ(result.status, 0) << result.out << result.err;
 }
 
+// A contents frame's links load into the frame they name; a name that no
+// frameset defines is reported, wherever the frameset and the link stand.
+TEST(CliCheck, linkTargetsNamingNoFrame_areReported) {
+  TempDir dir;
+  const std::string root = dir.path();
+  MakeCleanCheckDisc(root);
+  WriteFile(root + "/Data/stare/ramy.htm",
+            "<html>\r\n<frameset cols=\"200,*\">\r\n<frame name=spis src=\"spis.htm\">\r\n"
+            "<frame src=\"../799.htm\" name='tresc'>\r\n</frameset>\r\n</html>\r\n");
+  WriteFile(
+      root + "/Data/stare/spis.htm",
+      "<html><body>\r\n<a target=\"tresc\" href=\"../799.htm\">fine</a>\r\n"
+      "<a href=\"../799.htm\" TARGET=_TOP>top</a> <a href=\"../799.htm\" target=_blank>new</a>\r\n"
+      "<a href=\"../799.htm\" target=\"glowna\">unknown</a>\r\n"
+      "<a href=\"../799.htm\" target=\"Tresc\">names differ in case</a>\r\n</body></html>\r\n");
+  WriteFile(root + "/Data/100.htm",
+            "<html>\r\n<a href=\"799.htm\" target=\"spis\">x</a>\r\n</html>\r\n");
+
+  const CliResult result = RunCli({"check", "--content", root, "--json"});
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_EQ(FindingsOf(result), Sorted({
+                                    {"frame-target-unknown", "Data/stare/spis.htm", 4},
+                                    {"frame-target-unknown", "Data/stare/spis.htm", 5},
+                                }));
+  EXPECT_EQ(Grep(result.lines, {"glowna", "replaces the whole window"}).size(), 1u);
+}
+
 TEST(CliCheck, demoDisc_reportsOnlyItsDeliberatelyMissingFiles) {
   const CliResult result = RunCli({"check", "--content", VELMORA_SAMPLE_CONTENT, "--json"});
   EXPECT_EQ(result.status, 1);
