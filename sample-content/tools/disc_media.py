@@ -468,3 +468,5 @@ def build(M):
         make_film("morze", "film-wydmy", "Ruchome wydmy", path("Anim", "wydmy.avi"))
     else:
         print("ffmpeg not found: films not made")
+    import disc_period
+    disc_period.build_media(draw_landscape)

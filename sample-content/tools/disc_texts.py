@@ -22,7 +22,8 @@ okienko słownika z definicją.</p>
 <li>[[page:750|Wstęp]] - o płycie i o tym, jak z niej korzystać,</li>
 <li>[[page:902|Formy ochrony przyrody]] w Polsce,</li>
 <li>[[page:800|Mapy]] i [[page:914|województwa]],</li>
-<li>[[page:drzewo.htm|mapa zawartości płyty]] (spis treści jako drzewo).</li>
+<li>[[page:drzewo.htm|mapa zawartości płyty]] (spis treści jako drzewo),</li>
+<li>[[page:ramy.htm|płyta z dawnych lat]] - strony w ramkach, film i obraz w dawnych formatach.</li>
 </ul>
 
 <h2>Z baz danych</h2>

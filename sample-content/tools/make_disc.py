@@ -20,6 +20,7 @@ from disc_common import write_text, write_csv, expand_links, path, WIN, ISO  # n
 import disc_data as D  # noqa: E402
 from disc_tree import NODES  # noqa: E402
 import disc_pages as P  # noqa: E402
+import disc_period  # noqa: E402
 
 # ------------------------------------------------------------------ records
 RP = {r[0]: r for r in D.RESERVES}
@@ -833,6 +834,7 @@ def main():
     write_tree()
     write_pages()
     write_programs()
+    disc_period.write_pages()
     if not text_only:
         import disc_media
         disc_media.build(sys.modules[__name__])
