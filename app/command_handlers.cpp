@@ -47,7 +47,7 @@ void TMainForm::LMDSpeedButton29Click() { ui_.MinimizeApplication(); }
 void TMainForm::LMDSpeedButton30Click() { ui_.CloseWindow("MainForm"); }
 
 void TMainForm::Image1MouseDown(bool ctrlHeld) {
-  if (ctrlHeld) platform_.shell.Open(std::string(kMakersPage));
+  if (ctrlHeld) platform_.shell.OpenAddress(std::string(kMakersPage));
 }
 
 void TMainForm::MainWebBrowserCommandStateChange(int command, bool enable) {

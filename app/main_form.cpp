@@ -110,7 +110,7 @@ void TMainForm::FormShow() {
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
   tableReader_.Resume();
-  WaitForProgram(LaunchProgram(platform_, paths.animDir + "start.exe"));
+  WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "start.exe"));
   WaitForTables();
 }
 
@@ -150,7 +150,7 @@ void TMainForm::FormClose() {
   ui_.SetVisible("Panel1", false);
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
-  WaitForProgram(LaunchProgram(platform_, paths.animDir + "fin.exe"));
+  WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "fin.exe"));
 }
 
 void TMainForm::ReplaceAll(const std::string& placeholder, const std::string& value) {

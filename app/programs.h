@@ -14,4 +14,10 @@ namespace velmora::app {
 std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platform,
                                                      const std::string& path);
 
+// LaunchProgram for a program of the animation directory (start.exe,
+// fin.exe): one that resolves to a place outside it counts as missing.
+std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
+                                                         const std::string& animDir,
+                                                         const std::string& name);
+
 }  // namespace velmora::app

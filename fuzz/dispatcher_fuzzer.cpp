@@ -49,6 +49,7 @@ struct Session {
     memory.ui.messages.clear();
     memory.processes.started.clear();
     memory.shell.opened.clear();
+    memory.shell.started.clear();
   }
 };
 

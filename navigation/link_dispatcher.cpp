@@ -73,9 +73,11 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
   } else if (auto biotope = TextAfter(lower, "?bio")) {
     ShowDictionaryLink(2, *biotope);
   } else if (auto program = TextAfter(lower, "?anim")) {
+    // Only a program of the animation directory runs, however the name
+    // climbs out of it ("../", links): anything else is a missing file.
     const std::string path = paths.animDir + *program + ".exe";
-    if (files_.FileExists(path)) {
-      platform_.shell.Open(files_.ResolvePath(path));
+    if (platform::LiesInside(files_, path, paths.animDir)) {
+      platform_.shell.StartProgram(files_.RealPath(path).value_or(path));
     } else {
       ui_.MessageBox(link_texts::kMissingFile + *program, link_texts::kCaption,
                      platform::Icon::Stop);
@@ -86,8 +88,11 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
     ShowMovie(*film);
   } else if (Contains(lower, "?tree")) {
     ShowTreePage();
-  } else if (Contains(lower, "http:") || Contains(lower, "https:")) {
-    platform_.shell.Open(lower);
+  } else if ((Contains(lower, "http:") || Contains(lower, "https:")) &&
+             platform::IsOutsideAddress(lower)) {
+    // A local path holding "http:" somewhere is no outside address: it goes
+    // on to the rows below.
+    platform_.shell.OpenAddress(lower);
   } else if (Contains(lower, "drzewo.htm")) {
     ShowTreeOverPage();
     return;  // proceeds

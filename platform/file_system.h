@@ -43,6 +43,10 @@ class FileSystem {
   // The path of the file that exists under this name regardless of letter
   // case, or the path unchanged when there is none. What the browser is given.
   virtual std::string ResolvePath(const std::string& path) = 0;
+  // The path with ".", ".." and links resolved (names matched without regard
+  // to case as above); nullopt when it cannot be resolved. This default only
+  // folds the names, for file systems without links.
+  virtual std::optional<std::string> RealPath(const std::string& path);
 
   // A real directory, not a link, belonging to the current user. This
   // default can only rule out links and other kinds of entry.
@@ -74,5 +78,9 @@ class FileSystem {
   }
   virtual void Unlock(const std::string& lockFile) { (void)lockFile; }
 };
+
+// Whether path, once resolved, is an existing file inside directory once
+// resolved: what a name of the disc may reach however it is written.
+bool LiesInside(FileSystem& files, const std::string& path, const std::string& directory);
 
 }  // namespace velmora::platform

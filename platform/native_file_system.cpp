@@ -283,6 +283,13 @@ std::string NativeFileSystem::ResolvePath(const std::string& path) {
   return FromNative(ResolveNative(path));
 }
 
+std::optional<std::string> NativeFileSystem::RealPath(const std::string& path) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(ResolveNative(path), ec);
+  if (ec) return std::nullopt;
+  return FromNative(real);
+}
+
 }  // namespace velmora::platform
 
 namespace velmora::platform {

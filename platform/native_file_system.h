@@ -34,6 +34,7 @@ class NativeFileSystem : public FileSystem {
   static constexpr int kBackgroundNice = 10;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override;
+  std::optional<std::string> RealPath(const std::string& path) override;
   bool IsOwnDirectory(const std::string& path) override;
   bool LockShared(const std::string& lockFile) override;
   bool TryLockExclusive(const std::string& lockFile) override;

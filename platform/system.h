@@ -20,11 +20,22 @@ class Processes {
   virtual void Close(ProcessHandle handle) = 0;
 };
 
+// Whether the address is an absolute http:, https: or mailto: URL that
+// parses as one (a host of letters, digits, dots and hyphens with an
+// optional port; no control characters or backslashes anywhere). Nothing
+// that names a local path passes, whatever it holds after the scheme.
+bool IsOutsideAddress(const std::string& address);
+
 class Shell {
  public:
   virtual ~Shell() = default;
-  // The system's "open" of an address or file; the result is not reported.
-  virtual void Open(const std::string& address) = 0;
+  // Hands an outside address to the system's handler (browser, mail
+  // program). Anything IsOutsideAddress refuses is dropped; the result is
+  // not reported.
+  virtual void OpenAddress(const std::string& address) = 0;
+  // Starts a program of the disc without waiting for it; no arguments are
+  // passed and the result is not reported.
+  virtual void StartProgram(const std::string& path) = 0;
 };
 
 // The two string values of the key "\SOFTWARE\Kestrava\VNQE".

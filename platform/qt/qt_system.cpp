@@ -10,7 +10,6 @@
 #include <chrono>
 
 #include "platform/codepage.h"
-#include "platform/qt/address_codec.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -79,7 +78,20 @@ void QtProcesses::Close(ProcessHandle handle) {
   }
 }
 
-void QtShell::Open(const std::string& address) { QDesktopServices::openUrl(ToEngineUrl(address)); }
+void QtShell::OpenAddress(const std::string& address) {
+  if (!IsOutsideAddress(address)) return;
+  const QUrl url(FromWin1250(address), QUrl::TolerantMode);
+  const QString scheme = url.scheme();
+  if (!url.isValid() || url.isLocalFile() ||
+      (scheme != u"http" && scheme != u"https" && scheme != u"mailto")) {
+    return;
+  }
+  QDesktopServices::openUrl(url);
+}
+
+void QtShell::StartProgram(const std::string& path) {
+  QProcess::startDetached(FromWin1250(path), {});
+}
 
 QString QtSettingsStore::Location() {
 #ifdef Q_OS_WIN

@@ -22,9 +22,13 @@ class QtProcesses : public Processes {
   ProcessHandle next_ = 1;
 };
 
+// Outside addresses go to the desktop's handler for their scheme; programs
+// are started directly, never through the desktop's handler for their file
+// type.
 class QtShell : public Shell {
  public:
-  void Open(const std::string& address) override;
+  void OpenAddress(const std::string& address) override;
+  void StartProgram(const std::string& path) override;
 };
 
 // On Windows the registry key HKEY_CURRENT_USER\SOFTWARE\Kestrava\VNQE; elsewhere

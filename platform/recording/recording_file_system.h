@@ -31,6 +31,9 @@ class RecordingFileSystem : public platform::FileSystem {
   void ReadingInBackground() override { native_.ReadingInBackground(); }
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   std::string ResolvePath(const std::string& path) override { return native_.ResolvePath(path); }
+  std::optional<std::string> RealPath(const std::string& path) override {
+    return native_.RealPath(path);
+  }
   bool IsOwnDirectory(const std::string& path) override { return native_.IsOwnDirectory(path); }
   bool LockShared(const std::string& lockFile) override { return native_.LockShared(lockFile); }
   bool TryLockExclusive(const std::string& lockFile) override {

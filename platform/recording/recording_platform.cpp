@@ -25,7 +25,7 @@ RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions op
       files_(trace_, options.tempPath),
       browsers_(trace_, files_),
       processes_(trace_, files_),
-      shell_(trace_),
+      shell_(trace_, files_),
       settings_(std::move(options.settingsText)),
       players_(trace_, files_),
       timers_(trace_),

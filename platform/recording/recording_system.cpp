@@ -19,8 +19,13 @@ platform::WaitResult RecordingProcesses::Wait(platform::ProcessHandle, int) {
 
 void RecordingProcesses::Close(platform::ProcessHandle) {}
 
-void RecordingShell::Open(const std::string& address) {
-  trace_.Call("ShellOpen", {{"address", address}});
+void RecordingShell::OpenAddress(const std::string& address) {
+  trace_.Call("OpenAddress",
+              {{"address", address}, {"opened", platform::IsOutsideAddress(address)}});
+}
+
+void RecordingShell::StartProgram(const std::string& path) {
+  trace_.Call("StartProgram", {{"path", path}, {"started", files_.FileExists(path)}});
 }
 
 namespace {

@@ -26,13 +26,17 @@ class RecordingProcesses : public platform::Processes {
   platform::ProcessHandle next_ = 1;
 };
 
+// Addresses are recorded with whether the system would be given them;
+// programs with whether they exist. Nothing is opened or run.
 class RecordingShell : public platform::Shell {
  public:
-  explicit RecordingShell(Trace& trace) : trace_(trace) {}
-  void Open(const std::string& address) override;
+  RecordingShell(Trace& trace, platform::FileSystem& files) : trace_(trace), files_(files) {}
+  void OpenAddress(const std::string& address) override;
+  void StartProgram(const std::string& path) override;
 
  private:
   Trace& trace_;
+  platform::FileSystem& files_;
 };
 
 // Reads the key from an INI file as the Linux viewer keeps it

@@ -115,7 +115,8 @@ TEST_F(CliInstall, readOnlyUpperCaseDisc_installsAndTheViewerStartsFromAnyDirect
   const CliResult replay = Run({"replay", "--settings", settings()});
   ASSERT_EQ(replay.status, 0) << replay.err;
   EXPECT_EQ(Grep(replay.lines, {"\"MessageBox\""}), std::vector<std::string>{});
-  EXPECT_EQ(Grep(replay.lines, {"\"LaunchProgram\"", disc + "/Anim/start.exe", "\"started\":true"})
+  // The program is started under its real name, in the disc's letter case.
+  EXPECT_EQ(Grep(replay.lines, {"\"LaunchProgram\"", disc + "/ANIM/START.EXE", "\"started\":true"})
                 .size(),
             1u);
   EXPECT_EQ(Grep(replay.lines, {"\"event\":\"BeforeNavigate2\"", "\"MainWebBrowser\"",

@@ -1,9 +1,11 @@
 // The link dispatcher's rows, as a click in the main browser reaches them.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 
+#include "platform/system.h"
 #include "test_support.h"
 
 namespace velmora::test {
@@ -49,7 +51,7 @@ class LinkDispatcher : public ::testing::Test {
 
 TEST_F(LinkDispatcher, recordKeyInCapitals_isNoRecordLinkButGoesToTheShellLowerCased) {
   const auto lines = Click({"http://db?RP12"});
-  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "\"address\":\"http://db?rp12\""}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"OpenAddress\"", "\"address\":\"http://db?rp12\""}), 1u);
   EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 1u);
 }
 
@@ -57,19 +59,19 @@ TEST_F(LinkDispatcher, nationalParkKeyInCapitals_putsKeyIntoSearchBox) {
   const auto lines = Click({"http://db?PN12"});
   EXPECT_EQ(
       Count(lines, {"\"call\":\"SetText\"", "\"control\":\"Szukaj\"", "\"value\":\"PN: 12\""}), 1u);
-  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+  EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
 }
 
 TEST_F(LinkDispatcher, definitionLinkOnHttpAddress_neverReachesTheShell) {
   const auto lines = Click({"http://db?dicwilk"});
-  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+  EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
   EXPECT_EQ(Count(lines, {"BeforeNavigate2", "\"cancel\":true"}), 1u);
 }
 
 TEST_F(LinkDispatcher, recordLink_isCancelled) {
   const auto lines = Click({"http://db?rp12"});
   EXPECT_EQ(Count(lines, {"BeforeNavigate2", "?rp12", "\"cancel\":true"}), 1u);
-  EXPECT_EQ(Count(lines, {"ShellOpen"}), 0u);
+  EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
 }
 
 // --- Translated pages ---
@@ -89,9 +91,12 @@ TEST_F(LinkDispatcher, translatedPageWithoutRowOrFile_doesNothingSilently) {
 
 // --- Animation programs and outside addresses ---
 
-TEST_F(LinkDispatcher, animationProgram_isOpenedThroughTheShell) {
+TEST_F(LinkDispatcher, animationProgram_isStartedWithoutWaiting) {
   const auto lines = Click({"http://db?animptaki"});
-  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", disc.path() + "/Anim/ptaki.exe"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"StartProgram\"", disc.path() + "/Anim/ptaki.exe",
+                          "\"started\":true"}),
+            1u);
+  EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
 }
 
 TEST_F(LinkDispatcher, missingAnimationProgram_namesTheProgramNotThePath) {
@@ -103,8 +108,82 @@ TEST_F(LinkDispatcher, missingAnimationProgram_namesTheProgramNotThePath) {
 
 TEST_F(LinkDispatcher, outsideAddresses_goLowerCasedToTheShell) {
   const auto lines = Click({"http://WWW.Example.org/Park", "https://example.org/"});
-  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "http://www.example.org/park"}), 1u);
-  EXPECT_EQ(Count(lines, {"\"call\":\"ShellOpen\"", "https://example.org/"}), 1u);
+  EXPECT_EQ(
+      Count(lines, {"\"call\":\"OpenAddress\"", "http://www.example.org/park", "\"opened\":true"}),
+      1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"OpenAddress\"", "https://example.org/"}), 1u);
+}
+
+// --- What may leave the program: outside addresses and disc programs ---
+
+TEST(OutsideAddress, onlyAbsoluteWebAndMailAddressesQualify) {
+  for (const char* good : {"http://db?rp12", "http://www.example.org/park", "https://example.org/",
+                           "http://example.org:8080/a b?q=1#x", "http://[::1]/", "HTTP://Host/",
+                           "mailto:biuro@example.org"}) {
+    EXPECT_TRUE(platform::IsOutsideAddress(good)) << good;
+  }
+  for (const char* bad : {"/any/path#http:",
+                          "/home/u/run.desktop#http://x",
+                          "file:///etc/passwd#http:",
+                          "http:/etc/passwd",
+                          "http:///etc/passwd",
+                          "http://",
+                          "http://user@host/",
+                          "http://host:/",
+                          "http://host:123456/",
+                          "http://.host/",
+                          "http://ho st/",
+                          "http://host/\\..\\x",
+                          "http://host/a\nb",
+                          "xhttp://host/",
+                          " http://host/",
+                          "mailto:",
+                          "mailto:/etc/passwd",
+                          "https:example.org",
+                          "ftp://example.org/",
+                          "data:text/html,x"}) {
+    EXPECT_FALSE(platform::IsOutsideAddress(bad)) << bad;
+  }
+}
+
+TEST_F(LinkDispatcher, localPathsHoldingHttp_goToTheLaterRowsNotTheShell) {
+  WriteFile(disc / "Data/run.desktop", "[Desktop Entry]\nExec=touch pwned\n");
+  const auto lines = Click({disc.path() + "/Data/run.desktop#http://x", "/nowhere/x#http:",
+                            "file:///etc/passwd#http:", "http:/etc/passwd", "http:///etc/passwd"});
+  EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
+  EXPECT_EQ(Count(lines, {"StartProgram"}), 0u);
+  // An existing file is a local page (row 18), a missing one the message of row 20.
+  EXPECT_EQ(Count(lines, {"BeforeNavigate2", "run.desktop#http://x", "\"cancel\":false"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"", "Brak pliku:\\r\\n /nowhere/x#http:"}), 1u);
+}
+
+TEST_F(LinkDispatcher, animationNamesLeavingTheirDirectory_areMissingFiles) {
+  WriteFile(disc / "x.exe", "#!/bin/sh\n");
+  WriteFile(disc / "Anim/sub/ok.exe", "#!/bin/sh\n");
+  ASSERT_EQ(::symlink((disc / "x.exe").c_str(), (disc / "Anim/link.exe").c_str()), 0);
+  const auto lines = Click({"http://db?anim../x", "http://db?animsub/../../x", "http://db?animlink",
+                            "http://db?anim../../../../../../" + disc.path().substr(1) + "/x",
+                            "http://db?animsub/ok"});
+  for (const char* name : {"../x", "sub/../../x", "link"}) {
+    EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"",
+                            "\"text\":\"Brak pliku:\\r\\n " + std::string(name) + "\""}),
+              1u)
+        << name;
+  }
+  EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"", "Brak pliku:"}), 4u);
+  // A program in a directory below stays inside and runs.
+  ASSERT_EQ(Count(lines, {"StartProgram"}), 1u);
+  EXPECT_EQ(Count(lines, {"StartProgram", disc.path() + "/Anim/sub/ok.exe"}), 1u);
+}
+
+TEST_F(LinkDispatcher, startProgramLinkedOutsideItsDirectory_isNotStarted) {
+  WriteFile(disc / "x.exe", "#!/bin/sh\n");
+  ::unlink((disc / "Anim/start.exe").c_str());
+  ASSERT_EQ(::symlink((disc / "x.exe").c_str(), (disc / "Anim/start.exe").c_str()), 0);
+  const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, "");
+  EXPECT_EQ(Count(result.lines, {"LaunchProgram"}), 0u) << result.out;
+  EXPECT_EQ(Count(result.lines, {"StartProgram"}), 0u);
+  EXPECT_EQ(Count(result.lines, {"\"call\":\"MessageBox\"", "dema startowego", "Error"}), 1u);
 }
 
 // --- Pages that proceed ---

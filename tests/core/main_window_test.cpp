@@ -115,9 +115,10 @@ TEST_F(MainWindow, print_usesPreviewWhenSupportedAndEnabled) {
 
 TEST_F(MainWindow, logo_opensMakersPageOnlyWithCtrl) {
   const auto plain = Run("Image1MouseDown\n");
-  EXPECT_EQ(Count(plain, {"ShellOpen"}), 0u);
+  EXPECT_EQ(Count(plain, {"OpenAddress"}), 0u);
   const auto withCtrl = Run("Image1MouseDown ctrl\n");
-  const auto opened = Grep(withCtrl, {"\"call\":\"ShellOpen\"", "http://", "?id="});
+  const auto opened =
+      Grep(withCtrl, {"\"call\":\"OpenAddress\"", "http://", "?id=", "\"opened\":true"});
   EXPECT_EQ(opened.size(), 1u);
 }
 

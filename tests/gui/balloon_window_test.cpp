@@ -55,7 +55,8 @@ class NoSettingsKey : public platform::SettingsStore {
 
 class NoShell : public platform::Shell {
  public:
-  void Open(const std::string&) override {}
+  void OpenAddress(const std::string&) override {}
+  void StartProgram(const std::string&) override {}
 };
 
 // The viewer on the demo disc, with the bottom button bar and the title

@@ -51,8 +51,10 @@ class DiscKey : public platform::SettingsStore {
 
 class RecordingShell : public platform::Shell {
  public:
-  void Open(const std::string& address) override { opened.push_back(address); }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
+  void StartProgram(const std::string& path) override { started.push_back(path); }
   std::vector<std::string> opened;
+  std::vector<std::string> started;
 };
 
 #define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)

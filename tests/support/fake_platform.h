@@ -137,8 +137,10 @@ class FakeProcesses : public platform::Processes {
 
 class FakeShell : public platform::Shell {
  public:
-  void Open(const std::string& address) override { opened.push_back(address); }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
+  void StartProgram(const std::string& path) override { started.push_back(path); }
   std::vector<std::string> opened;
+  std::vector<std::string> started;
 };
 
 class FakeSettings : public platform::SettingsStore {

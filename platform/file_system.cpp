@@ -1,0 +1,36 @@
+#include "platform/file_system.h"
+
+#include <vector>
+
+namespace velmora::platform {
+
+std::optional<std::string> FileSystem::RealPath(const std::string& path) {
+  if (path.empty() || path.front() != '/') return std::nullopt;
+  std::vector<std::string> parts;
+  std::size_t start = 1;
+  while (start <= path.size()) {
+    std::size_t slash = path.find('/', start);
+    if (slash == std::string::npos) slash = path.size();
+    const std::string part = path.substr(start, slash - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = slash + 1;
+  }
+  std::string folded;
+  for (const std::string& part : parts) folded += "/" + part;
+  return folded.empty() ? "/" : folded;
+}
+
+bool LiesInside(FileSystem& files, const std::string& path, const std::string& directory) {
+  if (!files.FileExists(path)) return false;
+  const std::optional<std::string> real = files.RealPath(path);
+  const std::optional<std::string> root = files.RealPath(directory);
+  if (!real || !root) return false;
+  const std::string prefix = root->back() == '/' ? *root : *root + "/";
+  return real->size() > prefix.size() && real->compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace velmora::platform
