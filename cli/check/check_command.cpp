@@ -82,10 +82,14 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
   check::CheckFrameTargets(disc, findings);
 
   const std::vector<check::Finding> sorted = findings.Sorted();
+  const std::vector<std::string> hints = check::WindowsProgramHints(disc);
   if (parsed.json) {
     check::WriteJson(out, sorted);
+    // Hints are no findings: the JSON lines stay one finding each.
+    for (const std::string& hint : hints) err << hint << "\n";
   } else {
     check::WriteText(out, sorted);
+    for (const std::string& hint : hints) out << hint << "\n";
     if (sorted.empty()) {
       out << "No problems found.\n";
     } else {

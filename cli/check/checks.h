@@ -1,6 +1,9 @@
 #pragma once
 // The checks of `velmora-cli check`, each adding what it finds.
 
+#include <string>
+#include <vector>
+
 #include "cli/check/disc.h"
 #include "cli/check/finding.h"
 
@@ -21,5 +24,8 @@ void CheckTree(Disc& disc, Findings& findings);
 void CheckLinks(Disc& disc, Findings& findings);
 // Links whose target names a frame that no page of the disc has.
 void CheckFrameTargets(Disc& disc, Findings& findings);
+// Not findings: one line for each Windows program of the animation
+// directory when wine is not installed.
+std::vector<std::string> WindowsProgramHints(Disc& disc);
 
 }  // namespace velmora::cli::check

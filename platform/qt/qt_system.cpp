@@ -10,9 +10,18 @@
 #include <chrono>
 
 #include "platform/codepage.h"
+#include "platform/program_command.h"
 
 namespace velmora::platform::qt {
 namespace {
+
+QStringList Arguments(const ProgramCommand& command) {
+  QStringList arguments;
+  for (const std::string& argument : command.arguments) {
+    arguments << QString::fromStdString(argument);
+  }
+  return arguments;
+}
 
 QString FromWin1250(const std::string& text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
@@ -38,8 +47,11 @@ QtProcesses::~QtProcesses() {
 }
 
 std::optional<ProcessHandle> QtProcesses::Start(const std::string& path) {
+  const std::optional<ProgramCommand> command = CommandFor(FromWin1250(path).toStdString());
+  if (!command) return std::nullopt;
   auto process = std::make_unique<QProcess>();
-  process->setProgram(FromWin1250(path));
+  process->setProgram(QString::fromStdString(command->program));
+  process->setArguments(Arguments(*command));
   process->setProcessChannelMode(QProcess::ForwardedChannels);
   process->start();
   if (!process->waitForStarted()) return std::nullopt;
@@ -90,7 +102,9 @@ void QtShell::OpenAddress(const std::string& address) {
 }
 
 void QtShell::StartProgram(const std::string& path) {
-  QProcess::startDetached(FromWin1250(path), {});
+  const std::optional<ProgramCommand> command = CommandFor(FromWin1250(path).toStdString());
+  if (!command) return;
+  QProcess::startDetached(QString::fromStdString(command->program), Arguments(*command));
 }
 
 QString QtSettingsStore::Location() {

@@ -12,35 +12,14 @@
 
 #include "platform/native_file_system.h"
 #include "tests/support/content_tree_workdir.h"
+#include "tests/support/test_support.h"
 
 namespace velmora::platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sets or clears an environment variable for the length of a test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      ::setenv(name, value->c_str(), 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using velmora::test::ScopedEnv;
 
 class PrivateTempPath : public ::testing::Test {
  protected:

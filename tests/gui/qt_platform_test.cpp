@@ -133,6 +133,51 @@ class QtPlatformTest : public QObject {
     QCOMPARE(processes.Wait(12345, 10), WaitResult::Failed);
   }
 
+  // A Windows program runs through the wine on PATH and is waited for like
+  // any other; without wine it cannot be started, at once. The shell's
+  // program start goes the same way.
+  void windowsProgram_runsThroughWineOnPath_orIsNotStarted() {
+    QTemporaryDir dir;
+    const QString program = dir.path() + "/start.exe";
+    const QString record = dir.path() + "/wine-arguments";
+    const QString done = dir.path() + "/wine-done";
+    WriteFile(program, QByteArray("MZ\x90\0\3\0", 6));
+    QVERIFY(QDir().mkpath(dir.path() + "/bin"));
+    WriteFile(dir.path() + "/bin/wine",
+              "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s|' \"$@\" >> '" + record.toUtf8() +
+                  "'\necho >> '" + record.toUtf8() + "'\nsleep 0.5\ntouch '" + done.toUtf8() +
+                  "'\n",
+              true);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", (dir.path() + "/bin").toUtf8());
+
+    QtProcesses processes;
+    const auto handle = processes.Start(program.toStdString());
+    QVERIFY(handle.has_value());
+    QCOMPARE(processes.Wait(*handle, 50), WaitResult::TimedOut);
+    QCOMPARE(processes.Wait(*handle, 5000), WaitResult::Ended);
+    QVERIFY(QFile::exists(done));
+    processes.Close(*handle);
+    QFile recorded(record);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(recorded.readAll(), (program + "|\n").toUtf8());
+    recorded.close();
+
+    QtShell shell;
+    shell.StartProgram(program.toStdString());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile(record).size() == 2 * (program.toUtf8().size() + 2), 5000);
+
+    qputenv("PATH", (dir.path() + "/nowhere").toUtf8());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY(!processes.Start(program.toStdString()).has_value());
+    shell.StartProgram(program.toStdString());
+    QVERIFY(elapsed.elapsed() < 1000);
+    qputenv("PATH", oldPath);
+    QTest::qWait(700);
+    QCOMPARE(QFile(record).size(), 2 * (program.toUtf8().size() + 2));
+  }
+
   void clock_countsMilliseconds() {
     QtClock clock;
     const std::uint32_t start = clock.TickCount();

@@ -97,6 +97,23 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
+ScopedEnv::ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  if (value) {
+    ::setenv(name, value->c_str(), 1);
+  } else {
+    ::unsetenv(name);
+  }
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (old_) {
+    ::setenv(name_, old_->c_str(), 1);
+  } else {
+    ::unsetenv(name_);
+  }
+}
+
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
   TempDir io;
   WriteFile(io / "in", input);

@@ -2,6 +2,7 @@
 // Shared helpers of the core tests: private temporary directories, a minimal
 // disc, and running velmora-cli.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,19 @@ class TempDir {
 
  private:
   std::string path_;
+};
+
+// Sets or clears an environment variable for the length of a test.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
 };
 
 // Writes bytes to path, creating parent directories.
