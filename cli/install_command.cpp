@@ -7,7 +7,9 @@
 #include <iterator>
 #include <optional>
 
+#include "cli/disc_image.h"
 #include "cli/install_manifest.h"
+#include "cli/private_temp_dir.h"
 
 namespace velmora::cli {
 namespace {
@@ -16,7 +18,7 @@ namespace fs = std::filesystem;
 using install::Manifest;
 
 constexpr const char* kUsage =
-    "usage: velmora-cli install --disc DIR [--to DIR] [--force]\n"
+    "usage: velmora-cli install --disc DIR|IMAGE.iso [--to DIR] [--force]\n"
     "       velmora-cli install --uninstall [--to DIR]\n";
 // The installation part of a disc; the rest (Anim/, Map/) is read from it.
 // Without its tables or pages no viewer starts; a disc may lack the others.
@@ -204,6 +206,19 @@ int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+// The files and directories at the top of a directory (no links).
+std::vector<fs::path> TopLevelEntries(const fs::path& dir) {
+  std::vector<fs::path> entries;
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    const fs::file_status status = it->symlink_status(typeError);
+    if (fs::is_directory(status) || fs::is_regular_file(status)) entries.push_back(it->path());
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
 struct PlannedCopy {
   fs::path from;
   fs::path to;
@@ -212,8 +227,9 @@ struct PlannedCopy {
 // What copying the four parts creates: directories and files that do not
 // exist yet (relative to the target), and every copy to make.
 bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest,
-                std::vector<PlannedCopy>& copies, std::ostream& err) {
+                std::vector<PlannedCopy>& copies, std::ostream& err, bool wholeDisc = false) {
   std::error_code ec;
+  std::vector<fs::path> sources;
   for (const Part& part : kParts) {
     const std::optional<fs::path> source = FindDirectory(disc, part.name);
     if (!source) {
@@ -222,6 +238,11 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
           << part.name << " directory\n";
       return false;
     }
+    sources.push_back(*source);
+  }
+  // A disc image is copied whole: the animation and map directories too.
+  if (wholeDisc) sources = TopLevelEntries(disc);
+  for (const fs::path& source : sources) {
     const auto note = [&](const fs::path& from, bool directory) {
       const fs::path relative = from.lexically_relative(disc);
       const fs::path to = target / relative;
@@ -236,16 +257,19 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
         copies.push_back({from, to});
       }
     };
-    note(*source, true);
-    for (fs::recursive_directory_iterator it(*source, ec), end; !ec && it != end;
-         it.increment(ec)) {
+    if (fs::is_regular_file(fs::symlink_status(source, ec))) {
+      note(source, false);
+      continue;
+    }
+    note(source, true);
+    for (fs::recursive_directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec)) {
       std::error_code typeError;
       const fs::file_status status = it->symlink_status(typeError);
       if (fs::is_directory(status)) note(it->path(), true);
       if (fs::is_regular_file(status)) note(it->path(), false);
     }
     if (ec) {
-      err << "velmora-cli install: cannot read " << source->string() << "\n";
+      err << "velmora-cli install: cannot read " << source.string() << "\n";
       return false;
     }
   }
@@ -254,7 +278,25 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
 
 int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std::ostream& err) {
   std::error_code ec;
-  const fs::path disc = Normal(*args.disc);
+  fs::path disc = Normal(*args.disc);
+  const fs::path shown = disc;
+  // A disc image is unpacked first and installed whole; the copy is then the
+  // disc too, so the settings name it for both.
+  const bool image = fs::is_regular_file(disc, ec);
+  std::optional<PrivateTempDir> unpacked;
+  if (image) {
+    unpacked.emplace();
+    if (unpacked->path().empty()) {
+      err << "velmora-cli install: cannot make a temporary directory\n";
+      return 1;
+    }
+    if (const std::optional<std::string> error = ExtractDiscImage(disc, unpacked->path())) {
+      err << "velmora-cli install: " << *error << "\n";
+      return 1;
+    }
+    disc = unpacked->path();
+  }
+  const fs::path source = image ? paths.target : disc;
   if (!fs::is_directory(disc, ec)) {
     err << "velmora-cli install: no such directory: " << *args.disc << "\n";
     return 1;
@@ -269,7 +311,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
     }
   }
   if (!hasStart) {
-    err << "velmora-cli install: " << disc.string()
+    err << "velmora-cli install: " << shown.string()
         << " is not a Velmora disc: it has no Anim/start.exe\n";
     return 1;
   }
@@ -283,13 +325,13 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   const std::optional<std::string> oldText = ReadText(manifestPath);
   const std::optional<Manifest> old = oldText ? install::ParseManifest(*oldText) : std::nullopt;
   const bool targetUsed = fs::exists(paths.target, ec) && !fs::is_empty(paths.target, ec);
-  if (!args.force && targetUsed && (!old || Normal(old->disc) != disc)) {
+  if (!args.force && targetUsed && (!old || Normal(old->disc) != source)) {
     err << "velmora-cli install: " << paths.target.string() << " holds "
         << (old ? "an installation of " + old->disc.string() : std::string("other files"))
         << "; use --force to install over it\n";
     return 1;
   }
-  const std::string settingsText = install::SettingsText(disc, paths.target);
+  const std::string settingsText = install::SettingsText(source, paths.target);
   const std::optional<std::string> currentSettings = ReadText(paths.settings);
   const bool settingsOurs =
       !currentSettings || *currentSettings == settingsText ||
@@ -303,7 +345,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   // An earlier installation here is replaced as a whole.
   if (old) RemoveInstalled(paths.target, *old);
   Manifest manifest;
-  manifest.disc = disc;
+  manifest.disc = source;
   manifest.settings = paths.settings;
   for (const fs::path& dir : MissingDirectories(paths.target)) {
     if (dir == paths.target) {
@@ -320,7 +362,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
     manifest.parents.push_back(dir);
   }
   std::vector<PlannedCopy> copies;
-  if (!PlanCopies(disc, paths.target, manifest, copies, err)) return 1;
+  if (!PlanCopies(disc, paths.target, manifest, copies, err, image)) return 1;
 
   // The manifest goes first, so that even a broken-off copy can be undone.
   fs::create_directories(paths.target, ec);
@@ -347,7 +389,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
     err << "velmora-cli install: cannot write the settings " << paths.settings.string() << "\n";
     return 1;
   }
-  out << "Installed " << copies.size() << " files from " << disc.string() << " to "
+  out << "Installed " << copies.size() << " files from " << shown.string() << " to "
       << paths.target.string() << "\n"
       << "Settings written to " << paths.settings.string() << "\n";
   return 0;

@@ -31,13 +31,15 @@ installation of a disc) and a demo disc, which the viewer shows by default.")
 # Libraries from dpkg-shlibdeps; what is loaded at run time instead of linked
 # is named here: the browser engine's helper process, the platform plugins and
 # the GStreamer plugins that play the films and sounds (-bad decodes the IMA
-# ADPCM sound of older AVI films).
+# ADPCM sound of older AVI films; libarchive13, which dpkg-shlibdeps finds
+# too, reads disc images for velmora-cli install).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6webenginecore6-bin, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-libav")
+  "libqt6webenginecore6-bin, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-libav, libarchive13")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 # xmessage: the demo disc's start-up and closing programs show their note with it.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x11-utils")
+# wine: runs a disc's Windows programs (start.exe, fin.exe, the animations).
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x11-utils, wine")
 
 # The changelog's newest entry must name the version being packaged.
 file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog VELMORA_CHANGELOG_HEAD

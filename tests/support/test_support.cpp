@@ -130,6 +130,23 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
   return result;
 }
 
+CliResult RunCliInHome(const std::string& dir, const std::string& home,
+                       const std::vector<std::string>& args) {
+  TempDir io;
+  std::string command = "cd " + QuoteForShell(dir) +
+                        " && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME=" + QuoteForShell(home) +
+                        " " + QuoteForShell(VELMORA_CLI);
+  for (const std::string& arg : args) command += " " + QuoteForShell(arg);
+  command += " </dev/null >" + QuoteForShell(io / "out") + " 2>" + QuoteForShell(io / "err");
+  CliResult result;
+  const int raw = std::system(command.c_str());
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFile(io / "out");
+  result.err = ReadFile(io / "err");
+  result.lines = SplitLines(result.out);
+  return result;
+}
+
 std::vector<std::string> Grep(const std::vector<std::string>& lines,
                               const std::vector<std::string>& fragments) {
   std::vector<std::string> found;

@@ -57,6 +57,9 @@ struct CliResult {
 
 // Runs velmora-cli with the arguments; input is fed to its standard input.
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+// Runs velmora-cli in dir, with HOME set to home and no XDG variables.
+CliResult RunCliInHome(const std::string& dir, const std::string& home,
+                       const std::vector<std::string>& args);
 
 // Lines of a trace that contain every one of the fragments.
 std::vector<std::string> Grep(const std::vector<std::string>& lines,
