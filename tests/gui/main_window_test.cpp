@@ -13,6 +13,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,7 @@ class MainWindowTest : public QObject {
   void init();
 
   void layout_barsButtonsAndStrip();
+  void slideAndFilmWindows_fillTheScreen();
   void pomoc_showsHelpPage_andReleasesTopicButtons();
   void topicButton_staysPressed_untilReleased();
   void backAndForward_followTheRealHistory();
@@ -166,6 +168,14 @@ void MainWindowTest::init() {
 void MainWindowTest::cleanupTestCase() {
   application_.reset();
   viewer_.reset();
+}
+
+void MainWindowTest::slideAndFilmWindows_fillTheScreen() {
+  for (QWidget* window :
+       {static_cast<QWidget*>(&viewer_->Slides()), static_cast<QWidget*>(&viewer_->Movie())}) {
+    QVERIFY(window->windowState() & Qt::WindowMaximized);
+    QCOMPARE(window->geometry(), window->screen()->availableGeometry());
+  }
 }
 
 void MainWindowTest::layout_barsButtonsAndStrip() {
