@@ -1,5 +1,6 @@
 #include "platform/qt/qt_browser.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -11,7 +12,9 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
+#include "platform/qt/browser_profile.h"
 #include "platform/qt/local_file_case.h"
+#include "platform/system.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -39,17 +42,8 @@ constexpr const char* kReplayIntoFrameScript = R"((function (u) {
 
 }  // namespace
 
-QWebEngineProfile* SharedProfile() {
-  static QWebEngineProfile* profile = [] {
-    QWebEngineProfile* shared = QWebEngineProfile::defaultProfile();
-    InstallLocalFileCaseInterceptor(*shared);
-    return shared;
-  }();
-  return profile;
-}
-
 GuardedPage::GuardedPage(QtBrowser& browser, QObject* parent)
-    : QWebEnginePage(SharedProfile(), parent), browser_(browser) {}
+    : QWebEnginePage(ViewerProfile(), parent), browser_(browser) {}
 
 bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
   return browser_.AcceptNavigation(url, type, isMainFrame);
@@ -184,6 +178,13 @@ void QtBrowser::AskCore(const PendingNavigation& navigation) {
 }
 
 void QtBrowser::Replay(const PendingNavigation& asked) {
+  if (asked.url.scheme() == u"mailto") {
+    // The engine hands no scheme of its own to the desktop; a mail link the
+    // program lets proceed goes to the mail program as a plain link would.
+    const std::string address = Utf8ToWin1250(asked.url.toString().toStdString());
+    if (IsOutsideAddress(address)) QDesktopServices::openUrl(asked.url);
+    return;
+  }
   PendingNavigation navigation = asked;
   navigation.url = WithRealLocalPath(asked.url);
   if (!navigation.isMainFrame) {
