@@ -50,6 +50,7 @@ void TMainForm::RunStartupSequence() {
 
   paths.DeriveDirectories();
   workDirCreated = PrepareWorkingDirectory(files_, paths);
+  platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot, paths.workDir});
   LoadTables();
   ResolveSlidePictures();
   LoadDaneMenu("MENU.CSV");

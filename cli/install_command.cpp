@@ -4,17 +4,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <optional>
 
 #include "cli/disc_image.h"
 #include "cli/install_manifest.h"
+#include "cli/install_tree.h"
 #include "cli/private_temp_dir.h"
 
 namespace velmora::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using install::InstallTree;
 using install::Manifest;
 
 constexpr const char* kUsage =
@@ -45,6 +48,11 @@ bool ParseArgs(const std::vector<std::string>& args, InstallArgs& parsed, std::o
     } else if (arg == "--disc" || arg == "--to") {
       if (i + 1 >= args.size() || args[i + 1].empty()) {
         err << "velmora-cli install: " << arg << " needs a value\n" << kUsage;
+        return false;
+      }
+      if (install::HasControlCharacter(args[i + 1])) {
+        // Written into the manifest and the settings, one value a line.
+        err << "velmora-cli install: " << arg << " holds a control character\n";
         return false;
       }
       (arg == "--disc" ? parsed.disc : parsed.to) = args[++i];
@@ -93,15 +101,36 @@ bool WriteText(const fs::path& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-// The entry of dir named name without regard to letter case, if a directory.
+std::string LowerAscii(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+  return name;
+}
+
+// The entry of dir named name without regard to letter case, if a directory
+// of its own (not a link).
 std::optional<fs::path> FindDirectory(const fs::path& dir, const std::string& lowerName) {
   std::error_code ec;
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     std::error_code typeError;
-    if (name == lowerName && it->is_directory(typeError)) return it->path();
+    if (LowerAscii(it->path().filename().string()) == lowerName && it->is_directory(typeError) &&
+        !it->is_symlink(typeError)) {
+      return it->path();
+    }
+  }
+  return std::nullopt;
+}
+
+// The disc's directories the viewer reads, when one of them is a link: it
+// could lead anywhere, a home directory included.
+std::optional<fs::path> LinkedTopDirectory(const fs::path& disc) {
+  std::error_code ec;
+  for (fs::directory_iterator it(disc, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = LowerAscii(it->path().filename().string());
+    std::error_code typeError;
+    const bool known = name == "anim" || name == "map" || name == "foto" || name == "makiety" ||
+                       name == "db" || name == "data";
+    if (known && it->is_symlink(typeError)) return it->path();
   }
   return std::nullopt;
 }
@@ -138,29 +167,34 @@ std::optional<Paths> LocatePaths(const InstallArgs& args, std::ostream& err) {
   Paths paths;
   paths.target = Normal(args.to ? fs::path(*args.to) : *data / "velmora" / "disc");
   paths.settings = Normal(*config / "Kestrava" / "VNQE.conf");
+  if (install::HasControlCharacter(paths.target.string()) ||
+      install::HasControlCharacter(paths.settings.string())) {
+    err << "velmora-cli install: the installation or settings path holds a control character\n";
+    return std::nullopt;
+  }
   return paths;
 }
 
-// Removes what the manifest lists, never following links and never removing
-// a directory that is not empty.
-void RemoveInstalled(const fs::path& target, const Manifest& manifest) {
-  std::error_code ec;
-  for (const std::string& file : manifest.files) {
-    if (!install::IsContainedRelative(file)) continue;
-    const fs::path path = target / fs::path(std::u8string(file.begin(), file.end()));
-    if (fs::is_regular_file(fs::symlink_status(path, ec))) fs::remove(path, ec);
-  }
+// Removes what the manifest lists inside the installed directory, never
+// through a link and never a directory that is not empty.
+void RemoveInstalled(InstallTree& tree, const Manifest& manifest) {
+  for (const std::string& file : manifest.files) tree.RemoveFile(file);
   std::vector<std::string> dirs = manifest.directories;
   std::sort(dirs.begin(), dirs.end(), [](const std::string& a, const std::string& b) {
     return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
   });
-  for (const std::string& dir : dirs) {
-    if (!install::IsContainedRelative(dir)) continue;
-    const fs::path path = target / fs::path(std::u8string(dir.begin(), dir.end()));
-    if (fs::is_directory(fs::symlink_status(path, ec)) && fs::is_empty(path, ec)) {
-      fs::remove(path, ec);
-    }
-  }
+  for (const std::string& dir : dirs) tree.RemoveEmptyDirectory(dir);
+}
+
+// The installed directory, refused when it is a link, belongs to another
+// user or others may write to it.
+std::unique_ptr<InstallTree> OpenTarget(const fs::path& target, std::ostream& err) {
+  std::string error;
+  std::unique_ptr<InstallTree> tree = InstallTree::Open(target, error);
+  if (tree) error = tree->Refusal();
+  if (error.empty()) return tree;
+  err << "velmora-cli install: " << target.string() << " " << error << "; refused\n";
+  return nullptr;
 }
 
 void RemoveEmptyParents(std::vector<fs::path> parents, const std::vector<fs::path>& allowedUnder) {
@@ -187,24 +221,35 @@ bool RemoveSettingsIfOurs(const Manifest& manifest, const fs::path& target) {
 }
 
 int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
-  const fs::path manifestPath = paths.target / install::kManifestName;
-  const std::optional<std::string> text = ReadText(manifestPath);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(paths.target, ec))) {
+    err << "velmora-cli install: no installation made by velmora-cli in " << paths.target.string()
+        << "\n";
+    return 1;
+  }
+  const std::unique_ptr<InstallTree> tree = OpenTarget(paths.target, err);
+  if (!tree) return 1;
+  const std::optional<std::string> text = tree->ReadFile(install::kManifestName);
   const std::optional<Manifest> manifest = text ? install::ParseManifest(*text) : std::nullopt;
   if (!manifest) {
     err << "velmora-cli install: no installation made by velmora-cli in " << paths.target.string()
         << "\n";
     return 1;
   }
-  RemoveInstalled(paths.target, *manifest);
+  RemoveInstalled(*tree, *manifest);
   const bool settingsRemoved = RemoveSettingsIfOurs(*manifest, paths.target);
-  std::error_code ec;
-  fs::remove(manifestPath, ec);
+  tree->RemoveFile(install::kManifestName);
   if (manifest->targetCreated && fs::is_empty(paths.target, ec)) fs::remove(paths.target, ec);
   RemoveEmptyParents(manifest->parents, {paths.target, manifest->settings});
   out << "Removed " << manifest->files.size() << " files from " << paths.target.string() << "\n";
   if (settingsRemoved) out << "Removed the settings " << manifest->settings.string() << "\n";
   return 0;
 }
+
+struct PlannedCopy {
+  fs::path from;
+  std::string to;  // relative to the installed directory
+};
 
 // The files and directories at the top of a directory (no links).
 std::vector<fs::path> TopLevelEntries(const fs::path& dir) {
@@ -219,13 +264,9 @@ std::vector<fs::path> TopLevelEntries(const fs::path& dir) {
   return entries;
 }
 
-struct PlannedCopy {
-  fs::path from;
-  fs::path to;
-};
-
-// What copying the four parts creates: directories and files that do not
-// exist yet (relative to the target), and every copy to make.
+// What copying the four parts (or, for a disc image, the whole disc) creates:
+// directories and files that do not exist yet (relative to the target), and
+// every copy to make.
 bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest,
                 std::vector<PlannedCopy>& copies, std::ostream& err, bool wholeDisc = false) {
   std::error_code ec;
@@ -243,22 +284,32 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
   // A disc image is copied whole: the animation and map directories too.
   if (wholeDisc) sources = TopLevelEntries(disc);
   for (const fs::path& source : sources) {
+    bool badName = false;
     const auto note = [&](const fs::path& from, bool directory) {
       const fs::path relative = from.lexically_relative(disc);
       const fs::path to = target / relative;
       const bool exists = fs::exists(fs::symlink_status(to, ec));
       const std::u8string u8 = relative.generic_u8string();
       const std::string text(u8.begin(), u8.end());
-      if (text.find('\n') != std::string::npos) return;  // a name the manifest cannot hold
+      if (install::HasControlCharacter(text)) {
+        // A name the manifest cannot hold, and no name a disc has.
+        if (!badName) {
+          err << "velmora-cli install: a name on the disc holds a control character: "
+              << std::quoted(text) << "\n";
+        }
+        badName = true;
+        return;
+      }
       if (directory) {
         if (!exists) manifest.directories.push_back(text);
       } else {
         if (!exists) manifest.files.push_back(text);
-        copies.push_back({from, to});
+        copies.push_back({from, text});
       }
     };
     if (fs::is_regular_file(fs::symlink_status(source, ec))) {
       note(source, false);
+      if (badName) return false;
       continue;
     }
     note(source, true);
@@ -270,6 +321,32 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
     }
     if (ec) {
       err << "velmora-cli install: cannot read " << source.string() << "\n";
+      return false;
+    }
+    if (badName) return false;
+  }
+  return true;
+}
+
+// Writes the manifest first, so that even a broken-off copy can be undone,
+// then makes the directories and copies the files, all inside the tree.
+bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
+              std::ostream& err) {
+  if (!tree.WriteFile(install::kManifestName, install::WriteManifestText(manifest))) {
+    err << "velmora-cli install: cannot write the installation's record\n";
+    return false;
+  }
+  for (const std::string& dir : manifest.directories) {
+    if (!tree.MakeDirectories(dir)) {
+      err << "velmora-cli install: cannot make the directory " << dir
+          << ": a part of it is a link or a file\n";
+      return false;
+    }
+  }
+  for (const PlannedCopy& copy : copies) {
+    std::string error;
+    if (!tree.CopyFileIn(copy.from, copy.to, error)) {
+      err << "velmora-cli install: cannot copy " << copy.from.string() << ": " << error << "\n";
       return false;
     }
   }
@@ -315,14 +392,24 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
         << " is not a Velmora disc: it has no Anim/start.exe\n";
     return 1;
   }
+  if (const std::optional<fs::path> linked = LinkedTopDirectory(disc)) {
+    err << "velmora-cli install: " << linked->string()
+        << " is a link; a disc's own directories must not lead elsewhere\n";
+    return 1;
+  }
   if (IsWithin(paths.target, disc) || IsWithin(disc, paths.target)) {
     err << "velmora-cli install: the installation directory and the disc overlap\n";
     return 1;
   }
 
   // What is there already: our own installation, someone else's, or nothing.
-  const fs::path manifestPath = paths.target / install::kManifestName;
-  const std::optional<std::string> oldText = ReadText(manifestPath);
+  std::unique_ptr<InstallTree> tree;
+  if (fs::exists(fs::symlink_status(paths.target, ec))) {
+    tree = OpenTarget(paths.target, err);
+    if (!tree) return 1;
+  }
+  const std::optional<std::string> oldText =
+      tree ? tree->ReadFile(install::kManifestName) : std::nullopt;
   const std::optional<Manifest> old = oldText ? install::ParseManifest(*oldText) : std::nullopt;
   const bool targetUsed = fs::exists(paths.target, ec) && !fs::is_empty(paths.target, ec);
   if (!args.force && targetUsed && (!old || Normal(old->disc) != source)) {
@@ -343,7 +430,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   }
 
   // An earlier installation here is replaced as a whole.
-  if (old) RemoveInstalled(paths.target, *old);
+  if (old) RemoveInstalled(*tree, *old);
   Manifest manifest;
   manifest.disc = source;
   manifest.settings = paths.settings;
@@ -364,26 +451,13 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   std::vector<PlannedCopy> copies;
   if (!PlanCopies(disc, paths.target, manifest, copies, err, image)) return 1;
 
-  // The manifest goes first, so that even a broken-off copy can be undone.
-  fs::create_directories(paths.target, ec);
-  if (ec || !WriteText(manifestPath, install::WriteManifestText(manifest))) {
-    err << "velmora-cli install: cannot write to " << paths.target.string() << "\n";
-    return 1;
+  if (!tree) {
+    fs::create_directories(paths.target, ec);
+    tree = ec ? nullptr : OpenTarget(paths.target, err);
+    if (!tree) return 1;
+    if (manifest.targetCreated) tree->MakePrivateToWrite();
   }
-  for (const std::string& dir : manifest.directories) {
-    fs::create_directories(paths.target / fs::path(std::u8string(dir.begin(), dir.end())), ec);
-  }
-  for (const PlannedCopy& copy : copies) {
-    fs::create_directories(copy.to.parent_path(), ec);
-    if (!fs::copy_file(copy.from, copy.to, fs::copy_options::overwrite_existing, ec)) {
-      err << "velmora-cli install: cannot copy " << copy.from.string() << ": " << ec.message()
-          << "\n";
-      return 1;
-    }
-    // Copies from a read-only disc must stay removable and replaceable.
-    fs::permissions(copy.to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                    ec);
-  }
+  if (!CopyInto(*tree, manifest, copies, err)) return 1;
   fs::create_directories(paths.settings.parent_path(), ec);
   if (!WriteText(paths.settings, settingsText)) {
     err << "velmora-cli install: cannot write the settings " << paths.settings.string() << "\n";

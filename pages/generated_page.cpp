@@ -19,6 +19,8 @@ bool CannotBeInFileName(char c) {
     case '<':
     case '>':
     case '|':
+    case '#':
+    case '%':
       return true;
     default:
       return false;

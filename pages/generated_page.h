@@ -13,9 +13,11 @@ namespace velmora::pages {
 
 // "$$" + stem + key + ".html". The key (or word) comes from a link; the few
 // characters a file name cannot hold (path separators, drive colon, NUL and
-// other control characters, * ? " < > |) are written as "%" and two hex
-// digits, so that every ordinary key, Polish letters included, keeps its exact name and no key
-// reaches outside the working directory.
+// other control characters, * ? " < > |), and the two an address reads
+// differently (# starts a fragment, % an escape), are written as "%" and
+// two hex digits, so that every ordinary key, Polish letters included, keeps
+// its exact name, no key reaches outside the working directory, and no two
+// keys share a name.
 std::string GeneratedFileName(const std::string& stem, const std::string& key = {});
 
 // The key part of a generated name, mapped as above.

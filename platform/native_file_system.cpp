@@ -98,6 +98,17 @@ fs::path PrivateDirectoryUnderTemp() {
   return IsPrivateDirectory(own) ? own : fs::path();
 }
 
+// A new 0700 directory under the shared temporary directory with a name
+// nobody could have guessed beforehand; empty when none can be made.
+fs::path FreshPrivateDirectory() {
+  std::error_code ec;
+  const fs::path shared = fs::temp_directory_path(ec);
+  if (ec || shared.empty()) return {};
+  std::string pattern = (shared / ("velmora-" + std::to_string(::geteuid()) + "-XXXXXX")).string();
+  if (!::mkdtemp(pattern.data())) return {};
+  return IsPrivateDirectory(pattern) ? fs::path(pattern) : fs::path();
+}
+
 }  // namespace
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
@@ -126,6 +137,9 @@ NativeFileSystem::NativeFileSystem(std::string tempPath) : tempPath_(std::move(t
 
 NativeFileSystem::~NativeFileSystem() {
   for (const auto& [path, fd] : locks_) ::close(fd);
+  // A directory made for this run alone goes with it.
+  std::error_code ec;
+  if (!fresh_.empty()) fs::remove_all(ToNative(fresh_), ec);
 }
 
 bool NativeFileSystem::FileExists(const std::string& path) {
@@ -188,15 +202,22 @@ bool NativeFileSystem::RemoveDirectory(const std::string& path) {
 
 // Per-user and private, as the original platform's temporary path is: the
 // session's runtime directory when it is private, else a 0700 directory of
-// our own under the shared temporary directory; empty when neither is safe.
+// our own under the shared temporary directory; when that name is taken by
+// something not ours, a fresh private directory for this run (never the
+// root, where no page could be written). Empty only when none can be made.
 std::string NativeFileSystem::TempPath() {
   if (!tempPath_.empty()) return tempPath_.back() == '/' ? tempPath_ : tempPath_ + "/";
+  if (!fresh_.empty()) return fresh_;
   fs::path base;
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
       runtime && *runtime && IsPrivateDirectory(runtime)) {
     base = runtime;
   } else {
     base = PrivateDirectoryUnderTemp();
+  }
+  if (base.empty()) {
+    base = FreshPrivateDirectory();
+    if (!base.empty()) fresh_ = FromNative(base) + "/";
   }
   if (base.empty()) return {};
   std::string result = FromNative(base);

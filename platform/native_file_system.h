@@ -42,6 +42,7 @@ class NativeFileSystem : public FileSystem {
 
  private:
   std::string tempPath_;
+  std::string fresh_;                 // a directory made for this run, removed at the end
   std::map<std::string, int> locks_;  // lock file -> open descriptor
 };
 

@@ -4,6 +4,7 @@
 // "DictionaryBalloon.CppWebBrowser").
 
 #include <string>
+#include <vector>
 
 #include "platform/browser.h"
 #include "platform/file_system.h"
@@ -18,6 +19,12 @@ class Browsers {
  public:
   virtual ~Browsers() = default;
   virtual Browser& Get(const std::string& control) = 0;
+  // The directories whose files the pages may load (the content root, the
+  // installation root, the working directory); given at start-up before
+  // the first page is asked for. Until then no local file may be loaded.
+  virtual void AllowLocalDirectories(const std::vector<std::string>& directories) {
+    (void)directories;
+  }
 };
 
 struct Platform {

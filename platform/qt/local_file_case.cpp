@@ -1,25 +1,11 @@
 #include "platform/qt/local_file_case.h"
 
 #include <QFileInfo>
-#include <QWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
 
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
 
 namespace velmora::platform::qt {
-
-namespace {
-
-class LocalFileCaseInterceptor : public QWebEngineUrlRequestInterceptor {
- public:
-  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-    const QUrl real = WithRealLocalPath(info.requestUrl());
-    if (real != info.requestUrl()) info.redirect(real);
-  }
-};
-
-}  // namespace
 
 QUrl WithRealLocalPath(const QUrl& url) {
   if (!url.isLocalFile()) return url;
@@ -33,11 +19,6 @@ QUrl WithRealLocalPath(const QUrl& url) {
   if (url.hasQuery()) resolved.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
   if (url.hasFragment()) resolved.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
   return resolved;
-}
-
-void InstallLocalFileCaseInterceptor(QWebEngineProfile& profile) {
-  static LocalFileCaseInterceptor interceptor;
-  profile.setUrlRequestInterceptor(&interceptor);
 }
 
 }  // namespace velmora::platform::qt

@@ -6,16 +6,11 @@
 
 #include <QUrl>
 
-class QWebEngineProfile;
-
 namespace velmora::platform::qt {
 
 // The URL with its local path replaced by the existing file of that name in
 // any letter case; unchanged when the exact path exists, when nothing
 // matches, or when it is not a local file.
 QUrl WithRealLocalPath(const QUrl& url);
-
-// Makes every request of the profile use real local paths.
-void InstallLocalFileCaseInterceptor(QWebEngineProfile& profile);
 
 }  // namespace velmora::platform::qt

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_browser.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -15,7 +16,9 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
+#include "platform/qt/browser_profile.h"
 #include "platform/qt/local_file_case.h"
+#include "platform/system.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -98,19 +101,8 @@ QString JsString(const QUrl& url) {
 
 }  // namespace
 
-QWebEngineProfile* SharedProfile() {
-  static QWebEngineProfile* profile = [] {
-    QWebEngineProfile* shared = QWebEngineProfile::defaultProfile();
-    InstallLocalFileCaseInterceptor(*shared);
-    // The disc's pages are ISO-8859-2, and older ones do not declare it.
-    shared->settings()->setDefaultTextEncoding(QStringLiteral("ISO-8859-2"));
-    return shared;
-  }();
-  return profile;
-}
-
 GuardedPage::GuardedPage(QtBrowser& browser, QObject* parent)
-    : QWebEnginePage(SharedProfile(), parent), browser_(browser) {}
+    : QWebEnginePage(ViewerProfile(), parent), browser_(browser) {}
 
 bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
   return browser_.AcceptNavigation(url, type, isMainFrame);
@@ -260,6 +252,13 @@ void QtBrowser::AskCore(const PendingNavigation& navigation) {
 }
 
 void QtBrowser::Replay(const PendingNavigation& asked) {
+  if (asked.url.scheme() == u"mailto") {
+    // The engine hands no scheme of its own to the desktop; a mail link the
+    // program lets proceed goes to the mail program as a plain link would.
+    const std::string address = Utf8ToWin1250(asked.url.toString().toStdString());
+    if (IsOutsideAddress(address)) QDesktopServices::openUrl(asked.url);
+    return;
+  }
   PendingNavigation navigation = asked;
   navigation.url = WithRealLocalPath(asked.url);
   if (!navigation.isMainFrame) {

@@ -28,10 +28,6 @@ inline constexpr int kPrintResolution = 300;
 
 class QtBrowser;
 
-// The one engine profile every browser of the program shares, so that a
-// further browser costs little memory and starts fast.
-QWebEngineProfile* SharedProfile();
-
 class GuardedPage : public QWebEnginePage {
   Q_OBJECT
  public:

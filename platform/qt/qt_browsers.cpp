@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "platform/codepage.h"
+#include "platform/qt/request_guard.h"
+
 namespace velmora::platform::qt {
 
 void QtBrowsers::Register(const std::string& control, QtBrowser& browser) {
@@ -12,6 +15,14 @@ Browser& QtBrowsers::Get(const std::string& control) {
   auto found = browsers_.find(control);
   if (found == browsers_.end()) throw std::out_of_range("no browser control " + control);
   return *found->second;
+}
+
+void QtBrowsers::AllowLocalDirectories(const std::vector<std::string>& directories) {
+  std::vector<QString> roots;
+  for (const std::string& directory : directories) {
+    roots.push_back(QString::fromStdString(Win1250ToUtf8(directory)));
+  }
+  AllowLocalRoots(roots);
 }
 
 }  // namespace velmora::platform::qt

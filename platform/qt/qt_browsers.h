@@ -14,6 +14,8 @@ class QtBrowsers : public Browsers {
   void Register(const std::string& control, QtBrowser& browser);
   // Throws std::out_of_range for a name no window has registered.
   Browser& Get(const std::string& control) override;
+  // Every browser shares one profile, so this holds for all of them.
+  void AllowLocalDirectories(const std::vector<std::string>& directories) override;
 
  private:
   std::map<std::string, QtBrowser*> browsers_;

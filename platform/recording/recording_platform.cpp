@@ -19,6 +19,14 @@ bool RecordingBrowsers::LoadPending() {
   return loaded;
 }
 
+void RecordingBrowsers::AllowLocalDirectories(const std::vector<std::string>& directories) {
+  std::string joined;
+  for (const std::string& directory : directories) {
+    joined += (joined.empty() ? "" : ";") + directory;
+  }
+  trace_.Call("AllowLocalDirectories", {{"directories", joined}});
+}
+
 RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions options)
     : trace_(traceOut),
       ui_(trace_),

@@ -24,6 +24,8 @@ class RecordingBrowsers : public platform::Browsers {
  public:
   RecordingBrowsers(Trace& trace, platform::FileSystem& files) : trace_(trace), files_(files) {}
   platform::Browser& Get(const std::string& control) override { return GetRecording(control); }
+  // Recorded as one field, the directories joined by ';'.
+  void AllowLocalDirectories(const std::vector<std::string>& directories) override;
   RecordingBrowser& GetRecording(const std::string& control);
   RecordingBrowser* Find(const std::string& control);
   // Loads pending navigations of every browser; true when any loaded.

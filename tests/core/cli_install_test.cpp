@@ -1,8 +1,12 @@
 // velmora-cli install run as a program in a temporary home: from a
 // read-only disc with upper-case names, the viewer then starts from any
-// directory; refusing to overwrite; uninstalling leaves nothing behind.
+// directory; refusing to overwrite; uninstalling leaves nothing behind;
+// links planted in the disc or the target, foreign or open targets and
+// control characters in names never make it touch anything outside.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -182,6 +186,130 @@ TEST_F(CliInstall, foreignFilesAndSettings_areNeitherOverwrittenNorRemoved) {
   WriteFile(settings(), "[General]\ncdPath=/changed/\n");
   EXPECT_EQ(Run({"install", "--uninstall"}).status, 0);
   EXPECT_TRUE(Exists(settings()));
+}
+
+// --- Links, owners and names ---
+
+// Lists a tree before and after, so that a test shows what changed in it.
+class TreeWatch {
+ public:
+  explicit TreeWatch(std::string root) : root_(std::move(root)), before_(TreeOf(root_)) {}
+  std::vector<std::string> Before() const { return before_; }
+  std::vector<std::string> Now() const { return TreeOf(root_); }
+
+ private:
+  std::string root_;
+  std::vector<std::string> before_;
+};
+
+TEST_F(CliInstall, uninstall_neverDeletesThroughALinkedDirectoryInAListedPath) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  const std::string outside = dir_ / "outside";
+  MakeMinimalDisc(disc);
+  ASSERT_EQ(Run({"install", "--disc", disc, "--to", target}).status, 0);
+  // Someone swaps an installed directory for a link to files of the same names.
+  WriteFile(outside + "/799.htm", "not the viewer's");
+  fs::remove_all(target + "/Data");
+  fs::create_directory_symlink(outside, target + "/Data");
+  const TreeWatch watch(outside);
+
+  EXPECT_EQ(Run({"install", "--uninstall", "--to", target}).status, 0);
+  EXPECT_EQ(watch.Now(), watch.Before());
+  EXPECT_EQ(ReadFile(outside + "/799.htm"), "not the viewer's");
+}
+
+TEST_F(CliInstall, install_neverWritesThroughALinkPlantedInTheTarget) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  const std::string outside = dir_ / "outside";
+  MakeMinimalDisc(disc);
+  ASSERT_EQ(Run({"install", "--disc", disc, "--to", target}).status, 0);
+  fs::remove_all(target + "/Data");
+  fs::create_directories(outside);
+  fs::create_directory_symlink(outside, target + "/Data");
+  const TreeWatch watch(outside);
+
+  // The same disc again needs no --force; neither run writes through the link.
+  const CliResult again = Run({"install", "--disc", disc, "--to", target});
+  EXPECT_EQ(again.status, 1);
+  EXPECT_NE(again.err.find("cannot"), std::string::npos) << again.err;
+  EXPECT_EQ(Run({"install", "--disc", disc, "--to", target, "--force"}).status, 1);
+  EXPECT_EQ(watch.Now(), watch.Before());
+  EXPECT_EQ(watch.Now(), std::vector<std::string>{});
+}
+
+TEST_F(CliInstall, disc_withLinkedTopDirectoryOrLinkedFiles_copiesNothingFromElsewhere) {
+  const std::string disc = dir_ / "disc";
+  const std::string secrets = dir_ / "secrets";
+  MakeMinimalDisc(disc);
+  WriteFile(secrets + "/key.txt", "secret");
+  // A file that is a link is not the disc's own: it is not copied.
+  fs::create_symlink(secrets + "/key.txt", disc + "/Data/key.htm");
+  const TreeWatch homeWatch(home());
+  const CliResult withFileLink = Run({"install", "--disc", disc});
+  ASSERT_EQ(withFileLink.status, 0) << withFileLink.err;
+  EXPECT_TRUE(Exists(installed() + "/Data/799.htm"));
+  EXPECT_FALSE(Exists(installed() + "/Data/key.htm"));
+  ASSERT_EQ(Run({"install", "--uninstall"}).status, 0);
+  EXPECT_EQ(homeWatch.Now(), homeWatch.Before());
+
+  // A top directory that is a link is refused with a message, before anything is written.
+  fs::remove_all(disc + "/Foto");
+  fs::create_directory_symlink(secrets, disc + "/Foto");
+  const CliResult refused = Run({"install", "--disc", disc});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Foto is a link"), std::string::npos) << refused.err;
+  EXPECT_EQ(homeWatch.Now(), homeWatch.Before());
+}
+
+TEST_F(CliInstall, targetOpenToOthersOrOfAnotherUser_isRefused) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  MakeMinimalDisc(disc);
+  fs::create_directories(target);
+  ASSERT_EQ(::chmod(target.c_str(), 0777), 0);
+  const TreeWatch watch(target);
+  const CliResult open = Run({"install", "--disc", disc, "--to", target, "--force"});
+  EXPECT_EQ(open.status, 1);
+  EXPECT_NE(open.err.find("writable by group or others"), std::string::npos) << open.err;
+  EXPECT_EQ(watch.Now(), watch.Before());
+
+  // Installed, then opened to others: uninstalling removes nothing.
+  ASSERT_EQ(::chmod(target.c_str(), 0755), 0);
+  ASSERT_EQ(Run({"install", "--disc", disc, "--to", target, "--force"}).status, 0);
+  ASSERT_EQ(::chmod(target.c_str(), 0775), 0);
+  const TreeWatch installed(target);
+  EXPECT_EQ(Run({"install", "--uninstall", "--to", target}).status, 1);
+  EXPECT_EQ(installed.Now(), installed.Before());
+
+  if (::geteuid() == 0) {
+    // Only root can hand a directory to another user.
+    ASSERT_EQ(::chmod(target.c_str(), 0755), 0);
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    const CliResult foreign = Run({"install", "--uninstall", "--to", target});
+    EXPECT_EQ(foreign.status, 1);
+    EXPECT_NE(foreign.err.find("belongs to another user"), std::string::npos) << foreign.err;
+    EXPECT_EQ(installed.Now(), installed.Before());
+  }
+}
+
+TEST_F(CliInstall, controlCharactersInPaths_areRefused) {
+  const std::string disc = dir_ / "disc";
+  MakeMinimalDisc(disc);
+  const TreeWatch homeWatch(home());
+  // The manifest and the settings hold one value a line.
+  const CliResult newline = Run({"install", "--disc", disc + "\ncdPath=/x/"});
+  EXPECT_EQ(newline.status, 2);
+  EXPECT_NE(newline.err.find("control character"), std::string::npos);
+  EXPECT_EQ(Run({"install", "--disc", disc, "--to", dir_ / "t\x1b[2J"}).status, 2);
+
+  WriteFile(disc + "/Foto/a\nb.jpg", "x");
+  const CliResult name = Run({"install", "--disc", disc});
+  EXPECT_EQ(name.status, 1);
+  EXPECT_NE(name.err.find("control character"), std::string::npos) << name.err;
+  EXPECT_EQ(homeWatch.Now(), homeWatch.Before());
+  EXPECT_FALSE(Exists(settings()));
 }
 
 TEST_F(CliInstall, badArguments_areRefused) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -35,11 +37,8 @@ std::string ShellQuote(const std::string& text) {
 
 class CliTable : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("velmora-cli-table-" + std::to_string(getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  // A private directory of a name nobody can know beforehand.
+  void SetUp() override { dir_ = temp_.path(); }
 
   CliResult Run(const std::string& arguments) {
     const fs::path out = dir_ / "out";
@@ -65,6 +64,7 @@ class CliTable : public ::testing::Test {
     return path;
   }
 
+  velmora::test::TempDir temp_;
   fs::path dir_;
 };
 

@@ -54,9 +54,10 @@ TEST(GeneratedFileName, ordinaryKeys_keepTheirExactName) {
   EXPECT_EQ(GeneratedFileName("title"), "$$title.html");
   EXPECT_EQ(GeneratedFileName("RP_", "12a"), "$$RP_12a.html");
   EXPECT_EQ(GeneratedFileName("OChK_", "Dolina Baryczy-2.1"), "$$OChK_Dolina Baryczy-2.1.html");
-  // Polish letters in Windows-1250: "Łódź", and a word with '#', '%' and '&'
+  // Polish letters in Windows-1250: "Łódź", and a word with '&'; '#' and '%'
+  // are escaped, since an address would read them differently.
   EXPECT_EQ(GeneratedFileName("dict", "\xA3\xF3\x64\x9F"), "$$dict\xA3\xF3\x64\x9F.html");
-  EXPECT_EQ(GeneratedFileName("dict", "a%20b&c#d"), "$$dicta%20b&c#d.html");
+  EXPECT_EQ(GeneratedFileName("dict", "a%20b&c#d"), "$$dicta%2520b&c%23d.html");
 }
 
 TEST(GeneratedFileName, hostileKeys_cannotNameAnotherDirectory) {
@@ -66,6 +67,10 @@ TEST(GeneratedFileName, hostileKeys_cannotNameAnotherDirectory) {
   EXPECT_EQ(GeneratedFileName("RP_", std::string("a\0b", 3)), "$$RP_a%00b.html");
   EXPECT_EQ(GeneratedFileName("RP_", "\r\n*?\"<>|"), "$$RP_%0D%0A%2A%3F%22%3C%3E%7C.html");
   EXPECT_EQ(GeneratedFileName("RP_", ".."), "$$RP_...html");
+  // An address would cut the name at "#" and read "%41" as "A".
+  EXPECT_EQ(GeneratedFileName("RP_", "a#b"), "$$RP_a%23b.html");
+  EXPECT_EQ(GeneratedFileName("RP_", "%41"), "$$RP_%2541.html");
+  EXPECT_NE(GeneratedFileName("RP_", "%41"), GeneratedFileName("RP_", "A"));
 }
 
 // --- save and show

@@ -233,6 +233,21 @@ TEST_F(HostileDisc, recordKeysWithPathCharacters_stayInsideTheWorkingDirectory) 
   EXPECT_EQ(ReadFile(outside + "/victim.html"), "untouched");
 }
 
+TEST_F(HostileDisc, recordKeysWithHashOrPercent_showTheirOwnPages) {
+  // "#" would end the page's name in an address, "%41" would read as "A".
+  MakeReserveDisc("1#2;Hash;x\r\n1%41;Procent;x\r\n1A;Litera;x\r\n", kReserveTemplate);
+  const auto lines = Replay(
+      "MainWebBrowserBeforeNavigate2 http://db?rp1#2\n"
+      "MainWebBrowserBeforeNavigate2 http://db?rp1%41\n"
+      "MainWebBrowserBeforeNavigate2 http://db?rp1A\n");
+  EXPECT_EQ(Messages(lines), std::vector<std::string>{});
+  for (const char* title : {"temat: Hash", "temat: Procent", "temat: Litera"}) {
+    EXPECT_EQ(Grep(lines, {"\"event\":\"TitleChange\"", title}).size(), 1u) << title;
+  }
+  EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "$$RP_1%232.html"}).size(), 1u);
+  EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "$$RP_1%2541.html"}).size(), 1u);
+}
+
 TEST_F(HostileDisc, directoriesNamedLikePages_areNeitherSearchedNorShown) {
   MakeReserveDisc("1;Las;Opis\r\n", kReserveTemplate);
   WriteFile(disc + "/Makiety/search.html", "<title>temat: Szukaj</title><!--@wyniki@-->");

@@ -42,6 +42,24 @@ class PrivateTempPath : public ::testing::Test {
   ScopedEnv tmpdir;
   fs::path ownDir;
   NativeFileSystem files;
+
+  // Something not ours under our name: a fresh private directory for this
+  // run instead, the same one on every call, gone with the file system.
+  void ExpectFreshPrivateDirectory() {
+    std::optional<NativeFileSystem> run;
+    run.emplace();
+    const std::string fresh = run->TempPath();
+    ASSERT_FALSE(fresh.empty());
+    EXPECT_NE(fresh, "/");
+    EXPECT_NE(fresh, ownDir.string() + "/");
+    EXPECT_EQ(fs::path(fresh).parent_path().parent_path(), fs::path(shared_));
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(fresh)));
+    EXPECT_EQ(Mode(fresh), 0700u);
+    EXPECT_EQ(run->TempPath(), fresh);
+    ASSERT_TRUE(run->WriteFile(fresh + "page.html", "x"));
+    run.reset();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(fresh)));
+  }
 };
 
 TEST_F(PrivateTempPath, privateRuntimeDirectory_isUsed) {
@@ -75,27 +93,28 @@ TEST_F(PrivateTempPath, ownDirectoryLeftOpen_isClosedAgain) {
   EXPECT_EQ(Mode(ownDir), 0700u);
 }
 
-TEST_F(PrivateTempPath, plantedLinkUnderOurName_isRefused) {
+TEST_F(PrivateTempPath, plantedLinkUnderOurName_givesAFreshPrivateDirectory) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
   fs::create_directories(tree.Path("elsewhere"));
   fs::permissions(tree.Path("elsewhere"), fs::perms::owner_all, fs::perm_options::replace);
   fs::create_directory_symlink(tree.Path("elsewhere"), ownDir);
-  EXPECT_EQ(files.TempPath(), "");
+  ExpectFreshPrivateDirectory();
+  EXPECT_TRUE(fs::is_empty(tree.Path("elsewhere")));
 }
 
-TEST_F(PrivateTempPath, plantedFileUnderOurName_isRefused) {
+TEST_F(PrivateTempPath, plantedFileUnderOurName_givesAFreshPrivateDirectory) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
   tree.Write("shared/velmora-" + std::to_string(::geteuid()), "");
-  EXPECT_EQ(files.TempPath(), "");
+  ExpectFreshPrivateDirectory();
 }
 
-TEST_F(PrivateTempPath, directoryOfAnotherUserUnderOurName_isRefused) {
+TEST_F(PrivateTempPath, directoryOfAnotherUserUnderOurName_givesAFreshPrivateDirectory) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to hand a directory to another user";
   ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
   fs::create_directories(ownDir);
   fs::permissions(ownDir, fs::perms::owner_all, fs::perm_options::replace);
   ASSERT_EQ(::chown(ownDir.c_str(), 65534, 65534), 0);
-  EXPECT_EQ(files.TempPath(), "");
+  ExpectFreshPrivateDirectory();
 }
 
 TEST_F(PrivateTempPath, givenPath_isTakenAsItIs) {

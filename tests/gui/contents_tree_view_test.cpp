@@ -109,7 +109,11 @@ class ContentsTreeViewTest : public QObject {
     tree.ExpandNode(37);
     tree.ExpandNode(228);
     tree.SelectNode(228);
-    const QString path = QDir::temp().filePath("velmora-contents-tree.png");
+    // Kept where VELMORA_SCREENSHOT_DIR says, else in a private directory
+    // that goes with the test.
+    QTemporaryDir own;
+    const QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR", own.path());
+    const QString path = QDir(dir).filePath("velmora-contents-tree.png");
     QVERIFY(tree.grab().save(path));
     qInfo("screenshot: %s", qPrintable(path));
   }

@@ -17,6 +17,7 @@
 #include "gui_wait.h"
 #include "platform/codepage.h"
 #include "platform/qt/qt_browser.h"
+#include "platform/qt/request_guard.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::qt::QtBrowser;
@@ -38,6 +39,7 @@ class LocalFileCaseTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
+    velmora::platform::qt::AllowLocalRoots({dir_.path()});
     QVERIFY(QDir(dir_.path()).mkpath("Data/Pics"));
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);

@@ -52,6 +52,9 @@ class TestBrowsers : public velmora::platform::Browsers {
       return *slot;
     }
   }
+  void AllowLocalDirectories(const std::vector<std::string>& directories) override {
+    known_.AllowLocalDirectories(directories);
+  }
 
  private:
   qt::QtBrowsers& known_;

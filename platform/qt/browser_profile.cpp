@@ -1,0 +1,36 @@
+#include "platform/qt/browser_profile.h"
+
+#include <QCoreApplication>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+#include "platform/qt/request_guard.h"
+
+namespace velmora::platform::qt {
+
+QWebEngineProfile* ViewerProfile() {
+  static QWebEngineProfile* profile = [] {
+    // No storage name: nothing of it is kept on disk.
+    auto* created = new QWebEngineProfile(QCoreApplication::instance());
+    created->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    created->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    QWebEngineSettings* settings = created->settings();
+    // Pages show pictures of other directories of the disc (Data/ shows
+    // Foto/), which the engine allows a local page only with this setting;
+    // which files may load, and that scripts read none, the guard decides.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    // The disc's pages are ISO-8859-2, and older ones do not declare it.
+    settings->setDefaultTextEncoding(QStringLiteral("ISO-8859-2"));
+    // A scheme the engine does not know is never handed to the desktop.
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    static RequestGuard guard;
+    created->setUrlRequestInterceptor(&guard);
+    return created;
+  }();
+  return profile;
+}
+
+}  // namespace velmora::platform::qt

@@ -1,0 +1,120 @@
+#include "platform/qt/request_guard.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <deque>
+
+#include "platform/qt/local_file_case.h"
+
+namespace velmora::platform::qt {
+namespace {
+
+constexpr std::size_t kKeptRefusals = 1000;
+
+// The interceptor runs on the engine's IO thread.
+QMutex& Lock() {
+  static QMutex mutex;
+  return mutex;
+}
+
+std::vector<QString>& Roots() {
+  static std::vector<QString> roots;
+  return roots;
+}
+
+std::deque<RefusedRequest>& Refusals() {
+  static std::deque<RefusedRequest> refusals;
+  return refusals;
+}
+
+// The path with links resolved; for a name that does not exist, its nearest
+// existing parent resolved and the rest appended (the engine reports a
+// missing file, but where it is looked for still counts).
+QString ResolvedPath(const QString& path) {
+  QString existing = QDir::cleanPath(path);
+  QString rest;
+  for (;;) {
+    const QString real = QFileInfo(existing).canonicalFilePath();
+    if (!real.isEmpty()) return rest.isEmpty() ? real : QDir::cleanPath(real + u'/' + rest);
+    const qsizetype slash = existing.lastIndexOf(u'/');
+    if (slash < 0) return {};
+    rest = rest.isEmpty() ? existing.mid(slash + 1) : existing.mid(slash + 1) + u'/' + rest;
+    existing = slash == 0 ? QStringLiteral("/") : existing.left(slash);
+  }
+}
+
+bool UnderAllowedRoot(const QString& real) {
+  QMutexLocker locker(&Lock());
+  for (const QString& root : Roots()) {
+    if (real == root || real.startsWith(root.endsWith(u'/') ? root : root + u'/')) return true;
+  }
+  return false;
+}
+
+void Remember(const QUrl& url, const QString& reason) {
+  {
+    QMutexLocker locker(&Lock());
+    Refusals().push_back({url, reason});
+    if (Refusals().size() > kKeptRefusals) Refusals().pop_front();
+  }
+  qInfo().noquote() << "velmora: refused" << url.toString(QUrl::RemoveQuery) << "-" << reason;
+}
+
+}  // namespace
+
+void AllowLocalRoots(const std::vector<QString>& directories) {
+  std::vector<QString> resolved;
+  for (const QString& directory : directories) {
+    const QString real = QFileInfo(directory).canonicalFilePath();
+    if (!real.isEmpty()) resolved.push_back(real);
+  }
+  QMutexLocker locker(&Lock());
+  Roots() = std::move(resolved);
+}
+
+QString RefusalReason(const QUrl& url, bool byScript) {
+  const QString scheme = url.scheme();
+  // Data the page holds itself reaches nothing outside it.
+  if (scheme == u"data" || scheme == u"blob" || scheme == u"about") return {};
+  if (scheme != u"file") {
+    return QStringLiteral("not a local file (%1:)")
+        .arg(scheme.isEmpty() ? QStringLiteral("?") : scheme);
+  }
+  if (!url.host().isEmpty()) return QStringLiteral("a file on another host");
+  if (byScript) return QStringLiteral("a file read by a script");
+  const QString real = ResolvedPath(WithRealLocalPath(url).toLocalFile());
+  if (real.isEmpty()) return QStringLiteral("a file name that cannot be resolved");
+  if (!UnderAllowedRoot(real)) {
+    return QStringLiteral("outside the disc, installation and working directories (%1)").arg(real);
+  }
+  return {};
+}
+
+std::vector<RefusedRequest> RefusedRequests() {
+  QMutexLocker locker(&Lock());
+  return {Refusals().begin(), Refusals().end()};
+}
+
+void ClearRefusedRequests() {
+  QMutexLocker locker(&Lock());
+  Refusals().clear();
+}
+
+void RequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
+  const QUrl url = info.requestUrl();
+  const bool byScript = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeXhr;
+  const QString reason = RefusalReason(url, byScript);
+  if (!reason.isEmpty()) {
+    const bool webSocket = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeWebSocket;
+    Remember(url, webSocket ? QStringLiteral("WebSocket: ") + reason : reason);
+    info.block(true);
+    return;
+  }
+  const QUrl real = WithRealLocalPath(url);
+  if (real != url) info.redirect(real);
+}
+
+}  // namespace velmora::platform::qt
