@@ -14,7 +14,7 @@ bool Application::Start() {
   // of its construction, and FormShow runs the start-up animation.
   platform_.ui.ShowWindow("MainForm");
   mainForm_->FormShow();
-  slideForm_ = std::make_unique<windows::TSlideForm>(*mainForm_, platform_);
+  slideForm_ = std::make_unique<windows::TSlideForm>(mainForm_->SlideShowHost(), platform_);
   mainForm_->SlideForm = slideForm_.get();
   movieForm_ = std::make_unique<windows::TMovieForm>(platform_);
   mainForm_->MovieForm = movieForm_.get();

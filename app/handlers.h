@@ -1,15 +1,11 @@
 #pragma once
-// Event handlers of the windows by name, so that headless tools can raise
-// them from a script ("MainForm.LMDSpeedButton16Click"). The argument is the
-// rest of the script line, empty for handlers that take none.
+// The handler table lives with the platform interfaces, below every window.
 
-#include <functional>
-#include <map>
-#include <string>
+#include "platform/handlers.h"
 
 namespace velmora::app {
 
-using Handler = std::function<void(const std::string& argument)>;
-using HandlerTable = std::map<std::string, Handler>;
+using platform::Handler;
+using platform::HandlerTable;
 
 }  // namespace velmora::app

@@ -19,7 +19,42 @@ TMainForm::TMainForm(platform::Platform& platform)
       ui_(platform.ui),
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
-      MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")) {
+      MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")),
+      locations_(pageContext_, MainRichEdit, MainWebBrowser_,
+                 {SG_RP, SG_PK, SG_OChK, SG_Eco, SG_Foto},
+                 {.showMap =
+                      [this](const std::string& picture) {
+                        PlaceBalloon(2);
+                        LocationBalloon->ShowLocationMap(paths.templateDir, picture, paths.workDir);
+                      },
+                  .showPage =
+                      [this](const std::string& page) {
+                        PlaceBalloon(3);
+                        LocationBalloon->ShowLocationPage(page);
+                      }}),
+      records_(pageContext_, MainRichEdit, MainWebBrowser_,
+               {SG_RP, SG_PK, SG_OChK, SG_Eco, SG_Foto}),
+      titleStrip_(pageContext_, RichEditSearch, platform.browsers),
+      dictionary_(pageContext_, RichEditSearch, SG_Dic, SG_Bio),
+      menus_(pageContext_, MainRichEdit, MenuWebBrowser_, typMenu, plikMenu, lastMenu,
+             {.windowExists = [this] { return SlideWindowExists(); },
+              .advancing = [this] { return SlideShowAdvancing(); }}),
+      tree_(pageContext_, MainWebBrowser_, daneDrzewa, [this] { ReleaseCategoryButtons(); }),
+      search_(pageContext_, MainRichEdit, RichEditSearch, MainWebBrowser_, SG_Dic, SG_Bio,
+              dictionary_,
+              {.releaseCategoryButtons = [this] { ReleaseCategoryButtons(); },
+               .showWait =
+                   [this] {
+                     if (CzekajForm) CzekajForm->Show();
+                   },
+               .advanceWait =
+                   [this] {
+                     if (CzekajForm) CzekajForm->Advance();
+                   },
+               .hideWait =
+                   [this] {
+                     if (CzekajForm) CzekajForm->Hide();
+                   }}) {
   platform::BrowserEvents mainEvents;
   mainEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
     MainWebBrowserBeforeNavigate2(address, cancel);
@@ -156,15 +191,6 @@ void TMainForm::FormClose() {
 
 void TMainForm::ReplaceAll(const std::string& placeholder, const std::string& value) {
   pages::ReplaceAllIn(MainRichEdit, placeholder, value);
-}
-
-void TMainForm::ReplaceAllSearch(const std::string& placeholder, const std::string& value) {
-  pages::ReplaceAllIn(RichEditSearch, placeholder, value);
-}
-
-bool TMainForm::SaveAndShow(const pages::PageBuffer& buffer, const std::string& generatedName,
-                            platform::Browser& browser, const std::string& caption) {
-  return pages::SaveAndShow(buffer, paths.workDir, generatedName, browser, caption, files_, ui_);
 }
 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {

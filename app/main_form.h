@@ -14,21 +14,27 @@
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
-#include "navigation/page_index.h"
-#include "pages/marker_insertions.h"
+#include "navigation/contents_tree_page.h"
+#include "navigation/dictionary.h"
+#include "navigation/menu_page.h"
+#include "navigation/search.h"
+#include "pages/location_page.h"
 #include "pages/page_buffer.h"
+#include "pages/record_page.h"
+#include "pages/title_strip.h"
 #include "platform/platform.h"
 #include "tables/background_reader.h"
 #include "tables/catalogue.h"
+#include "tables/column_accessor.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
 #include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
+#include "windows/slide_form.h"
 
 namespace velmora::windows {
-class TSlideForm;
 class TMovieForm;
 }  // namespace velmora::windows
 
@@ -54,19 +60,20 @@ class TMainForm {
   // throws the error of a table file that could not be read.
   void WaitForTables();
   static constexpr int kTableWaitSliceMs = 5;
-  // Exact form: the cell in column nrKol - 1 of the first row whose key
-  // column equals the key.
-  std::string Dane(const tables::Table& table, const std::string& key, int nrKol, int keyColumn);
-  // Search form: from row on, the first row whose key column contains the
-  // word ignoring case; row is left on that row (or the row count).
+  // The column accessor (tables::ColumnAccessor), exact and search form.
+  std::string Dane(const tables::Table& table, const std::string& key, int nrKol, int keyColumn) {
+    return columns_.Dane(table, key, nrKol, keyColumn);
+  }
   std::string Dane(const tables::Table& table, const std::string& word, int nrKol, int keyColumn,
-                   int& row);
+                   int& row) {
+    return columns_.Dane(table, word, nrKol, keyColumn, row);
+  }
   void ResolveSlidePictures();
   // MENU.CSV into typMenu and plikMenu, DRZEWO1.CSV into daneDrzewa. A file
   // that cannot be read, or a menu page number that is not a number, throws
   // StartupError.
-  void LoadDaneMenu(const std::string& fileName);
-  void LoadDaneDrzewa1(const std::string& fileName);
+  void LoadDaneMenu(const std::string& fileName) { menus_.LoadDaneMenu(fileName); }
+  void LoadDaneDrzewa1(const std::string& fileName) { tree_.LoadDaneDrzewa1(fileName); }
 
   // Main window operations.
   void ShowBrowserView(bool show);
@@ -74,51 +81,38 @@ class TMainForm {
   // the closing animation.
   void FormClose();
 
-  // Pages: the replacement rule on the main and the second page buffer, and
-  // the last step of every page kind (write G into the working directory,
-  // show it in the browser, else "Brak pliku: " with the caption).
+  // Pages: the replacement rule on the main page buffer.
   void ReplaceAll(const std::string& placeholder, const std::string& value);
-  void ReplaceAllSearch(const std::string& placeholder, const std::string& value);
-  bool SaveAndShow(const pages::PageBuffer& buffer, const std::string& generatedName,
-                   platform::Browser& browser, const std::string& caption);
 
   // Link dispatcher: every navigation of the main browser passes here.
   void MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);
   void MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);
-  bool IsLocalFile(const std::string& address);
 
   // What the links do, each owned by its page kind or window.
-  bool OpenRecordLink(const std::string& address, const std::string& kindMarker);
-  void ShowNationalPark(const std::string& key);
-
-  // Record pages of the four protected-area kinds, filled from the kind's
-  // table row and shown in the main browser.
-  void MakeDynamicPage(const std::string& key, const std::string& kindMarker);
-  // Blanks the "<TR" ... "</TR>" row around the placeholder's first
-  // occurrence, keeping the "</TR>". Returns where the blank stands, or npos
-  // when there is no such row.
-  std::size_t RemoveEnclosingRow(const std::string& placeholder);
-  // The last occurrence of text in the main page buffer that begins before
-  // limit, or npos.
-  std::size_t FindLastBefore(const std::string& text, std::size_t limit);
-  void HideMissingMap();
-  void FillPhotoStrip(const std::string& kindCode, const std::string& key);
-  bool PhotoExists(const std::string& pictureName);
+  bool OpenRecordLink(const std::string& address, const std::string& kindMarker) {
+    return records_.OpenRecordLink(address, kindMarker);
+  }
+  // Record pages of the four protected-area kinds (pages::RecordPages).
+  void MakeDynamicPage(const std::string& key, const std::string& kindMarker) {
+    records_.MakeDynamicPage(key, kindMarker);
+  }
+  pages::RecordPages& RecordPages() { return records_; }
   // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
-  // location in the balloon.
-  bool ShowLocation(const std::string& name, int mode);
-  // The category and record name of "rp"/"pk"/"ok" + key, else empty.
-  std::string CategoryTitle(const std::string& name);
-  void ShowLargePicture(const std::string& picturePath, const std::string& description,
-                        const std::string& title);
-  std::string LookupDefinition(int kind, const std::string& word);
+  // location in the balloon (pages::LocationPages).
+  bool ShowLocation(const std::string& name, int mode) {
+    return locations_.ShowLocation(name, mode);
+  }
+  std::string CategoryTitle(const std::string& name) { return locations_.CategoryTitle(name); }
+  std::string LookupDefinition(int kind, const std::string& word) {
+    return dictionary_.LookupDefinition(kind, word);
+  }
   void CreateBalloons();
   void PlaceBalloon(int kind);
   void ShowDefinition(int kind, const std::string& definition, const std::string& word);
   void ShowSlideShow(const std::string& key);
   void ShowMovie(const std::string& name);
-  void ShowTreePage();
-  void ShowPageMenu(const std::string& address);
+  void ShowTreePage() { tree_.ShowTreePage(); }
+  void ShowPageMenu(const std::string& address) { menus_.ShowPageMenu(address); }
 
   // Command buttons of the bottom and right bars, history and window.
   void ShowFixedPage(const std::string& pageName, bool releaseCategoryButtons);
@@ -134,40 +128,33 @@ class TMainForm {
   void FormResize();
   void AdjustTitleStrip();
   void SzukajKeyPress(char key);
-  void Button14Click();  // shows or hides the diagnostic log
-  void Button22Click();  // search
+  void Button14Click();                    // shows or hides the diagnostic log
+  void Button22Click() { search_.Run(); }  // search
 
-  // Full-text search.
-  void MakeSearchPage(const std::string& word);
-  void SearchPageFiles(const std::string& word);
-  bool PageContainsWord(const std::string& word);
-  std::string PageResultItem(const std::string& path);
-  bool Searching() const { return searching_; }
-
-  // What the last search found, in the order of the results page.
-  struct SearchResults {
-    std::vector<std::string> dictionaryKeys;
-    std::vector<std::string> biotopeKeys;
-    std::vector<std::pair<std::string, std::string>> pages;  // path, topic (ISO-8859-2)
-  };
-  const SearchResults& LastSearch() const { return lastSearch_; }
+  // Full-text search (navigation::FullTextSearch).
+  void MakeSearchPage(const std::string& word) { search_.MakeSearchPage(word); }
+  bool Searching() const { return search_.Searching(); }
+  using SearchResults = navigation::SearchResults;
+  const SearchResults& LastSearch() const { return search_.LastSearch(); }
 
   // Title strip.
-  void MainWebBrowserTitleChange(const std::string& title);
-  void ShowTitleStrip(const std::string& topic);
+  void MainWebBrowserTitleChange(const std::string& title) { titleStrip_.TitleChange(title); }
+  void ShowTitleStrip(const std::string& topic) { titleStrip_.Show(topic); }
 
   // Menu pages: the menu of a page number, and generating its menu page.
-  std::string MenuForPage(const std::string& page);
-  void MakeMenuPage(const std::string& menu, const std::string& page);
+  std::string MenuForPage(const std::string& page) { return menus_.MenuForPage(page); }
+  void MakeMenuPage(const std::string& menu, const std::string& page) {
+    menus_.MakeMenuPage(menu, page);
+  }
 
   // Contents tree and the main browser's load-complete event.
   void MainWebBrowserDownloadComplete();
-  void TreeViewCDChange(int index);
-  void TreeViewCDClick();
-  void TreeViewCDKeyDown(int& key);
+  void TreeViewCDChange(int index) { tree_.TreeViewCDChange(index); }
+  void TreeViewCDClick() { tree_.TreeViewCDClick(); }
+  void TreeViewCDKeyDown(int& key) { key = 0; }  // the tree is worked with the mouse only
 
   // Hidden diagnostic button: dump of typMenu into Memo2.
-  void Button1Click();
+  void Button1Click() { menus_.DumpMenuNames(); }
 
   // Handlers reachable from a replay script, by name.
   void RegisterHandlers(HandlerTable& handlers);
@@ -200,6 +187,8 @@ class TMainForm {
   // on (pages loaded meanwhile hide the menu panel).
   bool SlideWindowExists() const { return SlideForm != nullptr; }
   bool SlideShowAdvancing() const;
+  // What the slide-show window works with.
+  windows::SlideShowHost SlideShowHost();
 
   pages::PageBuffer MainRichEdit;
   pages::PageBuffer RichEditSearch;
@@ -226,29 +215,12 @@ class TMainForm {
  private:
   void RunStartupSequence();
   void RegisterCommandHandlers(HandlerTable& handlers);
-  void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
-                        std::vector<std::string>& keys);
-  // One item on the results page, before its marker.
-  void AddSearchResult(const std::string& text);
-
-  // While a search lets the message queue run, navigations of the main
-  // browser wait; the last one asked for is shown when the search is done.
-  bool searching_ = false;
-  std::optional<std::string> deferredNavigation_;
-  SearchResults lastSearch_;
-  navigation::PageIndex pageIndex_;
-  // Where the results of the running search go.
-  std::optional<pages::MarkerInsertions> searchResults_;
-  // Rows 10 and 11 of the dispatcher: a definition in the dictionary balloon.
+  // A "?dic" or "?bio" link: the definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
-  // Row 17: the contents tree covers the page while it loads.
-  void ShowTreeOverPage();
   void LoadTables();
   std::array<tables::Table*, tables::kCatalogue.size()> CatalogueTables();
   // Reads the table files while start-up goes on.
   tables::BackgroundReader tableReader_;
-  // Reports a non-positive nrKol or a key column outside the table.
-  bool DaneArgumentsValid(const tables::Table& table, int nrKol, int keyColumn);
 
   platform::Platform& platform_;
   platform::Ui& ui_;
@@ -256,7 +228,16 @@ class TMainForm {
   platform::Browser& MainWebBrowser_;
   platform::Browser& MenuWebBrowser_;
 
-  int treeSelection_ = -1;  // absolute index of the selected tree node
+  // The work behind the handlers, each with what it needs.
+  tables::ColumnAccessor columns_{ui_};
+  pages::PageContext pageContext_{paths, files_, ui_, columns_};
+  pages::LocationPages locations_;
+  pages::RecordPages records_;
+  pages::TitleStrip titleStrip_;
+  navigation::DictionaryLookup dictionary_;
+  navigation::MenuPages menus_;
+  navigation::ContentsTreePage tree_;
+  navigation::FullTextSearch search_;
 };
 
 }  // namespace velmora::app

@@ -37,6 +37,10 @@ void TMainForm::ShowSlideShow(const std::string& key) {
   SlideForm->ShowModal();
 }
 
+windows::SlideShowHost TMainForm::SlideShowHost() {
+  return {paths, MainRichEdit, SG_Foto, columns_, slideCount, slideIndex, slideNames};
+}
+
 void TMainForm::ShowMovie(const std::string& name) {
   const std::string path = paths.animDir + name + ".avi";
   if (MovieForm) MovieForm->MediaPlayer1.SetFileName(path);

@@ -1,15 +1,11 @@
 #pragma once
-// An error that ends the start-up: a table file that cannot be read. The
-// program entry shows it in a message box and ends with a non-zero status.
+// StartupError is raised where the tables are read; the program entry
+// catches it under this name.
 
-#include <stdexcept>
-#include <string>
+#include "tables/startup_error.h"
 
 namespace velmora::app {
 
-class StartupError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using tables::StartupError;
 
 }  // namespace velmora::app

@@ -2,9 +2,11 @@
 // The program's own Polish texts, Windows-1250 bytes written as escapes so
 // that the source stays plain ASCII.
 
+#include "pages/page_context.h"
+
 namespace velmora::app::texts {
 
-inline constexpr const char* kApplicationTitle = "Velmora";
+inline constexpr const char* kApplicationTitle = pages::kApplicationTitle;
 // "Brak CD-ROMu w stacji " + content root + kInsertDisc
 inline constexpr const char* kNoDisc = "Brak CD-ROMu w stacji ";
 inline constexpr const char* kInsertDisc =

@@ -1,7 +1,5 @@
 #include "navigation/dictionary.h"
 
-#include "app/main_form.h"
-
 namespace velmora::navigation {
 
 std::string JoinedLines(const std::string& text) {
@@ -13,37 +11,33 @@ std::string JoinedLines(const std::string& text) {
   return joined;
 }
 
-}  // namespace velmora::navigation
-
-namespace velmora::app {
-
-std::string TMainForm::LookupDefinition(int kind, const std::string& word) {
+std::string DictionaryLookup::LookupDefinition(int kind, const std::string& word) {
   if (word.empty()) return {};
   if (kind == 1) {
-    const std::string headword = Dane(SG_Dic, word, 2, 0);
+    const std::string headword = context_.columns.Dane(dictionary_, word, 2, 0);
     if (headword.empty()) return {};
-    std::string definition = Dane(SG_Dic, word, 3, 0);
-    if (definition.empty()) definition = navigation::kDefinitionMissing;
-    if (definition.find(navigation::kDefinitionFileMarker) != std::string::npos) {
+    std::string definition = context_.columns.Dane(dictionary_, word, 3, 0);
+    if (definition.empty()) definition = kDefinitionMissing;
+    if (definition.find(kDefinitionFileMarker) != std::string::npos) {
       // Read through the second page buffer, as the search reads pages. An
       // unreadable file must not leave the buffer's last page in the balloon.
-      definition = RichEditSearch.LoadFromFile(paths.tableDir + word + ".dic")
-                       ? navigation::JoinedLines(RichEditSearch.Text())
-                       : navigation::kDefinitionMissing;
+      definition = buffer_.LoadFromFile(context_.paths.tableDir + word + ".dic")
+                       ? JoinedLines(buffer_.Text())
+                       : kDefinitionMissing;
     }
     return "<b>" + headword + "</b>" + definition;
   }
   if (kind == 2) {
-    const std::string name = Dane(SG_Bio, word, 2, 0);
+    const std::string name = context_.columns.Dane(biotopes_, word, 2, 0);
     if (name.empty()) return {};
     std::string result = "<b>" + name + "</b>";
-    const std::string latin = Dane(SG_Bio, word, 3, 0);
+    const std::string latin = context_.columns.Dane(biotopes_, word, 3, 0);
     if (!latin.empty()) result += " <i>" + latin + "</i>";
-    const std::string note = Dane(SG_Bio, word, 7, 0);
+    const std::string note = context_.columns.Dane(biotopes_, word, 7, 0);
     if (!note.empty()) result += " - " + note;
     return result;
   }
   return {};
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::navigation

@@ -1,8 +1,11 @@
 #pragma once
 // Dictionary lookups: a key word of the general or the biotope dictionary
-// turned into its HTML fragment (TMainForm::LookupDefinition).
+// turned into its HTML fragment.
 
 #include <string>
+
+#include "pages/page_context.h"
+#include "tables/table.h"
 
 namespace velmora::navigation {
 
@@ -15,5 +18,24 @@ inline constexpr const char* kDefinitionMissing =
 // The lines of a text joined with nothing between them: every line end (CR
 // LF, CR or LF) is dropped.
 std::string JoinedLines(const std::string& text);
+
+class DictionaryLookup {
+ public:
+  // Definition files are read through the page buffer, as the search reads
+  // pages.
+  DictionaryLookup(pages::PageContext context, pages::PageBuffer& buffer,
+                   const tables::Table& dictionary, const tables::Table& biotopes)
+      : context_(context), buffer_(buffer), dictionary_(dictionary), biotopes_(biotopes) {}
+
+  // Kind 1: the general dictionary, 2: the biotopes. Empty when the word
+  // has no entry.
+  std::string LookupDefinition(int kind, const std::string& word);
+
+ private:
+  pages::PageContext context_;
+  pages::PageBuffer& buffer_;
+  const tables::Table& dictionary_;
+  const tables::Table& biotopes_;
+};
 
 }  // namespace velmora::navigation

@@ -1,13 +1,11 @@
-// The menu panel: MENU.CSV at start-up, and the menu page that follows the
-// page on screen in Panel6.
+#include "navigation/menu_page.h"
 
 #include <string_view>
 
-#include "app/main_form.h"
-#include "app/startup_error.h"
 #include "navigation/menu_tree_texts.h"
+#include "tables/startup_error.h"
 
-namespace velmora::app {
+namespace velmora::navigation {
 
 namespace {
 
@@ -16,36 +14,36 @@ constexpr std::string_view kSharingLetters = "sabcdem";
 
 }  // namespace
 
-void TMainForm::LoadDaneMenu(const std::string& fileName) {
-  ui_.SetText("Memo2", "");
-  const std::string path = paths.tableDir + fileName;
-  const std::optional<std::string> bytes = files_.ReadFile(path);
+void MenuPages::LoadDaneMenu(const std::string& fileName) {
+  context_.ui.SetText("Memo2", "");
+  const std::string path = context_.paths.tableDir + fileName;
+  const std::optional<std::string> bytes = context_.files.ReadFile(path);
   if (!bytes) {
-    typMenu.fill(" ");
-    plikMenu.fill(-1);
-    throw StartupError(menu_tree_texts::kCannotOpen + path);
+    typMenu_.fill(" ");
+    plikMenu_.fill(-1);
+    throw tables::StartupError(menu_tree_texts::kCannotOpen + path);
   }
-  const tables::MenuReadResult result = tables::ReadMenuDefinition(*bytes, typMenu, plikMenu);
+  const tables::MenuReadResult result = tables::ReadMenuDefinition(*bytes, typMenu_, plikMenu_);
   for (const std::string& message : result.messages) {
-    ui_.MessageBox(message, menu_tree_texts::kMenuCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(message, menu_tree_texts::kMenuCaption, platform::Icon::Stop);
   }
-  if (result.badField) throw StartupError(path + ": " + *result.badField);
+  if (result.badField) throw tables::StartupError(path + ": " + *result.badField);
 }
 
-void TMainForm::Button1Click() {
-  std::string memo = ui_.GetText("Memo2");
+void MenuPages::DumpMenuNames() {
+  std::string memo = context_.ui.GetText("Memo2");
   memo += std::string(menu_tree_texts::kMemoHeading) + "\r\n";
   for (int k = 0; k < tables::iloscTypowMenu; ++k) {
-    memo += std::to_string(k) + ", " + typMenu[k] + "\r\n";
+    memo += std::to_string(k) + ", " + typMenu_[k] + "\r\n";
   }
-  ui_.SetText("Memo2", memo);
+  context_.ui.SetText("Memo2", memo);
 }
 
-std::string TMainForm::MenuForPage(const std::string& page) {
-  return tables::MenuForPage(typMenu, plikMenu, page);
+std::string MenuPages::MenuForPage(const std::string& page) {
+  return tables::MenuForPage(typMenu_, plikMenu_, page);
 }
 
-void TMainForm::ShowPageMenu(const std::string& address) {
+void MenuPages::ShowPageMenu(const std::string& address) {
   std::string name = address;
   name = name.substr(name.find_last_of('\\') + 1);
   name = name.substr(name.find_last_of('/') + 1);
@@ -56,38 +54,38 @@ void TMainForm::ShowPageMenu(const std::string& address) {
   if (kSharingLetters.find(page.back()) != std::string_view::npos) page.pop_back();
 
   const std::string menu = MenuForPage(page);
-  if (!SlideWindowExists()) {
+  if (!slideShow_.windowExists()) {
     // Still constructing: only the start page's menu is shown.
     if (menu == "start") {
       MakeMenuPage(menu, page);
-      lastMenu = menu + page;
-      ui_.SetVisible("Panel6", true);
+      lastMenu_ = menu + page;
+      context_.ui.SetVisible("Panel6", true);
     }
     return;
   }
-  if (page.empty() || menu.empty() || SlideShowAdvancing()) {
-    ui_.SetVisible("Panel6", false);
+  if (page.empty() || menu.empty() || slideShow_.advancing()) {
+    context_.ui.SetVisible("Panel6", false);
     return;
   }
-  if (lastMenu != menu + page) {
+  if (lastMenu_ != menu + page) {
     MakeMenuPage(menu, page);
-    lastMenu = menu + page;
+    lastMenu_ = menu + page;
   }
-  ui_.SetVisible("Panel6", true);
+  context_.ui.SetVisible("Panel6", true);
 }
 
-void TMainForm::MakeMenuPage(const std::string& menu, const std::string& page) {
-  const std::string templatePath = paths.templateDir + "menu_" + menu + ".htm";
-  if (!files_.FileExists(templatePath)) {
-    ui_.MessageBox(menu_tree_texts::kMissingTemplate + templatePath,
-                   menu_tree_texts::kGenerateCaption, platform::Icon::Stop);
+void MenuPages::MakeMenuPage(const std::string& menu, const std::string& page) {
+  const std::string templatePath = context_.paths.templateDir + "menu_" + menu + ".htm";
+  if (!context_.files.FileExists(templatePath)) {
+    context_.ui.MessageBox(menu_tree_texts::kMissingTemplate + templatePath,
+                           menu_tree_texts::kGenerateCaption, platform::Icon::Stop);
     return;
   }
   // Unreadable: the menu browser keeps its page.
-  if (!MainRichEdit.LoadFromFile(templatePath)) return;
-  ReplaceAll("http://db?pg", paths.dataDir + page);
-  ReplaceAll("http://db?path", paths.dataDir);
-  SaveAndShow(MainRichEdit, "$$menu.html", MenuWebBrowser_, menu_tree_texts::kMissingFileCaption);
+  if (!buffer_.LoadFromFile(templatePath)) return;
+  pages::ReplaceAllIn(buffer_, "http://db?pg", context_.paths.dataDir + page);
+  pages::ReplaceAllIn(buffer_, "http://db?path", context_.paths.dataDir);
+  context_.Show(buffer_, "$$menu.html", menuBrowser_, menu_tree_texts::kMissingFileCaption);
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::navigation

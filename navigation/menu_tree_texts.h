@@ -2,7 +2,7 @@
 // Messages of the menu definition, menu pages and contents tree
 // (Windows-1250).
 
-namespace velmora::app::menu_tree_texts {
+namespace velmora::navigation::menu_tree_texts {
 
 inline constexpr const char* kMenuCaption = "Wczytywanie Menu";
 inline constexpr const char* kTreeCaption = "LoadDaneDrzewa1";
@@ -20,4 +20,4 @@ inline constexpr const char* kMissingFileCaption = "Duza mapa";
 inline constexpr const char* kNoPageCaption = "Brakuje opisu strony o indeksie: ";
 inline constexpr const char* kMemoHeading = "----------typMenu[]------------";
 
-}  // namespace velmora::app::menu_tree_texts
+}  // namespace velmora::navigation::menu_tree_texts

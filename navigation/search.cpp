@@ -1,14 +1,11 @@
-// The full-text search: dictionary entries, biotopes and content pages that
-// hold a word, listed on one generated results page.
+#include "navigation/search.h"
 
-#include "app/main_form.h"
-#include "app/texts.h"
 #include "navigation/page_scan.h"
 #include "navigation/search_texts.h"
 #include "navigation/text_search.h"
 #include "platform/codepage.h"
 
-namespace velmora::app {
+namespace velmora::navigation {
 
 namespace {
 
@@ -51,95 +48,103 @@ std::string WithoutResultsMarker(std::string text) {
 
 }  // namespace
 
-void TMainForm::Button22Click() {
+bool FullTextSearch::DeferNavigation(const std::string& address) {
+  if (!searching_) return false;
+  // The search holds the main page buffer: what the user asked for is shown
+  // when it is done.
+  deferredNavigation_ = address;
+  return true;
+}
+
+void FullTextSearch::Run() {
   // The wait window is not modal: a second click while a search runs is
   // dropped; the running search goes on.
   if (searching_) return;
-  const std::string word = ui_.GetText("Szukaj");
+  platform::Ui& ui = context_.ui;
+  const std::string word = ui.GetText("Szukaj");
   if (word.size() < 2) {
-    ui_.MessageBox(search_texts::kNoText, search_texts::kNoTextCaption,
-                   platform::Icon::Information);
+    ui.MessageBox(search_texts::kNoText, search_texts::kNoTextCaption, platform::Icon::Information);
     return;
   }
-  const platform::Cursor remembered = ui_.GetCursor();
-  ui_.SetCursor(platform::Cursor::Hourglass);
-  ui_.SetCursorPosition(ui_.ControlLeft("LMDSpeedButton26"), ui_.ControlTop("Panel2") + 10);
-  ReleaseCategoryButtons();
-  if (CzekajForm) CzekajForm->Show();
+  const platform::Cursor remembered = ui.GetCursor();
+  ui.SetCursor(platform::Cursor::Hourglass);
+  ui.SetCursorPosition(ui.ControlLeft("LMDSpeedButton26"), ui.ControlTop("Panel2") + 10);
+  host_.releaseCategoryButtons();
+  host_.showWait();
   MakeSearchPage(word);
-  if (CzekajForm) CzekajForm->Hide();
-  ui_.SetCursor(remembered);
+  host_.hideWait();
+  ui.SetCursor(remembered);
 
   if (deferredNavigation_) {
     const std::string address = *deferredNavigation_;
     deferredNavigation_.reset();
-    MainWebBrowser_.Navigate(address);
+    mainBrowser_.Navigate(address);
   }
 }
 
-void TMainForm::MakeSearchPage(const std::string& word) {
+void FullTextSearch::MakeSearchPage(const std::string& word) {
   lastSearch_ = {};
   {
     SearchingFlag flag(searching_);
-    if (!MainRichEdit.LoadFromFile(paths.templateDir + "search.html")) return;
+    if (!buffer_.LoadFromFile(context_.paths.templateDir + "search.html")) return;
     ReplaceAll(search_texts::kPlaceholder,
                platform::Win1250ToIso(search_texts::kHeaderStart + WithoutResultsMarker(word)) +
                    search_texts::kHeaderEnd);
-    searchResults_.emplace(MainRichEdit, search_texts::kPlaceholder);
-    SearchDictionary(SG_Dic, 1, word, lastSearch_.dictionaryKeys);
-    SearchDictionary(SG_Bio, 2, word, lastSearch_.biotopeKeys);
+    searchResults_.emplace(buffer_, search_texts::kPlaceholder);
+    SearchDictionary(dictionary_, 1, word, lastSearch_.dictionaryKeys);
+    SearchDictionary(biotopes_, 2, word, lastSearch_.biotopeKeys);
     SearchPageFiles(word);
     searchResults_.reset();
     ReplaceAll(search_texts::kPlaceholder, "");
-    ReplaceAll("@title@", texts::kApplicationTitle);
+    ReplaceAll("@title@", pages::kApplicationTitle);
     ReplaceAll("&lt;", "<");
     ReplaceAll("&gt;", ">");
-    ReplaceAll("http://db?path", paths.dataDir);
+    ReplaceAll("http://db?path", context_.paths.dataDir);
   }
-  SaveAndShow(MainRichEdit, "$$search.html", MainWebBrowser_, "Duza mapa");
+  context_.Show(buffer_, "$$search.html", mainBrowser_, "Duza mapa");
 }
 
-void TMainForm::SearchDictionary(const tables::Table& table, int kind, const std::string& word,
-                                 std::vector<std::string>& keys) {
+void FullTextSearch::SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+                                      std::vector<std::string>& keys) {
   // A match in the next-to-last row ends the pass: the last row is only
   // reached by a scan that started earlier.
   for (int row = 0; row < table.RowCount() - 1; ++row) {
-    const std::string key = Dane(table, word, 1, 1, row);
-    const std::string item = LookupDefinition(kind, key);
+    const std::string key = context_.columns.Dane(table, word, 1, 1, row);
+    const std::string item = lookup_.LookupDefinition(kind, key);
     if (item.empty()) continue;
     keys.push_back(key);
     AddSearchResult(WithoutResultsMarker(item) + search_texts::kBreak);
   }
 }
 
-void TMainForm::SearchPageFiles(const std::string& word) {
+void FullTextSearch::SearchPageFiles(const std::string& word) {
   // The word as typed (Windows-1250) and as the pages spell it (ISO-8859-2).
   std::vector<std::string> words{word};
   const std::string isoWord = platform::Win1250ToIso(word);
   if (isoWord != word) words.push_back(isoWord);
-  navigation::PageScan scan(pageIndex_.Listing(files_, paths.dataDir), files_, words);
+  PageScan scan(pageIndex_.Listing(context_.files, context_.paths.dataDir), context_.files, words);
 
   int counter = 200;
   for (std::size_t i = 0; i < scan.Count(); ++i) {
     if (counter > 5) {
-      if (CzekajForm) CzekajForm->Advance();
-      ui_.ProcessMessages();
+      host_.advanceWait();
+      context_.ui.ProcessMessages();
       counter = 0;
     }
     ++counter;
-    navigation::ScannedPage page = scan.Take(i);
+    ScannedPage page = scan.Take(i);
     // Unreadable pages are not listed either.
-    if (page.outcome != navigation::ScannedPage::Outcome::WithWord) continue;
-    RichEditSearch.SetText(std::move(page.bytes));
-    const std::string path = paths.dataDir + scan.Name(i);
+    if (page.outcome != ScannedPage::Outcome::WithWord) continue;
+    pageBuffer_.SetText(std::move(page.bytes));
+    const std::string path = context_.paths.dataDir + scan.Name(i);
     const std::string item = PageResultItem(path);
     if (item.empty()) continue;
-    lastSearch_.pages.emplace_back(path, PageTopic(RichEditSearch.Text()));
+    lastSearch_.pages.emplace_back(path, PageTopic(pageBuffer_.Text()));
     AddSearchResult(platform::Win1250ToIso(WithoutResultsMarker(item) + search_texts::kBreak));
   }
 }
 
-void TMainForm::AddSearchResult(const std::string& text) {
+void FullTextSearch::AddSearchResult(const std::string& text) {
   if (searchResults_) {
     searchResults_->InsertBefore(text);
   } else {
@@ -147,17 +152,17 @@ void TMainForm::AddSearchResult(const std::string& text) {
   }
 }
 
-bool TMainForm::PageContainsWord(const std::string& word) {
-  if (navigation::FoldedNeedle(word).FoundIn(RichEditSearch.Text())) return true;
+bool FullTextSearch::PageContainsWord(const std::string& word) {
+  if (FoldedNeedle(word).FoundIn(pageBuffer_.Text())) return true;
   const std::string isoWord = platform::Win1250ToIso(word);
   if (isoWord == word) return false;
-  return navigation::FoldedNeedle(isoWord).FoundIn(RichEditSearch.Text());
+  return FoldedNeedle(isoWord).FoundIn(pageBuffer_.Text());
 }
 
-std::string TMainForm::PageResultItem(const std::string& path) {
-  const std::string topic = PageTopic(RichEditSearch.Text());
+std::string FullTextSearch::PageResultItem(const std::string& path) {
+  const std::string topic = PageTopic(pageBuffer_.Text());
   if (topic.empty()) return {};
   return "<LI><B><A HREF=\"" + path + "\">" + platform::IsoToWin1250(topic) + "</A></B>";
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::navigation

@@ -1,7 +1,7 @@
 #pragma once
 // Texts of the full-text search.
 
-namespace velmora::app::search_texts {
+namespace velmora::navigation::search_texts {
 
 // "Nie wprowadzono tekstu do wyszukiwania."
 inline constexpr const char* kNoText = "Nie wprowadzono tekstu do wyszukiwania.";
@@ -21,4 +21,4 @@ inline constexpr const char* kPlaceholder = "<!--@opis@-->";
 // After each result, which goes in front of the placeholder.
 inline constexpr const char* kBreak = "<br><br>\r\n";
 
-}  // namespace velmora::app::search_texts
+}  // namespace velmora::navigation::search_texts

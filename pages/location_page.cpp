@@ -1,6 +1,5 @@
 #include "pages/location_page.h"
 
-#include "app/main_form.h"
 #include "pages/generated_page.h"
 
 namespace velmora::pages {
@@ -9,9 +8,9 @@ std::string LocationTemplateFor(const std::string& key) {
   return key.rfind("pn", 0) == 0 ? "pn_loc.html" : "pk_loc.html";
 }
 
-}  // namespace velmora::pages
-
-namespace velmora::app {
+std::string MapPicturePath(const tables::ContentPaths& paths, const std::string& name) {
+  return paths.mapDir + "mp-" + name + ".gif";
+}
 
 namespace {
 
@@ -19,13 +18,12 @@ constexpr std::size_t kKindCodeLength = 2;
 
 }  // namespace
 
-bool TMainForm::ShowLocation(const std::string& name, int mode) {
+bool LocationPages::ShowLocation(const std::string& name, int mode) {
   if (mode == 2) {
     const std::string fileName = "ml-" + name + ".jpg";
-    const std::string picture = paths.mapDir + fileName;
-    if (files_.FileExists(picture)) {
-      PlaceBalloon(2);
-      LocationBalloon->ShowLocationMap(paths.templateDir, picture, paths.workDir);
+    const std::string picture = context_.paths.mapDir + fileName;
+    if (context_.files.FileExists(picture)) {
+      balloon_.showMap(picture);
       return true;
     }
     // Parks are placed by their position values and never fall back to the
@@ -33,27 +31,26 @@ bool TMainForm::ShowLocation(const std::string& name, int mode) {
     // path holds "ml-p" says nothing about the name.
     if (fileName.rfind("ml-p", 0) == 0) {
       const std::string& key = name;
-      const std::string first = Dane(SG_Eco, key, 2, 0);
-      const std::string second = Dane(SG_Eco, key, 3, 0);
+      const std::string first = context_.columns.Dane(tables_.econet, key, 2, 0);
+      const std::string second = context_.columns.Dane(tables_.econet, key, 3, 0);
       if (first.empty() || second.empty()) return false;
-      if (!MainRichEdit.LoadFromFile(paths.templateDir + pages::LocationTemplateFor(key))) {
+      if (!buffer_.LoadFromFile(context_.paths.templateDir + LocationTemplateFor(key))) {
         return false;
       }
       ReplaceAll("@kol5@", first);
       ReplaceAll("@kol6@", second);
-      const std::string page = paths.workDir + pages::GeneratedFileName("p-loc");
-      MainRichEdit.SaveToFile(page);  // the existence test decides
-      if (files_.FileExists(page)) {
-        PlaceBalloon(3);
-        LocationBalloon->ShowLocationPage(page);
+      const std::string page = context_.paths.workDir + GeneratedFileName("p-loc");
+      buffer_.SaveToFile(page);  // the existence test decides
+      if (context_.files.FileExists(page)) {
+        balloon_.showPage(page);
       } else {
-        ui_.MessageBox("Brak pliku: " + page, pages::kLocationCaption, platform::Icon::Stop);
+        context_.ui.MessageBox("Brak pliku: " + page, kLocationCaption, platform::Icon::Stop);
       }
       return true;
     }
   }
-  const std::string picture = paths.mapDir + "mp-" + name + ".gif";
-  if (!files_.FileExists(picture)) return false;
+  const std::string picture = MapPicturePath(context_.paths, name);
+  if (!context_.files.FileExists(picture)) return false;
   if (mode == 0) return true;
   std::string title = CategoryTitle(name);
   if (!title.empty()) title = "temat: " + title;
@@ -61,16 +58,16 @@ bool TMainForm::ShowLocation(const std::string& name, int mode) {
   return false;
 }
 
-std::string TMainForm::CategoryTitle(const std::string& name) {
+std::string LocationPages::CategoryTitle(const std::string& name) {
   struct Category {
     const char* marker;
     const tables::Table* table;
     const char* title;
   };
   const Category categories[] = {
-      {"?rp", &SG_RP, "Rezerwat przyrody "},
-      {"?pk", &SG_PK, "Park krajobrazowy "},
-      {"?ok", &SG_OChK, "Obszar Chronionego Krajobrazu "},
+      {"?rp", &tables_.reserves, "Rezerwat przyrody "},
+      {"?pk", &tables_.parks, "Park krajobrazowy "},
+      {"?ok", &tables_.landscapes, "Obszar Chronionego Krajobrazu "},
   };
   const std::string marked = "?" + name;
   const Category* found = nullptr;
@@ -79,7 +76,7 @@ std::string TMainForm::CategoryTitle(const std::string& name) {
   }
   if (!found) return {};
   const std::string key = name.size() > kKindCodeLength ? name.substr(kKindCodeLength) : "";
-  return found->title + Dane(*found->table, key, 2, 0);
+  return found->title + context_.columns.Dane(*found->table, key, 2, 0);
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::pages

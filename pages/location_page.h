@@ -1,9 +1,13 @@
 #pragma once
-// Location and map links (TMainForm::ShowLocation, CategoryTitle): a ready
-// location picture or a generated location page in the location balloon,
-// or the area's map picture large in the main browser.
+// Location and map links: a ready location picture or a generated location
+// page in the location balloon, or the area's map picture large in the main
+// browser; and the large-picture page that photographs use too.
 
+#include <functional>
 #include <string>
+
+#include "pages/page_context.h"
+#include "tables/table.h"
 
 namespace velmora::pages {
 
@@ -12,5 +16,56 @@ inline constexpr const char* kLocationCaption = "Obrazek Lokalizacji";
 // Template of the generated location page of a "p" name: national parks
 // ("pn...") have their own.
 std::string LocationTemplateFor(const std::string& key);
+
+// The map picture of an area name ("rp12"): map directory + "mp-" + name + ".gif".
+std::string MapPicturePath(const tables::ContentPaths& paths, const std::string& name);
+
+struct LocationTables {
+  const tables::Table& reserves;
+  const tables::Table& parks;
+  const tables::Table& landscapes;
+  const tables::Table& econet;
+  const tables::Table& photos;
+};
+
+// Where a location goes when it is shown in the balloon: a picture of the
+// map directory, or a generated page of the working directory.
+struct LocationBalloonHost {
+  std::function<void(const std::string& picture)> showMap;
+  std::function<void(const std::string& page)> showPage;
+};
+
+class LocationPages {
+ public:
+  LocationPages(PageContext context, PageBuffer& buffer, platform::Browser& browser,
+                LocationTables tables, LocationBalloonHost balloon)
+      : context_(context),
+        buffer_(buffer),
+        browser_(browser),
+        tables_(tables),
+        balloon_(std::move(balloon)) {}
+
+  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
+  // location in the balloon.
+  bool ShowLocation(const std::string& name, int mode);
+  // The category and record name of "rp"/"pk"/"ok" + key, else empty.
+  std::string CategoryTitle(const std::string& name);
+  void ShowLargePicture(const std::string& picturePath, const std::string& description,
+                        const std::string& title);
+  // A photograph of a "?sh" link ("f" or "m" + key + ".jpg") large, with its
+  // description from the photograph table.
+  void ShowPhoto(const std::string& pictureName);
+
+ private:
+  void ReplaceAll(const std::string& placeholder, const std::string& value) {
+    ReplaceAllIn(buffer_, placeholder, value);
+  }
+
+  PageContext context_;
+  PageBuffer& buffer_;
+  platform::Browser& browser_;
+  LocationTables tables_;
+  LocationBalloonHost balloon_;
+};
 
 }  // namespace velmora::pages

@@ -2,19 +2,20 @@
 // protected-landscape areas and the ECONET network, generated from the
 // kind's template and the area's table row when a record link is clicked.
 
+#include "pages/record_page.h"
+
 #include <string>
 
-#include "app/main_form.h"
 #include "pages/generated_page.h"
 #include "pages/record_texts.h"
 
-namespace velmora::app {
+namespace velmora::pages {
 
 namespace {
 
 struct RecordKind {
   const char* marker;
-  tables::Table TMainForm::*table;
+  const tables::Table& (*table)(const RecordTables&);
   int columns;  // as many as the table file is read with
   const char* templateName;
   const char* stem;     // of the generated name, before the key
@@ -22,9 +23,12 @@ struct RecordKind {
 };
 
 constexpr RecordKind kRecordKinds[] = {
-    {"?rp", &TMainForm::SG_RP, 18, "rp.html", "RP_", 10},
-    {"?pk", &TMainForm::SG_PK, 33, "pk.html", "PK_", 21},
-    {"?ok", &TMainForm::SG_OChK, 16, "OCHK.html", "OChK_", 15},
+    {"?rp", [](const RecordTables& t) -> const tables::Table& { return t.reserves; }, 18, "rp.html",
+     "RP_", 10},
+    {"?pk", [](const RecordTables& t) -> const tables::Table& { return t.parks; }, 33, "pk.html",
+     "PK_", 21},
+    {"?ok", [](const RecordTables& t) -> const tables::Table& { return t.landscapes; }, 16,
+     "OCHK.html", "OChK_", 15},
 };
 
 constexpr const char* kEconetMarker = "?ec";
@@ -35,13 +39,13 @@ constexpr const char* kEconetOverviewKey = "[bd]";
 const char* EconetSuffix(const std::string& key) {
   switch (key.back()) {
     case 'K':
-      return pages::record_texts::kNationalNode;
+      return record_texts::kNationalNode;
     case 'M':
-      return pages::record_texts::kInternationalNode;
+      return record_texts::kInternationalNode;
     case 'k':
-      return pages::record_texts::kNationalCorridor;
+      return record_texts::kNationalCorridor;
     case 'm':
-      return pages::record_texts::kInternationalCorridor;
+      return record_texts::kInternationalCorridor;
     default:
       return "";
   }
@@ -51,19 +55,17 @@ std::string Column(int n) { return "@kol" + std::to_string(n) + "@"; }
 
 }  // namespace
 
-bool TMainForm::OpenRecordLink(const std::string& address, const std::string& kindMarker) {
+bool RecordPages::OpenRecordLink(const std::string& address, const std::string& kindMarker) {
   const std::size_t at = address.find(kindMarker);
   if (at == std::string::npos) return false;
   MakeDynamicPage(address.substr(at + kindMarker.size()), kindMarker);
   return true;
 }
 
-void TMainForm::ShowNationalPark(const std::string& key) { ui_.SetText("Szukaj", "PN: " + key); }
-
-void TMainForm::MakeDynamicPage(const std::string& key, const std::string& kindMarker) {
-  namespace texts = pages::record_texts;
+void RecordPages::MakeDynamicPage(const std::string& key, const std::string& kindMarker) {
+  namespace texts = record_texts;
   if (key.empty()) {
-    ui_.MessageBox(texts::kUnknownLink + kindMarker, texts::kCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(texts::kUnknownLink + kindMarker, texts::kCaption, platform::Icon::Stop);
     return;
   }
 
@@ -73,21 +75,23 @@ void TMainForm::MakeDynamicPage(const std::string& key, const std::string& kindM
   }
   const bool econet = kindMarker == kEconetMarker;
   if (!kind && !econet) {
-    ui_.MessageBox(std::string(texts::kCannotHappen) + "0", texts::kCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(std::string(texts::kCannotHappen) + "0", texts::kCaption,
+                           platform::Icon::Stop);
     return;
   }
   if (econet && key == kEconetOverviewKey) {
-    MainWebBrowser_.Navigate(paths.dataDir + "901.htm");
+    browser_.Navigate(context_.paths.dataDir + "901.htm");
     return;
   }
 
-  const tables::Table& table = econet ? SG_Eco : this->*(kind->table);
+  const tables::Table& table = econet ? tables_.econet : kind->table(tables_);
   const int columns = econet ? kEconetColumns : kind->columns;
   const std::string templatePath =
-      paths.templateDir + (econet ? "econet.html" : kind->templateName);
-  if (!MainRichEdit.LoadFromFile(templatePath)) {
+      context_.paths.templateDir + (econet ? "econet.html" : kind->templateName);
+  if (!buffer_.LoadFromFile(templatePath)) {
     // Nothing is generated without the template; say which one is missing.
-    ui_.MessageBox(texts::kMissingFile + templatePath, texts::kCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(texts::kMissingFile + templatePath, texts::kCaption,
+                           platform::Icon::Stop);
     return;
   }
 
@@ -99,46 +103,46 @@ void TMainForm::MakeDynamicPage(const std::string& key, const std::string& kindM
     // own placeholder cannot loop.
     std::size_t from = 0;
     for (;;) {
-      const std::size_t at = MainRichEdit.Find(placeholder, from, true);
-      if (at == pages::PageBuffer::npos) break;
-      std::string value = Dane(table, key, n, 0);
+      const std::size_t at = buffer_.Find(placeholder, from, true);
+      if (at == PageBuffer::npos) break;
+      std::string value = context_.columns.Dane(table, key, n, 0);
       if (value.empty()) {
-        if (RemoveEnclosingRow(placeholder) == pages::PageBuffer::npos) {
-          MainRichEdit.Replace(at, placeholder.size(), "");
+        if (RemoveEnclosingRow(placeholder) == PageBuffer::npos) {
+          buffer_.Replace(at, placeholder.size(), "");
         }
         from = 0;
         continue;
       }
       if (kind && n == kind->shortenedColumn) value = value.substr(0, value.find(", "));
-      MainRichEdit.Replace(at, placeholder.size(), value);
+      buffer_.Replace(at, placeholder.size(), value);
       from = at + value.size();
     }
   }
 
-  ReplaceAll("f.jpg", paths.templateDir + "f.jpg");
-  ReplaceAll("m.jpg", paths.templateDir + "m.jpg");
-  ReplaceAll("http://db?path", paths.dataDir);
+  ReplaceAll("f.jpg", context_.paths.templateDir + "f.jpg");
+  ReplaceAll("m.jpg", context_.paths.templateDir + "m.jpg");
+  ReplaceAll("http://db?path", context_.paths.dataDir);
 
   if (!econet) {
     HideMissingMap();
     FillPhotoStrip(std::string(kind->marker).substr(1), key);
-    SaveAndShow(MainRichEdit, pages::GeneratedFileName(kind->stem, key), MainWebBrowser_,
-                texts::kCaption);
+    context_.Show(buffer_, GeneratedFileName(kind->stem, key), browser_, texts::kCaption);
     return;
   }
 
-  const std::string titleLine = "   " + key + EconetSuffix(key) + Dane(SG_Eco, key, 2, 0);
-  ReplaceAll("econet.jpg", "\"" + paths.templateDir + "econet.jpg\"");
-  ReplaceAll("arrow.gif", paths.templateDir + "arrow.gif");
+  const std::string titleLine =
+      "   " + key + EconetSuffix(key) + context_.columns.Dane(tables_.econet, key, 2, 0);
+  ReplaceAll("econet.jpg", "\"" + context_.paths.templateDir + "econet.jpg\"");
+  ReplaceAll("arrow.gif", context_.paths.templateDir + "arrow.gif");
   ReplaceAll("<!--@opis@-->", titleLine);
   // One page for every ECONET record, shown inside the fixed frame page.
-  MainRichEdit.SaveToFile(paths.workDir + pages::GeneratedFileName("econet"));
-  const std::string framePage = paths.workDir + "econet_fr.html";
-  if (files_.FileExists(framePage)) {
-    MainWebBrowser_.Navigate(framePage);
+  buffer_.SaveToFile(context_.paths.workDir + GeneratedFileName("econet"));
+  const std::string framePage = context_.paths.workDir + "econet_fr.html";
+  if (context_.files.FileExists(framePage)) {
+    browser_.Navigate(framePage);
   } else {
-    ui_.MessageBox(texts::kMissingFile + framePage, texts::kCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(texts::kMissingFile + framePage, texts::kCaption, platform::Icon::Stop);
   }
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::pages

@@ -3,14 +3,15 @@
 
 #include <string>
 
-#include "app/main_form.h"
+#include "pages/location_page.h"
+#include "pages/record_page.h"
 #include "pages/record_texts.h"
 
-namespace velmora::app {
+namespace velmora::pages {
 
 namespace {
 
-constexpr std::size_t npos = pages::PageBuffer::npos;
+constexpr std::size_t npos = PageBuffer::npos;
 
 // Where the map block's end marker is looked for, counted from the start of
 // the map name: far enough to pass the map link and its picture.
@@ -18,66 +19,65 @@ constexpr std::size_t kMapBlockReach = 130;
 
 }  // namespace
 
-std::size_t TMainForm::FindLastBefore(const std::string& text, std::size_t limit) {
+std::size_t RecordPages::FindLastBefore(const std::string& text, std::size_t limit) {
   std::size_t last = npos;
-  for (std::size_t at = MainRichEdit.Find(text, 0, true); at != npos && at < limit;
-       at = MainRichEdit.Find(text, at + 1, true)) {
+  for (std::size_t at = buffer_.Find(text, 0, true); at != npos && at < limit;
+       at = buffer_.Find(text, at + 1, true)) {
     last = at;
   }
   return last;
 }
 
-std::size_t TMainForm::RemoveEnclosingRow(const std::string& placeholder) {
-  const std::size_t at = MainRichEdit.Find(placeholder, 0, true);
+std::size_t RecordPages::RemoveEnclosingRow(const std::string& placeholder) {
+  const std::size_t at = buffer_.Find(placeholder, 0, true);
   if (at == npos) return npos;
   // Row markers in upper case only: rows written in lower case stay.
   const std::size_t rowStart = FindLastBefore("<TR", at);
   if (rowStart == npos) return npos;
-  const std::size_t rowEnd = MainRichEdit.Find("</TR>", at, true);
+  const std::size_t rowEnd = buffer_.Find("</TR>", at, true);
   if (rowEnd == npos) return npos;
-  MainRichEdit.Replace(rowStart, rowEnd - rowStart, " ");
+  buffer_.Replace(rowStart, rowEnd - rowStart, " ");
   return rowStart;
 }
 
-void TMainForm::HideMissingMap() {
+void RecordPages::HideMissingMap() {
   // Only the page's first map link decides.
   const std::string marker = "?map-";
-  const std::size_t link = MainRichEdit.Find(marker, 0, true);
+  const std::size_t link = buffer_.Find(marker, 0, true);
   if (link == npos) return;
   const std::size_t nameStart = link + marker.size();
-  const std::size_t nameEnd = MainRichEdit.Find("\"><IMG", nameStart, true);
+  const std::size_t nameEnd = buffer_.Find("\"><IMG", nameStart, true);
   if (nameEnd == npos) return;
-  if (ShowLocation(MainRichEdit.Read(nameStart, nameEnd - nameStart), 0)) return;
+  if (context_.files.FileExists(
+          MapPicturePath(context_.paths, buffer_.Read(nameStart, nameEnd - nameStart)))) {
+    return;
+  }
   const std::size_t blockStart = FindLastBefore("<!--@begin@-->", nameEnd);
   if (blockStart == npos) return;
-  const std::size_t blockEnd = MainRichEdit.Find("<!--@end@-->", nameStart + kMapBlockReach, true);
+  const std::size_t blockEnd = buffer_.Find("<!--@end@-->", nameStart + kMapBlockReach, true);
   if (blockEnd == npos) return;
-  MainRichEdit.Replace(blockStart, blockEnd - blockStart, " ");
+  buffer_.Replace(blockStart, blockEnd - blockStart, " ");
 }
 
-void TMainForm::FillPhotoStrip(const std::string& kindCode, const std::string& key) {
-  namespace texts = pages::record_texts;
+void RecordPages::FillPhotoStrip(const std::string& kindCode, const std::string& key) {
+  namespace texts = record_texts;
   const std::string reference = kindCode + key;
   std::string strip = texts::kPhotoRowStart;
   bool found = false;
-  for (const int row : SG_Foto.RowsContaining(3, reference)) {
-    const std::string_view references = SG_Foto.Cell(3, row);
+  for (const int row : tables_.photos.RowsContaining(3, reference)) {
+    const std::string_view references = tables_.photos.Cell(3, row);
     const std::size_t at = references.find(reference);
     if (at == std::string_view::npos) continue;
     // The reference must end the cell, unless the cell ends in a blank.
     if (at + reference.size() != references.size() && references.back() != ' ') continue;
     const std::string picture =
-        std::string(SG_Foto.Cell(1, row)).append(SG_Foto.Cell(0, row)).append(".jpg");
-    if (!PhotoExists(picture)) continue;
-    strip += texts::kThumbnailLinkStart + picture + texts::kThumbnailSourceStart + paths.photoDir +
-             picture + texts::kThumbnailEnd;
+        std::string(tables_.photos.Cell(1, row)).append(tables_.photos.Cell(0, row)).append(".jpg");
+    if (!context_.files.FileExists(context_.paths.photoDir + picture)) continue;
+    strip += texts::kThumbnailLinkStart + picture + texts::kThumbnailSourceStart +
+             context_.paths.photoDir + picture + texts::kThumbnailEnd;
     found = true;
   }
   ReplaceAll("<!--@foto@-->", found ? strip : " ");
 }
 
-bool TMainForm::PhotoExists(const std::string& pictureName) {
-  return files_.FileExists(paths.photoDir + pictureName);
-}
-
-}  // namespace velmora::app
+}  // namespace velmora::pages

@@ -1,23 +1,18 @@
-// The title strip above the main browser: the topic of the page on show,
-// taken from its title after "temat: ".
+#include "pages/title_strip.h"
 
-#include "app/main_form.h"
-#include "app/texts.h"
+namespace velmora::pages {
 
-namespace velmora::app {
-
-void TMainForm::MainWebBrowserTitleChange(const std::string& title) {
+void TitleStrip::TitleChange(const std::string& title) {
   static constexpr std::string_view kMarker = "temat: ";
   const std::size_t at = title.find(kMarker);
   if (at == std::string::npos) return;
-  ShowTitleStrip(title.substr(at + kMarker.size()));
+  Show(title.substr(at + kMarker.size()));
 }
 
-void TMainForm::ShowTitleStrip(const std::string& topic) {
-  if (!RichEditSearch.LoadFromFile(paths.templateDir + "title.html")) return;
-  ReplaceAllSearch("<!--@opis@-->", topic.empty() ? texts::kApplicationTitle : topic);
-  SaveAndShow(RichEditSearch, "$$title.html", platform_.browsers.Get("TitleWebBrowser"),
-              "Title strony");
+void TitleStrip::Show(const std::string& topic) {
+  if (!buffer_.LoadFromFile(context_.paths.templateDir + "title.html")) return;
+  ReplaceAllIn(buffer_, "<!--@opis@-->", topic.empty() ? kApplicationTitle : topic);
+  context_.Show(buffer_, "$$title.html", browsers_.Get("TitleWebBrowser"), "Title strony");
 }
 
-}  // namespace velmora::app
+}  // namespace velmora::pages

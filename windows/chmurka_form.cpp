@@ -133,7 +133,7 @@ void TChmurkaForm::Panel1MouseMove(bool leftButtonHeld) {
                       window.height);
 }
 
-void TChmurkaForm::RegisterHandlers(app::HandlerTable& handlers) {
+void TChmurkaForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["Panel1MouseDown"] = [this](const std::string&) { Panel1MouseDown(); };
   // "left" when the left button is held during the move.
   handlers["Panel1MouseMove"] = [this](const std::string& buttons) {

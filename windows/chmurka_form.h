@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "app/content_paths.h"
-#include "app/handlers.h"
 #include "pages/page_buffer.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
+#include "tables/content_paths.h"
 
 namespace velmora::windows {
 
@@ -41,7 +41,7 @@ bool DragAllowed(DragOffset offset, int screenWidth, int screenHeight, bool left
 
 // What the balloon needs of the main window.
 struct BalloonHost {
-  const app::ContentPaths& paths;
+  const tables::ContentPaths& paths;
   platform::Browser& mainBrowser;
   std::function<std::string(int kind, const std::string& word)> lookupDefinition;
 };
@@ -74,7 +74,7 @@ class TChmurkaForm {
   void SetLabel(const std::string& text);
 
   // Handlers reachable from a replay script, without the window prefix.
-  void RegisterHandlers(app::HandlerTable& handlers);
+  void RegisterHandlers(platform::HandlerTable& handlers);
 
   const std::string& name() const { return name_; }
   bool visible() const { return visible_; }

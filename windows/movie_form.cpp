@@ -136,7 +136,7 @@ void TMovieForm::SetTrackBarPosition(int position) {
   ui_.SetPosition(kTrackBar, trackBarPosition_);
 }
 
-void TMovieForm::RegisterHandlers(app::HandlerTable& handlers) {
+void TMovieForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   handlers["LMDMMButton1Click"] = [this](const std::string&) { LMDMMButton1Click(); };

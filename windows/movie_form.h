@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/handlers.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
 
 namespace velmora::windows {
@@ -52,7 +52,7 @@ class TMovieForm {
   // Handlers reachable from a replay script or the Qt window, by name. The
   // bar's events take the bar position the user left it at (optional);
   // Panel2Resize takes "WIDTH HEIGHT".
-  void RegisterHandlers(app::HandlerTable& handlers);
+  void RegisterHandlers(platform::HandlerTable& handlers);
 
   platform::MediaPlayer& MediaPlayer1;
   platform::Timer& Timer1;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "app/main_form.h"
+#include "pages/generated_page.h"
+#include "pages/replacement.h"
 #include "windows/handler_arguments.h"
 #include "windows/media_texts.h"
 
@@ -10,12 +11,12 @@ namespace velmora::windows {
 
 namespace texts = media_texts;
 
-TSlideForm::TSlideForm(app::TMainForm& mainForm, platform::Platform& platform)
+TSlideForm::TSlideForm(SlideShowHost host, platform::Platform& platform)
     : MediaPlayer1(platform.players.Get(kPlayer)),
       Timer1(platform.timers.Get(kTimer1)),
       Timer2(platform.timers.Get(kTimer2)),
       RichEdit(platform.files),
-      main_(mainForm),
+      show_(host),
       ui_(platform.ui),
       files_(platform.files),
       SlideWebBrowser_(platform.browsers.Get(kSlideBrowser)),
@@ -35,44 +36,44 @@ void TSlideForm::ShowModal() {
 void TSlideForm::RewriteBarHint() {
   ui_.SetHint(kTrackBar, std::string(texts::kSlideBarHint) + ": " +
                              std::to_string(trackBarPosition_) + " z " +
-                             std::to_string(main_.slideCount));
+                             std::to_string(show_.slideCount));
 }
 
 void TSlideForm::ShowSlideNumber(int k) {
   // The main window keeps only the usable slides, so that a gap in the row
   // never becomes an empty or broken slide.
-  if (k < 1 || k > static_cast<int>(main_.slideNames.size())) return;
-  ShowSlide(main_.paths.photoDir + main_.slideNames[static_cast<std::size_t>(k - 1)] + ".jpg", " ");
+  if (k < 1 || k > static_cast<int>(show_.slideNames.size())) return;
+  ShowSlide(show_.paths.photoDir + show_.slideNames[static_cast<std::size_t>(k - 1)] + ".jpg", " ");
 }
 
 void TSlideForm::ToolButton4Click() {
-  if (main_.slideIndex > main_.slideCount) main_.slideIndex = 1;
-  SetTrackBarPosition(main_.slideIndex);
+  if (show_.slideIndex > show_.slideCount) show_.slideIndex = 1;
+  SetTrackBarPosition(show_.slideIndex);
   RewriteBarHint();
-  const int k = main_.slideIndex;
-  main_.slideIndex = k + 1;
+  const int k = show_.slideIndex;
+  show_.slideIndex = k + 1;
   ShowSlideNumber(k);
 }
 
 void TSlideForm::ToolButton3Click() {
-  main_.slideIndex -= 1;
-  if (main_.slideIndex <= 1) main_.slideIndex = main_.slideCount + 1;
-  SetTrackBarPosition(main_.slideIndex - 1);
+  show_.slideIndex -= 1;
+  if (show_.slideIndex <= 1) show_.slideIndex = show_.slideCount + 1;
+  SetTrackBarPosition(show_.slideIndex - 1);
   RewriteBarHint();
-  ShowSlideNumber(main_.slideIndex - 1);
+  ShowSlideNumber(show_.slideIndex - 1);
 }
 
 void TSlideForm::LMDTrackBarSlajdowClick() {
   const int p = trackBarPosition_;
-  main_.slideIndex = p;
+  show_.slideIndex = p;
   RewriteBarHint();
-  main_.slideIndex = p + 1;
+  show_.slideIndex = p + 1;
   ShowSlideNumber(p);
 }
 
 void TSlideForm::Timer1Timer() {
-  if (main_.slideIndex > main_.slideCount) {
-    main_.slideIndex = 1;
+  if (show_.slideIndex > show_.slideCount) {
+    show_.slideIndex = 1;
     if (!repeat_) {
       SetRunning(false);
       ToolButton4Click();
@@ -80,42 +81,43 @@ void TSlideForm::Timer1Timer() {
       return;
     }
   }
-  SetTrackBarPosition(main_.slideIndex);
+  SetTrackBarPosition(show_.slideIndex);
   RewriteBarHint();
-  const int k = main_.slideIndex;
-  main_.slideIndex = k + 1;
+  const int k = show_.slideIndex;
+  show_.slideIndex = k + 1;
   ShowSlideNumber(k);
 }
 
 // --- Pages ---
 
 void TSlideForm::ShowSlide(const std::string& picture, const std::string& description) {
-  pages::PageBuffer& buffer = main_.MainRichEdit;
-  if (!buffer.LoadFromFile(main_.paths.templateDir + "slide.html")) return;
+  pages::PageBuffer& buffer = show_.buffer;
+  if (!buffer.LoadFromFile(show_.paths.templateDir + "slide.html")) return;
   const std::size_t picturePlaceholder = buffer.Find("m.jpg", 0, true);
   if (picturePlaceholder != pages::PageBuffer::npos) buffer.Replace(picturePlaceholder, 5, picture);
-  main_.ReplaceAll("<!--@opis@-->", "<i>" + description + "</i>");
+  pages::ReplaceAllIn(buffer, "<!--@opis@-->", "<i>" + description + "</i>");
 
   // The photograph key is the file name without its prefix letter and ".jpg".
   std::string name = picture;
-  if (name.rfind(main_.paths.photoDir, 0) == 0) name = name.substr(main_.paths.photoDir.size());
+  if (name.rfind(show_.paths.photoDir, 0) == 0) name = name.substr(show_.paths.photoDir.size());
   std::string key;
   const std::size_t jpg = name.find(".jpg");
   if (jpg != std::string::npos && jpg > 1) key = name.substr(1, jpg - 1);
-  std::string line = main_.Dane(main_.SG_Foto, key, 5, 0);
+  std::string line = show_.columns.Dane(show_.photos, key, 5, 0);
   if (!line.empty()) line += " - ";
-  line += main_.Dane(main_.SG_Foto, key, 7, 0);
+  line += show_.columns.Dane(show_.photos, key, 7, 0);
   ShowSlideDescription(line);
 
-  main_.SaveAndShow(buffer, "$$slide.html", SlideWebBrowser_, texts::kSlideCaption);
+  pages::SaveAndShow(buffer, show_.paths.workDir, "$$slide.html", SlideWebBrowser_,
+                     texts::kSlideCaption, files_, ui_);
 }
 
 void TSlideForm::ShowSlideDescription(const std::string& text) {
-  if (!RichEdit.LoadFromFile(main_.paths.templateDir + "opis.html")) return;
+  if (!RichEdit.LoadFromFile(show_.paths.templateDir + "opis.html")) return;
   const std::string placeholder = "<!--@opis@-->";
   const std::size_t at = RichEdit.Find(placeholder, 0, true);
   if (at != pages::PageBuffer::npos) RichEdit.Replace(at, placeholder.size(), text);
-  const std::string path = main_.paths.workDir + "$$opis.html";
+  const std::string path = show_.paths.workDir + "$$opis.html";
   RichEdit.SaveToFile(path);
   if (files_.FileExists(path)) {
     OpisWebBrowser_.Navigate(path);
@@ -159,14 +161,14 @@ void TSlideForm::Timer2Timer() {
 
 void TSlideForm::FormShow() {
   FormResize();
-  ui_.SetTickFrequency(kTrackBar, main_.slideCount / 12);
+  ui_.SetTickFrequency(kTrackBar, show_.slideCount / 12);
   Timer1.SetInterval(delay_ * 1000);
   Timer1.SetEnabled(true);
   Timer2.SetEnabled(true);
   SetRunning(true);
   // A music file that cannot be opened leaves the player not ready: the
   // show goes on silently and the watcher does not retry.
-  MediaPlayer1.SetFileName(main_.paths.animDir + "kev1.wav");
+  MediaPlayer1.SetFileName(show_.paths.animDir + "kev1.wav");
   MediaPlayer1.Open();
   if (music_) {
     MediaPlayer1.Play();
@@ -217,7 +219,7 @@ void TSlideForm::SetMusic(bool checked) {
   ui_.SetChecked(kMusicBox, checked);
 }
 
-void TSlideForm::RegisterHandlers(app::HandlerTable& handlers) {
+void TSlideForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["ToolButton1Click"] = [this](const std::string&) { ToolButton1Click(); };
   handlers["ToolButton2Click"] = [this](const std::string&) { ToolButton2Click(); };
   handlers["ToolButton3Click"] = [this](const std::string&) { ToolButton3Click(); };

@@ -6,17 +6,32 @@
 // lives in the main window; this window is created once and hidden between
 // shows.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "app/handlers.h"
 #include "pages/page_buffer.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
-
-namespace velmora::app {
-class TMainForm;
-}
+#include "tables/column_accessor.h"
+#include "tables/content_paths.h"
+#include "tables/table.h"
 
 namespace velmora::windows {
+
+// What the slide show works with: the running show's state, kept by the
+// main window (the number of usable slides, the 1-based number of the next
+// one and their picture names in showing order), the main page buffer the
+// slide page is made in, and the photograph table for the descriptions.
+struct SlideShowHost {
+  const tables::ContentPaths& paths;
+  pages::PageBuffer& buffer;
+  const tables::Table& photos;
+  tables::ColumnAccessor& columns;
+  std::int32_t& slideCount;
+  std::int32_t& slideIndex;
+  const std::vector<std::string>& slideNames;
+};
 
 class TSlideForm {
  public:
@@ -33,7 +48,7 @@ class TSlideForm {
   static constexpr const char* kTimer1 = "SlideForm.Timer1";
   static constexpr const char* kTimer2 = "SlideForm.Timer2";
 
-  TSlideForm(app::TMainForm& mainForm, platform::Platform& platform);
+  TSlideForm(SlideShowHost host, platform::Platform& platform);
   TSlideForm(const TSlideForm&) = delete;
   TSlideForm& operator=(const TSlideForm&) = delete;
 
@@ -77,7 +92,7 @@ class TSlideForm {
   // Handlers reachable from a replay script or the Qt window, by name.
   // Arguments: LMDTrackBarSlajdowClick P (the bar moved to P first),
   // LMDSpinEditCzasuChange S, CheckBox1Click 0|1, CheckBox2Click 0|1.
-  void RegisterHandlers(app::HandlerTable& handlers);
+  void RegisterHandlers(platform::HandlerTable& handlers);
 
   platform::MediaPlayer& MediaPlayer1;
   platform::Timer& Timer1;
@@ -90,7 +105,7 @@ class TSlideForm {
   void RewriteBarHint();
   void SetRunning(bool running);
 
-  app::TMainForm& main_;
+  SlideShowHost show_;
   platform::Ui& ui_;
   platform::FileSystem& files_;
   platform::Browser& SlideWebBrowser_;

@@ -8,7 +8,7 @@
 namespace velmora::cli::check {
 namespace {
 
-namespace menu_texts = app::menu_tree_texts;
+namespace menu_texts = navigation::menu_tree_texts;
 
 // Windows-1250 texts of the menu definition's messages.
 constexpr const char* kTooFewLines = "Warto\x9C\xE6 iloscTypowMenu za du\xBF\x61: ";

@@ -44,7 +44,7 @@ class MenuPage : public ::testing::Test {
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
     // The program entry creates the slide window after the main window.
-    slide_ = std::make_unique<velmora::windows::TSlideForm>(*form_, fake_.platform);
+    slide_ = std::make_unique<velmora::windows::TSlideForm>(form_->SlideShowHost(), fake_.platform);
     form_->SlideForm = slide_.get();
     Menu().navigations.clear();
     return *form_;

@@ -25,13 +25,13 @@ class RecordPageParts : public ::testing::Test {
 
 TEST_F(RecordPageParts, emptyRow_becomesBlankBeforeItsEndTag_otherRowsStay) {
   SetPage("<TABLE><TR><TD>a</TD></TR><TR VALIGN=TOP><TD>@kol7@</TD></TR><TR><TD>b</TD></TR>");
-  EXPECT_EQ(form().RemoveEnclosingRow("@kol7@"), 26u);
+  EXPECT_EQ(form().RecordPages().RemoveEnclosingRow("@kol7@"), 26u);
   EXPECT_EQ(PageText(), "<TABLE><TR><TD>a</TD></TR> </TR><TR><TD>b</TD></TR>");
 }
 
 TEST_F(RecordPageParts, onlyTheFirstOccurrencesRowIsRemoved) {
   SetPage("<TR>@kol3@</TR><TR>@kol3@</TR>");
-  form().RemoveEnclosingRow("@kol3@");
+  form().RecordPages().RemoveEnclosingRow("@kol3@");
   EXPECT_EQ(PageText(), " </TR><TR>@kol3@</TR>");
 }
 
@@ -41,24 +41,24 @@ TEST_F(RecordPageParts, rowThatCannotBeRemoved_leavesPageUnchanged) {
                                  "<TR><TD>@kol7@</TD>",       // no row end after
                                  "<TR>a</TR>"}) {             // no placeholder
     SetPage(page);
-    EXPECT_EQ(form().RemoveEnclosingRow("@kol7@"), npos) << page;
+    EXPECT_EQ(form().RecordPages().RemoveEnclosingRow("@kol7@"), npos) << page;
     EXPECT_EQ(PageText(), page);
   }
 }
 
 TEST_F(RecordPageParts, rowEndBeforeThePlaceholder_isNotItsEnd) {
   SetPage("<TR>x</TR>@kol2@ y</TR>");
-  form().RemoveEnclosingRow("@kol2@");
+  form().RecordPages().RemoveEnclosingRow("@kol2@");
   EXPECT_EQ(PageText(), " </TR>");
 }
 
 TEST_F(RecordPageParts, findLastBefore_givesTheLastStartBeforeTheLimit) {
   SetPage("<TR>a<TR>b<TR>c");
-  EXPECT_EQ(form().FindLastBefore("<TR", 10), 5u);
-  EXPECT_EQ(form().FindLastBefore("<TR", 11), 10u);
-  EXPECT_EQ(form().FindLastBefore("<TR", 100), 10u);
-  EXPECT_EQ(form().FindLastBefore("<TR", 0), npos);
-  EXPECT_EQ(form().FindLastBefore("<tr", 100), npos);
+  EXPECT_EQ(form().RecordPages().FindLastBefore("<TR", 10), 5u);
+  EXPECT_EQ(form().RecordPages().FindLastBefore("<TR", 11), 10u);
+  EXPECT_EQ(form().RecordPages().FindLastBefore("<TR", 100), 10u);
+  EXPECT_EQ(form().RecordPages().FindLastBefore("<TR", 0), npos);
+  EXPECT_EQ(form().RecordPages().FindLastBefore("<tr", 100), npos);
 }
 
 // --- Map block
@@ -73,30 +73,30 @@ std::string MapPage(const std::string& name, std::size_t gap) {
 
 TEST_F(RecordPageParts, missingMapPicture_hidesBlockUpToItsEndMarker) {
   SetPage(MapPage("rp12", 130));
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), "<P>a</P> <!--@end@--><P>b</P>");
 }
 
 TEST_F(RecordPageParts, presentMapPicture_keepsBlock) {
   disc.Put("Map/mp-rp12.gif", "GIF");
   SetPage(MapPage("rp12", 130));
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), MapPage("rp12", 130));
 }
 
 TEST_F(RecordPageParts, endMarkerCloserThan130Characters_isPassedOver) {
   SetPage(MapPage("rp12", 129));
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), MapPage("rp12", 129));  // no later end marker: block stays
 
   SetPage(MapPage("rp12", 40) + std::string(100, '-') + "<!--@end@-->z");
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), "<P>a</P> <!--@end@-->z");
 }
 
 TEST_F(RecordPageParts, blockStart_isTheLastBeginMarkerBeforeTheMapName) {
   SetPage("<!--@begin@-->x" + MapPage("rp12", 130));
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), "<!--@begin@-->x<P>a</P> <!--@end@--><P>b</P>");
 }
 
@@ -104,7 +104,7 @@ TEST_F(RecordPageParts, onlyTheFirstMapLinkIsExamined) {
   disc.Put("Map/mp-rp1.gif", "GIF");
   const std::string page = MapPage("rp1", 130) + MapPage("rp2", 130);
   SetPage(page);
-  form().HideMissingMap();
+  form().RecordPages().HideMissingMap();
   EXPECT_EQ(PageText(), page);
 }
 
@@ -115,7 +115,7 @@ TEST_F(RecordPageParts, mapLinkWithoutPictureTagOrBlock_changesNothing) {
         "<A HREF=\"http://db?map-rp12\"><IMG SRC=m>" + std::string(200, '.') + "<!--@end@-->",
         std::string("<!--@begin@--><A HREF=\"http://db?map-rp12\"><IMG SRC=m>")}) {
     SetPage(page);
-    form().HideMissingMap();
+    form().RecordPages().HideMissingMap();
     EXPECT_EQ(PageText(), page);
   }
 }
@@ -152,7 +152,7 @@ class PhotoStrip : public RecordPageParts {
   // The picture names of the strip, in order.
   std::string Strip(const std::string& kindCode, const std::string& key) {
     SetPage("<!--@foto@-->");
-    form().FillPhotoStrip(kindCode, key);
+    form().RecordPages().FillPhotoStrip(kindCode, key);
     std::string names;
     for (std::size_t at = PageText().find("?sh"); at != npos; at = PageText().find("?sh", at + 1)) {
       names += PageText().substr(at + 3, PageText().find('>', at) - at - 3) + " ";
@@ -164,7 +164,7 @@ class PhotoStrip : public RecordPageParts {
 TEST_F(PhotoStrip, oneMatch_givesRowStartAndThumbnailLink) {
   Photos("a1;f;x;rp12\r\n");
   SetPage("<TABLE><!--@foto@--></P></TD></TR></TABLE>");
-  form().FillPhotoStrip("rp", "12");
+  form().RecordPages().FillPhotoStrip("rp", "12");
   EXPECT_EQ(PageText(),
             "<TABLE><TR VALIGN=TOP><TD WIDTH=165 ALIGN=right><P ALIGN=right><FONT "
             "COLOR=\"#4c4c4c\">fotografie:</FONT></P></TD><TD></TD><TD WIDTH=441><P>"
@@ -206,14 +206,14 @@ TEST_F(PhotoStrip, missingPictureFile_isLeftOut) {
 TEST_F(PhotoStrip, noMatchingPhotograph_leavesOneBlankAndNoRow) {
   Photos("a;f;;pk3\r\n");
   SetPage("[<!--@foto@-->][<!--@foto@-->]");
-  form().FillPhotoStrip("rp", "3");
+  form().RecordPages().FillPhotoStrip("rp", "3");
   EXPECT_EQ(PageText(), "[ ][ ]");
 }
 
 TEST_F(PhotoStrip, everyPlaceholderGetsTheStrip) {
   Photos("a;f;;pk3\r\n");
   SetPage("<!--@foto@--><!--@foto@-->");
-  form().FillPhotoStrip("pk", "3");
+  form().RecordPages().FillPhotoStrip("pk", "3");
   const std::string& page = PageText();
   EXPECT_NE(page.find("fotografie:"), page.rfind("fotografie:"));
 }

@@ -1,0 +1,126 @@
+// The link dispatcher: every navigation of the main browser passes here and
+// is answered by the row of the link protocol it falls to.
+
+#include "app/main_form.h"
+#include "navigation/link_actions.h"
+#include "navigation/link_protocol.h"
+#include "navigation/link_texts.h"
+#include "platform/codepage.h"
+#include "windows/balloon_placement.h"
+
+namespace velmora::app {
+
+void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
+  if (search_.DeferNavigation(address)) {
+    cancel = true;
+    return;
+  }
+  currentAddress = platform::LowerAscii(address);
+  const navigation::Link link = navigation::ParseLink(
+      address, [this](const std::string& path) { return files_.FileExists(path); });
+  namespace texts = navigation::link_texts;
+  using Row = navigation::LinkRow;
+  switch (link.row) {
+    case Row::Record:
+      records_.MakeDynamicPage(link.key, link.marker);
+      break;
+    case Row::NationalPark:
+      ui_.SetText("Szukaj", "PN: " + link.key);
+      break;
+    case Row::Map:
+      locations_.ShowLocation(link.key, 1);
+      break;
+    case Row::Location:
+      locations_.ShowLocation(link.key, 2);
+      break;
+    case Row::Photo:
+      locations_.ShowPhoto(link.key);
+      break;
+    case Row::Translation:
+      navigation::ShowTranslation(pageContext_, MainWebBrowser_, SG_Trans, link.key);
+      break;
+    case Row::Dictionary:
+      ShowDictionaryLink(1, link.key);
+      break;
+    case Row::Biotope:
+      ShowDictionaryLink(2, link.key);
+      break;
+    case Row::Animation:
+      navigation::StartAnimation(pageContext_, platform_.shell, link.key);
+      break;
+    case Row::SlideShow:
+      ShowSlideShow(link.key);
+      break;
+    case Row::Movie:
+      ShowMovie(link.key);
+      break;
+    case Row::Tree:
+      tree_.ShowTreePage();
+      break;
+    case Row::Outside:
+      platform_.shell.OpenAddress(currentAddress);
+      break;
+    case Row::TreePage:
+      tree_.ShowTreeOverPage();
+      return;  // proceeds
+    case Row::LocalFile:
+      menus_.ShowPageMenu(currentAddress);
+      return;  // proceeds
+    case Row::Mail:
+      return;  // proceeds: an e-mail address
+    case Row::Missing:
+      ui_.MessageBox(texts::kMissingFile + currentAddress, texts::kCaption, platform::Icon::Stop);
+      break;
+  }
+  cancel = true;
+}
+
+void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
+  const std::string lower = platform::LowerAscii(address);
+  if (lower.find("drzewo.htm") != std::string::npos ||
+      lower.find("$$menu.htm") != std::string::npos) {
+    return;
+  }
+  MainWebBrowser_.Navigate(lower);
+  cancel = true;
+}
+
+void TMainForm::MainWebBrowserDownloadComplete() {
+  // The contents tree stays over the contents page only.
+  if (currentAddress.find("drzewo.htm") == std::string::npos) ShowBrowserView(true);
+}
+
+void TMainForm::ShowDictionaryLink(int kind, const std::string& word) {
+  std::string definition = LookupDefinition(kind, word);
+  if (definition.empty()) definition = navigation::link_texts::kWordMissing;
+  PlaceBalloon(1);
+  ShowDefinition(kind, definition, word);
+}
+
+void TMainForm::CreateBalloons() {
+  auto create = [this](const char* name, const char* label) {
+    auto balloon = std::make_unique<windows::TChmurkaForm>(
+        name, platform_,
+        windows::BalloonHost{
+            .paths = paths,
+            .mainBrowser = MainWebBrowser_,
+            .lookupDefinition =
+                [this](int kind, const std::string& word) { return LookupDefinition(kind, word); },
+        });
+    // A new window is hidden already: nothing to hide or show yet.
+    balloon->SetLabel(label);
+    return balloon;
+  };
+  DictionaryBalloon = create("DictionaryBalloon", windows::balloon_texts::kDictionary);
+  LocationBalloon = create("LocationBalloon", windows::balloon_texts::kLocation);
+}
+
+void TMainForm::PlaceBalloon(int kind) {
+  windows::PlaceBalloon(ui_, DictionaryBalloon.get(), LocationBalloon.get(), kind);
+}
+
+void TMainForm::ShowDefinition(int kind, const std::string& definition, const std::string& word) {
+  if (DictionaryBalloon) DictionaryBalloon->ShowDefinition(kind, definition, word);
+}
+
+}  // namespace velmora::app

@@ -1,0 +1,27 @@
+#include "navigation/link_actions.h"
+
+#include "navigation/link_texts.h"
+
+namespace velmora::navigation {
+
+void ShowTranslation(const pages::PageContext& context, platform::Browser& mainBrowser,
+                     const tables::Table& translations, const std::string& page) {
+  const std::string name = page.substr(0, page.find(".htm"));
+  const std::string number = context.columns.Dane(translations, name, 2, 0);
+  if (!number.empty() && context.files.FileExists(context.paths.dataDir + number + ".htm")) {
+    mainBrowser.Navigate(context.paths.dataDir + number + ".htm");
+  }
+}
+
+void StartAnimation(const pages::PageContext& context, platform::Shell& shell,
+                    const std::string& program) {
+  const std::string path = context.paths.animDir + program + ".exe";
+  if (platform::LiesInside(context.files, path, context.paths.animDir)) {
+    shell.StartProgram(context.files.RealPath(path).value_or(path));
+  } else {
+    context.ui.MessageBox(link_texts::kMissingFile + program, link_texts::kCaption,
+                          platform::Icon::Stop);
+  }
+}
+
+}  // namespace velmora::navigation
