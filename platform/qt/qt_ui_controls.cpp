@@ -90,12 +90,12 @@ void QtUi::SetAllowAllUp(const std::string& group, bool allow) {
 
 int QtUi::ControlLeft(const std::string& control) {
   const QWidget* widget = Find(control);
-  return widget ? widget->x() : 0;
+  return widget ? PlaceInFormParent(*widget).x() : 0;
 }
 
 int QtUi::ControlTop(const std::string& control) {
   const QWidget* widget = Find(control);
-  return widget ? widget->y() : 0;
+  return widget ? PlaceInFormParent(*widget).y() : 0;
 }
 
 void QtUi::SetCursorPosition(int x, int y) { QCursor::setPos(x, y); }

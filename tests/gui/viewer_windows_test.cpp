@@ -1,0 +1,383 @@
+// The viewer's own windows as a user meets them on a desktop: the film and
+// slide windows cover the screen with their bar and "X" on it, "X" and
+// Escape give the main window back, the balloons stand where the main
+// window's real layout puts them, and "_" takes the whole program off the
+// screen. Runs on any platform; on X11 (QT_QPA_PLATFORM=xcb) clicks and
+// keys go through the X server with xdotool when it is installed, so that
+// a control hidden under another window or off the screen cannot be hit.
+// VELMORA_TEST_WINDOW_MANAGER names the window manager the run has, if any.
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/application.h"
+#include "gui_wait.h"
+#include "platform/native_file_system.h"
+#include "platform/qt/qt_browser.h"
+#include "platform/qt/qt_media_player.h"
+#include "platform/qt/qt_system.h"
+#include "platform/qt/qt_timers.h"
+#include "platform/qt/qt_viewer.h"
+#include "platform/recording/recording_ui.h"
+#include "platform/recording/trace.h"
+
+using namespace velmora;
+
+namespace {
+
+class DiscKey : public platform::SettingsStore {
+ public:
+  std::optional<platform::ContentKey> OpenContentKey() override {
+    const std::string root = std::string(VELMORA_SAMPLE_CONTENT) + "/";
+    return platform::ContentKey{root, root};
+  }
+};
+
+class NoShell : public platform::Shell {
+ public:
+  void Open(const std::string&) override {}
+};
+
+#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
+
+QRect OnScreen(const QWidget* widget) {
+  return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+QString Describe(const QRect& r) {
+  return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+bool ThroughXServer() {
+  static const bool through = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                              !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+  return through;
+}
+
+void Xdotool(const QStringList& arguments) {
+  QProcess::execute(QStringLiteral("xdotool"), arguments);
+}
+
+// A left click in the middle of the control, as the user gives it.
+void ClickOn(QWidget* control) {
+  const QPoint middle = control->rect().center();
+  if (ThroughXServer()) {
+    const QPoint at = control->mapToGlobal(middle);
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+             QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    return;
+  }
+  QWidget* window = control->window();
+  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, middle));
+}
+
+// The Escape key to the window that has the keyboard.
+void PressEscape(QWidget* window) {
+  if (ThroughXServer()) {
+    Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    return;
+  }
+  QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+}
+
+// Runs the scenario once inside the window's modal loop, after it is shown.
+class WhenShown : public QObject {
+ public:
+  WhenShown(QWidget& window, std::function<void()> scenario)
+      : window_(window), scenario_(std::move(scenario)) {
+    window.installEventFilter(this);
+  }
+  ~WhenShown() override { window_.removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Show && scenario_) {
+      QTimer::singleShot(0, this, std::exchange(scenario_, nullptr));
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  std::function<void()> scenario_;
+};
+
+// What a modal media window showed, measured while it was open.
+struct MediaWindowView {
+  bool shown = false;
+  bool frameless = false;
+  bool maximised = false;
+  bool modal = false;
+  QRect window;
+  QRect bar;
+  QRect close;
+  bool closeVisible = false;
+  bool closedByUser = false;
+};
+
+// Measures the window once it has settled, then closes it with its "X" or
+// with Escape; a window that does not close is closed by the test.
+void MeasureAndClose(QWidget& window, QWidget& bar, QWidget& close, bool byEscape,
+                     MediaWindowView& view, const std::function<void()>& measureMore) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  WaitUntil([&] { return window.frameGeometry() == screen; }, 5000);
+  view.frameless = window.windowFlags().testFlag(Qt::FramelessWindowHint);
+  view.maximised = window.windowState().testFlag(Qt::WindowMaximized);
+  view.modal = QApplication::activeModalWidget() == &window;
+  view.window = window.frameGeometry();
+  view.bar = OnScreen(&bar);
+  view.close = OnScreen(&close);
+  view.closeVisible = close.isVisible();
+  measureMore();
+  (void)QTest::qWaitForWindowActive(&window);
+  if (byEscape) {
+    PressEscape(&window);
+  } else {
+    ClickOn(&close);
+  }
+  view.closedByUser = WaitUntil([&] { return !window.isVisible(); }, 5000);
+  view.shown = true;
+  if (!view.closedByUser) window.close();
+}
+
+}  // namespace
+
+class ViewerWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void init();
+
+  void filmWindow_coversTheScreen_displayCentred_XAndEscapeClose();
+  void slideWindow_coversTheScreen_descriptionReadable_XAndEscapeClose();
+  void balloons_standWhereTheMainWindowsLayoutPutsThem();
+  void minimise_takesEveryWindowOfTheProgramAway();
+  void replayLayout_isTheViewersOnTheSameScreen();
+
+ private:
+  platform::qt::QtMainWindow& Main() { return viewer_->MainWindow(); }
+  QRect Screen() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
+  void Click(const std::string& address) { Main().MainWebBrowser().Navigate(address); }
+  // The window covered the screen with its bar and "X", and closed.
+  void VerifyCoversScreen(const MediaWindowView& view);
+
+  QTemporaryDir temp_;
+  std::unique_ptr<platform::qt::QtUi> ui_;
+  std::unique_ptr<platform::qt::QtBrowsers> browsers_;
+  std::unique_ptr<platform::NativeFileSystem> files_;
+  platform::qt::QtProcesses processes_;
+  NoShell shell_;
+  DiscKey settings_;
+  platform::qt::QtClock clock_;
+  platform::qt::QtMediaPlayers players_;
+  platform::qt::QtTimers timers_;
+  std::unique_ptr<platform::Platform> platform_;
+  std::unique_ptr<platform::qt::QtViewer> viewer_;
+  std::unique_ptr<app::Application> application_;
+};
+
+void ViewerWindowsTest::initTestCase() {
+  QVERIFY(temp_.isValid());
+  ui_ = std::make_unique<platform::qt::QtUi>();
+  ui_->SetUnattended(true);
+  browsers_ = std::make_unique<platform::qt::QtBrowsers>();
+  files_ = std::make_unique<platform::NativeFileSystem>(temp_.path().toStdString() + "/");
+  platform_ = std::make_unique<platform::Platform>(platform::Platform{
+      *ui_, *browsers_, *files_, processes_, shell_, settings_, clock_, players_, timers_});
+  viewer_ = std::make_unique<platform::qt::QtViewer>(*ui_, *browsers_, players_);
+  application_ = std::make_unique<app::Application>(*platform_);
+  QVERIFY(application_->Start());
+  viewer_->Connect(*application_);
+  WAIT_VERIFY(Main().MainWebBrowser().view()->url().fileName() == QStringLiteral("799.htm"));
+}
+
+void ViewerWindowsTest::cleanupTestCase() {
+  application_.reset();
+  viewer_.reset();
+}
+
+void ViewerWindowsTest::init() {
+  QVERIFY(QTest::qWaitForWindowExposed(&Main()));
+  Main().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&Main()));
+}
+
+void ViewerWindowsTest::VerifyCoversScreen(const MediaWindowView& view) {
+  QVERIFY(view.shown);
+  QVERIFY(view.frameless);
+  QVERIFY(view.maximised);
+  QVERIFY(view.modal);
+  QVERIFY2(view.window == Screen(), qPrintable(Describe(view.window)));
+  // The bar runs along the bottom edge of the screen, its "X" at the right.
+  QVERIFY2(view.bar.bottom() == Screen().bottom() && view.bar.width() == Screen().width() &&
+               view.bar.height() == 46,
+           qPrintable(Describe(view.bar)));
+  QVERIFY2(view.closeVisible && Screen().contains(view.close) && view.bar.contains(view.close) &&
+               view.close.right() > Screen().right() - 60,
+           qPrintable(Describe(view.close)));
+  QVERIFY2(view.closedByUser, "the window closes at the user's request");
+}
+
+void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClose() {
+  platform::qt::MovieWindow& movie = viewer_->Movie();
+  for (const bool byEscape : {false, true}) {
+    MediaWindowView view;
+    QRect panel2, panel3, video;
+    bool videoVisible = false;
+    WhenShown scenario(movie, [&] {
+      MeasureAndClose(movie, *movie.ControlBar(), *movie.Button(5), byEscape, view, [&] {
+        WaitUntil(
+            [&] {
+              return movie.Panel3()->pos() == QPoint((movie.Panel2()->width() - 350) / 2,
+                                                     (movie.Panel2()->height() - 300) / 2);
+            },
+            5000);
+        panel2 = OnScreen(movie.Panel2());
+        panel3 = OnScreen(movie.Panel3());
+        video = OnScreen(movie.Video());
+        videoVisible = movie.Video()->isVisible();
+      });
+    });
+    Click("http://db?mvbobry");
+    WAIT_VERIFY(view.shown);
+    VerifyCoversScreen(view);
+    // The film is drawn in the display area, in the middle of Panel2 above the bar.
+    QCOMPARE(panel2, QRect(Screen().topLeft(), QSize(Screen().width(), Screen().height() - 46)));
+    QCOMPARE(panel3.size(), QSize(350, 300));
+    QCOMPARE(panel3.topLeft(),
+             panel2.topLeft() + QPoint((panel2.width() - 350) / 2, (panel2.height() - 300) / 2));
+    QCOMPARE(video, panel3);
+    QVERIFY(videoVisible);
+    WAIT_VERIFY(!movie.isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(players_.Find("MovieForm.MediaPlayer1")->Mode(),
+             velmora::platform::MediaMode::Stopped);
+  }
+}
+
+void ViewerWindowsTest::slideWindow_coversTheScreen_descriptionReadable_XAndEscapeClose() {
+  platform::qt::SlideWindow& slides = viewer_->Slides();
+  for (const bool byEscape : {false, true}) {
+    MediaWindowView view;
+    QRect strip;
+    bool controlsFit = true;
+    WhenShown scenario(slides, [&] {
+      MeasureAndClose(slides, *slides.ControlBar(), *slides.CloseButton(), byEscape, view, [&] {
+        strip = OnScreen(slides.OpisWebBrowser().view()->parentWidget());
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 slides.StartButton(), slides.NextButton(), slides.TrackBarSlajdow(),
+                 slides.SpinEditCzasu(), slides.RepeatBox(), slides.MusicBox()}) {
+          controlsFit = controlsFit && Screen().contains(OnScreen(control)) &&
+                        control->width() >= control->minimumSizeHint().width();
+        }
+      });
+    });
+    Click("http://db?ssgory");
+    WAIT_VERIFY(view.shown);
+    VerifyCoversScreen(view);
+    // The description strip takes the room the bar's controls leave: a line
+    // of text, not a letter.
+    QVERIFY2(strip.width() >= 200 && strip.right() < view.close.left(),
+             qPrintable(Describe(strip)));
+    QVERIFY(controlsFit);
+    WAIT_VERIFY(!slides.isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(!application_->MainForm()->SlideShowAdvancing());
+  }
+}
+
+void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
+  const QRect window = Main().geometry();
+  QWidget* browser = Main().MainWebBrowser().view();
+  const QRect browserArea = OnScreen(browser);
+  // The browser lies below the 5-pixel strip and the 30-pixel title strip.
+  QCOMPARE(browserArea.top(), window.top() + 35);
+
+  platform::qt::BalloonWindow& location = viewer_->LocationBalloon();
+  Click("http://db?ml-ok51");
+  WAIT_VERIFY(location.isVisible());
+  QCOMPARE(location.size(), QSize(250, 250));
+  // At the top right of the main browser, 20 pixels in from its edge.
+  WAIT_VERIFY(location.frameGeometry().topLeft() ==
+              QPoint(window.left() + browserArea.width() - 250 - 20, browserArea.top()));
+  ClickOn(location.LMDSpeedButton30());
+  WAIT_VERIFY(!location.isVisible());
+
+  platform::qt::BalloonWindow& dictionary = viewer_->DictionaryBalloon();
+  Click("http://db?dicotulina");
+  WAIT_VERIFY(dictionary.isVisible());
+  QCOMPARE(dictionary.size(), QSize(350, 250));
+  // At the right edge, just above the bottom button bar.
+  const QRect bar = OnScreen(Main().Control("Panel2"));
+  WAIT_VERIFY(dictionary.frameGeometry().topLeft() ==
+              QPoint(window.width() - 350, bar.top() - 250));
+  QVERIFY(dictionary.frameGeometry().bottom() < bar.top());
+  ClickOn(dictionary.LMDSpeedButton30());
+  WAIT_VERIFY(!dictionary.isVisible());
+}
+
+void ViewerWindowsTest::minimise_takesEveryWindowOfTheProgramAway() {
+  if (qEnvironmentVariableIsEmpty("VELMORA_TEST_WINDOW_MANAGER")) {
+    QSKIP("Minimising needs a window manager.");
+  }
+  platform::qt::BalloonWindow& dictionary = viewer_->DictionaryBalloon();
+  Click("http://db?dicotulina");
+  WAIT_VERIFY(dictionary.isVisible() && dictionary.windowHandle()->isExposed());
+  ClickOn(Main().Control("LMDSpeedButton29"));
+  WAIT_VERIFY(Main().windowState().testFlag(Qt::WindowMinimized));
+  WAIT_VERIFY(!dictionary.windowHandle()->isExposed());
+  // Back from the task bar, the balloon comes back with the main window.
+  Main().showNormal();
+  Main().showMaximized();
+  WAIT_VERIFY(Main().windowHandle()->isExposed());
+  WAIT_VERIFY(dictionary.windowHandle()->isExposed());
+  ClickOn(dictionary.LMDSpeedButton30());
+  WAIT_VERIFY(!dictionary.isVisible());
+}
+
+// velmora-cli replay answers the program's questions about the main
+// window's layout with fixed figures; they are the viewer's own on a screen
+// of the same size.
+void ViewerWindowsTest::replayLayout_isTheViewersOnTheSameScreen() {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  if (screen.size() !=
+      QSize(recording::RecordingUi::kScreenWidth, recording::RecordingUi::kScreenHeight)) {
+    QSKIP("The replay's screen is 1280 x 800.");
+  }
+  WAIT_VERIFY(Main().geometry() == Screen());
+  std::ostringstream sink;
+  recording::Trace trace(sink);
+  recording::RecordingUi replay(trace);
+  for (const char* name : {"MainForm", "Panel1", "Panel7", "Panel4", "MainWebBrowser", "Panel3",
+                           "Panel2", "LMDSpeedButton26"}) {
+    const platform::Bounds viewer = ui_->GetBounds(name);
+    const platform::Bounds recorded = replay.GetBounds(name);
+    const QString both =
+        QStringLiteral("%1: viewer %2, replay %3")
+            .arg(QLatin1String(name))
+            .arg(Describe(QRect(viewer.left, viewer.top, viewer.width, viewer.height)))
+            .arg(Describe(QRect(recorded.left, recorded.top, recorded.width, recorded.height)));
+    QVERIFY2(viewer.left == recorded.left && viewer.top == recorded.top &&
+                 viewer.width == recorded.width && viewer.height == recorded.height,
+             qPrintable(both));
+    QCOMPARE(ui_->ControlTop(name), replay.ControlTop(name));
+    QCOMPARE(ui_->ControlLeft(name), replay.ControlLeft(name));
+  }
+}
+
+QTEST_MAIN(ViewerWindowsTest)
+#include "viewer_windows_test.moc"
