@@ -17,7 +17,9 @@ fi
 work=$(mktemp -d)
 server=
 wm=
+command=
 stop() {
+  [ -n "$command" ] && kill "$command" 2>/dev/null && wait "$command" 2>/dev/null
   [ -n "$wm" ] && kill "$wm" 2>/dev/null && wait "$wm" 2>/dev/null
   [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
   rm -rf "$work"
@@ -44,8 +46,12 @@ if [ "$manager" -eq 1 ]; then
   export VELMORA_TEST_WINDOW_MANAGER=openbox
 fi
 
-"$@"
+# In the background, so that a TERM (from timeout) ends it with the server.
+"$@" &
+command=$!
+wait "$command"
 status=$?
+command=
 stop
 trap - EXIT
 exit "$status"
