@@ -6,9 +6,16 @@
 // keys go through the X server with xdotool when it is installed, so that
 // a control hidden under another window or off the screen cannot be hit.
 // VELMORA_TEST_WINDOW_MANAGER names the window manager the run has, if any.
+//
+// The pictures of docs/screenshots are taken by this test on X11: run it
+// with QT_QPA_PLATFORM=xcb and VELMORA_SCREENSHOT_DIR=DIR under
+// scripts/x11-session.sh --window-manager.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -92,6 +99,33 @@ void PressEscape(QWidget* window) {
   QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
 }
 
+// Gives the engine and the player a moment to paint.
+void Settle(int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  WaitUntil([&] { return clock.elapsed() >= milliseconds; });
+}
+
+// With VELMORA_SCREENSHOT_DIR set, saves what the user sees: the whole X
+// screen on X11, else the given window.
+void Shoot(QWidget& window, const QString& name) {
+  const QString directory = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+  if (directory.isEmpty()) return;
+  Settle(1500);
+  const QString file = directory + QLatin1Char('/') + name;
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QProcess::execute(QStringLiteral("import"),
+                      {QStringLiteral("-window"), QStringLiteral("root"), file});
+  } else {
+    window.grab().save(file, "PNG");
+  }
+}
+
+// The geometries measured, for the record.
+void Note(const char* what, const QRect& rect) {
+  qInfo("%s: %s", what, qPrintable(Describe(rect)));
+}
+
 // Runs the scenario once inside the window's modal loop, after it is shown.
 class WhenShown : public QObject {
  public:
@@ -167,6 +201,7 @@ class ViewerWindowsTest : public QObject {
   void balloons_standWhereTheMainWindowsLayoutPutsThem();
   void minimise_takesEveryWindowOfTheProgramAway();
   void replayLayout_isTheViewersOnTheSameScreen();
+  void pagesWaitWindowAndPrintPreview_openOnTheScreen();
 
  private:
   platform::qt::QtMainWindow& Main() { return viewer_->MainWindow(); }
@@ -250,6 +285,13 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
         panel3 = OnScreen(movie.Panel3());
         video = OnScreen(movie.Video());
         videoVisible = movie.Video()->isVisible();
+        if (!byEscape) {
+          Note("film window", movie.frameGeometry());
+          Note("film Panel3", panel3);
+          Note("film bar", OnScreen(movie.ControlBar()));
+          Note("film X", OnScreen(movie.Button(5)));
+          Shoot(movie, QStringLiteral("film.png"));
+        }
       });
     });
     Click("http://db?mvbobry");
@@ -284,6 +326,13 @@ void ViewerWindowsTest::slideWindow_coversTheScreen_descriptionReadable_XAndEsca
           controlsFit = controlsFit && Screen().contains(OnScreen(control)) &&
                         control->width() >= control->minimumSizeHint().width();
         }
+        if (!byEscape) {
+          Note("slide window", slides.frameGeometry());
+          Note("slide bar", OnScreen(slides.ControlBar()));
+          Note("slide description", strip);
+          Note("slide X", OnScreen(slides.CloseButton()));
+          Shoot(slides, QStringLiteral("slide-show.png"));
+        }
       });
     });
     Click("http://db?ssgory");
@@ -314,6 +363,8 @@ void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
   // At the top right of the main browser, 20 pixels in from its edge.
   WAIT_VERIFY(location.frameGeometry().topLeft() ==
               QPoint(window.left() + browserArea.width() - 250 - 20, browserArea.top()));
+  Note("location balloon", location.frameGeometry());
+  Shoot(Main(), QStringLiteral("location-balloon.png"));
   ClickOn(location.LMDSpeedButton30());
   WAIT_VERIFY(!location.isVisible());
 
@@ -326,6 +377,8 @@ void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
   WAIT_VERIFY(dictionary.frameGeometry().topLeft() ==
               QPoint(window.width() - 350, bar.top() - 250));
   QVERIFY(dictionary.frameGeometry().bottom() < bar.top());
+  Note("dictionary balloon", dictionary.frameGeometry());
+  Shoot(Main(), QStringLiteral("definition-balloon.png"));
   ClickOn(dictionary.LMDSpeedButton30());
   WAIT_VERIFY(!dictionary.isVisible());
 }
@@ -377,6 +430,62 @@ void ViewerWindowsTest::replayLayout_isTheViewersOnTheSameScreen() {
     QCOMPARE(ui_->ControlTop(name), replay.ControlTop(name));
     QCOMPARE(ui_->ControlLeft(name), replay.ControlLeft(name));
   }
+}
+
+// The main window's pages, the wait window of a search and the print
+// preview, each whole on the screen.
+void ViewerWindowsTest::pagesWaitWindowAndPrintPreview_openOnTheScreen() {
+  Note("main window", Main().frameGeometry());
+  Note("main browser", OnScreen(Main().MainWebBrowser().view()));
+  Note("bottom bar Panel2", OnScreen(Main().Control("Panel2")));
+  Note("right bar Panel3", OnScreen(Main().Control("Panel3")));
+  QCOMPARE(Main().frameGeometry(), Screen());
+  Shoot(Main(), QStringLiteral("start-page.png"));
+
+  QWebEngineView* view = Main().MainWebBrowser().view();
+  bool loaded = false;
+  auto connection = connect(view, &QWebEngineView::loadFinished, this, [&] { loaded = true; });
+  Click("http://db?rp101");
+  WAIT_VERIFY(loaded && view->url().fileName() == QStringLiteral("$$RP_101.html"));
+  Shoot(Main(), QStringLiteral("record-page.png"));
+
+  // The search: the wait window stands in the middle of the screen, whole.
+  platform::qt::WaitWindow& wait = viewer_->Wait();
+  QRect waitArea;
+  WhenShown waitShown(wait, [&] { waitArea = wait.frameGeometry(); });
+  loaded = false;
+  auto* box = Main().Control<QLineEdit>("Szukaj");
+  box->setText(QStringLiteral("bobry"));
+  ClickOn(Main().Control("LMDSpeedButton25"));
+  WAIT_VERIFY(loaded && view->url().fileName() == QStringLiteral("$$search.html"));
+  disconnect(connection);
+  Shoot(Main(), QStringLiteral("search-results.png"));
+  if (waitArea.isValid()) {
+    Note("wait window", waitArea);
+    QCOMPARE(waitArea.size(), QSize(290, 67));
+    QVERIFY(qAbs(waitArea.center().x() - Screen().center().x()) <= 1);
+    QVERIFY(qAbs(waitArea.center().y() - Screen().center().y()) <= 1);
+  }
+
+  // The print preview opens over the main window, all of it on the screen.
+  QRect previewArea;
+  bool previewShown = false;
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, this, [&] {
+    auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible() || previewShown) return;
+    previewShown = true;
+    poll.stop();
+    Settle(1000);
+    previewArea = dialog->frameGeometry();
+    Shoot(*dialog, QStringLiteral("print-preview.png"));
+    dialog->reject();
+  });
+  poll.start(100);
+  ClickOn(Main().Control("LMDSpeedButton24"));
+  WAIT_VERIFY(previewShown && QApplication::activeModalWidget() == nullptr);
+  Note("print preview", previewArea);
+  QVERIFY2(Screen().contains(previewArea), qPrintable(Describe(previewArea)));
 }
 
 QTEST_MAIN(ViewerWindowsTest)
