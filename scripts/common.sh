@@ -10,7 +10,7 @@ VELMORA_PACKAGES=(
   qt6-multimedia-dev libgl1-mesa-dev libvulkan-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool weston xwayland
 )
 
 velmora_sudo() {

@@ -37,6 +37,7 @@
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_viewer.h"
+#include "platform/qt/session_display.h"
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
 
@@ -67,8 +68,10 @@ QString Describe(const QRect& r) {
   return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+// Not through XWayland, whose X server takes no input made up by a client.
 bool ThroughXServer() {
   static const bool through = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                              qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                               !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
   return through;
 }
@@ -234,6 +237,11 @@ void ViewerWindowsTest::initTestCase() {
   platform_ = std::make_unique<platform::Platform>(platform::Platform{
       *ui_, *browsers_, *files_, processes_, shell_, settings_, clock_, players_, timers_});
   viewer_ = std::make_unique<platform::qt::QtViewer>(*ui_, *browsers_, players_);
+  // In a Wayland session the viewer goes through XWayland, where it may
+  // place its windows.
+  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+  }
   application_ = std::make_unique<app::Application>(*platform_);
   QVERIFY(application_->Start());
   viewer_->Connect(*application_);
@@ -488,5 +496,12 @@ void ViewerWindowsTest::pagesWaitWindowAndPrintPreview_openOnTheScreen() {
   QVERIFY2(Screen().contains(previewArea), qPrintable(Describe(previewArea)));
 }
 
-QTEST_MAIN(ViewerWindowsTest)
+// As the viewer starts: in a Wayland session through XWayland.
+int main(int argc, char** argv) {
+  platform::qt::PreferXWayland();
+  QApplication application(argc, argv);
+  QTEST_SET_MAIN_SOURCE_PATH
+  ViewerWindowsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "viewer_windows_test.moc"
