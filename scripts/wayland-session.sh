@@ -5,7 +5,7 @@
 # gives one: the weston compositor (headless, pixman, 1280 x 800) with its
 # desktop shell and XWayland; WAYLAND_DISPLAY and DISPLAY set,
 # QT_QPA_PLATFORM unset. Ends weston afterwards and exits with COMMAND's
-# status.
+# status. (--debug lets weston-screenshooter take pictures of the output.)
 set -uo pipefail
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGUMENT...]" >&2; exit 2; }
 
@@ -23,7 +23,7 @@ trap 'exit 143' TERM INT
 
 export XDG_RUNTIME_DIR=$work
 weston --backend=headless-backend.so --use-pixman --width=1280 --height=800 \
-  --xwayland --socket=wayland-velmora --idle-time=0 --log="$work/weston.log" &
+  --xwayland --socket=wayland-velmora --idle-time=0 --debug --log="$work/weston.log" &
 compositor=$!
 number=
 for _ in $(seq 1 100); do

@@ -12,6 +12,7 @@
 // scripts/x11-session.sh --window-manager.
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +117,19 @@ void Shoot(QWidget& window, const QString& name) {
   if (directory.isEmpty()) return;
   Settle(1500);
   const QString file = directory + QLatin1Char('/') + name;
-  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    // The compositor's output, panel included (weston started with --debug).
+    QDir shots(directory);
+    QProcess shooter;
+    shooter.setWorkingDirectory(directory);
+    shooter.start(QStringLiteral("weston-screenshooter"), {});
+    WaitUntil([&] { return shooter.state() == QProcess::NotRunning; }, 10000);
+    for (const QString& taken :
+         shots.entryList({QStringLiteral("wayland-screenshot-*.png")}, QDir::Files)) {
+      shots.remove(name);
+      shots.rename(taken, name);
+    }
+  } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
     QProcess::execute(QStringLiteral("import"),
                       {QStringLiteral("-window"), QStringLiteral("root"), file});
   } else {
