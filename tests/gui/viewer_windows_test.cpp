@@ -2,9 +2,7 @@
 // slide windows cover the screen with their bar and "X" on it, "X" and
 // Escape give the main window back, the balloons stand where the main
 // window's real layout puts them, and "_" takes the whole program off the
-// screen. Runs on any platform; on X11 (QT_QPA_PLATFORM=xcb) clicks and
-// keys go through the X server with xdotool when it is installed, so that
-// a control hidden under another window or off the screen cannot be hit.
+// screen. Runs on any platform, with input as gui_input.h gives it.
 // VELMORA_TEST_WINDOW_MANAGER names the window manager the run has, if any.
 //
 // The pictures of docs/screenshots are taken by this test on X11: run it
@@ -31,6 +29,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "gui_input.h"
 #include "gui_wait.h"
 #include "platform/native_file_system.h"
 #include "platform/qt/qt_browser.h"
@@ -45,6 +44,11 @@
 using namespace velmora;
 
 namespace {
+
+using gui_input::ClickOn;
+using gui_input::PressEscape;
+using gui_input::Settle;
+using gui_input::Shoot;
 
 class DiscKey : public platform::SettingsStore {
  public:
@@ -67,74 +71,6 @@ QRect OnScreen(const QWidget* widget) {
 
 QString Describe(const QRect& r) {
   return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
-// Not through XWayland, whose X server takes no input made up by a client.
-bool ThroughXServer() {
-  static const bool through = QGuiApplication::platformName() == QLatin1String("xcb") &&
-                              qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-                              !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
-  return through;
-}
-
-void Xdotool(const QStringList& arguments) {
-  QProcess::execute(QStringLiteral("xdotool"), arguments);
-}
-
-// A left click in the middle of the control, as the user gives it.
-void ClickOn(QWidget* control) {
-  const QPoint middle = control->rect().center();
-  if (ThroughXServer()) {
-    const QPoint at = control->mapToGlobal(middle);
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-             QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
-    return;
-  }
-  QWidget* window = control->window();
-  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, middle));
-}
-
-// The Escape key to the window that has the keyboard.
-void PressEscape(QWidget* window) {
-  if (ThroughXServer()) {
-    Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    return;
-  }
-  QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
-}
-
-// Gives the engine and the player a moment to paint.
-void Settle(int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  WaitUntil([&] { return clock.elapsed() >= milliseconds; });
-}
-
-// With VELMORA_SCREENSHOT_DIR set, saves what the user sees: the whole X
-// screen on X11, else the given window.
-void Shoot(QWidget& window, const QString& name) {
-  const QString directory = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-  if (directory.isEmpty()) return;
-  Settle(1500);
-  const QString file = directory + QLatin1Char('/') + name;
-  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    // The compositor's output, panel included (weston started with --debug).
-    QDir shots(directory);
-    QProcess shooter;
-    shooter.setWorkingDirectory(directory);
-    shooter.start(QStringLiteral("weston-screenshooter"), {});
-    WaitUntil([&] { return shooter.state() == QProcess::NotRunning; }, 10000);
-    for (const QString& taken :
-         shots.entryList({QStringLiteral("wayland-screenshot-*.png")}, QDir::Files)) {
-      shots.remove(name);
-      shots.rename(taken, name);
-    }
-  } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-    QProcess::execute(QStringLiteral("import"),
-                      {QStringLiteral("-window"), QStringLiteral("root"), file});
-  } else {
-    window.grab().save(file, "PNG");
-  }
 }
 
 // The geometries measured, for the record.
