@@ -324,6 +324,15 @@ void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
   Shoot(Main(), QStringLiteral("location-balloon.png"));
   ClickOn(location.LMDSpeedButton30());
   WAIT_VERIFY(!location.isVisible());
+  // A park without a picture: its generated location page, in a larger balloon.
+  Click("http://db?ml-pndrawienski");
+  WAIT_VERIFY(location.isVisible());
+  QCOMPARE(location.size(), QSize(260, 280));
+  WAIT_VERIFY(location.frameGeometry().topLeft() ==
+              QPoint(window.left() + browserArea.width() - 260 - 20, browserArea.top()));
+  Note("location balloon (page)", location.frameGeometry());
+  ClickOn(location.LMDSpeedButton30());
+  WAIT_VERIFY(!location.isVisible());
 
   platform::qt::BalloonWindow& dictionary = viewer_->DictionaryBalloon();
   Click("http://db?dicotulina");
