@@ -11,7 +11,7 @@ VELMORA_PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   ffmpeg libarchive-dev xorriso genisoimage
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool weston xwayland
 )
 
 velmora_sudo() {

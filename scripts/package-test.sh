@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks it with lintian, installs it on this
-# machine, runs the installed viewer under Xvfb (from its desktop entry's
-# directory, from a disc named by the settings, and in a directory without a
-# disc), then purges the package and checks that nothing of it is left.
+# machine, runs the installed viewer on an X server of its own (from its
+# desktop entry's directory, from a disc named by the settings, and in a
+# directory without a disc), then purges the package and checks that nothing
+# of it is left.
 #
 # Needs root or password-less sudo (it installs a package); otherwise it says
 # so and skips. VELMORA_PACKAGE_BUILD=DIR packages that build directory
@@ -98,13 +99,14 @@ velmora_browser_environment
 # A real X server (Xvfb), as on a desktop.
 unset QT_QPA_PLATFORM
 
-# run_viewer NAME DIR: the installed viewer in DIR under Xvfb, unattended;
-# sets status, leaves NAME.png, NAME.err.
+# run_viewer NAME DIR: the installed viewer in DIR on an X server of its
+# own, unattended; sets status (the viewer's alone: the server's clean-up
+# cannot change it), leaves NAME.png, NAME.err.
 run_viewer() {
   local name=$1 dir=$2
   status=0
   (cd "$dir" && VELMORA_SCREENSHOT="$work/$name.png" VELMORA_SCREENSHOT_DELAY_MS=2000 \
-    timeout 180 xvfb-run -a -s "-screen 0 1280x800x24" "$entry_exec" \
+    timeout 180 "$VELMORA_ROOT/scripts/x11-session.sh" "$entry_exec" \
     >"$work/$name.out" 2>"$work/$name.err") || status=$?
   if [ "$status" -ge 124 ]; then
     cat "$work/$name.err" >&2

@@ -3,6 +3,9 @@
 # disc in sample-content/. Without a display it runs under Xvfb, saves a
 # screenshot of the start page and prints where.
 set -euo pipefail
+# A build directory of its own (test.sh builds Debug into build/), so that
+# neither command rebuilds what the other built.
+: "${VELMORA_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-run}"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 velmora_install_packages
@@ -17,5 +20,5 @@ fi
 
 shot=${VELMORA_SCREENSHOT:-$VELMORA_BUILD/screenshot-start-page.png}
 echo "No display available: running the viewer under Xvfb for a screenshot."
-VELMORA_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1280x800x24" "$VELMORA_BUILD/velmora"
+VELMORA_SCREENSHOT="$shot" "$VELMORA_ROOT/scripts/x11-session.sh" --window-manager "$VELMORA_BUILD/velmora"
 echo "Screenshot of the start page: $shot"

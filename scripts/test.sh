@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Velmora needs, builds it and runs the whole test suite: the
 # core tests, the replay tests and the GUI tests on the real browser engine
-# (offscreen), then the core tests again under AddressSanitizer and
+# (offscreen, and on X servers of their own with the openbox window manager),
+# then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

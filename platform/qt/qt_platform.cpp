@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 
 #include "platform/qt/engine_start.h"
+#include "platform/qt/session_display.h"
 
 namespace velmora::platform::qt {
 
 void PrepareApplication() {
+  PreferXWayland();
   PrepareEngineFlags();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   // Fractional screen scales are kept as they are: text stays crisp and the

@@ -12,8 +12,9 @@
 
 namespace velmora::platform::qt {
 
-// Before QApplication: the engine's flags, shared GL contexts for the
-// engine, fractional screen scales kept as they are.
+// Before QApplication: X11 through XWayland in a Wayland session, the
+// engine's flags, shared GL contexts for the engine, fractional screen
+// scales kept as they are.
 void PrepareApplication();
 
 // Made after QApplication; the core receives `platform`, references to the

@@ -51,6 +51,18 @@ class HideWatcher : public QObject {
   QEventLoop& loop_;
 };
 
+// Shows a window in the state its form gives it. Without a window manager
+// (Xvfb, offscreen) the maximised state alone leaves the window at its
+// present size, so it is given the screen's work area as well.
+void ShowInItsState(QWidget& window) {
+  if (!window.windowState().testFlag(Qt::WindowMaximized)) {
+    window.show();
+    return;
+  }
+  if (QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
+  window.showMaximized();
+}
+
 }  // namespace
 
 void QtUi::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
@@ -135,7 +147,7 @@ std::string QtUi::GetText(const std::string& control) {
 }
 
 void QtUi::ShowWindow(const std::string& window) {
-  if (QWidget* widget = FindWindow(window)) widget->show();
+  if (QWidget* widget = FindWindow(window)) ShowInItsState(*widget);
 }
 
 void QtUi::HideWindow(const std::string& window) {
@@ -145,14 +157,10 @@ void QtUi::HideWindow(const std::string& window) {
 void QtUi::MaximizeWindow(const std::string& window) {
   QWidget* widget = FindWindow(window);
   if (!widget) return;
-  // Without a window manager (Xvfb, offscreen) the state alone leaves the
-  // window at no size, so it is given the screen's area as well.
+  // Sized at once: what it shows is laid out for the screen before it opens.
   if (QScreen* screen = widget->screen()) widget->setGeometry(screen->availableGeometry());
-  if (widget->isVisible()) {
-    widget->showMaximized();
-  } else {
-    widget->setWindowState(widget->windowState() | Qt::WindowMaximized);
-  }
+  widget->setWindowState(widget->windowState() | Qt::WindowMaximized);
+  if (widget->isVisible()) widget->showMaximized();
 }
 
 void QtUi::SetWindowLeft(const std::string& window, int left) {
@@ -167,7 +175,10 @@ void QtUi::ShowModal(const std::string& window) {
   QEventLoop loop;
   {
     HideWatcher watcher(*widget, loop);
-    widget->show();
+    ShowInItsState(*widget);
+    // The keyboard goes to the window that blocks all others.
+    widget->raise();
+    widget->activateWindow();
     if (widget->isVisible()) loop.exec();
   }
   if (widget) widget->setWindowModality(remembered);
@@ -231,12 +242,31 @@ void QtUi::MoveControl(const std::string& control, int left, int top) {
 
 void QtUi::Freeze(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 
+bool QtUi::Named(const QWidget* widget) const {
+  for (const auto& [name, control] : controls_) {
+    if (control == widget) return true;
+  }
+  for (const auto& [name, window] : windows_) {
+    if (window == widget) return true;
+  }
+  return false;
+}
+
+QPoint QtUi::PlaceInFormParent(const QWidget& control) const {
+  if (control.isWindow()) return control.geometry().topLeft();
+  // Layouts put controls into helper widgets of their own; the form's parent
+  // is the nearest container the program knows by name, or the window.
+  const QWidget* parent = control.parentWidget();
+  while (parent && !parent->isWindow() && !Named(parent)) parent = parent->parentWidget();
+  return parent ? control.mapTo(parent, QPoint(0, 0)) : control.pos();
+}
+
 Bounds QtUi::GetBounds(const std::string& controlOrWindow) {
   const QWidget* widget = Find(controlOrWindow);
   if (!widget) return {};
   // A window's geometry is on the screen, a control's within its parent.
-  const QRect rect = widget->geometry();
-  return {rect.x(), rect.y(), rect.width(), rect.height()};
+  const QPoint place = PlaceInFormParent(*widget);
+  return {place.x(), place.y(), widget->width(), widget->height()};
 }
 
 void QtUi::SetWindowBounds(const std::string& window, int left, int top, int width, int height) {

@@ -79,6 +79,9 @@ class QtUi : public Ui {
   // A control, or a window when no control has the name; null when neither.
   QWidget* Find(const std::string& name) const;
   QWidget* FindWindow(const std::string& name) const;
+  bool Named(const QWidget* widget) const;
+  // Where a control stands within its parent as the form lays it out.
+  QPoint PlaceInFormParent(const QWidget& control) const;
 
   std::map<std::string, QPointer<QWidget>> controls_;
   std::map<std::string, QPointer<QWidget>> windows_;

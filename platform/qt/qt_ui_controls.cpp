@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QEvent>
+#include <QPointer>
 #include <QProgressBar>
+#include <vector>
 
 #include "platform/qt/qt_ui.h"
 
@@ -47,6 +49,34 @@ class ParentPlacement : public QObject {
   int left_ = 0, top_ = 0, extraWidth_ = 0, extraHeight_ = 0;
 };
 
+// Brings the program's other windows back when the main window comes back
+// from the task bar: window managers do not always restore a transient
+// window with its parent.
+class RestoreWith : public QObject {
+ public:
+  static constexpr const char* kName = "RestoreWith";
+  explicit RestoreWith(QWidget& main) : QObject(&main), main_(main) {
+    setObjectName(QLatin1String(kName));
+    main.installEventFilter(this);
+  }
+  void Add(QWidget* window) { windows_.push_back(window); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &main_ && event->type() == QEvent::WindowStateChange && !main_.isMinimized()) {
+      for (const QPointer<QWidget>& window : windows_) {
+        if (window && window->isVisible() && window->isMinimized()) window->showNormal();
+      }
+      windows_.clear();
+    }
+    return false;
+  }
+
+ private:
+  QWidget& main_;
+  std::vector<QPointer<QWidget>> windows_;
+};
+
 }  // namespace
 
 void QtUi::SetColor(const std::string& control, std::uint32_t rgb) {
@@ -60,7 +90,20 @@ void QtUi::SetColor(const std::string& control, std::uint32_t rgb) {
 }
 
 void QtUi::MinimizeApplication() {
-  if (QWidget* window = FindWindow("MainForm")) window->showMinimized();
+  QWidget* main = FindWindow("MainForm");
+  if (!main) return;
+  // Found by name: the class has no meta-object of its own to cast by.
+  auto* restore = static_cast<RestoreWith*>(
+      main->findChild<QObject*>(QLatin1String(RestoreWith::kName), Qt::FindDirectChildrenOnly));
+  if (!restore) restore = new RestoreWith(*main);
+  // The whole program leaves the screen: balloons and notices with the
+  // main window.
+  for (const auto& [name, window] : windows_) {
+    if (!window || window == main || !window->isVisible()) continue;
+    window->showMinimized();
+    restore->Add(window);
+  }
+  main->showMinimized();
 }
 
 void QtUi::CloseWindow(const std::string& window) {
@@ -90,12 +133,12 @@ void QtUi::SetAllowAllUp(const std::string& group, bool allow) {
 
 int QtUi::ControlLeft(const std::string& control) {
   const QWidget* widget = Find(control);
-  return widget ? widget->x() : 0;
+  return widget ? PlaceInFormParent(*widget).x() : 0;
 }
 
 int QtUi::ControlTop(const std::string& control) {
   const QWidget* widget = Find(control);
-  return widget ? widget->y() : 0;
+  return widget ? PlaceInFormParent(*widget).y() : 0;
 }
 
 void QtUi::SetCursorPosition(int x, int y) { QCursor::setPos(x, y); }

@@ -10,7 +10,11 @@
 namespace velmora::platform::qt {
 
 QtViewer::QtViewer(QtUi& ui, QtBrowsers& browsers, QtMediaPlayers& players)
-    : tree_(new velmora::qt::ContentsTreeView) {
+    // The balloons belong to the main window: they stay above it, and the
+    // window manager minimises and restores them with it.
+    : dictionaryBalloon_(&mainWindow_),
+      locationBalloon_(&mainWindow_),
+      tree_(new velmora::qt::ContentsTreeView) {
   mainWindow_.Register(ui, browsers);
   mainWindow_.ReplaceTreeView(tree_, ui);
   ui.RegisterTree("TreeViewCD", tree_);

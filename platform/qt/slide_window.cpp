@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
@@ -42,6 +43,12 @@ SlideWindow::SlideWindow(QWidget* parent)
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
   setStyleSheet(MediaBarStyle());
+  // Maximised and borderless, the window covers the screen; it is modal,
+  // so Escape leaves it as its "X" does.
+  setWindowState(Qt::WindowMaximized);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, [this] { Raise("LMDMMButton5Click"); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -19,15 +19,21 @@ const char* IconName(platform::Icon icon) {
   return "error";
 }
 
-// The main window's layout on the recording screen: the bottom button bar
-// Panel2, the title strip Panel4 above the main browser, and the main
-// browser beside the right button bar.
+// The main window's layout on the recording screen, as the viewer lays it
+// out maximised on 1280 x 800: the main area Panel1 with the 5-pixel strip
+// Panel7, the title strip Panel4 and the main browser below them; the right
+// bar Panel3; the bottom button bar Panel2 with the "^" button. Each control
+// within its parent.
 const std::map<std::string, platform::Bounds>& FixedLayout() {
   static const std::map<std::string, platform::Bounds> layout = {
       {"MainForm", {0, 0, RecordingUi::kScreenWidth, RecordingUi::kScreenHeight}},
-      {"Panel2", {0, 756, RecordingUi::kScreenWidth, 44}},
-      {"Panel4", {0, 0, 1100, 30}},
-      {"MainWebBrowser", {0, 0, 1100, 726}},
+      {"Panel1", {0, 0, 1151, 767}},
+      {"Panel7", {0, 0, 1078, 5}},
+      {"Panel4", {0, 5, 1078, 30}},
+      {"MainWebBrowser", {0, 35, 1151, 732}},
+      {"Panel3", {1151, 0, 129, 767}},
+      {"Panel2", {0, 767, RecordingUi::kScreenWidth, 33}},
+      {"LMDSpeedButton26", {656, 5, 30, 23}},
   };
   return layout;
 }
@@ -134,6 +140,10 @@ void RecordingUi::SetPressed(const std::string& control, bool pressed) {
 void RecordingUi::SetAllowAllUp(const std::string& group, bool allow) {
   trace_.Call("SetAllowAllUp", {{"group", group}, {"value", allow}});
 }
+
+int RecordingUi::ControlLeft(const std::string& control) { return GetBounds(control).left; }
+
+int RecordingUi::ControlTop(const std::string& control) { return GetBounds(control).top; }
 
 platform::Bounds RecordingUi::GetBounds(const std::string& controlOrWindow) {
   if (const auto own = bounds_.find(controlOrWindow); own != bounds_.end()) return own->second;

@@ -46,6 +46,9 @@ class RecordingUi : public platform::Ui {
   platform::Bounds GetBounds(const std::string& controlOrWindow) override;
   void SetWindowBounds(const std::string& window, int left, int top, int width,
                        int height) override;
+  // A control's place within its parent, from the same layout.
+  int ControlLeft(const std::string& control) override;
+  int ControlTop(const std::string& control) override;
   void SetCaption(const std::string& window, const std::string& caption) override;
   platform::Bounds ScreenSize() override { return {0, 0, kScreenWidth, kScreenHeight}; }
   // Where "set Mouse X Y" or SetCursorPosition put the cursor; (0, 0) before.

@@ -74,7 +74,7 @@ class Balloons : public ::testing::Test {
 TEST_F(Balloons, definitionLink_placesTheBalloonAboveTheButtonBarWithoutBackLink) {
   const auto lines = Run("MainWebBrowserBeforeNavigate2 http://db?diclas\n");
   EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"window\":\"DictionaryBalloon\"", "\"left\":930",
-                          "\"top\":506", "\"width\":350", "\"height\":250"}),
+                          "\"top\":517", "\"width\":350", "\"height\":250"}),
             1u);
   EXPECT_EQ(Count(lines, {"\"call\":\"ShowWindow\"", "\"window\":\"DictionaryBalloon\""}), 1u);
   EXPECT_EQ(Count(lines, {"\"call\":\"Navigate\"", "DictionaryBalloon.CppWebBrowser",
@@ -117,7 +117,7 @@ TEST_F(Balloons, closedBalloon_hidesAndReopensPlacedWithoutBackLink) {
           "MainWebBrowserBeforeNavigate2 http://db?dicbor\n");
   EXPECT_EQ(Count(lines, {"\"call\":\"HideWindow\"", "DictionaryBalloon"}), 1u);
   EXPECT_EQ(Count(lines, {"\"call\":\"ShowWindow\"", "DictionaryBalloon"}), 2u);
-  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"left\":930", "\"top\":506"}), 2u);
+  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"left\":930", "\"top\":517"}), 2u);
   EXPECT_FALSE(Has(WorkFile("$$dictbor.html"), kBackLink));
 }
 
@@ -173,7 +173,7 @@ TEST_F(Balloons, hostileWord_staysInsideTheWorkingDirectory) {
 TEST_F(Balloons, strip_dragsTheBalloonWithTheLeftButtonOnly) {
   const auto lines =
       Run("MainWebBrowserBeforeNavigate2 http://db?diclas\n"
-          "set Mouse 940 510\n"
+          "set Mouse 940 521\n"
           "DictionaryBalloon.Panel1MouseDown\n"
           "set Mouse 700 300\n"
           "DictionaryBalloon.Panel1MouseMove\n"
@@ -191,7 +191,7 @@ TEST_F(Balloons, pressOnTheFirstPixelRowOrColumn_startsNoDrag) {
           "DictionaryBalloon.Panel1MouseDown\n"
           "set Mouse 700 300\n"
           "DictionaryBalloon.Panel1MouseMove left\n"
-          "set Mouse 1000 506\n"
+          "set Mouse 1000 517\n"
           "DictionaryBalloon.Panel1MouseDown\n"
           "DictionaryBalloon.Panel1MouseMove left\n");
   EXPECT_EQ(Count(lines, {"SetWindowBounds"}), 1u);
@@ -201,8 +201,8 @@ TEST_F(Balloons, pressOnTheFirstPixelRowOrColumn_startsNoDrag) {
 
 TEST_F(Balloons, locationPicture_isShownInTheBalloonWithoutScrollBar) {
   const auto lines = Run("MainWebBrowserBeforeNavigate2 http://db?ml-rp5\n");
-  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"window\":\"LocationBalloon\"", "\"left\":830",
-                          "\"top\":0", "\"width\":250", "\"height\":250"}),
+  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"window\":\"LocationBalloon\"", "\"left\":881",
+                          "\"top\":35", "\"width\":250", "\"height\":250"}),
             1u);
   EXPECT_EQ(Count(lines, {"SetCaption", "LocationBalloon", "Lokalizacja"}), 1u);
   EXPECT_EQ(Count(lines, {"PlaceInParent", "LocationBalloon.CppWebBrowser", "\"extraWidth\":20"}),
@@ -226,8 +226,8 @@ TEST_F(Balloons, locationPicture_winsWhateverTheNamesKind) {
 
 TEST_F(Balloons, parkWithoutPicture_getsItsGeneratedLocationPage) {
   const auto lines = Run("MainWebBrowserBeforeNavigate2 http://db?ml-pn1\n");
-  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"window\":\"LocationBalloon\"", "\"left\":820",
-                          "\"top\":0", "\"width\":260", "\"height\":280"}),
+  EXPECT_EQ(Count(lines, {"SetWindowBounds", "\"window\":\"LocationBalloon\"", "\"left\":871",
+                          "\"top\":35", "\"width\":260", "\"height\":280"}),
             1u);
   EXPECT_EQ(Count(lines, {"\"call\":\"Navigate\"", "LocationBalloon.CppWebBrowser",
                           "VNQETMP/$$p-loc.html"}),

@@ -161,6 +161,10 @@ TEST_F(Search, waitWindowShownThenHiddenAndCursorRestored) {
   EXPECT_NE(order[3].find("\"ShowWindow\""), std::string::npos);
   EXPECT_NE(order[4].find("\"HideWindow\""), std::string::npos);
   EXPECT_NE(order[5].find("default"), std::string::npos);
+  // The pointer goes onto the bottom button bar, under the "^" button: the
+  // bar's top (767 on the 1280 x 800 screen) plus 10.
+  EXPECT_EQ(Grep(result.lines, {"\"call\":\"SetCursorPosition\"", "\"y\":777"}).size(), 1u)
+      << result.out;
 }
 
 // --- Input during a search ---
