@@ -202,15 +202,15 @@ class TMainForm {
   tables::MenuPageMap plikMenu;
   tables::TreePages daneDrzewa;
 
-  tables::Table SG_RP{"SG_RP", 18};
-  tables::Table SG_PK{"SG_PK", 33};
-  tables::Table SG_OChK{"SG_OChK", 16};
-  tables::Table SG_Foto{"SG_Foto", 6};
-  tables::Table SG_Eco{"SG_Eco", 6};
-  tables::Table SG_Trans{"SG_Trans", 2};
-  tables::Table SG_Dic{"SG_Dic", 3};
-  tables::Table SG_Bio{"SG_Bio", 7};
-  tables::Table SG_Slide{"SG_Slide", 2};
+  tables::Table SG_RP{"SG_RP", tables::DeclaredColumns(tables::kReserveTable)};
+  tables::Table SG_PK{"SG_PK", tables::DeclaredColumns(tables::kParkTable)};
+  tables::Table SG_OChK{"SG_OChK", tables::DeclaredColumns(tables::kLandscapeTable)};
+  tables::Table SG_Foto{"SG_Foto", tables::DeclaredColumns(tables::kPhotoTable)};
+  tables::Table SG_Eco{"SG_Eco", tables::DeclaredColumns(tables::kEconetTable)};
+  tables::Table SG_Trans{"SG_Trans", tables::DeclaredColumns(tables::kTranslationTable)};
+  tables::Table SG_Dic{"SG_Dic", tables::DeclaredColumns(tables::kDictionaryTable)};
+  tables::Table SG_Bio{"SG_Bio", tables::DeclaredColumns(tables::kBiotopeTable)};
+  tables::Table SG_Slide{"SG_Slide", tables::DeclaredColumns(tables::kSlideTable)};
 
  private:
   void RunStartupSequence();

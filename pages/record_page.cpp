@@ -8,6 +8,7 @@
 
 #include "pages/generated_page.h"
 #include "pages/record_texts.h"
+#include "tables/catalogue.h"
 
 namespace velmora::pages {
 
@@ -23,16 +24,16 @@ struct RecordKind {
 };
 
 constexpr RecordKind kRecordKinds[] = {
-    {"?rp", [](const RecordTables& t) -> const tables::Table& { return t.reserves; }, 18, "rp.html",
-     "RP_", 10},
-    {"?pk", [](const RecordTables& t) -> const tables::Table& { return t.parks; }, 33, "pk.html",
-     "PK_", 21},
-    {"?ok", [](const RecordTables& t) -> const tables::Table& { return t.landscapes; }, 16,
-     "OCHK.html", "OChK_", 15},
+    {"?rp", [](const RecordTables& t) -> const tables::Table& { return t.reserves; },
+     tables::DeclaredColumns(tables::kReserveTable), "rp.html", "RP_", 10},
+    {"?pk", [](const RecordTables& t) -> const tables::Table& { return t.parks; },
+     tables::DeclaredColumns(tables::kParkTable), "pk.html", "PK_", 21},
+    {"?ok", [](const RecordTables& t) -> const tables::Table& { return t.landscapes; },
+     tables::DeclaredColumns(tables::kLandscapeTable), "OCHK.html", "OChK_", 15},
 };
 
 constexpr const char* kEconetMarker = "?ec";
-constexpr int kEconetColumns = 6;
+constexpr int kEconetColumns = tables::DeclaredColumns(tables::kEconetTable);
 // "?ec" with this key stands for the network's overview page.
 constexpr const char* kEconetOverviewKey = "[bd]";
 

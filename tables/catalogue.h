@@ -2,6 +2,7 @@
 // The nine semicolon tables in the order they are loaded at start-up.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace velmora::tables {
@@ -23,6 +24,22 @@ inline constexpr std::array<CatalogueEntry, 9> kCatalogue{{
     {"BIOTOP.CSV", "SG_Bio", 7},
     {"SLIDE.CSV", "SG_Slide", 2},
 }};
+
+// Where each table stands in the catalogue.
+enum CatalogueIndex : std::size_t {
+  kReserveTable,
+  kParkTable,
+  kLandscapeTable,
+  kPhotoTable,
+  kEconetTable,
+  kTranslationTable,
+  kDictionaryTable,
+  kBiotopeTable,
+  kSlideTable,
+};
+
+// The number of columns a table file is read with.
+constexpr int DeclaredColumns(CatalogueIndex index) { return kCatalogue[index].declaredColumns; }
 
 // Declared column count of a catalogue file name (case-insensitive), or 1.
 int DeclaredColumnsFor(std::string_view fileName);

@@ -4,6 +4,8 @@
 
 #include "app/support_files.h"
 #include "cli/check/check_texts.h"
+#include "navigation/link_protocol.h"
+#include "pages/location_page.h"
 #include "platform/codepage.h"
 
 namespace velmora::cli::check {
@@ -19,12 +21,6 @@ bool Contains(const std::string& text, std::string_view part) {
 
 bool StartsWith(const std::string& text, std::string_view prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-std::optional<std::string> TextAfter(const std::string& address, std::string_view key) {
-  const std::size_t at = address.find(key);
-  if (at == std::string::npos) return std::nullopt;
-  return address.substr(at + key.size());
 }
 
 std::string ReplaceAll(std::string text, std::string_view placeholder, const std::string& value) {
@@ -181,94 +177,104 @@ bool LinkChecker::WorkingDirectoryHas(const Source& source, const std::string& n
 
 void LinkChecker::CheckNavigation(const Place& place, const std::string& address,
                                   const char* missingPageKind) {
-  // Rows 1-4 see the address as received, the later rows its lower case.
-  for (const char* marker : {"?rp", "?pk", "?ok", "?ec"}) {
-    if (auto key = TextAfter(address, marker)) {
-      CheckRecord(place, marker, *key);
-      return;
-    }
-  }
+  // The viewer's own reading of the address; the local-file row is judged
+  // below, against the disc and the working directory.
+  const navigation::Link link =
+      navigation::ParseLink(address, [](const std::string&) { return false; });
   const std::string lower = platform::LowerAscii(address);
   const app::ContentPaths& paths = disc_.paths();
-  if (Contains(lower, "?pn")) return;  // only fills the search box
-  if (auto map = TextAfter(lower, "?map-")) {
-    const std::string path = paths.mapDir + "mp-" + *map + ".gif";
-    if (!disc_.Exists(path)) {
-      Add(place, "map-missing", "the map picture " + disc_.Display(path) + " does not exist",
-          "nothing at all");
+  using Row = navigation::LinkRow;
+  switch (link.row) {
+    case Row::Record:
+      CheckRecord(place, link.marker, link.key);
+      return;
+    case Row::NationalPark:  // only fills the search box
+    case Row::Tree:
+    case Row::TreePage:  // the contents tree covers whatever loads
+      return;
+    case Row::Map: {
+      const std::string path = pages::MapPicturePath(paths, link.key);
+      if (!disc_.Exists(path)) {
+        Add(place, "map-missing", "the map picture " + disc_.Display(path) + " does not exist",
+            "nothing at all");
+      }
+      return;
     }
-  } else if (auto location = TextAfter(lower, "?ml-")) {
-    CheckLocation(place, *location);
-  } else if (auto picture = TextAfter(lower, "?sh")) {
-    CheckPhotograph(place, *picture);
-  } else if (auto page = TextAfter(lower, "?trans-")) {
-    const std::string name = page->substr(0, page->find(".htm"));
-    const std::optional<std::string> number = disc_.Lookup("TRANSL.CSV", name, 2);
-    if (!number || number->empty()) {
-      Add(place, "translation-missing",
-          "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
-    } else if (!disc_.Exists(paths.dataDir + *number + ".htm")) {
-      Add(place, "translation-page-missing",
-          "the translation's page " + disc_.Display(paths.dataDir + *number + ".htm") +
-              " does not exist",
-          "nothing happens");
+    case Row::Location:
+      CheckLocation(place, link.key);
+      return;
+    case Row::Photo:
+      CheckPhotograph(place, link.key);
+      return;
+    case Row::Translation: {
+      const std::string name = link.key.substr(0, link.key.find(".htm"));
+      const std::optional<std::string> number = disc_.Lookup("TRANSL.CSV", name, 2);
+      if (!number || number->empty()) {
+        Add(place, "translation-missing",
+            "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
+      } else if (!disc_.Exists(paths.dataDir + *number + ".htm")) {
+        Add(place, "translation-page-missing",
+            "the translation's page " + disc_.Display(paths.dataDir + *number + ".htm") +
+                " does not exist",
+            "nothing happens");
+      }
+      return;
     }
-  } else if (auto word = TextAfter(lower, "?dic")) {
-    const std::optional<std::string> headword = disc_.Lookup("DICT.CSV", *word, 2);
-    if (!headword || headword->empty()) {
-      Add(place, "word-missing", "DICT.CSV has no entry \"" + texts::IsoUtf8(*word) + "\"",
-          "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
+    case Row::Dictionary:
+    case Row::Biotope: {
+      const char* table = link.row == Row::Dictionary ? "DICT.CSV" : "BIOTOP.CSV";
+      const std::optional<std::string> entry = disc_.Lookup(table, link.key, 2);
+      if (!entry || entry->empty()) {
+        Add(place, "word-missing",
+            std::string(table) + " has no entry \"" + texts::IsoUtf8(link.key) + "\"",
+            "a balloon saying \"" + texts::WordMissing() + "\"");
+      }
+      return;
     }
-  } else if (auto biotope = TextAfter(lower, "?bio")) {
-    const std::optional<std::string> name = disc_.Lookup("BIOTOP.CSV", *biotope, 2);
-    if (!name || name->empty()) {
-      Add(place, "word-missing", "BIOTOP.CSV has no entry \"" + texts::IsoUtf8(*biotope) + "\"",
-          "a balloon saying \"" + std::string(texts::kWordMissing) + "\"");
+    case Row::Animation: {
+      const std::string path = paths.animDir + link.key + ".exe";
+      if (!disc_.Exists(path)) {
+        Add(place, "program-missing",
+            "the animation program " + disc_.Display(path) + " does not exist",
+            texts::Quoted(std::string(texts::kMissingFile) + texts::IsoUtf8(link.key)));
+      }
+      return;
     }
-  } else if (auto program = TextAfter(lower, "?anim")) {
-    const std::string path = paths.animDir + *program + ".exe";
-    if (!disc_.Exists(path)) {
-      Add(place, "program-missing",
-          "the animation program " + disc_.Display(path) + " does not exist",
-          texts::Quoted(std::string(texts::kMissingFile) + texts::IsoUtf8(*program)));
+    case Row::SlideShow:
+      CheckSlideSet(place, link.key);
+      return;
+    case Row::Movie: {
+      const std::string path = paths.animDir + link.key + ".avi";
+      if (!disc_.Exists(path)) {
+        Add(place, "film-missing", "the film " + disc_.Display(path) + " does not exist",
+            MissingFileMessage(path));
+      }
+      return;
     }
-  } else if (auto slideSet = TextAfter(lower, "?ss")) {
-    CheckSlideSet(place, *slideSet);
-  } else if (auto film = TextAfter(lower, "?mv")) {
-    const std::string path = paths.animDir + *film + ".avi";
-    if (!disc_.Exists(path)) {
-      Add(place, "film-missing", "the film " + disc_.Display(path) + " does not exist",
-          MissingFileMessage(path));
-    }
-  } else if (Contains(lower, "?tree")) {
-    return;
-  } else if (Contains(lower, "http:") || Contains(lower, "https:")) {
-    // Outside addresses go to the system's browser; the pseudo-host too.
-    if (Contains(lower, "http://db")) {
-      Add(place, "unknown-link", "no key word of the link protocol in the address",
-          "the system's web browser is asked to open " + texts::IsoUtf8(lower));
-    }
-  } else if (Contains(lower, "drzewo.htm")) {
-    return;  // the contents tree covers whatever loads
-  } else {
-    // As written for the message; lower case is what the viewer tests.
-    std::string path = address.substr(0, address.find('#'));
-    if (auto local = TextAfter(platform::LowerAscii(path), "file:///")) {
-      path = "/" + path.substr(path.size() - local->size());
-      const std::size_t space = path.find("%20");
-      if (space != std::string::npos) path.replace(space, 3, " ");
-    }
-    const bool found = StartsWith(path, kWorkDir)
-                           ? source_ && WorkingDirectoryHas(*source_, path.substr(kWorkDir.size()))
-                           : disc_.Exists(platform::LowerAscii(path));
-    if (found || Contains(lower, "@")) return;
-    Add(place, missingPageKind,
-        StartsWith(path, kWorkDir)
-            ? "a generated page links " + texts::IsoUtf8(path.substr(kWorkDir.size())) +
-                  " relative to the working directory, which has no such file"
-            : "the page " + disc_.Display(path) + " does not exist",
-        MissingFileMessage(lower));
+    case Row::Outside:
+      // Outside addresses go to the system's browser; the pseudo-host too.
+      if (lower.find("http://db") != std::string::npos) {
+        Add(place, "unknown-link", "no key word of the link protocol in the address",
+            "the system's web browser is asked to open " + texts::IsoUtf8(lower));
+      }
+      return;
+    case Row::LocalFile:
+    case Row::Mail:
+    case Row::Missing:
+      break;
   }
+  // As written for the message; lower case is what the viewer tests.
+  const std::string path = navigation::LocalPath(address);
+  const bool found = StartsWith(path, kWorkDir)
+                         ? source_ && WorkingDirectoryHas(*source_, path.substr(kWorkDir.size()))
+                         : disc_.Exists(platform::LowerAscii(path));
+  if (found || link.row == Row::Mail) return;
+  Add(place, missingPageKind,
+      StartsWith(path, kWorkDir)
+          ? "a generated page links " + texts::IsoUtf8(path.substr(kWorkDir.size())) +
+                " relative to the working directory, which has no such file"
+          : "the page " + disc_.Display(path) + " does not exist",
+      MissingFileMessage(lower));
 }
 
 void LinkChecker::CheckRecord(const Place& place, const std::string& marker,

@@ -84,10 +84,9 @@ void CheckDictionaryRows(Disc& disc, const TableFile& file, Findings& findings) 
                       "a balloon with the headword and no definition"});
       }
     } else if (definition.empty()) {
-      findings.Add(
-          {"definition-empty", shown, records[row].line, texts::IsoUtf8(key),
-           "the entry has a headword but no definition",
-           "a balloon with the headword and \"" + std::string(texts::kNoDefinition) + "\""});
+      findings.Add({"definition-empty", shown, records[row].line, texts::IsoUtf8(key),
+                    "the entry has a headword but no definition",
+                    "a balloon with the headword and \"" + texts::NoDefinition() + "\""});
     }
   }
 }
