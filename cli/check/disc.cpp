@@ -40,7 +40,7 @@ Disc::Disc(const std::optional<platform::ContentKey>& key, const std::string& cu
 void Disc::ResolveSlidePictures() {
   tables::Table& slides = tables_.back().table;
   for (int row = 0; row < slides.RowCount(); ++row) {
-    for (int column = 1; column < slides.ColumnCount(); ++column) {
+    for (int column = 1; column < slides.RowWidth(row); ++column) {
       const std::string name(slides.Cell(column, row));
       if (name.empty()) continue;
       if (Exists(paths_.photoDir + "f" + name + ".jpg")) {
@@ -90,10 +90,9 @@ std::optional<std::string> Disc::Lookup(std::string_view fileName, const std::st
   // An empty key would match the table's padding rows; no link means those.
   if (key.empty()) return std::nullopt;
   const tables::Table& t = table(fileName);
-  for (int row = 0; row < t.RowCount(); ++row) {
-    if (t.Cell(0, row) == key) return std::string(t.Cell(nrKol - 1, row));
-  }
-  return std::nullopt;
+  const int row = t.FindRow(0, key);
+  if (row < 0) return std::nullopt;
+  return std::string(t.Cell(nrKol - 1, row));
 }
 
 const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {

@@ -79,6 +79,17 @@ TEST_F(ReplacementRule, shrinkingBuffer_replacesEveryOccurrence) {
             "/d/1 /d/2 /d/");
 }
 
+// A page of nothing but placeholders: each replacement must not move the
+// rest of the page (a million bytes moved for each of them would not end).
+TEST_F(ReplacementRule, pageOfManyPlaceholders_isReplacedWhole) {
+  std::string page;
+  for (int i = 0; i < 200000; ++i) page += "@kol1@;";
+  const std::string result = Expand(page, "@kol1@", "ab");
+  EXPECT_EQ(result.size(), 200000u * 3);
+  EXPECT_EQ(result.substr(0, 9), "ab;ab;ab;");
+  EXPECT_EQ(result.find('@'), std::string::npos);
+}
+
 TEST_F(ReplacementRule, bytesOutsideAscii_passUnchanged) {
   EXPECT_EQ(Expand("\xA1\xB3\xF3\xBF @kol2@ \xB6", "@kol2@", "\xA3\xF3\xBC"),
             "\xA1\xB3\xF3\xBF \xA3\xF3\xBC \xB6");
