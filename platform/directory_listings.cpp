@@ -12,9 +12,11 @@ std::uint32_t HashOf(std::string_view folded) {
 DirectoryListings::DirectoryListings(Lister lister, Fold fold)
     : lister_(std::move(lister)), fold_(std::move(fold)) {}
 
-std::optional<std::string> DirectoryListings::Find(const std::string& dir, std::string_view name) {
+std::optional<std::string> DirectoryListings::Find(const std::string& dir, std::string_view name,
+                                                   bool* listed) {
   const std::lock_guard<std::mutex> lock(mutex_);
   const Listing& listing = ListingOf(dir);
+  if (listed) *listed = !listing.unlistable;
   if (listing.unlistable || listing.places.empty()) return std::nullopt;
   const std::string folded = fold_(name);
   const std::uint32_t entry = listing.places[PlaceOf(listing, folded, HashOf(folded))];

@@ -30,8 +30,10 @@ class DirectoryListings {
   DirectoryListings(Lister lister, Fold fold);
 
   // The entry of the directory whose name folds to the same as `name` (the
-  // first listed when several do), or nullopt.
-  std::optional<std::string> Find(const std::string& dir, std::string_view name);
+  // first listed when several do), or nullopt; `listed` tells whether the
+  // directory could be listed at all.
+  std::optional<std::string> Find(const std::string& dir, std::string_view name,
+                                  bool* listed = nullptr);
   // The program made or removed this entry: a listing held is kept current.
   void Added(const std::string& dir, std::string_view name);
   void Removed(const std::string& dir, std::string_view name);

@@ -44,11 +44,18 @@ std::optional<std::vector<std::string>> ListNative(const std::string& dir) {
 }
 
 // The key of a directory's listing: one spelling for one directory.
-std::string DirectoryKey(const fs::path& dir) {
-  std::string key = dir.lexically_normal().native();
+std::string DirectoryKey(const std::string& dir) {
+  // Paths are mostly plain already: parsing every one costs more than the
+  // lookup it serves.
+  const bool plain = dir.find("//") == std::string::npos && dir.find("/./") == std::string::npos &&
+                     dir.find("/../") == std::string::npos && !dir.ends_with("/.") &&
+                     !dir.ends_with("/..") && dir != "." && dir != "..";
+  std::string key = plain ? dir : fs::path(dir).lexically_normal().native();
   while (key.size() > 1 && key.back() == '/') key.pop_back();
   return key;
 }
+
+std::string DirectoryKey(const fs::path& dir) { return DirectoryKey(dir.native()); }
 
 // A path's directory and name; "dir/" names dir itself.
 std::pair<fs::path, fs::path> DirectoryAndName(const fs::path& native) {
@@ -113,18 +120,24 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
 NativeFileSystem::NativeFileSystem(std::string tempPath)
     : listings_(ListNative, FoldNative), tempPath_(std::move(tempPath)) {}
 
-fs::path NativeFileSystem::ResolveNative(const std::string& path) {
+fs::path NativeFileSystem::ResolveNative(const std::string& path, bool exactMissing) {
   fs::path exact = ToNative(path);
   std::error_code ec;
-  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+  if (!exactMissing && fs::exists(fs::symlink_status(exact, ec))) return exact;
 
-  // Mostly the directory is spelt right and only the name is not.
-  const fs::path parent = exact.parent_path();
-  const fs::path name = exact.filename();
-  if (!name.empty() && name != "." && name != ".." && !parent.empty() &&
-      fs::exists(fs::symlink_status(parent, ec))) {
-    const std::optional<std::string> found = listings_.Find(DirectoryKey(parent), name.native());
-    return found ? parent / *found : exact;
+  // Mostly the directory is spelt right and only the name is not: its
+  // listing answers without a look at each directory above it.
+  const std::string& whole = exact.native();
+  const std::size_t slash = whole.rfind('/');
+  if (slash != std::string::npos && slash > 0) {
+    const std::string parent = whole.substr(0, slash);
+    const std::string_view name = std::string_view(whole).substr(slash + 1);
+    if (!name.empty() && name != "." && name != "..") {
+      bool listed = false;
+      const std::optional<std::string> found = listings_.Find(DirectoryKey(parent), name, &listed);
+      if (found) return fs::path(parent + "/" + *found);
+      if (listed) return exact;
+    }
   }
 
   fs::path resolved;
@@ -168,8 +181,14 @@ NativeFileSystem::~NativeFileSystem() {
 }
 
 bool NativeFileSystem::FileExists(const std::string& path) {
+  // One look at the name as written; the resolution only when it is missing.
+  struct stat info {};
+  if (::stat(ToNative(path).c_str(), &info) == 0) return S_ISREG(info.st_mode);
+  // Missing as written (a link to nothing is found again in the listing,
+  // and is no file either).
+  const bool missing = errno == ENOENT;
   std::error_code ec;
-  return fs::is_regular_file(ResolveNative(path), ec);
+  return fs::is_regular_file(ResolveNative(path, missing), ec);
 }
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
@@ -220,12 +239,16 @@ std::vector<DirEntry> NativeFileSystem::List(const std::string& pattern) {
 bool NativeFileSystem::CreateDirectories(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
+  // The directories this makes, itself and those missing on the way.
+  std::vector<fs::path> missing;
+  for (fs::path above = native;
+       above.has_relative_path() && !fs::exists(fs::symlink_status(above, ec));
+       above = DirectoryAndName(above).first) {
+    missing.push_back(above);
+  }
   fs::create_directories(native, ec);
   if (ec || !fs::is_directory(native, ec)) return false;
-  // Directories made on the way too.
-  for (fs::path made = native; made.has_relative_path(); made = DirectoryAndName(made).first) {
-    Made(made);
-  }
+  for (const fs::path& made : missing) Made(made);
   return true;
 }
 

@@ -49,7 +49,8 @@ class NativeFileSystem : public FileSystem {
  private:
   // The existing native path for a core path, each missing component
   // matched without regard to case; components not found are kept as written.
-  std::filesystem::path ResolveNative(const std::string& path);
+  // `exactMissing`: the caller has just seen the exact path missing.
+  std::filesystem::path ResolveNative(const std::string& path, bool exactMissing = false);
   // This object made or removed the entry: the listings follow.
   void Made(const std::filesystem::path& native);
   void Unmade(const std::filesystem::path& native);
