@@ -1,6 +1,8 @@
 #include "cli/check/disc.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "platform/codepage.h"
 #include "tables/catalogue.h"
@@ -98,6 +100,9 @@ std::optional<std::string> Disc::Lookup(std::string_view fileName, const std::st
 const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {
   if (pagesByMenuLine_) return *pagesByMenuLine_;
   pagesByMenuLine_.emplace();
+  // Pages already taken, so that thousands of pages of one menu are not
+  // each compared with all the others.
+  std::set<std::pair<int, std::string>> taken;
   for (const std::string& file : ListFiles(paths_.dataDir, "*.htm*")) {
     std::string page = platform::LowerAscii(file);
     const std::size_t htm = page.find(".htm");
@@ -108,8 +113,7 @@ const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {
     if (number < 1 || number >= tables::iloscPlikowMenu) continue;
     const int line = plikMenu_[number];
     if (line < 0 || line >= tables::iloscTypowMenu) continue;
-    std::vector<std::string>& pages = (*pagesByMenuLine_)[line];
-    if (std::find(pages.begin(), pages.end(), page) == pages.end()) pages.push_back(page);
+    if (taken.emplace(line, page).second) (*pagesByMenuLine_)[line].push_back(page);
   }
   return *pagesByMenuLine_;
 }
