@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "pages/generated_page.h"
 #include "pages/record_texts.h"
+#include "pages/replacement.h"
 
 namespace velmora::app {
 
@@ -97,22 +98,15 @@ void TMainForm::MakeDynamicPage(const std::string& key, const std::string& kindM
     // placeholder, out of the page, so searching from the start again ends;
     // text a value brought in is not searched again, so a value holding its
     // own placeholder cannot loop.
-    std::size_t from = 0;
-    for (;;) {
-      const std::size_t at = MainRichEdit.Find(placeholder, from, true);
-      if (at == pages::PageBuffer::npos) break;
-      std::string value = Dane(table, key, n, 0);
-      if (value.empty()) {
-        if (RemoveEnclosingRow(placeholder) == pages::PageBuffer::npos) {
-          MainRichEdit.Replace(at, placeholder.size(), "");
-        }
-        from = 0;
-        continue;
-      }
-      if (kind && n == kind->shortenedColumn) value = value.substr(0, value.find(", "));
-      MainRichEdit.Replace(at, placeholder.size(), value);
-      from = at + value.size();
+    // The value is the same for each; all of them are done in one pass.
+    if (MainRichEdit.Find(placeholder, 0, true) == pages::PageBuffer::npos) continue;
+    std::string value = Dane(table, key, n, 0);
+    if (value.empty()) {
+      pages::RemoveRowsOf(MainRichEdit, placeholder);
+      continue;
     }
+    if (kind && n == kind->shortenedColumn) value = value.substr(0, value.find(", "));
+    pages::ReplaceAllIn(MainRichEdit, placeholder, value);
   }
 
   ReplaceAll("f.jpg", paths.templateDir + "f.jpg");

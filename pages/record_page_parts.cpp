@@ -19,12 +19,9 @@ constexpr std::size_t kMapBlockReach = 130;
 }  // namespace
 
 std::size_t TMainForm::FindLastBefore(const std::string& text, std::size_t limit) {
-  std::size_t last = npos;
-  for (std::size_t at = MainRichEdit.Find(text, 0, true); at != npos && at < limit;
-       at = MainRichEdit.Find(text, at + 1, true)) {
-    last = at;
-  }
-  return last;
+  // Backwards from the limit: only as far as the last one.
+  if (text.empty() || limit == 0) return npos;
+  return MainRichEdit.Text().rfind(text, limit - 1);
 }
 
 std::size_t TMainForm::RemoveEnclosingRow(const std::string& placeholder) {
