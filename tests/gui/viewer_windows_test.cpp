@@ -60,7 +60,8 @@ class DiscKey : public platform::SettingsStore {
 
 class NoShell : public platform::Shell {
  public:
-  void Open(const std::string&) override {}
+  void OpenAddress(const std::string&) override {}
+  void StartProgram(const std::string&) override {}
 };
 
 #define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
