@@ -18,9 +18,12 @@ void TMainForm::ShowSlideShow(const std::string& key) {
   slideCount = 0;
   slideNames.clear();
   // Every column counts, gaps included; only the usable cells are kept, in
-  // column order, so the show never steps onto a gap.
-  for (int column = 2; column <= SG_Slide.ColumnCount(); ++column) {
-    const std::string name = Dane(SG_Slide, key, column, 0);
+  // column order, so the show never steps onto a gap. The set's row is
+  // found once, and the columns past its own cells are empty.
+  const int row = SG_Slide.FindRow(0, key);
+  const int width = row < 0 ? 0 : SG_Slide.RowWidth(row);
+  for (int column = 2; column <= width; ++column) {
+    const std::string name(SG_Slide.Cell(column - 1, row));
     if (name.empty() || !files_.FileExists(paths.photoDir + name + ".jpg")) continue;
     ++slideCount;
     slideNames.push_back(name);

@@ -47,8 +47,9 @@ void TMainForm::WaitForTables() {
 
 void TMainForm::ResolveSlidePictures() {
   for (int row = 0; row < SG_Slide.RowCount(); ++row) {
-    // Column 0 holds the slide-show name, never a picture.
-    for (int column = 1; column < SG_Slide.ColumnCount(); ++column) {
+    // Column 0 holds the slide-show name, never a picture. Cells past the
+    // row's own are empty: one wide row must not widen every other.
+    for (int column = 1; column < SG_Slide.RowWidth(row); ++column) {
       const std::string name(SG_Slide.Cell(column, row));
       if (name.empty()) continue;
       if (files_.FileExists(paths.photoDir + "f" + name + ".jpg")) {

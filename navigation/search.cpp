@@ -35,15 +35,22 @@ std::string PageTopic(const std::string& text) {
 // Text put in place of the results marker must not bring the marker along:
 // every copy would be filled with each later result again, doubling the
 // page per result. The marker is an HTML comment, so nothing visible goes.
-std::string WithoutResultsMarker(std::string text) {
-  const std::string marker = search_texts::kPlaceholder;
-  std::size_t from = 0;
-  for (std::size_t at; (at = text.find(marker, from)) != std::string::npos;) {
-    text.erase(at, marker.size());
-    // Removing one may join the text around it into another.
-    from = at >= marker.size() ? at - marker.size() + 1 : 0;
+std::string WithoutResultsMarker(const std::string& text) {
+  const std::string_view marker = search_texts::kPlaceholder;
+  if (text.find(marker) == std::string::npos) return text;
+  // Removing one may join the text around it into another: the text is
+  // copied byte by byte and a marker completed at the end of the copy is
+  // dropped at once, in one pass however many there are.
+  std::string kept;
+  kept.reserve(text.size());
+  for (const char c : text) {
+    kept += c;
+    if (kept.size() >= marker.size() && c == marker.back() &&
+        std::string_view(kept).substr(kept.size() - marker.size()) == marker) {
+      kept.resize(kept.size() - marker.size());
+    }
   }
-  return text;
+  return kept;
 }
 
 }  // namespace

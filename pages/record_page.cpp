@@ -8,6 +8,7 @@
 
 #include "pages/generated_page.h"
 #include "pages/record_texts.h"
+#include "pages/replacement.h"
 #include "tables/catalogue.h"
 
 namespace velmora::pages {
@@ -102,22 +103,15 @@ void RecordPages::MakeDynamicPage(const std::string& key, const std::string& kin
     // placeholder, out of the page, so searching from the start again ends;
     // text a value brought in is not searched again, so a value holding its
     // own placeholder cannot loop.
-    std::size_t from = 0;
-    for (;;) {
-      const std::size_t at = buffer_.Find(placeholder, from, true);
-      if (at == PageBuffer::npos) break;
-      std::string value = context_.columns.Dane(table, key, n, 0);
-      if (value.empty()) {
-        if (RemoveEnclosingRow(placeholder) == PageBuffer::npos) {
-          buffer_.Replace(at, placeholder.size(), "");
-        }
-        from = 0;
-        continue;
-      }
-      if (kind && n == kind->shortenedColumn) value = value.substr(0, value.find(", "));
-      buffer_.Replace(at, placeholder.size(), value);
-      from = at + value.size();
+    // The value is the same for each; all of them are done in one pass.
+    if (buffer_.Find(placeholder, 0, true) == PageBuffer::npos) continue;
+    std::string value = context_.columns.Dane(table, key, n, 0);
+    if (value.empty()) {
+      RemoveRowsOf(buffer_, placeholder);
+      continue;
     }
+    if (kind && n == kind->shortenedColumn) value = value.substr(0, value.find(", "));
+    ReplaceAllIn(buffer_, placeholder, value);
   }
 
   ReplaceAll("f.jpg", context_.paths.templateDir + "f.jpg");

@@ -20,12 +20,9 @@ constexpr std::size_t kMapBlockReach = 130;
 }  // namespace
 
 std::size_t RecordPages::FindLastBefore(const std::string& text, std::size_t limit) {
-  std::size_t last = npos;
-  for (std::size_t at = buffer_.Find(text, 0, true); at != npos && at < limit;
-       at = buffer_.Find(text, at + 1, true)) {
-    last = at;
-  }
-  return last;
+  // Backwards from the limit: only as far as the last one.
+  if (text.empty() || limit == 0) return npos;
+  return buffer_.Text().rfind(text, limit - 1);
 }
 
 std::size_t RecordPages::RemoveEnclosingRow(const std::string& placeholder) {

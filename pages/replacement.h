@@ -13,4 +13,12 @@ namespace velmora::pages {
 // "@kol10@". An empty placeholder changes nothing.
 void ReplaceAllIn(PageBuffer& buffer, const std::string& placeholder, const std::string& value);
 
+// Takes out every occurrence of placeholder, first to last, each with the
+// table row around it: from the last "<TR" before it up to the first
+// "</TR>" after it (which stays) becomes one blank. An occurrence without
+// such a row goes alone. In one pass over the page; a placeholder or row
+// marker that only the joining of the text around a removed one would form
+// is not looked for again.
+void RemoveRowsOf(PageBuffer& buffer, const std::string& placeholder);
+
 }  // namespace velmora::pages

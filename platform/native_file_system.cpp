@@ -27,45 +27,40 @@ std::string FromNative(const fs::path& path) {
   return Utf8ToWin1250(std::string(u8.begin(), u8.end()));
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return LowerWin1250(a) == LowerWin1250(b);
+// Native names the same regardless of case, as the core compares its names.
+std::string FoldNative(std::string_view name) {
+  return LowerWin1250(Utf8ToWin1250(std::string(name)));
 }
 
-// The existing native path for a core path, matching each component without
-// regard to case where the exact one is missing. Components that cannot be
-// found are kept as written.
-fs::path ResolveNative(const std::string& path) {
-  fs::path exact = ToNative(path);
+std::optional<std::vector<std::string>> ListNative(const std::string& dir) {
   std::error_code ec;
-  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
-
-  fs::path resolved;
-  bool found = true;
-  for (const fs::path& part : exact) {
-    if (resolved.empty() || !found || part == "/" || part == "." || part == "..") {
-      resolved /= part;
-      continue;
-    }
-    fs::path candidate = resolved / part;
-    if (fs::exists(fs::symlink_status(candidate, ec))) {
-      resolved = candidate;
-      continue;
-    }
-    const std::string wanted = FromNative(part);
-    bool matched = false;
-    for (fs::directory_iterator it(resolved, ec), end; !ec && it != end; it.increment(ec)) {
-      if (SameIgnoringCase(FromNative(it->path().filename()), wanted)) {
-        resolved = it->path();
-        matched = true;
-        break;
-      }
-    }
-    if (!matched) {
-      resolved = candidate;
-      found = false;
-    }
+  fs::directory_iterator it(dir, ec);
+  if (ec) return std::nullopt;
+  std::vector<std::string> names;
+  for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+    names.push_back(it->path().filename().native());
   }
-  return resolved;
+  return names;
+}
+
+// The key of a directory's listing: one spelling for one directory.
+std::string DirectoryKey(const std::string& dir) {
+  // Paths are mostly plain already: parsing every one costs more than the
+  // lookup it serves.
+  const bool plain = dir.find("//") == std::string::npos && dir.find("/./") == std::string::npos &&
+                     dir.find("/../") == std::string::npos && !dir.ends_with("/.") &&
+                     !dir.ends_with("/..") && dir != "." && dir != "..";
+  std::string key = plain ? dir : fs::path(dir).lexically_normal().native();
+  while (key.size() > 1 && key.back() == '/') key.pop_back();
+  return key;
+}
+
+std::string DirectoryKey(const fs::path& dir) { return DirectoryKey(dir.native()); }
+
+// A path's directory and name; "dir/" names dir itself.
+std::pair<fs::path, fs::path> DirectoryAndName(const fs::path& native) {
+  const fs::path entry = native.has_filename() ? native : native.parent_path();
+  return {entry.parent_path(), entry.filename()};
 }
 
 bool IsLink(const fs::path& path) {
@@ -133,7 +128,64 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
   return pi == p.size();
 }
 
-NativeFileSystem::NativeFileSystem(std::string tempPath) : tempPath_(std::move(tempPath)) {}
+NativeFileSystem::NativeFileSystem(std::string tempPath)
+    : listings_(ListNative, FoldNative), tempPath_(std::move(tempPath)) {}
+
+fs::path NativeFileSystem::ResolveNative(const std::string& path, bool exactMissing) {
+  fs::path exact = ToNative(path);
+  std::error_code ec;
+  if (!exactMissing && fs::exists(fs::symlink_status(exact, ec))) return exact;
+
+  // Mostly the directory is spelt right and only the name is not: its
+  // listing answers without a look at each directory above it.
+  const std::string& whole = exact.native();
+  const std::size_t slash = whole.rfind('/');
+  if (slash != std::string::npos && slash > 0) {
+    const std::string parent = whole.substr(0, slash);
+    const std::string_view name = std::string_view(whole).substr(slash + 1);
+    if (!name.empty() && name != "." && name != "..") {
+      bool listed = false;
+      const std::optional<std::string> found = listings_.Find(DirectoryKey(parent), name, &listed);
+      if (found) return fs::path(parent + "/" + *found);
+      if (listed) return exact;
+    }
+  }
+
+  fs::path resolved;
+  bool found = true;
+  for (const fs::path& part : exact) {
+    if (resolved.empty() || !found || part == "/" || part == "." || part == "..") {
+      resolved /= part;
+      continue;
+    }
+    fs::path candidate = resolved / part;
+    if (fs::exists(fs::symlink_status(candidate, ec))) {
+      resolved = candidate;
+      continue;
+    }
+    if (const std::optional<std::string> match =
+            listings_.Find(DirectoryKey(resolved), part.native())) {
+      resolved /= *match;
+    } else {
+      resolved = candidate;
+      found = false;
+    }
+  }
+  return resolved;
+}
+
+void NativeFileSystem::Made(const fs::path& native) {
+  // A listing read while it was missing is read again when needed.
+  listings_.Forget(DirectoryKey(native));
+  const auto [dir, name] = DirectoryAndName(native);
+  if (!name.empty()) listings_.Added(DirectoryKey(dir), name.native());
+}
+
+void NativeFileSystem::Unmade(const fs::path& native) {
+  listings_.Forget(DirectoryKey(native));
+  const auto [dir, name] = DirectoryAndName(native);
+  if (!name.empty()) listings_.Removed(DirectoryKey(dir), name.native());
+}
 
 NativeFileSystem::~NativeFileSystem() {
   for (const auto& [path, fd] : locks_) ::close(fd);
@@ -143,22 +195,34 @@ NativeFileSystem::~NativeFileSystem() {
 }
 
 bool NativeFileSystem::FileExists(const std::string& path) {
+  // One look at the name as written; the resolution only when it is missing.
+  struct stat info {};
+  if (::stat(ToNative(path).c_str(), &info) == 0) return S_ISREG(info.st_mode);
+  // Missing as written (a link to nothing is found again in the listing,
+  // and is no file either).
+  const bool missing = errno == ENOENT;
   std::error_code ec;
-  return fs::is_regular_file(ResolveNative(path), ec);
+  return fs::is_regular_file(ResolveNative(path, missing), ec);
 }
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   std::error_code ec;
   const fs::path target = ResolveNative(to);
   if (IsLink(target)) return false;
-  return fs::copy_file(ResolveNative(from), target, fs::copy_options::overwrite_existing, ec);
+  if (!fs::copy_file(ResolveNative(from), target, fs::copy_options::overwrite_existing, ec)) {
+    return false;
+  }
+  Made(target);
+  return true;
 }
 
 bool NativeFileSystem::DeleteFile(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
   if (fs::is_directory(fs::symlink_status(native, ec))) return false;
-  return fs::remove(native, ec);
+  if (!fs::remove(native, ec)) return false;
+  Unmade(native);
+  return true;
 }
 
 bool NativeFileSystem::ClearAttributes(const std::string& path) {
@@ -189,15 +253,26 @@ std::vector<DirEntry> NativeFileSystem::List(const std::string& pattern) {
 bool NativeFileSystem::CreateDirectories(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
+  // The directories this makes, itself and those missing on the way.
+  std::vector<fs::path> missing;
+  for (fs::path above = native;
+       above.has_relative_path() && !fs::exists(fs::symlink_status(above, ec));
+       above = DirectoryAndName(above).first) {
+    missing.push_back(above);
+  }
   fs::create_directories(native, ec);
-  return !ec && fs::is_directory(native, ec);
+  if (ec || !fs::is_directory(native, ec)) return false;
+  for (const fs::path& made : missing) Made(made);
+  return true;
 }
 
 bool NativeFileSystem::RemoveDirectory(const std::string& path) {
   std::error_code ec;
   const fs::path native = ResolveNative(path);
   if (!fs::is_directory(fs::symlink_status(native, ec))) return false;
-  return fs::remove(native, ec);  // only an empty directory goes
+  if (!fs::remove(native, ec)) return false;  // only an empty directory goes
+  Unmade(native);
+  return true;
 }
 
 // Per-user and private, as the original platform's temporary path is: the
@@ -281,9 +356,10 @@ bool NativeFileSystem::WriteFile(const std::string& path, const std::string& byt
   // Overwritten in place and cut to length afterwards: truncating to zero on
   // open makes ext4 flush the file to disk on close, a few milliseconds for
   // every generated page.
-  const int fd =
-      ::open(ResolveNative(path).c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const fs::path native = ResolveNative(path);
+  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) return false;
+  Made(native);
   const char* data = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {

@@ -2,10 +2,14 @@
 // The real file system through the standard library, shared by the viewer
 // and the headless tools. Core paths are Windows-1250; the native names are
 // UTF-8. A name that does not exist as written is looked up again without
-// regard to letter case, component by component.
+// regard to letter case, component by component, in listings of the
+// directories read once per run (kept current with this object's own
+// writes and deletions).
 
+#include <filesystem>
 #include <map>
 
+#include "platform/directory_listings.h"
 #include "platform/file_system.h"
 
 namespace velmora::platform {
@@ -40,7 +44,19 @@ class NativeFileSystem : public FileSystem {
   bool TryLockExclusive(const std::string& lockFile) override;
   void Unlock(const std::string& lockFile) override;
 
+  // How many directories were listed to find names spelt otherwise.
+  int DirectoryListingsRead() const { return listings_.ListingsRead(); }
+
  private:
+  // The existing native path for a core path, each missing component
+  // matched without regard to case; components not found are kept as written.
+  // `exactMissing`: the caller has just seen the exact path missing.
+  std::filesystem::path ResolveNative(const std::string& path, bool exactMissing = false);
+  // This object made or removed the entry: the listings follow.
+  void Made(const std::filesystem::path& native);
+  void Unmade(const std::filesystem::path& native);
+
+  DirectoryListings listings_;
   std::string tempPath_;
   std::string fresh_;                 // a directory made for this run, removed at the end
   std::map<std::string, int> locks_;  // lock file -> open descriptor

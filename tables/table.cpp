@@ -96,6 +96,12 @@ std::string_view Table::Cell(int column, int row) const {
              : std::string_view();
 }
 
+int Table::RowWidth(int row) const {
+  Settle();
+  if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
+  return static_cast<int>(CellCount(rows_[static_cast<std::size_t>(row)]));
+}
+
 std::string_view Table::CellOf(RowRef row, std::uint32_t index) const {
   if (!(row.count & kRecord)) return View(cells_[row.begin + index]);
   // Every cell but the last ends at a separator; the last at the line end.
@@ -155,7 +161,7 @@ bool Table::SetRecordRow(int row, std::string_view keptRecord) {
   if (after < base_.size() && base_[after] != '\r' && base_[after] != '\n') return false;
   const auto separators =
       static_cast<std::size_t>(std::count(keptRecord.begin(), keptRecord.end(), ';'));
-  if (at - begin >= kRecord || separators + 1 >= kRecord) return false;
+  if (at - begin >= kRecord || separators + 1 > kMaxRecordCells) return false;
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
   const auto cells = static_cast<std::uint32_t>(separators + 1);
   rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(at - begin), cells | kRecord};
@@ -168,7 +174,12 @@ void Table::Place(int column, int row, std::string_view value) {
   RowRef& cells = rows_[static_cast<std::size_t>(row)];
   OwnCells(cells);
   const auto wanted = static_cast<std::uint32_t>(column) + 1;
-  if (wanted > cells.count) {
+  if (wanted > cells.count && cells.begin + cells.count == cells_.size()) {
+    // Already the last row there: widened where it is, so that a row
+    // written cell after cell is not copied for every cell.
+    cells_.resize(cells.begin + wanted);
+    cells.count = wanted;
+  } else if (wanted > cells.count) {
     // The row moves to the end, widened; its old place is left unused.
     const auto begin = static_cast<std::uint32_t>(cells_.size());
     for (std::uint32_t i = 0; i < cells.count; ++i) cells_.push_back(cells_[cells.begin + i]);

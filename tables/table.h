@@ -39,6 +39,10 @@ class Table {
 
   // Valid as long as the table: writing a cell leaves the old text alone.
   std::string_view Cell(int column, int row) const;
+  // How many cells the row holds: every cell from this column on reads as
+  // empty. Loops over a row's cells stop here rather than at the column
+  // count, which one wide row raises for every row.
+  int RowWidth(int row) const;
   // Grows the column count and row count to cover the cell.
   void SetCell(int column, int row, std::string_view value);
   // Keeps the bytes as text of the table and returns them where they stay
@@ -50,8 +54,13 @@ class Table {
   // The row's cells are the record's fields split at every ";" (one more
   // than it has). Only where the record lies is kept; a cell is found when
   // it is read. False, and nothing changed, unless the record is a whole
-  // line of the first text kept with KeepText.
+  // line of the first text kept with KeepText and has at most
+  // kMaxRecordCells cells.
   bool SetRecordRow(int row, std::string_view keptRecord);
+  // A cell of a record row is found by walking the separators before it:
+  // wider records keep their cells, so that reading each cell of a row
+  // stays linear in the row's length.
+  static constexpr std::size_t kMaxRecordCells = 40;
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);

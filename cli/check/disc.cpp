@@ -1,6 +1,8 @@
 #include "cli/check/disc.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "platform/codepage.h"
 #include "tables/catalogue.h"
@@ -40,7 +42,7 @@ Disc::Disc(const std::optional<platform::ContentKey>& key, const std::string& cu
 void Disc::ResolveSlidePictures() {
   tables::Table& slides = tables_.back().table;
   for (int row = 0; row < slides.RowCount(); ++row) {
-    for (int column = 1; column < slides.ColumnCount(); ++column) {
+    for (int column = 1; column < slides.RowWidth(row); ++column) {
       const std::string name(slides.Cell(column, row));
       if (name.empty()) continue;
       if (Exists(paths_.photoDir + "f" + name + ".jpg")) {
@@ -90,15 +92,17 @@ std::optional<std::string> Disc::Lookup(std::string_view fileName, const std::st
   // An empty key would match the table's padding rows; no link means those.
   if (key.empty()) return std::nullopt;
   const tables::Table& t = table(fileName);
-  for (int row = 0; row < t.RowCount(); ++row) {
-    if (t.Cell(0, row) == key) return std::string(t.Cell(nrKol - 1, row));
-  }
-  return std::nullopt;
+  const int row = t.FindRow(0, key);
+  if (row < 0) return std::nullopt;
+  return std::string(t.Cell(nrKol - 1, row));
 }
 
 const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {
   if (pagesByMenuLine_) return *pagesByMenuLine_;
   pagesByMenuLine_.emplace();
+  // Pages already taken, so that thousands of pages of one menu are not
+  // each compared with all the others.
+  std::set<std::pair<int, std::string>> taken;
   for (const std::string& file : ListFiles(paths_.dataDir, "*.htm*")) {
     std::string page = platform::LowerAscii(file);
     const std::size_t htm = page.find(".htm");
@@ -109,8 +113,7 @@ const std::map<int, std::vector<std::string>>& Disc::PagesByMenuLine() {
     if (number < 1 || number >= tables::iloscPlikowMenu) continue;
     const int line = plikMenu_[number];
     if (line < 0 || line >= tables::iloscTypowMenu) continue;
-    std::vector<std::string>& pages = (*pagesByMenuLine_)[line];
-    if (std::find(pages.begin(), pages.end(), page) == pages.end()) pages.push_back(page);
+    if (taken.emplace(line, page).second) (*pagesByMenuLine_)[line].push_back(page);
   }
   return *pagesByMenuLine_;
 }

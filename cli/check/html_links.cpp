@@ -29,12 +29,18 @@ std::size_t FindClosingTag(std::string_view html, std::size_t from, std::string_
   return std::string_view::npos;
 }
 
-std::string DecodeAmpersands(std::string value) {
-  for (std::size_t at = value.find("&amp;"); at != std::string::npos;
-       at = value.find("&amp;", at + 1)) {
-    value.replace(at, 5, "&");
+// "&amp;" becomes "&", in one pass: an "&" it leaves is not decoded again.
+std::string DecodeAmpersands(std::string_view value) {
+  std::string decoded;
+  decoded.reserve(value.size());
+  std::size_t copied = 0;
+  for (std::size_t at = value.find("&amp;"); at != std::string_view::npos;
+       at = value.find("&amp;", copied)) {
+    decoded.append(value.substr(copied, at + 1 - copied));
+    copied = at + 5;
   }
-  return value;
+  decoded.append(value.substr(copied));
+  return decoded;
 }
 
 }  // namespace
@@ -87,15 +93,14 @@ std::vector<HtmlLink> ExtractLinks(std::string_view html) {
       }
       if (attribute == "target" || attribute == "name") {
         (attribute == "target" ? target : name) =
-            DecodeAmpersands(std::string(html.substr(valueStart, valueEnd - valueStart)));
+            DecodeAmpersands(html.substr(valueStart, valueEnd - valueStart));
       } else if (attribute == "href" || attribute == "src" || attribute == "background") {
-        links.push_back(
-            {tag,
-             attribute,
-             DecodeAmpersands(std::string(html.substr(valueStart, valueEnd - valueStart))),
-             valueStart,
-             {},
-             {}});
+        links.push_back({tag,
+                         attribute,
+                         DecodeAmpersands(html.substr(valueStart, valueEnd - valueStart)),
+                         valueStart,
+                         {},
+                         {}});
       }
     }
     for (std::size_t l = tagLinks; l < links.size(); ++l) {

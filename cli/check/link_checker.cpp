@@ -23,12 +23,17 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::string ReplaceAll(std::string text, std::string_view placeholder, const std::string& value) {
+// In one pass, as the viewer replaces: each placeholder of the original text.
+std::string ReplaceAll(const std::string& text, std::string_view placeholder,
+                       const std::string& value) {
+  std::string replaced;
+  std::size_t copied = 0;
   for (std::size_t at = text.find(placeholder); at != std::string::npos;
-       at = text.find(placeholder, at + value.size())) {
-    text.replace(at, placeholder.size(), value);
+       at = text.find(placeholder, copied)) {
+    replaced.append(text, copied, at - copied).append(value);
+    copied = at + placeholder.size();
   }
-  return text;
+  return replaced.append(text, copied, std::string::npos);
 }
 
 // "http:", "mailto:" ...: a scheme of two letters or more (a single letter
@@ -338,9 +343,9 @@ void LinkChecker::CheckPhotograph(const Place& place, const std::string& picture
 
 void LinkChecker::CheckSlideSet(const Place& place, const std::string& key) {
   const tables::Table& slides = disc_.table("SLIDE.CSV");
-  for (int row = 0; row < slides.RowCount() && !key.empty(); ++row) {
-    if (slides.Cell(0, row) != key) continue;
-    for (int column = 1; column < slides.ColumnCount(); ++column) {
+  const int row = key.empty() ? -1 : slides.FindRow(0, key);
+  if (row >= 0) {
+    for (int column = 1; column < slides.RowWidth(row); ++column) {
       const std::string name(slides.Cell(column, row));
       if (!name.empty() && disc_.Exists(disc_.paths().photoDir + name + ".jpg")) return;
     }

@@ -63,7 +63,6 @@ class LinkChecker {
   Disc& disc_;
   Findings& findings_;
   std::string forPage_;  // the page a menu template is being checked for
-  bool inWorkDir_ = false;
   const Source* source_ = nullptr;
 };
 

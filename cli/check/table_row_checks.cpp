@@ -102,7 +102,7 @@ void CheckSlideRows(Disc& disc, const TableFile& file, Findings& findings) {
     if (t.Cell(0, r).empty()) continue;
     std::string missing;
     int count = 0;
-    for (int column = 1; column < t.ColumnCount(); ++column) {
+    for (int column = 1; column < t.RowWidth(r); ++column) {
       const std::string name(t.Cell(column, r));
       if (name.empty() || disc.Exists(disc.paths().photoDir + name + ".jpg")) continue;
       missing += (count++ ? ", " : "") + texts::IsoUtf8(name);

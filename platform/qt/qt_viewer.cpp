@@ -25,9 +25,6 @@ QtViewer::QtViewer(QtUi& ui, QtBrowsers& browsers, QtMediaPlayers& players)
   locationBalloon_.Register("LocationBalloon", ui, browsers);
   slides_.Register(ui, browsers);
   movie_.Register(ui, players);
-  // The slide-show and film windows fill the screen whenever they are shown.
-  ui.MaximizeWindow(windows::TSlideForm::kWindow);
-  ui.MaximizeWindow(windows::TMovieForm::kWindow);
 }
 
 void QtViewer::Raise(const std::string& name, const std::string& argument) {

@@ -169,6 +169,25 @@ TEST(CliCheck, findings_sayWhatTheReaderSees) {
   EXPECT_EQ(result.lines[2], "2 problems found.");
 }
 
+// Many missing pages and a link of entities: each is reported once, and
+// "&amp;" is decoded once ("&amp;amp;" stays "&amp;").
+TEST(CliCheck, manyMissingLinks_andEntities_areEachReportedOnce) {
+  TempDir dir;
+  MakeCleanCheckDisc(dir.path());
+  for (int i = 0; i < 500; ++i) WriteFile(dir / ("Data/Kept" + std::to_string(i) + ".htm"), "");
+  std::string page;
+  for (int i = 0; i < 3000; ++i) page += "<a href=\"gone" + std::to_string(i) + ".htm\">x</a>\r\n";
+  page += "<a href=\"a&amp;amp;b&amp;c.htm\">x</a> <a href=\"kept7.HTM\">x</a>\r\n";
+  WriteFile(dir / "Data/100.htm", page);
+  const CliResult result = RunCli({"check", "--content", dir.path()});
+  EXPECT_EQ(result.status, 1);
+  ASSERT_FALSE(result.lines.empty());
+  EXPECT_EQ(result.lines.back(), "3001 problems found.");
+  EXPECT_NE(result.out.find("Data/100.htm:3001: page-missing: a&amp;b&c.htm:"), std::string::npos)
+      << result.out.substr(result.out.size() - 600);
+  EXPECT_EQ(result.out.find("kept7"), std::string::npos);
+}
+
 TEST(CliCheck, menuDefinitionFaults_areEachReportedAtTheirLine) {
   struct Case {
     std::string menu;

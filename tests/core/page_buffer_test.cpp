@@ -79,6 +79,62 @@ TEST_F(ReplacementRule, shrinkingBuffer_replacesEveryOccurrence) {
             "/d/1 /d/2 /d/");
 }
 
+// A page of nothing but placeholders: each replacement must not move the
+// rest of the page (a million bytes moved for each of them would not end).
+TEST_F(ReplacementRule, pageOfManyPlaceholders_isReplacedWhole) {
+  std::string page;
+  for (int i = 0; i < 200000; ++i) page += "@kol1@;";
+  const std::string result = Expand(page, "@kol1@", "ab");
+  EXPECT_EQ(result.size(), 200000u * 3);
+  EXPECT_EQ(result.substr(0, 9), "ab;ab;ab;");
+  EXPECT_EQ(result.find('@'), std::string::npos);
+}
+
+// Rows of an empty value: the page as taking out one row at a time (the
+// first placeholder each time, from the last "<TR" before it to the first
+// "</TR>" after it) leaves it.
+std::string RowsRemovedOneByOne(PageBuffer& buffer, const std::string& page,
+                                const std::string& placeholder) {
+  buffer.SetText(page);
+  for (std::size_t at; (at = buffer.Find(placeholder, 0, true)) != PageBuffer::npos;) {
+    const std::size_t rowStart = at == 0 ? PageBuffer::npos : buffer.Text().rfind("<TR", at - 1);
+    const std::size_t rowEnd = buffer.Find("</TR>", at, true);
+    if (rowStart == PageBuffer::npos || rowEnd == PageBuffer::npos) {
+      buffer.Replace(at, placeholder.size(), "");
+    } else {
+      buffer.Replace(rowStart, rowEnd - rowStart, " ");
+    }
+  }
+  return buffer.Text();
+}
+
+TEST_F(ReplacementRule, rowsOfAPlaceholder_goAsIfTakenOutOneByOne) {
+  const std::string pages[] = {
+      "<TABLE><TR><TD>a</TD><TD>@k@</TD></TR><TR><TD>@k@</TD></TR><TR>b</TR></TABLE>",
+      "@k@ no row @k@<TR>x</TR>",
+      "<TR>x @k@ y @k@ z</TR> @k@",
+      "<TR>one<TR>two @k@</TR>three @k@</TR>",
+      "<TR>without end @k@ and @k@",
+      "<tr>lower @k@</tr> <TR>upper @k@</TR>",
+      "@k@@k@<TR>@k@</TR></TR>",
+  };
+  PageBuffer reference{files};
+  for (const std::string& page : pages) {
+    buffer.SetText(page);
+    RemoveRowsOf(buffer, "@k@");
+    EXPECT_EQ(buffer.Text(), RowsRemovedOneByOne(reference, page, "@k@")) << page;
+  }
+
+  // Many rows: each goes without moving the rest of the page.
+  std::string many;
+  for (int i = 0; i < 100000; ++i) many += "<TR><TD>@kol3@</TD></TR>\r\n";
+  buffer.SetText(many + "<TR>@kol3@ without end");
+  RemoveRowsOf(buffer, "@kol3@");
+  std::string expected;
+  for (int i = 0; i < 100000; ++i) expected += " </TR>\r\n";
+  EXPECT_EQ(buffer.Text(), expected + "<TR> without end");
+}
+
 TEST_F(ReplacementRule, bytesOutsideAscii_passUnchanged) {
   EXPECT_EQ(Expand("\xA1\xB3\xF3\xBF @kol2@ \xB6", "@kol2@", "\xA3\xF3\xBC"),
             "\xA1\xB3\xF3\xBF \xA3\xF3\xBC \xB6");

@@ -86,6 +86,7 @@ class FakeBrowsers : public platform::Browsers {
 class FakeFileSystem : public platform::FileSystem {
  public:
   bool FileExists(const std::string& path) override {
+    ++existenceTests;
     const std::lock_guard<std::mutex> lock(mutex_);
     return files.count(path) > 0;
   }
@@ -116,6 +117,8 @@ class FakeFileSystem : public platform::FileSystem {
   // Runs before each read, on the reading thread.
   std::function<void(const std::string&)> onRead;
   std::atomic<int> backgroundReads{0};
+  // Calls of FileExists so far: lookups that scale with the content.
+  std::atomic<int> existenceTests{0};
 
  private:
   std::mutex mutex_;
