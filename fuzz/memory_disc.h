@@ -16,7 +16,7 @@ namespace velmora::fuzz {
 
 // The fake file system with directory listing: "dir/*.htm" lists the names
 // directly under dir that match the wildcard, ignoring letter case.
-class MemoryFileSystem : public fakes::FakeFileSystem {
+class MemoryFileSystem : public test::FakeFileSystem {
  public:
   std::vector<platform::DirEntry> List(const std::string& pattern) override;
   bool CreateDirectories(const std::string& path) override;
@@ -39,13 +39,13 @@ std::vector<std::string> SplitFields(const std::uint8_t* data, std::size_t size,
 
 // What the harnesses hand to the start-up: a platform over memory.
 struct MemoryPlatform {
-  fakes::FakeUi ui;
-  fakes::FakeBrowsers browsers;
+  test::FakeUi ui;
+  test::FakeBrowsers browsers;
   MemoryFileSystem files;
-  fakes::FakeProcesses processes;
-  fakes::FakeShell shell;
-  fakes::FakeSettings settings;
-  fakes::FakeClock clock;
+  test::FakeProcesses processes;
+  test::FakeShell shell;
+  test::FakeSettings settings;
+  test::FakeClock clock;
   platform::Platform platform{ui, browsers, files, processes, shell, settings, clock};
 };
 

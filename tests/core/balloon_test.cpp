@@ -42,16 +42,10 @@ class Balloons : public ::testing::Test {
 
   // Trace lines after start-up.
   std::vector<std::string> Run(const std::string& script) {
-    const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
-                                    "set Marker x\n" + script);
+    const CliResult result =
+        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, kTraceMarker + script);
     EXPECT_EQ(result.status, 0) << result.out;
-    std::vector<std::string> after;
-    bool started = false;
-    for (const std::string& line : result.lines) {
-      if (started) after.push_back(line);
-      if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
-    }
-    return after;
+    return LinesAfterMarker(result.lines);
   }
 
   std::string WorkFile(const std::string& name) { return ReadFile(temp / ("VNQETMP/" + name)); }

@@ -15,9 +15,9 @@
 
 using velmora::app::StartupError;
 using velmora::app::TMainForm;
-using velmora::fakes::FakeBrowser;
-using velmora::fakes::FakePlatform;
 using velmora::platform::Icon;
+using velmora::test::FakeBrowser;
+using velmora::test::FakePlatform;
 using namespace velmora::tables;
 
 namespace {

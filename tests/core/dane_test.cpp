@@ -16,8 +16,8 @@
 
 using velmora::app::StartupError;
 using velmora::app::TMainForm;
-using velmora::fakes::FakePlatform;
 using velmora::platform::Icon;
+using velmora::test::FakePlatform;
 
 namespace {
 

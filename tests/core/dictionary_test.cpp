@@ -10,7 +10,7 @@
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
-using velmora::fakes::FakePlatform;
+using velmora::test::FakePlatform;
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/native_file_system.h"
 #include "tests/support/content_tree_workdir.h"
-#include "tests/support/fakes_workdir.h"
+#include "tests/support/fake_platform.h"
 
 namespace velmora::pages {
 namespace {
@@ -40,11 +40,11 @@ class SaveAndShowTest : public ::testing::Test {
     buffer.SetText("<html>page</html>");
   }
 
-  testing::ContentTree tree;
+  test::ContentTree tree;
   FlakyFiles files;
   PageBuffer buffer{files};
-  testing::FakeUi ui;
-  testing::FakeBrowser browser;
+  test::FakeUi ui;
+  test::FakeBrowser browser;
   std::string workDir;
 };
 

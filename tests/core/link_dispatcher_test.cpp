@@ -22,20 +22,14 @@ class LinkDispatcher : public ::testing::Test {
 
   // Trace lines after start-up, for a click on each address in turn.
   std::vector<std::string> Click(const std::vector<std::string>& addresses) {
-    std::string script = "# start-up done\nset Marker x\n";
+    std::string script = std::string("# start-up done\n") + kTraceMarker;
     for (const std::string& address : addresses) {
       script += "MainWebBrowserBeforeNavigate2 " + address + "\n";
     }
     const CliResult result =
         RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, script);
     EXPECT_EQ(result.status, 0) << result.out;
-    std::vector<std::string> after;
-    bool started = false;
-    for (const std::string& line : result.lines) {
-      if (started) after.push_back(line);
-      if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
-    }
-    return after;
+    return LinesAfterMarker(result.lines);
   }
 
   static std::size_t Count(const std::vector<std::string>& lines,

@@ -10,8 +10,8 @@
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
-using velmora::fakes::FakeBrowser;
-using velmora::fakes::FakePlatform;
+using velmora::test::FakeBrowser;
+using velmora::test::FakePlatform;
 
 namespace {
 

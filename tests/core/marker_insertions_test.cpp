@@ -29,7 +29,7 @@ class Insertions : public ::testing::Test {
     }
   }
 
-  fakes::FakeFileSystem files;
+  test::FakeFileSystem files;
 };
 
 TEST_F(Insertions, markerOnceTwiceOrNever) {

@@ -11,9 +11,9 @@
 #include "windows/slide_form.h"
 
 using velmora::app::TMainForm;
-using velmora::fakes::FakeBrowser;
-using velmora::fakes::FakePlatform;
 using velmora::platform::Icon;
+using velmora::test::FakeBrowser;
+using velmora::test::FakePlatform;
 
 namespace {
 

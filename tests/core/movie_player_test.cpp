@@ -26,16 +26,10 @@ class MoviePlayer : public ::testing::Test {
     const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
                                     "MovieForm.MediaSetLength " + std::to_string(length) +
                                         "\nMainWebBrowserBeforeNavigate2 http://db?mv" + film +
-                                        "\nset Marker x\n" + script);
+                                        "\n" + kTraceMarker + script);
     EXPECT_EQ(result.status, 0) << result.out;
     all = result.lines;
-    std::vector<std::string> after;
-    bool started = false;
-    for (const std::string& line : result.lines) {
-      if (started) after.push_back(line);
-      if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
-    }
-    return after;
+    return LinesAfterMarker(result.lines);
   }
 
   static std::vector<int> BarPositions(const std::vector<std::string>& lines) {

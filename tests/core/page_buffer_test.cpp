@@ -166,7 +166,7 @@ TEST_F(ReplacementRule, replaceAndRead_cutRangesAtTheEnd) {
 // --- load and save
 
 TEST(PageBufferFiles, load_replacesTextAndFailedLoadKeepsIt) {
-  testing::ContentTree tree;
+  test::ContentTree tree;
   tree.Write("t.html", "new\r\ntext");
   platform::NativeFileSystem files;
   PageBuffer buffer(files);
@@ -178,7 +178,7 @@ TEST(PageBufferFiles, load_replacesTextAndFailedLoadKeepsIt) {
 }
 
 TEST(PageBufferFiles, save_writesEveryLineEndAsCrLfWithoutDoubling) {
-  testing::ContentTree tree;
+  test::ContentTree tree;
   platform::NativeFileSystem files;
   PageBuffer buffer(files);
   buffer.SetText("a\nb\r\nc\rd\n\n\xB3\r\n");

@@ -37,7 +37,7 @@ class PrivateTempPath : public ::testing::Test {
     return st.st_mode & 07777;
   }
 
-  testing::ContentTree tree;
+  test::ContentTree tree;
   std::string shared_;
   ScopedEnv tmpdir;
   fs::path ownDir;

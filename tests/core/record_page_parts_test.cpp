@@ -6,7 +6,7 @@
 
 #include "tests/support/fake_record_disc.h"
 
-namespace velmora::fakes {
+namespace velmora::test {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
@@ -219,4 +219,4 @@ TEST_F(PhotoStrip, everyPlaceholderGetsTheStrip) {
 }
 
 }  // namespace
-}  // namespace velmora::fakes
+}  // namespace velmora::test

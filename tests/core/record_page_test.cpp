@@ -12,7 +12,7 @@
 #include "pages/page_buffer.h"
 #include "tests/support/fake_record_disc.h"
 
-namespace velmora::fakes {
+namespace velmora::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -284,4 +284,4 @@ TEST_F(EconetPage, econetPageHasNoMapBlockOrPhotographs) {
 }
 
 }  // namespace
-}  // namespace velmora::fakes
+}  // namespace velmora::test

@@ -44,16 +44,10 @@ class SlideShow : public ::testing::Test {
 
   // Trace lines after start-up; a failed run is reported.
   std::vector<std::string> Run(const std::string& script) {
-    const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
-                                    "set Marker x\n" + script);
+    const CliResult result =
+        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, kTraceMarker + script);
     EXPECT_EQ(result.status, 0) << result.out;
-    std::vector<std::string> after;
-    bool started = false;
-    for (const std::string& line : result.lines) {
-      if (started) after.push_back(line);
-      if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
-    }
-    return after;
+    return LinesAfterMarker(result.lines);
   }
 
   // The bar hints in order, as "k z n".

@@ -87,7 +87,7 @@ class WideSlideTable : public ::testing::Test {
     fake_.files.files["/disc/Anim/start.exe"] = "";
   }
 
-  velmora::fakes::FakePlatform fake_;
+  velmora::test::FakePlatform fake_;
 };
 
 TEST_F(WideSlideTable, startUp_testsOnlyTheCellsEachRowHas) {

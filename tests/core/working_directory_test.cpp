@@ -13,7 +13,7 @@
 #include "app/main_form.h"
 #include "platform/native_file_system.h"
 #include "tests/support/content_tree_workdir.h"
-#include "tests/support/fakes_workdir.h"
+#include "tests/support/fake_platform.h"
 
 namespace velmora::app {
 namespace {
@@ -27,19 +27,19 @@ const char* const kSupportNames[] = {"f.jpg",      "arrow.gif", "wstecz.gif",  "
 // One running viewer: its own file system object (and so its own locks) and
 // fakes for everything else.
 struct Viewer {
-  explicit Viewer(const testing::ContentTree& tree) : files(tree.TempPath()), fake(files) {
+  explicit Viewer(const test::ContentTree& tree) : files(tree.TempPath()), fake(files) {
     fake.settings.key = platform::ContentKey{tree.ContentRoot(), tree.ContentRoot()};
     form = std::make_unique<TMainForm>(fake.platform);
   }
 
   platform::NativeFileSystem files;
-  testing::FakePlatform fake;
+  test::FakePlatform fake;
   std::unique_ptr<TMainForm> form;
 };
 
 class WorkingDirectoryTest : public ::testing::Test {
  protected:
-  testing::ContentTree tree;
+  test::ContentTree tree;
 };
 
 // --- start-up
@@ -68,7 +68,7 @@ TEST_F(WorkingDirectoryTest, startup_missingSourceIsSkippedSilently) {
 
 TEST_F(WorkingDirectoryTest, startup_showsLoadingWindowUntilConstructionEnds) {
   platform::NativeFileSystem files(tree.TempPath());
-  testing::FakePlatform fake(files);
+  test::FakePlatform fake(files);
   fake.settings.key = platform::ContentKey{tree.ContentRoot(), tree.ContentRoot()};
   bool shownBeforeWorkDir = false;
   fake.ui.onShowWindow = [&](const std::string& window) {

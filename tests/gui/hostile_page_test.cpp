@@ -26,7 +26,7 @@
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_viewer.h"
 #include "platform/qt/request_guard.h"
-#include "tests/support/fakes_workdir.h"
+#include "tests/support/fake_platform.h"
 
 namespace qt = velmora::platform::qt;
 namespace fs = std::filesystem;
@@ -159,8 +159,8 @@ class HostilePageTest : public QObject {
   std::unique_ptr<CapturingUi> ui_;
   std::unique_ptr<qt::QtBrowsers> browsers_;
   std::unique_ptr<velmora::platform::NativeFileSystem> files_;
-  velmora::testing::FakeProcesses processes_;
-  velmora::testing::FakeShell shell_;
+  velmora::test::FakeProcesses processes_;
+  velmora::test::FakeShell shell_;
   std::unique_ptr<DiscKey> settings_;
   qt::QtClock clock_;
   qt::QtMediaPlayers players_;

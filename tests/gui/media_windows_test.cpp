@@ -31,7 +31,7 @@
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/slide_window.h"
-#include "tests/support/fakes_workdir.h"
+#include "tests/support/fake_platform.h"
 
 namespace qt = velmora::platform::qt;
 using velmora::app::Application;
@@ -150,9 +150,9 @@ class MediaWindowsTest : public QObject {
  private:
   std::string Description(const std::string& key);
 
-  std::unique_ptr<velmora::testing::FakeProcesses> processes_;
-  std::unique_ptr<velmora::testing::FakeShell> shell_;
-  std::unique_ptr<velmora::testing::FakeSettings> settings_;
+  std::unique_ptr<velmora::test::FakeProcesses> processes_;
+  std::unique_ptr<velmora::test::FakeShell> shell_;
+  std::unique_ptr<velmora::test::FakeSettings> settings_;
   std::unique_ptr<QTemporaryDir> temp_;
   std::unique_ptr<qt::QtUi> ui_;
   std::unique_ptr<qt::QtBrowsers> known_;
@@ -171,9 +171,9 @@ class MediaWindowsTest : public QObject {
 
 void MediaWindowsTest::init() {
   const std::string disc = std::string(VELMORA_SAMPLE_CONTENT) + "/";
-  processes_ = std::make_unique<velmora::testing::FakeProcesses>();
-  shell_ = std::make_unique<velmora::testing::FakeShell>();
-  settings_ = std::make_unique<velmora::testing::FakeSettings>();
+  processes_ = std::make_unique<velmora::test::FakeProcesses>();
+  shell_ = std::make_unique<velmora::test::FakeShell>();
+  settings_ = std::make_unique<velmora::test::FakeSettings>();
   settings_->key = velmora::platform::ContentKey{disc, disc};
   temp_ = std::make_unique<QTemporaryDir>();
   ui_ = std::make_unique<qt::QtUi>();

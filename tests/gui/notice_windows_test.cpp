@@ -13,7 +13,7 @@
 #include "platform/qt/loading_window.h"
 #include "platform/qt/wait_window.h"
 #include "tests/support/content_tree_workdir.h"
-#include "tests/support/fakes_workdir.h"
+#include "tests/support/fake_platform.h"
 #include "windows/czekaj_form.h"
 
 using velmora::platform::qt::LoadingWindow;
@@ -56,9 +56,9 @@ void NoticeWindowsTest::loadingWindow_isFramelessCentredCreamOnBrown() {
 }
 
 void NoticeWindowsTest::loadingWindow_visibleDuringStartUpAndGoneAfterwards() {
-  velmora::testing::ContentTree tree;
+  velmora::test::ContentTree tree;
   velmora::platform::NativeFileSystem files(tree.TempPath());
-  velmora::testing::FakePlatform fake(files);
+  velmora::test::FakePlatform fake(files);
   fake.settings.key = velmora::platform::ContentKey{tree.ContentRoot(), tree.ContentRoot()};
 
   LoadingWindow window;
@@ -97,7 +97,7 @@ void NoticeWindowsTest::waitWindow_isFramelessOnTopWithBarBelowText() {
 
 void NoticeWindowsTest::waitWindow_progressStartsAtZeroEachTimeShown() {
   WaitWindow window;
-  velmora::testing::FakeUi ui;
+  velmora::test::FakeUi ui;
   ui.onShowWindow = [&](const std::string& name) {
     if (name == "CzekajForm") window.show();
   };
@@ -131,7 +131,7 @@ void NoticeWindowsTest::waitWindow_progressStartsAtZeroEachTimeShown() {
 
 void NoticeWindowsTest::waitWindow_progressStopsAtMaximum() {
   WaitWindow window;
-  velmora::testing::FakeUi ui;
+  velmora::test::FakeUi ui;
   ui.onSetProgress = [&](const std::string&, int position) { window.SetPosition(position); };
   velmora::windows::TCzekajForm czekaj(ui);
   czekaj.Show();

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-namespace velmora::testing {
+namespace velmora::test {
 
 class ContentTree {
  public:
@@ -75,4 +75,4 @@ class ContentTree {
   std::filesystem::path root_;
 };
 
-}  // namespace velmora::testing
+}  // namespace velmora::test

@@ -1,18 +1,22 @@
 #pragma once
-// An in-memory platform for core tests: files live in a map, message boxes
-// and browser navigations are recorded, everything else answers at once.
+// An in-memory platform for tests: files live in a map (or in a file system
+// the test gives), message boxes, navigations, windows and programs are
+// recorded, everything else answers at once. Header-only, so that the Qt
+// tests can use it too.
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
-namespace velmora::fakes {
+namespace velmora::test {
 
 struct RecordedMessage {
   std::string text;
@@ -26,35 +30,61 @@ class FakeUi : public platform::Ui {
                   platform::Icon icon) override {
     messages.push_back({text, caption, icon});
   }
-  void ProcessMessages() override {}
+  void ProcessMessages() override {
+    ++pumps;
+    if (onProcessMessages) onProcessMessages();
+  }
   void WaitForMessages(int) override {
     if (onWaitForMessages) onWaitForMessages();
   }
   platform::Cursor GetCursor() override { return cursor; }
   void SetCursor(platform::Cursor value) override { cursor = value; }
   void SetVisible(const std::string& control, bool value) override { visible[control] = value; }
-  void SetEnabled(const std::string&, bool) override {}
+  void SetEnabled(const std::string& control, bool value) override { enabled[control] = value; }
   void SetText(const std::string& control, const std::string& text) override {
     texts[control] = text;
   }
   std::string GetText(const std::string& control) override { return texts[control]; }
   void SelectTreeNode(const std::string&, int index) override { selectedNodes.push_back(index); }
   void ExpandTreeNode(const std::string&, int index) override { expandedNodes.push_back(index); }
-  void ShowWindow(const std::string&) override {}
-  void HideWindow(const std::string&) override {}
+  void ShowWindow(const std::string& window) override {
+    windowsShown.push_back(window);
+    visible[window] = true;
+    if (onShowWindow) onShowWindow(window);
+  }
+  void HideWindow(const std::string& window) override {
+    windowsHidden.push_back(window);
+    visible[window] = false;
+    if (onHideWindow) onHideWindow(window);
+  }
   void MaximizeWindow(const std::string&) override {}
   void SetWindowLeft(const std::string&, int) override {}
   void ShowModal(const std::string&) override {}
   void Terminate() override { terminated = true; }
+  void SetColor(const std::string& control, std::uint32_t rgb) override { colors[control] = rgb; }
+  void SetProgress(const std::string& control, int position) override {
+    progress[control].push_back(position);
+    if (onSetProgress) onSetProgress(control, position);
+  }
 
   std::vector<RecordedMessage> messages;
+  int pumps = 0;
+  platform::Cursor cursor = platform::Cursor::Default;
+  std::map<std::string, bool> visible;  // last value set per control or window
+  std::map<std::string, bool> enabled;
   std::map<std::string, std::string> texts;
-  std::map<std::string, bool> visible;  // last value set per control
+  std::map<std::string, std::uint32_t> colors;
+  std::map<std::string, std::vector<int>> progress;
+  std::vector<std::string> windowsShown;
+  std::vector<std::string> windowsHidden;
   std::vector<int> selectedNodes;
   std::vector<int> expandedNodes;
-  platform::Cursor cursor = platform::Cursor::Default;
   bool terminated = false;
+  std::function<void()> onProcessMessages;
   std::function<void()> onWaitForMessages;
+  std::function<void(const std::string&)> onShowWindow;
+  std::function<void(const std::string&)> onHideWindow;
+  std::function<void(const std::string&, int)> onSetProgress;
 };
 
 class FakeBrowser : public platform::Browser {
@@ -73,10 +103,16 @@ class FakeBrowser : public platform::Browser {
 
 class FakeBrowsers : public platform::Browsers {
  public:
-  platform::Browser& Get(const std::string& control) override;
+  platform::Browser& Get(const std::string& control) override {
+    std::unique_ptr<FakeBrowser>& browser = browsers[control];
+    if (!browser) browser = std::make_unique<FakeBrowser>();
+    return *browser;
+  }
+  FakeBrowser& operator[](const std::string& control) {
+    return static_cast<FakeBrowser&>(Get(control));
+  }
 
- private:
-  std::map<std::string, std::unique_ptr<FakeBrowser>> browsers_;
+  std::map<std::string, std::unique_ptr<FakeBrowser>> browsers;
 };
 
 // Paths are compared exactly; List matches nothing.
@@ -90,7 +126,13 @@ class FakeFileSystem : public platform::FileSystem {
     const std::lock_guard<std::mutex> lock(mutex_);
     return files.count(path) > 0;
   }
-  bool CopyFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to) override {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = files.find(from);
+    if (found == files.end()) return false;
+    files[to] = found->second;
+    return true;
+  }
   bool DeleteFile(const std::string& path) override {
     const std::lock_guard<std::mutex> lock(mutex_);
     return files.erase(path) > 0;
@@ -101,7 +143,13 @@ class FakeFileSystem : public platform::FileSystem {
   bool RemoveDirectory(const std::string&) override { return true; }
   std::string TempPath() override { return "/tmp/"; }
   std::string CurrentDirectory() override { return currentDirectory; }
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path) override {
+    if (onRead) onRead(path);
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  }
   bool ReadsFromAnyThread() const override { return readsFromAnyThread; }
   void ReadingInBackground() override { ++backgroundReads; }
   bool WriteFile(const std::string& path, const std::string& bytes) override {
@@ -124,18 +172,22 @@ class FakeFileSystem : public platform::FileSystem {
   std::mutex mutex_;
 };
 
+// Programs "run" at once; a path listed in missing cannot be started.
 class FakeProcesses : public platform::Processes {
  public:
   std::optional<platform::ProcessHandle> Start(const std::string& path) override {
     started.push_back(path);
+    if (missing.count(path)) return std::nullopt;
     return static_cast<platform::ProcessHandle>(started.size());
   }
   platform::WaitResult Wait(platform::ProcessHandle, int) override {
     return platform::WaitResult::Ended;
   }
-  void Close(platform::ProcessHandle) override {}
+  void Close(platform::ProcessHandle handle) override { closed.push_back(handle); }
 
   std::vector<std::string> started;
+  std::vector<platform::ProcessHandle> closed;
+  std::map<std::string, bool> missing;
 };
 
 class FakeShell : public platform::Shell {
@@ -159,7 +211,15 @@ class FakeClock : public platform::Clock {
   std::uint32_t now = 0;
 };
 
+// Every service faked; the file system is the fake's own, or one the test
+// gives (a real directory, say).
 struct FakePlatform {
+  FakePlatform() : FakePlatform(files) {}
+  explicit FakePlatform(platform::FileSystem& fileSystem)
+      : platform{ui, browsers, fileSystem, processes, shell, settings, clock} {}
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
   FakeUi ui;
   FakeBrowsers browsers;
   FakeFileSystem files;
@@ -167,7 +227,7 @@ struct FakePlatform {
   FakeShell shell;
   FakeSettings settings;
   FakeClock clock;
-  platform::Platform platform{ui, browsers, files, processes, shell, settings, clock};
+  platform::Platform platform;
 };
 
-}  // namespace velmora::fakes
+}  // namespace velmora::test

@@ -9,7 +9,7 @@
 #include "app/main_form.h"
 #include "tests/support/fake_platform.h"
 
-namespace velmora::fakes {
+namespace velmora::test {
 
 class FakeRecordDisc {
  public:
@@ -52,4 +52,4 @@ class FakeRecordDisc {
   std::unique_ptr<app::TMainForm> form;
 };
 
-}  // namespace velmora::fakes
+}  // namespace velmora::test

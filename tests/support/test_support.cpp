@@ -163,4 +163,14 @@ std::vector<std::string> Grep(const std::vector<std::string>& lines,
   return found;
 }
 
+std::vector<std::string> LinesAfterMarker(const std::vector<std::string>& lines) {
+  std::vector<std::string> after;
+  bool started = false;
+  for (const std::string& line : lines) {
+    if (started) after.push_back(line);
+    if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
+  }
+  return after;
+}
+
 }  // namespace velmora::test

@@ -65,4 +65,10 @@ CliResult RunCliInHome(const std::string& dir, const std::string& home,
 std::vector<std::string> Grep(const std::vector<std::string>& lines,
                               const std::vector<std::string>& fragments);
 
+// A script line that marks where the part a test looks at begins ("set"
+// has no effect on the program but is traced).
+inline constexpr const char* kTraceMarker = "set Marker x\n";
+// The lines of a trace after the first "set" event.
+std::vector<std::string> LinesAfterMarker(const std::vector<std::string>& lines);
+
 }  // namespace velmora::test
