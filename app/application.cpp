@@ -12,7 +12,7 @@ bool Application::Start() {
   mainForm_ = std::make_unique<TMainForm>(platform_);
   // The form description marks the main window visible: it shows at the end
   // of its construction, and FormShow runs the start-up animation.
-  platform_.ui.ShowWindow("MainForm");
+  platform_.ui.ShowWindow(platform::names::kMainForm);
   mainForm_->FormShow();
   slideForm_ = std::make_unique<windows::TSlideForm>(mainForm_->SlideShowHost(), platform_);
   mainForm_->SlideForm = slideForm_.get();
@@ -28,17 +28,18 @@ HandlerTable Application::Handlers() {
   if (mainForm_) {
     HandlerTable own;
     mainForm_->RegisterHandlers(own);
-    for (auto& [name, handler] : own) all["MainForm." + name] = std::move(handler);
+    for (auto& [name, handler] : own)
+      all[platform::HandlerName(platform::names::kMainForm, name)] = std::move(handler);
     mainForm_->RegisterBalloonHandlers(all);
   }
   auto add = [&all](const std::string& window, auto& form) {
     if (!form) return;
     HandlerTable own;
     form->RegisterHandlers(own);
-    for (auto& [name, handler] : own) all[window + "." + name] = std::move(handler);
+    for (auto& [name, handler] : own) all[platform::HandlerName(window, name)] = std::move(handler);
   };
-  add("SlideForm", slideForm_);
-  add("MovieForm", movieForm_);
+  add(platform::names::kSlideForm, slideForm_);
+  add(platform::names::kMovieForm, movieForm_);
   return all;
 }
 

@@ -18,8 +18,8 @@ TMainForm::TMainForm(platform::Platform& platform)
       platform_(platform),
       ui_(platform.ui),
       files_(platform.files),
-      MainWebBrowser_(platform.browsers.Get("MainWebBrowser")),
-      MenuWebBrowser_(platform.browsers.Get("MenuWebBrowser")),
+      MainWebBrowser_(platform.browsers.Get(platform::names::kMainWebBrowser)),
+      MenuWebBrowser_(platform.browsers.Get(platform::names::kMenuWebBrowser)),
       locations_(pageContext_, MainRichEdit, MainWebBrowser_,
                  {SG_RP, SG_PK, SG_OChK, SG_Eco, SG_Foto},
                  {.showMap =
@@ -200,11 +200,11 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
     MainWebBrowserDownloadComplete();
   };
-  handlers["TreeViewCDChange"] = [this](const std::string& argument) {
+  handlers[platform::names::kTreeViewCDChange] = [this](const std::string& argument) {
     TreeViewCDChange(tables::ParseWholeNumber(argument).value_or(-1));
   };
-  handlers["TreeViewCDClick"] = [this](const std::string&) { TreeViewCDClick(); };
-  handlers["TreeViewCDKeyDown"] = [this](const std::string& argument) {
+  handlers[platform::names::kTreeViewCDClick] = [this](const std::string&) { TreeViewCDClick(); };
+  handlers[platform::names::kTreeViewCDKeyDown] = [this](const std::string& argument) {
     int key = tables::ParseWholeNumber(argument).value_or(0);
     TreeViewCDKeyDown(key);
   };

@@ -111,8 +111,9 @@ void TMainForm::CreateBalloons() {
     balloon->SetLabel(label);
     return balloon;
   };
-  DictionaryBalloon = create("DictionaryBalloon", windows::balloon_texts::kDictionary);
-  LocationBalloon = create("LocationBalloon", windows::balloon_texts::kLocation);
+  DictionaryBalloon =
+      create(platform::names::kDictionaryBalloon, windows::balloon_texts::kDictionary);
+  LocationBalloon = create(platform::names::kLocationBalloon, windows::balloon_texts::kLocation);
 }
 
 void TMainForm::PlaceBalloon(int kind) {

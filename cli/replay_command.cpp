@@ -133,7 +133,7 @@ class ScriptRunner {
       openModals_.erase(line.window);
       recording_.ui().HideWindow(line.window);
     } else if (!RaiseBrowserEvent(line) && !SimulateMedia(line)) {
-      const auto it = handlers_.find(line.window + "." + line.handler);
+      const auto it = handlers_.find(platform::HandlerName(line.window, line.handler));
       if (it == handlers_.end()) {
         trace.Error("unknown handler", {{"window", line.window},
                                         {"handler", line.handler},

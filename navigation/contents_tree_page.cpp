@@ -1,13 +1,14 @@
 #include "navigation/contents_tree_page.h"
 
 #include "navigation/menu_tree_texts.h"
+#include "platform/handlers.h"
 #include "tables/startup_error.h"
 
 namespace velmora::navigation {
 
 namespace {
 
-constexpr const char* kTree = "TreeViewCD";
+constexpr const char* kTree = platform::names::kTreeViewCD;
 constexpr int kGalleryNode = 228;
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "pages/title_strip.h"
 
+#include "platform/handlers.h"
+
 namespace velmora::pages {
 
 void TitleStrip::TitleChange(const std::string& title) {
@@ -12,7 +14,8 @@ void TitleStrip::TitleChange(const std::string& title) {
 void TitleStrip::Show(const std::string& topic) {
   if (!buffer_.LoadFromFile(context_.paths.templateDir + "title.html")) return;
   ReplaceAllIn(buffer_, "<!--@opis@-->", topic.empty() ? kApplicationTitle : topic);
-  context_.Show(buffer_, "$$title.html", browsers_.Get("TitleWebBrowser"), "Title strony");
+  context_.Show(buffer_, "$$title.html", browsers_.Get(platform::names::kTitleWebBrowser),
+                "Title strony");
 }
 
 }  // namespace velmora::pages

@@ -12,6 +12,7 @@
 #include "platform/qt/page_zoom.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/qt/unknown_handler.h"
 
 namespace velmora::platform::qt {
 
@@ -57,9 +58,9 @@ void QtMainWindow::Register(QtUi& ui, QtBrowsers& browsers) {
   ui.RegisterWindow("MainForm", this);
   for (const auto& [name, control] : controls_) ui.RegisterControl(name, control);
   ui.RegisterGroup("CategoryButtons", categoryButtons_);
-  browsers.Register("MainWebBrowser", mainWebBrowser_);
-  browsers.Register("MenuWebBrowser", menuWebBrowser_);
-  browsers.Register("TitleWebBrowser", titleWebBrowser_);
+  browsers.Register(platform::names::kMainWebBrowser, mainWebBrowser_);
+  browsers.Register(platform::names::kMenuWebBrowser, menuWebBrowser_);
+  browsers.Register(platform::names::kTitleWebBrowser, titleWebBrowser_);
 }
 
 void QtMainWindow::ReplaceTreeView(QWidget* tree, QtUi& ui) {
@@ -74,11 +75,8 @@ void QtMainWindow::ReplaceTreeView(QWidget* tree, QtUi& ui) {
 void QtMainWindow::SetHandlers(app::HandlerTable handlers) { handlers_ = std::move(handlers); }
 
 void QtMainWindow::Raise(const std::string& handler, const std::string& argument) {
-  auto found = handlers_.find("MainForm." + handler);
-  if (found == handlers_.end() || !found->second) return;
-  // A copy: the handler may replace the table while it runs.
-  const app::Handler run = found->second;
-  run(argument);
+  const std::string name = platform::HandlerName(platform::names::kMainForm, handler);
+  if (!platform::RaiseHandler(handlers_, name, argument)) ReportUnknownHandler(name);
 }
 
 void QtMainWindow::ClickIfEnabled(const std::string& button, const char* handler) {

@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 
+#include "platform/qt/unknown_handler.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
 #include "windows/movie_form.h"
@@ -17,19 +18,18 @@ QtViewer::QtViewer(QtUi& ui, QtBrowsers& browsers, QtMediaPlayers& players)
       tree_(new velmora::qt::ContentsTreeView) {
   mainWindow_.Register(ui, browsers);
   mainWindow_.ReplaceTreeView(tree_, ui);
-  ui.RegisterTree("TreeViewCD", tree_);
+  ui.RegisterTree(platform::names::kTreeViewCD, tree_);
   ui.RegisterWindow(windows::TLoadingForm::kWindow, &loading_);
   ui.RegisterWindow(windows::TCzekajForm::kWindow, &wait_);
   ui.RegisterControl(windows::TCzekajForm::kProgressBar, wait_.LMDProgressFill1());
-  dictionaryBalloon_.Register("DictionaryBalloon", ui, browsers);
-  locationBalloon_.Register("LocationBalloon", ui, browsers);
+  dictionaryBalloon_.Register(platform::names::kDictionaryBalloon, ui, browsers);
+  locationBalloon_.Register(platform::names::kLocationBalloon, ui, browsers);
   slides_.Register(ui, browsers);
   movie_.Register(ui, players);
 }
 
 void QtViewer::Raise(const std::string& name, const std::string& argument) {
-  const auto handler = handlers_.find(name);
-  if (handler != handlers_.end()) handler->second(argument);
+  if (!platform::RaiseHandler(handlers_, name, argument)) ReportUnknownHandler(name);
 }
 
 void QtViewer::Connect(app::Application& application) {
@@ -40,18 +40,22 @@ void QtViewer::Connect(app::Application& application) {
     if (form->LocationBalloon) locationBalloon_.Connect(*form->LocationBalloon);
   }
   slides_.raise = [this](const std::string& handler, const std::string& argument) {
-    Raise("SlideForm." + handler, argument);
+    Raise(platform::HandlerName(platform::names::kSlideForm, handler), argument);
   };
   movie_.raise = [this](const std::string& handler, const std::string& argument) {
-    Raise("MovieForm." + handler, argument);
+    Raise(platform::HandlerName(platform::names::kMovieForm, handler), argument);
   };
   tree_->onChange = [this](int index) {
-    Raise("MainForm.TreeViewCDChange", std::to_string(index));
+    Raise(platform::HandlerName(platform::names::kMainForm, platform::names::kTreeViewCDChange),
+          std::to_string(index));
   };
-  tree_->onClick = [this] { Raise("MainForm.TreeViewCDClick", ""); };
+  tree_->onClick = [this] {
+    Raise(platform::HandlerName(platform::names::kMainForm, platform::names::kTreeViewCDClick), "");
+  };
   tree_->onKeyDown = [this](int& key) {
     // Every key of the tree is swallowed by the program's handler.
-    Raise("MainForm.TreeViewCDKeyDown", std::to_string(key));
+    Raise(platform::HandlerName(platform::names::kMainForm, platform::names::kTreeViewCDKeyDown),
+          std::to_string(key));
     key = 0;
   };
 }

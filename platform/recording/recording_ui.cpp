@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/handlers.h"
+
 namespace velmora::recording {
 
 namespace {
@@ -26,11 +28,11 @@ const char* IconName(platform::Icon icon) {
 // within its parent.
 const std::map<std::string, platform::Bounds>& FixedLayout() {
   static const std::map<std::string, platform::Bounds> layout = {
-      {"MainForm", {0, 0, RecordingUi::kScreenWidth, RecordingUi::kScreenHeight}},
+      {platform::names::kMainForm, {0, 0, RecordingUi::kScreenWidth, RecordingUi::kScreenHeight}},
       {"Panel1", {0, 0, 1151, 767}},
       {"Panel7", {0, 0, 1078, 5}},
       {"Panel4", {0, 5, 1078, 30}},
-      {"MainWebBrowser", {0, 35, 1151, 732}},
+      {platform::names::kMainWebBrowser, {0, 35, 1151, 732}},
       {"Panel3", {1151, 0, 129, 767}},
       {"Panel2", {0, 767, RecordingUi::kScreenWidth, 33}},
       {"LMDSpeedButton26", {656, 5, 30, 23}},
