@@ -173,8 +173,8 @@ void MainWindowTest::cleanupTestCase() {
 void MainWindowTest::slideAndFilmWindows_fillTheScreen() {
   for (QWidget* window :
        {static_cast<QWidget*>(&viewer_->Slides()), static_cast<QWidget*>(&viewer_->Movie())}) {
+    // Their size on the screen is measured once shown (viewer_windows_test).
     QVERIFY(window->windowState() & Qt::WindowMaximized);
-    QCOMPARE(window->geometry(), window->screen()->availableGeometry());
   }
 }
 

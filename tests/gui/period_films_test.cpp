@@ -94,6 +94,8 @@ class PeriodFilmsTest : public QObject {
     QVideoWidget display;
     display.resize(350, 300);
     display.show();
+    // On X11 the video sink wants a mapped window to draw in.
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
     qt::QtMediaPlayers players;
     players.RegisterDisplay("Film.Panel3", [&] { return &display; });
     velmora::platform::MediaPlayer& player = players.Get("Film.MediaPlayer1");
