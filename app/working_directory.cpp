@@ -60,7 +60,7 @@ void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workD
   if (!files.TryLockExclusive(lockFile)) return;  // another viewer still shows these pages
 
   if (workDirCreated) {
-    // "*" is every name here, as "*.*" was on the original platform.
+    // "*": every name, with or without an extension.
     DeletePlainFiles(files, workDir, "*");
     files.RemoveDirectory(workDir);  // stays when something is left inside
   } else {

@@ -10,9 +10,8 @@
 namespace velmora::app {
 
 // Used in place of the temporary-files path when the system offers none
-// (no private one, on this platform): the root of the system drive, as on
-// the original platform. An ordinary account cannot create the directory
-// there, and then nothing is written.
+// (no private one): the root of the file system. An ordinary account cannot
+// create the directory there, and then nothing is written.
 inline constexpr const char* kFallbackTempRoot = "/";
 inline constexpr const char* kWorkDirName = "VNQETMP/";
 

@@ -15,8 +15,8 @@ namespace velmora::navigation {
 
 struct PageListing {
   std::string directory;
-  // The directory's "*.htm" entries in the order of the original platform's
-  // listing (case-insensitive name order).
+  // The directory's "*.htm" entries in case-insensitive name order, the
+  // order the disc's pages were numbered and listed in.
   std::vector<std::string> names;
   // One per name; empty until the page has been read.
   std::vector<PageSignature> signatures;

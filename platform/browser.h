@@ -9,7 +9,7 @@
 
 namespace velmora::platform {
 
-// Print command ids and options, as the original browser control numbered them.
+// Print command ids and options, by the numbers the browser interface uses.
 inline constexpr int OLECMDID_PRINT = 6;
 inline constexpr int OLECMDID_PRINTPREVIEW = 7;
 inline constexpr int OLECMDEXECOPT_PROMPTUSER = 1;

@@ -1,7 +1,8 @@
 #pragma once
 // File access for the core. Paths are 8-bit Windows-1250 text using '/' as
 // separator; directory paths end in '/'. Content file names are matched
-// without regard to letter case, as on the disc's original platform.
+// without regard to letter case: the disc was made on a file system that
+// ignores it.
 
 #include <optional>
 #include <string>

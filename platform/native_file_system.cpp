@@ -275,7 +275,7 @@ bool NativeFileSystem::RemoveDirectory(const std::string& path) {
   return true;
 }
 
-// Per-user and private, as the original platform's temporary path is: the
+// Per-user and private, as a temporary path should be: the
 // session's runtime directory when it is private, else a 0700 directory of
 // our own under the shared temporary directory; when that name is taken by
 // something not ours, a fresh private directory for this run (never the

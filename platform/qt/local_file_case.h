@@ -1,6 +1,6 @@
 #pragma once
-// File names of the disc are matched without regard to letter case, as on
-// the disc's original platform. The engine is given the real name of a local
+// File names of the disc are matched without regard to letter case: the disc
+// was made on a file system that ignores it. The engine is given the real name of a local
 // file: for the program's own navigations, for links the program lets
 // proceed, and for every picture, style sheet and frame a page loads.
 

@@ -146,7 +146,7 @@ TEST_F(LinkDispatcher, localPathsHoldingHttp_goToTheLaterRowsNotTheShell) {
                             "file:///etc/passwd#http:", "http:/etc/passwd", "http:///etc/passwd"});
   EXPECT_EQ(Count(lines, {"OpenAddress"}), 0u);
   EXPECT_EQ(Count(lines, {"StartProgram"}), 0u);
-  // An existing file is a local page (row 18), a missing one the message of row 20.
+  // An existing file is a local page that loads, a missing one "Brak pliku:".
   EXPECT_EQ(Count(lines, {"BeforeNavigate2", "run.desktop#http://x", "\"cancel\":false"}), 1u);
   EXPECT_EQ(Count(lines, {"\"call\":\"MessageBox\"", "Brak pliku:\\r\\n /nowhere/x#http:"}), 1u);
 }
