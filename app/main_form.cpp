@@ -74,7 +74,7 @@ TMainForm::TMainForm(platform::Platform& platform)
 }
 
 void TMainForm::RunStartupSequence() {
-  LocateContent();
+  contentMissing = !LocateContent(platform_, paths);
   if (contentMissing) {
     ui_.Terminate();
     return;
@@ -87,7 +87,7 @@ void TMainForm::RunStartupSequence() {
   workDirCreated = PrepareWorkingDirectory(files_, paths);
   platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot, paths.workDir});
   LoadTables();
-  ResolveSlidePictures();
+  tables::ResolveSlidePictures(SG_Slide, files_, paths.photoDir);
   LoadDaneMenu("MENU.CSV");
   ui_.ProcessMessages();
   LoadDaneDrzewa1("DRZEWO1.CSV");
@@ -101,42 +101,27 @@ void TMainForm::RunStartupSequence() {
   ui_.ProcessMessages();
 }
 
-std::array<tables::Table*, tables::kCatalogue.size()> TMainForm::CatalogueTables() {
+std::vector<tables::Table*> TMainForm::CatalogueTables() {
   // In the catalogue's order, which is the loading order.
   return {&SG_RP, &SG_PK, &SG_OChK, &SG_Foto, &SG_Eco, &SG_Trans, &SG_Dic, &SG_Bio, &SG_Slide};
 }
 
 void TMainForm::LoadTables() {
   // Read once the start page has had its time (FormShow).
-  tableReader_.Hold();
+  tableLoading_.Hold();
   const auto members = CatalogueTables();
   for (std::size_t i = 0; i < tables::kCatalogue.size(); ++i) {
     const tables::CatalogueEntry& entry = tables::kCatalogue[i];
-    LoadCsvTable(*members[i], entry.declaredColumns, std::string(entry.fileName));
+    // The slide table is used at once (ResolveSlidePictures).
+    tableLoading_.Load(*members[i], entry.declaredColumns,
+                       paths.tableDir + std::string(entry.fileName), members[i] == &SG_Slide);
     ui_.ProcessMessages();
   }
 }
 
-void TMainForm::LocateContent() {
-  const std::optional<platform::ContentKey> key = platform_.settings.OpenContentKey();
-  if (key) {
-    paths.contentRoot = key->cdPath.value_or("");
-    paths.installRoot = key->instPath.value_or("");
-    if (files_.FileExists(paths.contentRoot + "Anim/start.exe")) return;
-    ui_.MessageBox(texts::kNoDisc + paths.contentRoot + texts::kInsertDisc,
-                   texts::kApplicationTitle, platform::Icon::Stop);
-    contentMissing = true;
-    return;
-  }
-  // A root such as "/" already ends in the separator.
-  paths.contentRoot = files_.CurrentDirectory();
-  if (paths.contentRoot.empty() || paths.contentRoot.back() != '/') paths.contentRoot += '/';
-  paths.installRoot = paths.contentRoot;
-}
-
 void TMainForm::FormShow() {
   if (contentMissing) {
-    ui_.SetWindowLeft("MainForm", 1500);
+    ui_.SetWindowLeft(platform::names::kMainForm, 1500);
     ui_.Terminate();
     return;
   }
@@ -145,32 +130,10 @@ void TMainForm::FormShow() {
   // The start page has had the pause to itself; the table files are read
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
-  tableReader_.Resume();
+  tableLoading_.Resume();
   WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "start.exe"));
-  WaitForTables();
-}
-
-void TMainForm::WaitForProgram(std::optional<platform::ProcessHandle> handle) {
-  if (!handle) return;
-  const platform::Cursor remembered = ui_.GetCursor();
-  ui_.SetCursor(platform::Cursor::Hourglass);
-  ui_.SetEnabled("MainForm", false);
-  while (platform_.processes.Wait(*handle, 50) == platform::WaitResult::TimedOut) {
-    ui_.ProcessMessages();
-  }
-  platform_.processes.Close(*handle);
-  ui_.SetCursor(remembered);
-  ui_.SetEnabled("MainForm", true);
-}
-
-void TMainForm::PauseWithMessages(int milliseconds) {
-  const std::uint32_t start = platform_.clock.TickCount();
-  std::int64_t elapsed = 0;
-  do {
-    // Waiting, not spinning: the browser engine is starting up meanwhile.
-    ui_.WaitForMessages(static_cast<int>(std::min<std::int64_t>(milliseconds - elapsed + 1, 50)));
-    elapsed = static_cast<std::int64_t>(platform_.clock.TickCount() - start);
-  } while (elapsed <= milliseconds);
+  const std::vector<tables::Table*> all = CatalogueTables();
+  tableLoading_.WaitForAll({all.begin(), all.end()});
 }
 
 void TMainForm::ShowBrowserView(bool show) {

@@ -14,6 +14,7 @@
 
 #include "app/content_paths.h"
 #include "app/handlers.h"
+#include "app/programs.h"
 #include "navigation/contents_tree_page.h"
 #include "navigation/dictionary.h"
 #include "navigation/menu_page.h"
@@ -23,12 +24,12 @@
 #include "pages/record_page.h"
 #include "pages/title_strip.h"
 #include "platform/platform.h"
-#include "tables/background_reader.h"
 #include "tables/catalogue.h"
 #include "tables/column_accessor.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
+#include "tables/table_loading.h"
 #include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
@@ -49,17 +50,13 @@ class TMainForm {
   TMainForm& operator=(const TMainForm&) = delete;
 
   // Start-up and waiting.
-  void LocateContent();
   void FormShow();
-  void WaitForProgram(std::optional<platform::ProcessHandle> handle);
-  void PauseWithMessages(int milliseconds);
+  void WaitForProgram(std::optional<platform::ProcessHandle> handle) {
+    app::WaitForProgram(platform_, handle);
+  }
+  void PauseWithMessages(int milliseconds) { app::PauseWithMessages(platform_, milliseconds); }
 
   // Tables.
-  void LoadCsvTable(tables::Table& table, int declaredColumns, const std::string& fileName);
-  // Takes the tables still being read, answering messages meanwhile;
-  // throws the error of a table file that could not be read.
-  void WaitForTables();
-  static constexpr int kTableWaitSliceMs = 5;
   // The column accessor (tables::ColumnAccessor), exact and search form.
   std::string Dane(const tables::Table& table, const std::string& key, int nrKol, int keyColumn) {
     return columns_.Dane(table, key, nrKol, keyColumn);
@@ -68,7 +65,6 @@ class TMainForm {
                    int& row) {
     return columns_.Dane(table, word, nrKol, keyColumn, row);
   }
-  void ResolveSlidePictures();
   // MENU.CSV into typMenu and plikMenu, DRZEWO1.CSV into daneDrzewa. A file
   // that cannot be read, or a menu page number that is not a number, throws
   // StartupError.
@@ -218,9 +214,7 @@ class TMainForm {
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
   void ShowDictionaryLink(int kind, const std::string& word);
   void LoadTables();
-  std::array<tables::Table*, tables::kCatalogue.size()> CatalogueTables();
-  // Reads the table files while start-up goes on.
-  tables::BackgroundReader tableReader_;
+  std::vector<tables::Table*> CatalogueTables();
 
   platform::Platform& platform_;
   platform::Ui& ui_;
@@ -229,6 +223,8 @@ class TMainForm {
   platform::Browser& MenuWebBrowser_;
 
   // The work behind the handlers, each with what it needs.
+  // Reads the table files while start-up goes on.
+  tables::TableLoading tableLoading_{files_, ui_};
   tables::ColumnAccessor columns_{ui_};
   pages::PageContext pageContext_{paths, files_, ui_, columns_};
   pages::LocationPages locations_;

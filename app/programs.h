@@ -1,10 +1,12 @@
 #pragma once
 // Starting a program of the disc (the start-up and closing animations, the
-// animation programs of links).
+// animation programs of links), waiting for it, pausing, and finding the
+// disc.
 
 #include <optional>
 #include <string>
 
+#include "app/content_paths.h"
 #include "platform/platform.h"
 
 namespace velmora::app {
@@ -19,5 +21,17 @@ std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platfor
 std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
                                                          const std::string& animDir,
                                                          const std::string& name);
+
+// Waits for a started program with the main window disabled and the
+// hourglass shown, answering messages meanwhile; closes the handle.
+void WaitForProgram(platform::Platform& platform, std::optional<platform::ProcessHandle> handle);
+
+// Pauses, answering messages meanwhile.
+void PauseWithMessages(platform::Platform& platform, int milliseconds);
+
+// The content root and installation root from the settings key, else the
+// current directory. False, after telling the user, when the key names a
+// disc without its start-up program.
+bool LocateContent(platform::Platform& platform, ContentPaths& paths);
 
 }  // namespace velmora::app
