@@ -1,13 +1,9 @@
 #include "app/main_form.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "app/programs.h"
 #include "app/texts.h"
 #include "app/working_directory.h"
 #include "pages/generated_page.h"
-#include "pages/replacement.h"
 #include "tables/catalogue.h"
 
 namespace velmora::app {
@@ -150,10 +146,6 @@ void TMainForm::FormClose() {
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
   WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "fin.exe"));
-}
-
-void TMainForm::ReplaceAll(const std::string& placeholder, const std::string& value) {
-  pages::ReplaceAllIn(MainRichEdit, placeholder, value);
 }
 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {

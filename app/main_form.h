@@ -3,13 +3,11 @@
 // handlers of its controls. The Qt window and the headless replay drive it
 // through the platform interfaces.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/content_paths.h"
@@ -76,9 +74,6 @@ class TMainForm {
   // Close event: removes the program's files, blacks the window out and runs
   // the closing animation.
   void FormClose();
-
-  // Pages: the replacement rule on the main page buffer.
-  void ReplaceAll(const std::string& placeholder, const std::string& value);
 
   // Link dispatcher: every navigation of the main browser passes here.
   void MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel);

@@ -99,17 +99,12 @@ void TMainForm::ShowDictionaryLink(int kind, const std::string& word) {
 
 void TMainForm::CreateBalloons() {
   auto create = [this](const char* name, const char* label) {
-    auto balloon = std::make_unique<windows::TChmurkaForm>(
-        name, platform_,
-        windows::BalloonHost{
-            .paths = paths,
-            .mainBrowser = MainWebBrowser_,
-            .lookupDefinition =
-                [this](int kind, const std::string& word) { return LookupDefinition(kind, word); },
-        });
-    // A new window is hidden already: nothing to hide or show yet.
-    balloon->SetLabel(label);
-    return balloon;
+    return windows::CreateBalloon(name, label, platform_,
+                                  {.paths = paths,
+                                   .mainBrowser = MainWebBrowser_,
+                                   .lookupDefinition = [this](int kind, const std::string& word) {
+                                     return LookupDefinition(kind, word);
+                                   }});
   };
   DictionaryBalloon =
       create(platform::names::kDictionaryBalloon, windows::balloon_texts::kDictionary);

@@ -15,19 +15,8 @@ bool TMainForm::SlideShowAdvancing() const { return SlideForm && SlideForm->Adva
 void TMainForm::ShowSlideShow(const std::string& key) {
   slideSetKey = key;
   slideIndex = 1;
-  slideCount = 0;
-  slideNames.clear();
-  // Every column counts, gaps included; only the usable cells are kept, in
-  // column order, so the show never steps onto a gap. The set's row is
-  // found once, and the columns past its own cells are empty.
-  const int row = SG_Slide.FindRow(0, key);
-  const int width = row < 0 ? 0 : SG_Slide.RowWidth(row);
-  for (int column = 2; column <= width; ++column) {
-    const std::string name(SG_Slide.Cell(column - 1, row));
-    if (name.empty() || !files_.FileExists(paths.photoDir + name + ".jpg")) continue;
-    ++slideCount;
-    slideNames.push_back(name);
-  }
+  slideNames = windows::UsableSlides(SG_Slide, key, files_, paths.photoDir);
+  slideCount = static_cast<std::int32_t>(slideNames.size());
   if (slideCount == 0) {
     ui_.MessageBox(media_texts::kSlideNotDefined + key, media_texts::kSlideDebugCaption,
                    platform::Icon::Stop);

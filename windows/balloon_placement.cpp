@@ -2,6 +2,14 @@
 
 namespace velmora::windows {
 
+std::unique_ptr<TChmurkaForm> CreateBalloon(const std::string& name, const std::string& label,
+                                            platform::Platform& platform, BalloonHost host) {
+  auto balloon = std::make_unique<TChmurkaForm>(name, platform, std::move(host));
+  // A new window is hidden already: nothing to hide or show yet.
+  balloon->SetLabel(label);
+  return balloon;
+}
+
 void PlaceBalloon(platform::Ui& ui, TChmurkaForm* dictionaryBalloon, TChmurkaForm* locationBalloon,
                   int kind) {
   struct Size {

@@ -11,6 +11,21 @@ namespace velmora::windows {
 
 namespace texts = media_texts;
 
+std::vector<std::string> UsableSlides(const tables::Table& slides, const std::string& key,
+                                      platform::FileSystem& files, const std::string& photoDir) {
+  // Every column counts, gaps included. The set's row is found once, and
+  // the columns past its own cells are empty.
+  std::vector<std::string> names;
+  const int row = slides.FindRow(0, key);
+  const int width = row < 0 ? 0 : slides.RowWidth(row);
+  for (int column = 2; column <= width; ++column) {
+    const std::string name(slides.Cell(column - 1, row));
+    if (name.empty() || !files.FileExists(photoDir + name + ".jpg")) continue;
+    names.push_back(name);
+  }
+  return names;
+}
+
 TSlideForm::TSlideForm(SlideShowHost host, platform::Platform& platform)
     : MediaPlayer1(platform.players.Get(kPlayer)),
       Timer1(platform.timers.Get(kTimer1)),

@@ -33,6 +33,11 @@ struct SlideShowHost {
   const std::vector<std::string>& slideNames;
 };
 
+// The picture names of the set's slides whose pictures exist, in column
+// order: gaps in the row are left out, so the show never steps onto one.
+std::vector<std::string> UsableSlides(const tables::Table& slides, const std::string& key,
+                                      platform::FileSystem& files, const std::string& photoDir);
+
 class TSlideForm {
  public:
   static constexpr const char* kWindow = "SlideForm";
