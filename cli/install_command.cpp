@@ -1,15 +1,16 @@
 #include "cli/install_command.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <iterator>
 #include <optional>
 
 #include "cli/disc_image.h"
+#include "cli/install_args.h"
+#include "cli/install_copies.h"
 #include "cli/install_manifest.h"
+#include "cli/install_paths.h"
 #include "cli/install_tree.h"
 #include "cli/private_temp_dir.h"
 
@@ -17,76 +18,21 @@ namespace velmora::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using install::CopyInto;
+using install::FindDirectory;
+using install::InstallArgs;
 using install::InstallTree;
+using install::IsWithin;
+using install::LinkedTopDirectory;
+using install::LocatePaths;
 using install::Manifest;
-
-constexpr const char* kUsage =
-    "usage: velmora-cli install --disc DIR|IMAGE.iso [--to DIR] [--force]\n"
-    "       velmora-cli install --uninstall [--to DIR]\n";
-// The installation part of a disc; the rest (Anim/, Map/) is read from it.
-// Without its tables or pages no viewer starts; a disc may lack the others.
-struct Part {
-  const char* name;
-  bool required;
-};
-constexpr Part kParts[] = {{"foto", false}, {"makiety", false}, {"db", true}, {"data", true}};
-
-struct InstallArgs {
-  std::optional<std::string> disc;
-  std::optional<std::string> to;
-  bool force = false;
-  bool uninstall = false;
-};
-
-bool ParseArgs(const std::vector<std::string>& args, InstallArgs& parsed, std::ostream& err) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--force") {
-      parsed.force = true;
-    } else if (arg == "--uninstall") {
-      parsed.uninstall = true;
-    } else if (arg == "--disc" || arg == "--to") {
-      if (i + 1 >= args.size() || args[i + 1].empty()) {
-        err << "velmora-cli install: " << arg << " needs a value\n" << kUsage;
-        return false;
-      }
-      if (install::HasControlCharacter(args[i + 1])) {
-        // Written into the manifest and the settings, one value a line.
-        err << "velmora-cli install: " << arg << " holds a control character\n";
-        return false;
-      }
-      (arg == "--disc" ? parsed.disc : parsed.to) = args[++i];
-    } else {
-      err << "velmora-cli install: unexpected argument: " << arg << "\n" << kUsage;
-      return false;
-    }
-  }
-  if (parsed.uninstall ? (parsed.disc || parsed.force) : !parsed.disc) {
-    err << kUsage;
-    return false;
-  }
-  return true;
-}
-
-// An XDG base directory: the variable when it holds an absolute path, else
-// the home directory's default.
-std::optional<fs::path> BaseDirectory(const char* variable, const char* homeDefault) {
-  const char* value = std::getenv(variable);
-  if (value && *value && fs::path(value).is_absolute()) return fs::path(value);
-  const char* home = std::getenv("HOME");
-  if (!home || !*home || !fs::path(home).is_absolute()) return std::nullopt;
-  return fs::path(home) / homeDefault;
-}
-
-fs::path Normal(const fs::path& path) {
-  std::error_code ec;
-  fs::path normal = fs::weakly_canonical(fs::absolute(path), ec);
-  if (ec) normal = fs::absolute(path).lexically_normal();
-  if (!normal.has_filename() && normal.has_parent_path() && normal != normal.root_path()) {
-    normal = normal.parent_path();
-  }
-  return normal;
-}
+using install::MissingDirectories;
+using install::Normal;
+using install::ParseArgs;
+using install::Paths;
+using install::PlanCopies;
+using install::PlannedCopy;
+using install::RemoveEmptyParents;
 
 std::optional<std::string> ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -99,80 +45,6 @@ bool WriteText(const fs::path& path, const std::string& text) {
   out << text;
   out.close();
   return static_cast<bool>(out);
-}
-
-std::string LowerAscii(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-  return name;
-}
-
-// The entry of dir named name without regard to letter case, if a directory
-// of its own (not a link).
-std::optional<fs::path> FindDirectory(const fs::path& dir, const std::string& lowerName) {
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    if (LowerAscii(it->path().filename().string()) == lowerName && it->is_directory(typeError) &&
-        !it->is_symlink(typeError)) {
-      return it->path();
-    }
-  }
-  return std::nullopt;
-}
-
-// The disc's directories the viewer reads, when one of them is a link: it
-// could lead anywhere, a home directory included.
-std::optional<fs::path> LinkedTopDirectory(const fs::path& disc) {
-  std::error_code ec;
-  for (fs::directory_iterator it(disc, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = LowerAscii(it->path().filename().string());
-    std::error_code typeError;
-    const bool known = name == "anim" || name == "map" || name == "foto" || name == "makiety" ||
-                       name == "db" || name == "data";
-    if (known && it->is_symlink(typeError)) return it->path();
-  }
-  return std::nullopt;
-}
-
-bool IsWithin(const fs::path& path, const fs::path& dir) {
-  const auto [d, p] = std::mismatch(dir.begin(), dir.end(), path.begin(), path.end());
-  return d == dir.end();
-}
-
-// Directories from path upwards that do not exist yet, outermost last.
-std::vector<fs::path> MissingDirectories(fs::path path) {
-  std::vector<fs::path> missing;
-  std::error_code ec;
-  while (!path.empty() && !fs::exists(fs::symlink_status(path, ec))) {
-    missing.push_back(path);
-    if (path == path.parent_path()) break;
-    path = path.parent_path();
-  }
-  return missing;
-}
-
-struct Paths {
-  fs::path target;
-  fs::path settings;
-};
-
-std::optional<Paths> LocatePaths(const InstallArgs& args, std::ostream& err) {
-  const std::optional<fs::path> data = BaseDirectory("XDG_DATA_HOME", ".local/share");
-  const std::optional<fs::path> config = BaseDirectory("XDG_CONFIG_HOME", ".config");
-  if (!config || (!args.to && !data)) {
-    err << "velmora-cli install: HOME is not set to an absolute path\n";
-    return std::nullopt;
-  }
-  Paths paths;
-  paths.target = Normal(args.to ? fs::path(*args.to) : *data / "velmora" / "disc");
-  paths.settings = Normal(*config / "Kestrava" / "VNQE.conf");
-  if (install::HasControlCharacter(paths.target.string()) ||
-      install::HasControlCharacter(paths.settings.string())) {
-    err << "velmora-cli install: the installation or settings path holds a control character\n";
-    return std::nullopt;
-  }
-  return paths;
 }
 
 // Removes what the manifest lists inside the installed directory, never
@@ -195,22 +67,6 @@ std::unique_ptr<InstallTree> OpenTarget(const fs::path& target, std::ostream& er
   if (error.empty()) return tree;
   err << "velmora-cli install: " << target.string() << " " << error << "; refused\n";
   return nullptr;
-}
-
-void RemoveEmptyParents(std::vector<fs::path> parents, const std::vector<fs::path>& allowedUnder) {
-  std::sort(parents.begin(), parents.end(), [](const fs::path& a, const fs::path& b) {
-    return std::distance(a.begin(), a.end()) > std::distance(b.begin(), b.end());
-  });
-  std::error_code ec;
-  for (const fs::path& parent : parents) {
-    // Only the directories above what was installed can be ours.
-    const bool above = std::any_of(allowedUnder.begin(), allowedUnder.end(),
-                                   [&](const fs::path& p) { return IsWithin(p, parent); });
-    if (!above || parent == parent.root_path()) continue;
-    if (fs::is_directory(fs::symlink_status(parent, ec)) && fs::is_empty(parent, ec)) {
-      fs::remove(parent, ec);
-    }
-  }
 }
 
 bool RemoveSettingsIfOurs(const Manifest& manifest, const fs::path& target) {
@@ -244,113 +100,6 @@ int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
   out << "Removed " << manifest->files.size() << " files from " << paths.target.string() << "\n";
   if (settingsRemoved) out << "Removed the settings " << manifest->settings.string() << "\n";
   return 0;
-}
-
-struct PlannedCopy {
-  fs::path from;
-  std::string to;  // relative to the installed directory
-};
-
-// The files and directories at the top of a directory (no links).
-std::vector<fs::path> TopLevelEntries(const fs::path& dir) {
-  std::vector<fs::path> entries;
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    const fs::file_status status = it->symlink_status(typeError);
-    if (fs::is_directory(status) || fs::is_regular_file(status)) entries.push_back(it->path());
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
-// What copying the four parts (or, for a disc image, the whole disc) creates:
-// directories and files that do not exist yet (relative to the target), and
-// every copy to make.
-bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest,
-                std::vector<PlannedCopy>& copies, std::ostream& err, bool wholeDisc = false) {
-  std::error_code ec;
-  std::vector<fs::path> sources;
-  for (const Part& part : kParts) {
-    const std::optional<fs::path> source = FindDirectory(disc, part.name);
-    if (!source) {
-      if (!part.required) continue;
-      err << "velmora-cli install: " << disc.string() << " is not a Velmora disc: it has no "
-          << part.name << " directory\n";
-      return false;
-    }
-    sources.push_back(*source);
-  }
-  // A disc image is copied whole: the animation and map directories too.
-  if (wholeDisc) sources = TopLevelEntries(disc);
-  for (const fs::path& source : sources) {
-    bool badName = false;
-    const auto note = [&](const fs::path& from, bool directory) {
-      const fs::path relative = from.lexically_relative(disc);
-      const fs::path to = target / relative;
-      const bool exists = fs::exists(fs::symlink_status(to, ec));
-      const std::u8string u8 = relative.generic_u8string();
-      const std::string text(u8.begin(), u8.end());
-      if (install::HasControlCharacter(text)) {
-        // A name the manifest cannot hold, and no name a disc has.
-        if (!badName) {
-          err << "velmora-cli install: a name on the disc holds a control character: "
-              << std::quoted(text) << "\n";
-        }
-        badName = true;
-        return;
-      }
-      if (directory) {
-        if (!exists) manifest.directories.push_back(text);
-      } else {
-        if (!exists) manifest.files.push_back(text);
-        copies.push_back({from, text});
-      }
-    };
-    if (fs::is_regular_file(fs::symlink_status(source, ec))) {
-      note(source, false);
-      if (badName) return false;
-      continue;
-    }
-    note(source, true);
-    for (fs::recursive_directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      const fs::file_status status = it->symlink_status(typeError);
-      if (fs::is_directory(status)) note(it->path(), true);
-      if (fs::is_regular_file(status)) note(it->path(), false);
-    }
-    if (ec) {
-      err << "velmora-cli install: cannot read " << source.string() << "\n";
-      return false;
-    }
-    if (badName) return false;
-  }
-  return true;
-}
-
-// Writes the manifest first, so that even a broken-off copy can be undone,
-// then makes the directories and copies the files, all inside the tree.
-bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
-              std::ostream& err) {
-  if (!tree.WriteFile(install::kManifestName, install::WriteManifestText(manifest))) {
-    err << "velmora-cli install: cannot write the installation's record\n";
-    return false;
-  }
-  for (const std::string& dir : manifest.directories) {
-    if (!tree.MakeDirectories(dir)) {
-      err << "velmora-cli install: cannot make the directory " << dir
-          << ": a part of it is a link or a file\n";
-      return false;
-    }
-  }
-  for (const PlannedCopy& copy : copies) {
-    std::string error;
-    if (!tree.CopyFileIn(copy.from, copy.to, error)) {
-      err << "velmora-cli install: cannot copy " << copy.from.string() << ": " << error << "\n";
-      return false;
-    }
-  }
-  return true;
 }
 
 int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std::ostream& err) {

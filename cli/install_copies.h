@@ -1,0 +1,42 @@
+#pragma once
+// Reading a disc's directories and copying its installation part (or a whole
+// unpacked disc image) into the installed directory.
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/install_manifest.h"
+#include "cli/install_tree.h"
+
+namespace velmora::cli::install {
+
+// The entry of dir named name without regard to letter case, if a directory
+// of its own (not a link).
+std::optional<std::filesystem::path> FindDirectory(const std::filesystem::path& dir,
+                                                   const std::string& lowerName);
+
+// The disc's directories the viewer reads, when one of them is a link: it
+// could lead anywhere, a home directory included.
+std::optional<std::filesystem::path> LinkedTopDirectory(const std::filesystem::path& disc);
+
+struct PlannedCopy {
+  std::filesystem::path from;
+  std::string to;  // relative to the installed directory
+};
+
+// What copying the four parts (or, for a disc image, the whole disc) creates:
+// directories and files that do not exist yet (relative to the target), and
+// every copy to make.
+bool PlanCopies(const std::filesystem::path& disc, const std::filesystem::path& target,
+                Manifest& manifest, std::vector<PlannedCopy>& copies, std::ostream& err,
+                bool wholeDisc = false);
+
+// Writes the manifest first, so that even a broken-off copy can be undone,
+// then makes the directories and copies the files, all inside the tree.
+bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
+              std::ostream& err);
+
+}  // namespace velmora::cli::install
