@@ -1,0 +1,188 @@
+// The browser's navigations: each offered to the core first, then replayed
+// as approved into the main frame, a frame or the history.
+
+#include <QDesktopServices>
+#include <QJsonDocument>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <algorithm>
+
+#include "platform/codepage.h"
+#include "platform/qt/address_codec.h"
+#include "platform/qt/local_file_case.h"
+#include "platform/qt/qt_browser.h"
+#include "platform/system.h"
+
+namespace velmora::platform::qt {
+namespace {
+
+// Loads a frame navigation the core let proceed: into the frame the clicked
+// link targeted, else into the frame whose markup names the address.
+constexpr const char* kReplayIntoFrameScript = R"((function (asked, load) {
+  var wanted = new URL(asked).href;
+  var notes = window.__velmoraFrameLinks || [];
+  for (var n = notes.length - 1; n >= 0; n--) {
+    if (notes[n].href !== wanted) continue;
+    var element = notes[n].frame;
+    notes.splice(n, 1);
+    try {
+      element.contentWindow.location.href = load;
+      return true;
+    } catch (e) {}
+  }
+  function walk(doc) {
+    var frames = doc.querySelectorAll('iframe, frame');
+    for (var i = 0; i < frames.length; i++) {
+      var src = frames[i].getAttribute('src');
+      if (src !== null && new URL(src, doc.baseURI).href === wanted) {
+        frames[i].setAttribute('src', src);
+        return true;
+      }
+      try {
+        if (frames[i].contentDocument && walk(frames[i].contentDocument)) return true;
+      } catch (e) {}
+    }
+    return false;
+  }
+  return walk(document);
+})(%1, %2))";
+
+QString JsString(const QUrl& url) {
+  const QString literal = QString::fromUtf8(
+      QJsonDocument::fromVariant(QVariantList{QString::fromLatin1(url.toEncoded())})
+          .toJson(QJsonDocument::Compact));
+  return literal.mid(1, literal.size() - 2);  // drop the array brackets
+}
+
+}  // namespace
+
+bool QtBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
+                                 bool isMainFrame) {
+  if (!events_.BeforeNavigate2) return true;
+  // A server redirect continues a navigation that has already been asked.
+  if (type == QWebEnginePage::NavigationTypeRedirect) return true;
+  const QByteArray key = NavigationKey(url);
+  if (isMainFrame) {
+    if (approvedMain_ && *approvedMain_ == key) {
+      approvedMain_.reset();
+      return true;
+    }
+  } else {
+    auto approved = std::find(approvedFrames_.begin(), approvedFrames_.end(), key);
+    if (approved != approvedFrames_.end()) {
+      approvedFrames_.erase(approved);
+      return true;
+    }
+  }
+  if (isMainFrame) refused_.push_back(key);
+  const PendingNavigation navigation{url, type, isMainFrame};
+  QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
+  return false;
+}
+
+bool QtBrowser::RaiseBeforeNavigate(const std::string& address) {
+  auto handler = events_.BeforeNavigate2;
+  if (!handler) return true;
+  bool cancel = false;
+  handler(address, cancel);
+  return !cancel;
+}
+
+void QtBrowser::AskCore(const PendingNavigation& navigation) {
+  QPointer<QtBrowser> self(this);
+  const quint64 before = generation_;
+  const bool proceed = RaiseBeforeNavigate(ToCoreAddress(navigation.url, pageCharset_));
+  if (!self || !proceed) return;
+  // The core navigated this browser itself while answering; that wins.
+  if (navigation.isMainFrame && generation_ != before) return;
+  Replay(navigation);
+}
+
+void QtBrowser::Replay(const PendingNavigation& asked) {
+  if (asked.url.scheme() == u"mailto") {
+    // The engine hands no scheme of its own to the desktop; a mail link the
+    // program lets proceed goes to the mail program as a plain link would.
+    const std::string address = Utf8ToWin1250(asked.url.toString().toStdString());
+    if (IsOutsideAddress(address)) QDesktopServices::openUrl(asked.url);
+    return;
+  }
+  PendingNavigation navigation = asked;
+  navigation.url = WithRealLocalPath(asked.url);
+  if (!navigation.isMainFrame) {
+    ReplayIntoFrame(asked.url, navigation.url);
+    return;
+  }
+  ++generation_;
+  approvedMain_ = NavigationKey(navigation.url);
+  if (navigation.type == QWebEnginePage::NavigationTypeBackForward) {
+    GoToHistoryEntry(navigation.url);
+  } else {
+    Load(navigation.url);
+  }
+}
+
+void QtBrowser::GoToHistoryEntry(const QUrl& url) {
+  // The same step the page asked for: the entry with this address nearest to
+  // the current one.
+  QWebEngineHistory* history = page_->history();
+  const QList<QWebEngineHistoryItem> items = history->items();
+  // While the refused step is still pending the history reports it as
+  // current, so measure from the page last shown.
+  const int current = committedIndex_;
+  const QByteArray key = NavigationKey(url);
+  int best = -1;
+  for (int i = 0; i < items.size(); ++i) {
+    if (i == current || NavigationKey(items[i].url()) != key) continue;
+    if (best < 0 || std::abs(i - current) < std::abs(best - current)) best = i;
+  }
+  if (best >= 0) {
+    history->goToItem(items[best]);
+  } else {
+    page_->setUrl(url);
+  }
+}
+
+void QtBrowser::ReplayIntoFrame(const QUrl& asked, const QUrl& url) {
+  const QByteArray key = NavigationKey(url);
+  approvedFrames_.push_back(key);
+  QPointer<QtBrowser> self(this);
+  page_->runJavaScript(
+      QString::fromLatin1(kReplayIntoFrameScript).arg(JsString(asked), JsString(url)),
+      [self, key](const QVariant& replayed) {
+        if (!self || replayed.toBool()) return;
+        auto& approved = self->approvedFrames_;
+        auto it = std::find(approved.begin(), approved.end(), key);
+        if (it != approved.end()) approved.erase(it);
+      });
+}
+
+void QtBrowser::Navigate(const std::string& address) {
+  QPointer<QtBrowser> self(this);
+  if (!RaiseBeforeNavigate(address) || !self) return;
+  ++generation_;
+  const QUrl url = ToEngineUrl(address);
+  approvedMain_ = NavigationKey(url);
+  Load(url);
+}
+
+void QtBrowser::GoBack() { StepHistory(-1); }
+void QtBrowser::GoForward() { StepHistory(1); }
+
+void QtBrowser::StepHistory(int offset) {
+  QWebEngineHistory* history = page_->history();
+  if (offset < 0 ? !history->canGoBack() : !history->canGoForward()) return;
+  const QUrl target = (offset < 0 ? history->backItem() : history->forwardItem()).url();
+  QPointer<QtBrowser> self(this);
+  const quint64 before = generation_;
+  if (!RaiseBeforeNavigate(ToCoreAddress(target, pageCharset_)) || !self) return;
+  if (generation_ != before) return;
+  ++generation_;
+  approvedMain_ = NavigationKey(target);
+  if (offset < 0) {
+    history->back();
+  } else {
+    history->forward();
+  }
+}
+
+}  // namespace velmora::platform::qt
