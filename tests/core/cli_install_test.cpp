@@ -21,35 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ShellQuote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs velmora-cli in dir with HOME set to home and no XDG variables.
-CliResult RunCliAt(const std::string& dir, const std::string& home,
-                   const std::vector<std::string>& args) {
-  TempDir io;
-  std::string command = "cd " + ShellQuote(dir) +
-                        " && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME=" + ShellQuote(home) +
-                        " " + ShellQuote(VELMORA_CLI);
-  for (const std::string& arg : args) command += " " + ShellQuote(arg);
-  command += " </dev/null >" + ShellQuote(io / "out") + " 2>" + ShellQuote(io / "err");
-  const int raw = std::system(command.c_str());
-  CliResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = ReadFile(io / "out");
-  result.err = ReadFile(io / "err");
-  for (std::size_t start = 0; start < result.out.size();) {
-    std::size_t end = result.out.find('\n', start);
-    if (end == std::string::npos) end = result.out.size();
-    result.lines.push_back(result.out.substr(start, end - start));
-    start = end + 1;
-  }
-  return result;
-}
-
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), ::toupper);
   return text;
@@ -95,7 +66,7 @@ class CliInstall : public ::testing::Test {
   std::string settings() const { return home() + "/.config/Kestrava/VNQE.conf"; }
   std::string installed() const { return home() + "/.local/share/velmora/disc"; }
   CliResult Run(const std::vector<std::string>& args) {
-    return RunCliAt(elsewhere(), home(), args);
+    return RunCliInHome(elsewhere(), home(), args);
   }
 
   TempDir dir_;

@@ -114,13 +114,10 @@ ScopedEnv::~ScopedEnv() {
   }
 }
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
-  TempDir io;
-  WriteFile(io / "in", input);
-  std::string command = QuoteForShell(VELMORA_CLI);
-  for (const std::string& arg : args) command += " " + QuoteForShell(arg);
-  command += " <" + QuoteForShell(io / "in") + " >" + QuoteForShell(io / "out") + " 2>" +
-             QuoteForShell(io / "err");
+namespace {
+
+// Runs a shell command whose output goes to io's "out" and "err".
+CliResult RunCapturing(const std::string& command, const TempDir& io) {
   CliResult result;
   const int raw = std::system(command.c_str());
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -128,6 +125,18 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
   result.err = ReadFile(io / "err");
   result.lines = SplitLines(result.out);
   return result;
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+  TempDir io;
+  WriteFile(io / "in", input);
+  std::string command = QuoteForShell(VELMORA_CLI);
+  for (const std::string& arg : args) command += " " + QuoteForShell(arg);
+  command += " <" + QuoteForShell(io / "in") + " >" + QuoteForShell(io / "out") + " 2>" +
+             QuoteForShell(io / "err");
+  return RunCapturing(command, io);
 }
 
 CliResult RunCliInHome(const std::string& dir, const std::string& home,
@@ -138,13 +147,7 @@ CliResult RunCliInHome(const std::string& dir, const std::string& home,
                         " " + QuoteForShell(VELMORA_CLI);
   for (const std::string& arg : args) command += " " + QuoteForShell(arg);
   command += " </dev/null >" + QuoteForShell(io / "out") + " 2>" + QuoteForShell(io / "err");
-  CliResult result;
-  const int raw = std::system(command.c_str());
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = ReadFile(io / "out");
-  result.err = ReadFile(io / "err");
-  result.lines = SplitLines(result.out);
-  return result;
+  return RunCapturing(command, io);
 }
 
 std::vector<std::string> Grep(const std::vector<std::string>& lines,
