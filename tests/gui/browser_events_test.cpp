@@ -73,8 +73,6 @@ void Pause(int ms) {
   loop.exec();
 }
 
-#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
-
 bool Load(QtBrowser& browser, Recorder& recorder, const std::string& path) {
   const int before = recorder.completed;
   browser.Navigate(path);

@@ -20,8 +20,6 @@ std::string DataPath(const std::string& name) {
   return std::string(VELMORA_TEST_DATA) + "/gui/" + name;
 }
 
-#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
-
 QString Evaluate(QtBrowser& browser, const QString& script) {
   QString value;
   bool answered = false;

@@ -20,3 +20,6 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 60000) 
   }
   return true;
 }
+
+// A check that waits for its condition instead of failing at once.
+#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)

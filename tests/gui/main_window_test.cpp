@@ -36,19 +36,12 @@
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_viewer.h"
+#include "sample_disc_key.h"
 
 using namespace velmora;
 using platform::qt::QtMainWindow;
 
 namespace {
-
-class DiscKey : public platform::SettingsStore {
- public:
-  std::optional<platform::ContentKey> OpenContentKey() override {
-    const std::string root = std::string(VELMORA_SAMPLE_CONTENT) + "/";
-    return platform::ContentKey{root, root};
-  }
-};
 
 class RecordingShell : public platform::Shell {
  public:
@@ -57,8 +50,6 @@ class RecordingShell : public platform::Shell {
   std::vector<std::string> opened;
   std::vector<std::string> started;
 };
-
-#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
 
 QString RunScript(QWebEngineView& view, const QString& script) {
   QString result;
@@ -128,7 +119,7 @@ class MainWindowTest : public QObject {
   std::unique_ptr<platform::NativeFileSystem> files_;
   platform::qt::QtProcesses processes_;
   RecordingShell shell_;
-  DiscKey settings_;
+  SampleDiscKey settings_;
   platform::qt::QtClock clock_;
   platform::qt::QtMediaPlayers players_;
   std::unique_ptr<platform::Platform> platform_;

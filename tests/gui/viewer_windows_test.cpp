@@ -40,6 +40,7 @@
 #include "platform/qt/session_display.h"
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
+#include "sample_disc_key.h"
 
 using namespace velmora;
 
@@ -50,21 +51,11 @@ using gui_input::PressEscape;
 using gui_input::Settle;
 using gui_input::Shoot;
 
-class DiscKey : public platform::SettingsStore {
- public:
-  std::optional<platform::ContentKey> OpenContentKey() override {
-    const std::string root = std::string(VELMORA_SAMPLE_CONTENT) + "/";
-    return platform::ContentKey{root, root};
-  }
-};
-
 class NoShell : public platform::Shell {
  public:
   void OpenAddress(const std::string&) override {}
   void StartProgram(const std::string&) override {}
 };
-
-#define WAIT_VERIFY(expr) QVERIFY2(WaitUntil([&] { return bool(expr); }), #expr)
 
 QRect OnScreen(const QWidget* widget) {
   return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
@@ -169,7 +160,7 @@ class ViewerWindowsTest : public QObject {
   std::unique_ptr<platform::NativeFileSystem> files_;
   platform::qt::QtProcesses processes_;
   NoShell shell_;
-  DiscKey settings_;
+  SampleDiscKey settings_;
   platform::qt::QtClock clock_;
   platform::qt::QtMediaPlayers players_;
   platform::qt::QtTimers timers_;
