@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "pages/area_tables.h"
 #include "pages/page_context.h"
 #include "tables/table.h"
 
@@ -20,13 +21,7 @@ std::string LocationTemplateFor(const std::string& key);
 // The map picture of an area name ("rp12"): map directory + "mp-" + name + ".gif".
 std::string MapPicturePath(const tables::ContentPaths& paths, const std::string& name);
 
-struct LocationTables {
-  const tables::Table& reserves;
-  const tables::Table& parks;
-  const tables::Table& landscapes;
-  const tables::Table& econet;
-  const tables::Table& photos;
-};
+using LocationTables = AreaTables;
 
 // Where a location goes when it is shown in the balloon: a picture of the
 // map directory, or a generated page of the working directory.

@@ -6,18 +6,13 @@
 #include <cstddef>
 #include <string>
 
+#include "pages/area_tables.h"
 #include "pages/page_context.h"
 #include "tables/table.h"
 
 namespace velmora::pages {
 
-struct RecordTables {
-  const tables::Table& reserves;
-  const tables::Table& parks;
-  const tables::Table& landscapes;
-  const tables::Table& econet;
-  const tables::Table& photos;
-};
+using RecordTables = AreaTables;
 
 class RecordPages {
  public:
