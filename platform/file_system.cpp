@@ -1,8 +1,28 @@
 #include "platform/file_system.h"
 
+#include <utility>
 #include <vector>
 
 namespace velmora::platform {
+
+namespace {
+
+class HeapBytes : public FileBytes {
+ public:
+  explicit HeapBytes(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::string_view View() const override { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+}  // namespace
+
+std::shared_ptr<const FileBytes> FileSystem::MapFile(const std::string& path) {
+  std::optional<std::string> bytes = ReadFile(path);
+  if (!bytes) return nullptr;
+  return std::make_shared<HeapBytes>(std::move(*bytes));
+}
 
 std::optional<std::string> FileSystem::RealPath(const std::string& path) {
   if (path.empty() || path.front() != '/') return std::nullopt;

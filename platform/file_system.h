@@ -4,8 +4,10 @@
 // without regard to letter case: the disc was made on a file system that
 // ignores it.
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::platform {
@@ -14,6 +16,19 @@ struct DirEntry {
   std::string name;  // without the directory
   bool isDirectory = false;
   bool isRegularFile = false;  // a plain file, not a link or device
+};
+
+// A file's bytes as one block that stays where it is for the object's life.
+// A platform may leave them in the file (mapped) instead of the heap, so
+// that memory the system can take back holds them.
+class FileBytes {
+ public:
+  virtual ~FileBytes() = default;
+  virtual std::string_view View() const = 0;
+  // A hint that the bytes will not be read for a while: a mapping lets the
+  // pages go from the process (they come back from the file when read); the
+  // bytes and their address stay the same.
+  virtual void Release() const {}
 };
 
 class FileSystem {
@@ -40,6 +55,9 @@ class FileSystem {
   // Called on a thread that reads files while the user waits for something
   // else (the start page): the platform may let other work go first.
   virtual void ReadingInBackground() {}
+  // The file's bytes held as the platform sees fit; null when it cannot be
+  // read. This default reads them onto the heap with ReadFile.
+  virtual std::shared_ptr<const FileBytes> MapFile(const std::string& path);
   virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
   // The path of the file that exists under this name regardless of letter
   // case, or the path unchanged when there is none. What the browser is given.
