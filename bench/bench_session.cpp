@@ -71,4 +71,16 @@ int RunQuietly(const std::vector<std::string>& args) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+void TimeStartups(benchmark::State& state, const Disc& disc) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Session>(disc);
+    state.ResumeTiming();
+    session->Start();
+    state.PauseTiming();
+    session.reset();
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace velmora::bench

@@ -2,6 +2,8 @@
 // A started program on the recording platform, tracing into nothing, reading
 // a generated disc; and the discs a benchmark run was given.
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -40,6 +42,10 @@ class Session {
   std::unique_ptr<app::Application> application_;
   bool started_ = false;
 };
+
+// Times Session::Start on a program made afresh for each iteration (making
+// and ending it untimed).
+void TimeStartups(benchmark::State& state, const Disc& disc);
 
 // Runs the program with its arguments, output discarded; its exit status.
 int RunQuietly(const std::vector<std::string>& argv);

@@ -33,17 +33,7 @@ std::string MiddleKey(const tables::Table& table) {
   return std::string(table.Cell(0, rows / 2));
 }
 
-void Startup(benchmark::State& state, Disc disc) {
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto session = std::make_unique<Session>(disc);
-    state.ResumeTiming();
-    session->Start();
-    state.PauseTiming();
-    session.reset();
-    state.ResumeTiming();
-  }
-}
+void Startup(benchmark::State& state, Disc disc) { TimeStartups(state, disc); }
 
 // Runs `timed` once an iteration in a program started afresh (untimed), so
 // that nothing a run builds up is held yet; `after` runs untimed behind it.

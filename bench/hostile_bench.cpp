@@ -119,15 +119,7 @@ void SlideRowStartup(benchmark::State& state) {
   slides += "\r\nshort;p10\r\n";
   const Disc disc{"slides", MakeDisc("slides" + std::to_string(state.range(0)), slides,
                                      "<html><body>Start</body></html>\r\n")};
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto session = std::make_unique<Session>(disc);
-    state.ResumeTiming();
-    session->Start();
-    state.PauseTiming();
-    session.reset();
-    state.ResumeTiming();
-  }
+  TimeStartups(state, disc);
 }
 
 // Missing names looked up in a directory of 10,000 files, each lookup in

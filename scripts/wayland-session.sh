@@ -19,6 +19,8 @@ stop() {
   rm -rf "$work"
 }
 trap stop EXIT
+# shellcheck source=session-command.sh
+source "$(dirname "${BASH_SOURCE[0]}")/session-command.sh"
 trap 'exit 143' TERM INT
 
 export XDG_RUNTIME_DIR=$work
@@ -35,11 +37,4 @@ done
 export WAYLAND_DISPLAY=wayland-velmora DISPLAY=":$number"
 unset QT_QPA_PLATFORM
 
-"$@" &
-command=$!
-wait "$command"
-status=$?
-command=
-stop
-trap - EXIT
-exit "$status"
+velmora_run_session_command "$@"

@@ -25,6 +25,8 @@ stop() {
   rm -rf "$work"
 }
 trap stop EXIT
+# shellcheck source=session-command.sh
+source "$(dirname "${BASH_SOURCE[0]}")/session-command.sh"
 trap 'exit 143' TERM INT
 
 # The server writes the display number it took once it accepts clients.
@@ -46,12 +48,4 @@ if [ "$manager" -eq 1 ]; then
   export VELMORA_TEST_WINDOW_MANAGER=openbox
 fi
 
-# In the background, so that a TERM (from timeout) ends it with the server.
-"$@" &
-command=$!
-wait "$command"
-status=$?
-command=
-stop
-trap - EXIT
-exit "$status"
+velmora_run_session_command "$@"

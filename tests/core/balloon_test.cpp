@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "test_support.h"
+#include "replay_test.h"
 
 namespace velmora::test {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 const std::string kDictionary = "S\xC5\x82ownik";
 const std::string kBackLink = "javascript:history.go(-1)";
 
-class Balloons : public ::testing::Test {
+class Balloons : public ReplayTest {
  protected:
   void SetUp() override {
     MakeMinimalDisc(disc.path());
@@ -40,27 +40,11 @@ class Balloons : public ::testing::Test {
     }
   }
 
-  // Trace lines after start-up.
-  std::vector<std::string> Run(const std::string& script) {
-    const CliResult result =
-        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, kTraceMarker + script);
-    EXPECT_EQ(result.status, 0) << result.out;
-    return LinesAfterMarker(result.lines);
-  }
-
   std::string WorkFile(const std::string& name) { return ReadFile(temp / ("VNQETMP/" + name)); }
-
-  static std::size_t Count(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& fragments) {
-    return Grep(lines, fragments).size();
-  }
 
   static bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
   }
-
-  TempDir disc;
-  TempDir temp;
 };
 
 // --- Definitions ---

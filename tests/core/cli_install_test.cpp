@@ -21,31 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), ::toupper);
-  return text;
-}
-
-// A copy of the demo disc with every name in capitals, then made read-only.
-void CopyUpperReadOnly(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
-    const std::string name = entry.path().filename().string();
-    if (name == "tools" || name == "README.md") continue;
-    const fs::path target = to / Upper(name);
-    if (entry.is_directory()) {
-      CopyUpperReadOnly(entry.path(), target);
-    } else {
-      fs::copy_file(entry.path(), target);
-      fs::permissions(target,
-                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                      fs::perm_options::remove);
-    }
-  }
-  fs::permissions(to, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-}
-
 std::vector<std::string> TreeOf(const fs::path& root) {
   std::vector<std::string> entries;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
@@ -74,7 +49,7 @@ class CliInstall : public ::testing::Test {
 
 TEST_F(CliInstall, readOnlyUpperCaseDisc_installsAndTheViewerStartsFromAnyDirectory) {
   const std::string disc = dir_ / "CDROM";
-  CopyUpperReadOnly(VELMORA_SAMPLE_CONTENT, disc);
+  CopyDiscAsMounted(VELMORA_SAMPLE_CONTENT, disc);
   const std::vector<std::string> discBefore = TreeOf(disc);
 
   const CliResult install = Run({"install", "--disc", disc});

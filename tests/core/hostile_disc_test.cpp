@@ -53,32 +53,6 @@ std::vector<std::string> Changes(const std::map<std::string, std::string>& befor
   return changed;
 }
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), ::toupper);
-  return text;
-}
-
-void CopyUpperReadOnly(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
-    const std::string name = entry.path().filename().string();
-    if (name == "tools" || name == "README.md") continue;
-    const fs::path target = to / Upper(name);
-    if (entry.is_directory()) {
-      CopyUpperReadOnly(entry.path(), target);
-    } else {
-      fs::copy_file(entry.path(), target);
-      fs::permissions(target, fs::perms::all & ~fs::perms::owner_write & ~fs::perms::group_write &
-                                  ~fs::perms::others_write & ~fs::perms::owner_exec);
-      if (name.size() > 4 && name.substr(name.size() - 4) == ".exe") {
-        fs::permissions(target, fs::perms::owner_exec, fs::perm_options::add);
-      }
-    }
-  }
-  fs::permissions(to, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-}
-
 // A disc, the temporary-files path and a neighbour that must stay untouched,
 // side by side in one private directory.
 class HostileDisc : public ::testing::Test {
@@ -139,7 +113,7 @@ constexpr const char* kReserveTemplate =
     "<TABLE><TR><TD>@kol3@</TD></TR></TABLE></body></html>";
 
 TEST_F(HostileDisc, readOnlyUpperCaseDisc_pagesRecordsAndSearchWorkSilently) {
-  CopyUpperReadOnly(VELMORA_SAMPLE_CONTENT, disc);
+  CopyDiscAsMounted(VELMORA_SAMPLE_CONTENT, disc);
   const auto lines = Replay(
       "MainWebBrowserBeforeNavigate2 http://db?rp101\n"
       "MainWebBrowserBeforeNavigate2 " +
@@ -308,7 +282,7 @@ TEST_F(HostileDisc, linksPlantedInTheWorkingDirectory_areNeverWrittenThrough) {
 
 // The disc is taken away after start-up, in the middle of the session.
 TEST_F(HostileDisc, discRemovedWhileRunning_everyActionReportsOrDoesNothing) {
-  CopyUpperReadOnly(VELMORA_SAMPLE_CONTENT, disc);
+  CopyDiscAsMounted(VELMORA_SAMPLE_CONTENT, disc);
   const fs::path previous = fs::current_path();
   fs::current_path(disc);
   std::ostringstream trace;

@@ -6,12 +6,12 @@
 #include <cctype>
 
 #include "platform/system.h"
-#include "test_support.h"
+#include "replay_test.h"
 
 namespace velmora::test {
 namespace {
 
-class LinkDispatcher : public ::testing::Test {
+class LinkDispatcher : public ReplayTest {
  protected:
   void SetUp() override {
     MakeMinimalDisc(disc.path());
@@ -22,23 +22,12 @@ class LinkDispatcher : public ::testing::Test {
 
   // Trace lines after start-up, for a click on each address in turn.
   std::vector<std::string> Click(const std::vector<std::string>& addresses) {
-    std::string script = std::string("# start-up done\n") + kTraceMarker;
+    std::string script;
     for (const std::string& address : addresses) {
       script += "MainWebBrowserBeforeNavigate2 " + address + "\n";
     }
-    const CliResult result =
-        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, script);
-    EXPECT_EQ(result.status, 0) << result.out;
-    return LinesAfterMarker(result.lines);
+    return Run(script);
   }
-
-  static std::size_t Count(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& fragments) {
-    return Grep(lines, fragments).size();
-  }
-
-  TempDir disc;
-  TempDir temp;
 };
 
 // --- Order and case of the key words ---

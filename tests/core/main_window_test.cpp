@@ -5,33 +5,17 @@
 
 #include <filesystem>
 
-#include "test_support.h"
+#include "replay_test.h"
 
 namespace velmora::test {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ReplayTest {
  protected:
   void SetUp() override {
     MakeMinimalDisc(disc.path());
     WriteFile(disc / "Data/100.htm", "<title>temat: Las</title>");
   }
-
-  // Trace lines after start-up.
-  std::vector<std::string> Run(const std::string& script) {
-    const CliResult result =
-        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, kTraceMarker + script);
-    EXPECT_EQ(result.status, 0) << result.out;
-    return LinesAfterMarker(result.lines);
-  }
-
-  static std::size_t Count(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& fragments) {
-    return Grep(lines, fragments).size();
-  }
-
-  TempDir disc;
-  TempDir temp;
 };
 
 // --- Fixed pages ---

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "replay_test.h"
 
 namespace velmora::test {
 namespace {
 
-class MoviePlayer : public ::testing::Test {
+class MoviePlayer : public ReplayTest {
  protected:
   void SetUp() override {
     MakeMinimalDisc(disc.path());
@@ -23,13 +23,8 @@ class MoviePlayer : public ::testing::Test {
   // Trace lines after the film window opened on a film of the given length.
   std::vector<std::string> Play(std::int64_t length, const std::string& script,
                                 const std::string& film = "las") {
-    const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
-                                    "MovieForm.MediaSetLength " + std::to_string(length) +
-                                        "\nMainWebBrowserBeforeNavigate2 http://db?mv" + film +
-                                        "\n" + kTraceMarker + script);
-    EXPECT_EQ(result.status, 0) << result.out;
-    all = result.lines;
-    return LinesAfterMarker(result.lines);
+    return Run(script, "MovieForm.MediaSetLength " + std::to_string(length) +
+                           "\nMainWebBrowserBeforeNavigate2 http://db?mv" + film + "\n");
   }
 
   static std::vector<int> BarPositions(const std::vector<std::string>& lines) {
@@ -41,19 +36,10 @@ class MoviePlayer : public ::testing::Test {
     return positions;
   }
 
-  static std::size_t Count(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& fragments) {
-    return Grep(lines, fragments).size();
-  }
-
   static bool TimerOn(const std::vector<std::string>& lines) {
     const auto changes = Grep(lines, {"\"call\":\"SetTimer\"", "MovieForm.Timer1"});
     return !changes.empty() && changes.back().find("\"enabled\":true") != std::string::npos;
   }
-
-  TempDir disc;
-  TempDir temp;
-  std::vector<std::string> all;
 };
 
 // --- Opening ---

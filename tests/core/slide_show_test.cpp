@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "replay_test.h"
 
 namespace velmora::test {
 namespace {
 
-class SlideShow : public ::testing::Test {
+class SlideShow : public ReplayTest {
  protected:
   void SetUp() override {
     MakeMinimalDisc(disc.path());
@@ -42,14 +42,6 @@ class SlideShow : public ::testing::Test {
     WriteFile(disc / "Anim/kev1.wav", "RIFF");
   }
 
-  // Trace lines after start-up; a failed run is reported.
-  std::vector<std::string> Run(const std::string& script) {
-    const CliResult result =
-        RunCli({"replay", "--content", disc.path(), "--temp", temp.path()}, kTraceMarker + script);
-    EXPECT_EQ(result.status, 0) << result.out;
-    return LinesAfterMarker(result.lines);
-  }
-
   // The bar hints in order, as "k z n".
   static std::vector<std::string> Hints(const std::vector<std::string>& lines) {
     std::vector<std::string> hints;
@@ -66,14 +58,6 @@ class SlideShow : public ::testing::Test {
     const std::size_t start = writes.back().find("\"path\":\"") + 8;
     return ReadFile(writes.back().substr(start, writes.back().find('"', start) - start));
   }
-
-  static std::size_t Count(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& fragments) {
-    return Grep(lines, fragments).size();
-  }
-
-  TempDir disc;
-  TempDir temp;
 };
 
 // --- Stepping ---

@@ -17,7 +17,7 @@
 #include "gui_wait.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_ui.h"
-#include "platform/qt/request_guard.h"
+#include "test_page_browser.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::Icon;
@@ -108,11 +108,7 @@ class BrowserEventsTest : public QObject {
 
  private slots:
   void init() {
-    // Pages may load only files under the directories the viewer allows.
-    velmora::platform::qt::AllowLocalRoots({QStringLiteral(VELMORA_TEST_DATA "/gui")});
-    browser_ = std::make_unique<QtBrowser>();
-    browser_->view()->resize(640, 480);
-    browser_->view()->show();
+    browser_ = ShownTestPageBrowser();
     recorder_ = Recorder{};
     recorder_.Attach(*browser_);
   }

@@ -9,7 +9,7 @@
 
 #include "gui_wait.h"
 #include "platform/qt/qt_browser.h"
-#include "platform/qt/request_guard.h"
+#include "test_page_browser.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::qt::QtBrowser;
@@ -58,11 +58,7 @@ class BrowserFramesTest : public QObject {
 
  private slots:
   void init() {
-    // Pages may load only files under the directories the viewer allows.
-    velmora::platform::qt::AllowLocalRoots({QStringLiteral(VELMORA_TEST_DATA "/gui")});
-    browser_ = std::make_unique<QtBrowser>();
-    browser_->view()->resize(640, 480);
-    browser_->view()->show();
+    browser_ = ShownTestPageBrowser();
     asked_.clear();
     BrowserEvents events;
     events.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {

@@ -36,7 +36,7 @@
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_viewer.h"
-#include "sample_disc_key.h"
+#include "sample_disc_viewer.h"
 
 using namespace velmora;
 using platform::qt::QtMainWindow;
@@ -90,7 +90,7 @@ class MainWindowTest : public QObject {
   void closeButton_runsShutDownOnce();
 
  private:
-  QtMainWindow& Window() { return viewer_->MainWindow(); }
+  QtMainWindow& Window() { return sample_->Viewer().MainWindow(); }
   QWebEngineView& MainView() { return *Window().MainWebBrowser().view(); }
   QString PageOnScreen() { return QFileInfo(MainView().url().toLocalFile()).fileName(); }
   QAbstractButton* Button(const char* name) { return Window().Control<QAbstractButton>(name); }
@@ -113,36 +113,18 @@ class MainWindowTest : public QObject {
     Window().grab().save(dir + "/" + name, "PNG");
   }
 
-  QTemporaryDir temp_;
-  std::unique_ptr<platform::qt::QtUi> ui_;
-  std::unique_ptr<platform::qt::QtBrowsers> browsers_;
-  std::unique_ptr<platform::NativeFileSystem> files_;
-  platform::qt::QtProcesses processes_;
   RecordingShell shell_;
-  SampleDiscKey settings_;
-  platform::qt::QtClock clock_;
-  platform::qt::QtMediaPlayers players_;
-  std::unique_ptr<platform::Platform> platform_;
-  std::unique_ptr<platform::qt::QtViewer> viewer_;
-  std::unique_ptr<app::Application> application_;
+  std::unique_ptr<SampleDiscViewer> sample_;
   QString loaded_;
 };
 
 void MainWindowTest::initTestCase() {
-  QVERIFY(temp_.isValid());
-  ui_ = std::make_unique<platform::qt::QtUi>();
-  ui_->SetUnattended(true);
-  browsers_ = std::make_unique<platform::qt::QtBrowsers>();
-  files_ = std::make_unique<platform::NativeFileSystem>(temp_.path().toStdString() + "/");
-  platform_ = std::make_unique<platform::Platform>(platform::Platform{
-      *ui_, *browsers_, *files_, processes_, shell_, settings_, clock_, players_});
-  viewer_ = std::make_unique<platform::qt::QtViewer>(*ui_, *browsers_, players_);
+  sample_ = std::make_unique<SampleDiscViewer>(shell_);
+  QVERIFY(sample_->Valid());
   connect(&MainView(), &QWebEngineView::loadStarted, this, [this] { loaded_.clear(); });
   connect(&MainView(), &QWebEngineView::loadFinished, this, [this] { loaded_ = PageOnScreen(); });
 
-  application_ = std::make_unique<app::Application>(*platform_);
-  QVERIFY(application_->Start());
-  viewer_->Connect(*application_);
+  QVERIFY(sample_->Start());
   QVERIFY(Window().isVisible());
   Window().activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&Window()));
@@ -156,14 +138,11 @@ void MainWindowTest::init() {
   QVERIFY(QTest::qWaitForWindowActive(&Window()));
 }
 
-void MainWindowTest::cleanupTestCase() {
-  application_.reset();
-  viewer_.reset();
-}
+void MainWindowTest::cleanupTestCase() { sample_.reset(); }
 
 void MainWindowTest::slideAndFilmWindows_fillTheScreen() {
-  for (QWidget* window :
-       {static_cast<QWidget*>(&viewer_->Slides()), static_cast<QWidget*>(&viewer_->Movie())}) {
+  for (QWidget* window : {static_cast<QWidget*>(&sample_->Viewer().Slides()),
+                          static_cast<QWidget*>(&sample_->Viewer().Movie())}) {
     // Their size on the screen is measured once shown (viewer_windows_test).
     QVERIFY(window->windowState() & Qt::WindowMaximized);
   }
@@ -377,7 +356,7 @@ void MainWindowTest::printPreview_opensWithPages() {
 void MainWindowTest::printToPdf_givesNonEmptyPdf() {
   QVERIFY(Click("LMDSpeedButton23"));
   WAIT_VERIFY(ShowsLoaded("919.htm"));
-  const QString path = temp_.filePath(QStringLiteral("page.pdf"));
+  const QString path = sample_->Temp().filePath(QStringLiteral("page.pdf"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(platform::qt::kPrintResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -460,16 +439,16 @@ void MainWindowTest::search_enterShowsResults_linkOpensPage() {
   auto* box = Window().Control<QLineEdit>("Szukaj");
   QVERIFY(box);
   ShowCounter waitWindow;
-  viewer_->Wait().installEventFilter(&waitWindow);
+  sample_->Viewer().Wait().installEventFilter(&waitWindow);
   box->clear();
   box->setFocus();
   QTest::keyClicks(box, QString::fromUtf8("torfowisk"));
   QTest::keyClick(box, Qt::Key_Return);
   WAIT_VERIFY(ShowsLoaded(QStringLiteral("$$search.html")));
-  viewer_->Wait().removeEventFilter(&waitWindow);
+  sample_->Viewer().Wait().removeEventFilter(&waitWindow);
   QCOMPARE(waitWindow.shown, 1);
   QCOMPARE(waitWindow.hidden, 1);
-  QVERIFY(!viewer_->Wait().isVisible());
+  QVERIFY(!sample_->Viewer().Wait().isVisible());
   SaveScreenshot("search-results.png");
 
   const int links = RunScript(MainView(), "document.querySelectorAll('li a').length").toInt();
@@ -492,7 +471,7 @@ void MainWindowTest::recordLink_showsGeneratedRecordPage() {
 }
 
 void MainWindowTest::contentsTree_leafOpensPageWithItsMenu() {
-  velmora::qt::ContentsTreeView& tree = viewer_->Tree();
+  velmora::qt::ContentsTreeView& tree = sample_->Viewer().Tree();
   QVERIFY(Click("LMDSpeedButton18"));  // "Mapa CD"
   WAIT_VERIFY(tree.isVisible() && tree.SelectedNode() == 228);
   WAIT_VERIFY(ShowsLoaded(QStringLiteral("drzewo.htm")));
@@ -522,7 +501,7 @@ void MainWindowTest::contentsTree_leafOpensPageWithItsMenu() {
 }
 
 void MainWindowTest::closeButton_runsShutDownOnce() {
-  const QString workDir = temp_.filePath(QStringLiteral("VNQETMP"));
+  const QString workDir = sample_->Temp().filePath(QStringLiteral("VNQETMP"));
   QVERIFY(QDir(workDir).exists());
   QVERIFY(QFile::exists(workDir + "/$$title.html"));
   QVERIFY(Click("LMDSpeedButton30"));

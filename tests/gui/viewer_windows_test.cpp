@@ -40,7 +40,7 @@
 #include "platform/qt/session_display.h"
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
-#include "sample_disc_key.h"
+#include "sample_disc_viewer.h"
 
 using namespace velmora;
 
@@ -148,51 +148,30 @@ class ViewerWindowsTest : public QObject {
   void pagesWaitWindowAndPrintPreview_openOnTheScreen();
 
  private:
-  platform::qt::QtMainWindow& Main() { return viewer_->MainWindow(); }
+  platform::qt::QtMainWindow& Main() { return sample_->Viewer().MainWindow(); }
   QRect Screen() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
   void Click(const std::string& address) { Main().MainWebBrowser().Navigate(address); }
   // The window covered the screen with its bar and "X", and closed.
   void VerifyCoversScreen(const MediaWindowView& view);
 
-  QTemporaryDir temp_;
-  std::unique_ptr<platform::qt::QtUi> ui_;
-  std::unique_ptr<platform::qt::QtBrowsers> browsers_;
-  std::unique_ptr<platform::NativeFileSystem> files_;
-  platform::qt::QtProcesses processes_;
   NoShell shell_;
-  SampleDiscKey settings_;
-  platform::qt::QtClock clock_;
-  platform::qt::QtMediaPlayers players_;
   platform::qt::QtTimers timers_;
-  std::unique_ptr<platform::Platform> platform_;
-  std::unique_ptr<platform::qt::QtViewer> viewer_;
-  std::unique_ptr<app::Application> application_;
+  std::unique_ptr<SampleDiscViewer> sample_;
 };
 
 void ViewerWindowsTest::initTestCase() {
-  QVERIFY(temp_.isValid());
-  ui_ = std::make_unique<platform::qt::QtUi>();
-  ui_->SetUnattended(true);
-  browsers_ = std::make_unique<platform::qt::QtBrowsers>();
-  files_ = std::make_unique<platform::NativeFileSystem>(temp_.path().toStdString() + "/");
-  platform_ = std::make_unique<platform::Platform>(platform::Platform{
-      *ui_, *browsers_, *files_, processes_, shell_, settings_, clock_, players_, timers_});
-  viewer_ = std::make_unique<platform::qt::QtViewer>(*ui_, *browsers_, players_);
+  sample_ = std::make_unique<SampleDiscViewer>(shell_, &timers_);
+  QVERIFY(sample_->Valid());
   // In a Wayland session the viewer goes through XWayland, where it may
   // place its windows.
   if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
   }
-  application_ = std::make_unique<app::Application>(*platform_);
-  QVERIFY(application_->Start());
-  viewer_->Connect(*application_);
+  QVERIFY(sample_->Start());
   WAIT_VERIFY(Main().MainWebBrowser().view()->url().fileName() == QStringLiteral("799.htm"));
 }
 
-void ViewerWindowsTest::cleanupTestCase() {
-  application_.reset();
-  viewer_.reset();
-}
+void ViewerWindowsTest::cleanupTestCase() { sample_.reset(); }
 
 void ViewerWindowsTest::init() {
   QVERIFY(QTest::qWaitForWindowExposed(&Main()));
@@ -217,7 +196,7 @@ void ViewerWindowsTest::VerifyCoversScreen(const MediaWindowView& view) {
 }
 
 void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClose() {
-  platform::qt::MovieWindow& movie = viewer_->Movie();
+  platform::qt::MovieWindow& movie = sample_->Viewer().Movie();
   for (const bool byEscape : {false, true}) {
     MediaWindowView view;
     QRect panel2, panel3, video;
@@ -255,13 +234,13 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
     QVERIFY(videoVisible);
     WAIT_VERIFY(!movie.isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(players_.Find("MovieForm.MediaPlayer1")->Mode(),
+    QCOMPARE(sample_->Players().Find("MovieForm.MediaPlayer1")->Mode(),
              velmora::platform::MediaMode::Stopped);
   }
 }
 
 void ViewerWindowsTest::slideWindow_coversTheScreen_descriptionReadable_XAndEscapeClose() {
-  platform::qt::SlideWindow& slides = viewer_->Slides();
+  platform::qt::SlideWindow& slides = sample_->Viewer().Slides();
   for (const bool byEscape : {false, true}) {
     MediaWindowView view;
     QRect strip;
@@ -294,7 +273,7 @@ void ViewerWindowsTest::slideWindow_coversTheScreen_descriptionReadable_XAndEsca
     QVERIFY(controlsFit);
     WAIT_VERIFY(!slides.isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QVERIFY(!application_->MainForm()->SlideShowAdvancing());
+    QVERIFY(!sample_->Application().MainForm()->SlideShowAdvancing());
   }
 }
 
@@ -305,7 +284,7 @@ void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
   // The browser lies below the 5-pixel strip and the 30-pixel title strip.
   QCOMPARE(browserArea.top(), window.top() + 35);
 
-  platform::qt::BalloonWindow& location = viewer_->LocationBalloon();
+  platform::qt::BalloonWindow& location = sample_->Viewer().LocationBalloon();
   Click("http://db?ml-ok51");
   WAIT_VERIFY(location.isVisible());
   QCOMPARE(location.size(), QSize(250, 250));
@@ -326,7 +305,7 @@ void ViewerWindowsTest::balloons_standWhereTheMainWindowsLayoutPutsThem() {
   ClickOn(location.LMDSpeedButton30());
   WAIT_VERIFY(!location.isVisible());
 
-  platform::qt::BalloonWindow& dictionary = viewer_->DictionaryBalloon();
+  platform::qt::BalloonWindow& dictionary = sample_->Viewer().DictionaryBalloon();
   Click("http://db?dicotulina");
   WAIT_VERIFY(dictionary.isVisible());
   QCOMPARE(dictionary.size(), QSize(350, 250));
@@ -345,7 +324,7 @@ void ViewerWindowsTest::minimise_takesEveryWindowOfTheProgramAway() {
   if (qEnvironmentVariableIsEmpty("VELMORA_TEST_WINDOW_MANAGER")) {
     QSKIP("Minimising needs a window manager.");
   }
-  platform::qt::BalloonWindow& dictionary = viewer_->DictionaryBalloon();
+  platform::qt::BalloonWindow& dictionary = sample_->Viewer().DictionaryBalloon();
   Click("http://db?dicotulina");
   WAIT_VERIFY(dictionary.isVisible() && dictionary.windowHandle()->isExposed());
   ClickOn(Main().Control("LMDSpeedButton29"));
@@ -375,7 +354,7 @@ void ViewerWindowsTest::replayLayout_isTheViewersOnTheSameScreen() {
   recording::RecordingUi replay(trace);
   for (const char* name : {"MainForm", "Panel1", "Panel7", "Panel4", "MainWebBrowser", "Panel3",
                            "Panel2", "LMDSpeedButton26"}) {
-    const platform::Bounds viewer = ui_->GetBounds(name);
+    const platform::Bounds viewer = sample_->Ui().GetBounds(name);
     const platform::Bounds recorded = replay.GetBounds(name);
     const QString both =
         QStringLiteral("%1: viewer %2, replay %3")
@@ -385,8 +364,8 @@ void ViewerWindowsTest::replayLayout_isTheViewersOnTheSameScreen() {
     QVERIFY2(viewer.left == recorded.left && viewer.top == recorded.top &&
                  viewer.width == recorded.width && viewer.height == recorded.height,
              qPrintable(both));
-    QCOMPARE(ui_->ControlTop(name), replay.ControlTop(name));
-    QCOMPARE(ui_->ControlLeft(name), replay.ControlLeft(name));
+    QCOMPARE(sample_->Ui().ControlTop(name), replay.ControlTop(name));
+    QCOMPARE(sample_->Ui().ControlLeft(name), replay.ControlLeft(name));
   }
 }
 
@@ -408,7 +387,7 @@ void ViewerWindowsTest::pagesWaitWindowAndPrintPreview_openOnTheScreen() {
   Shoot(Main(), QStringLiteral("record-page.png"));
 
   // The search: the wait window stands in the middle of the screen, whole.
-  platform::qt::WaitWindow& wait = viewer_->Wait();
+  platform::qt::WaitWindow& wait = sample_->Viewer().Wait();
   QRect waitArea;
   WhenShown waitShown(wait, [&] { waitArea = wait.frameGeometry(); });
   loaded = false;

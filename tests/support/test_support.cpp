@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -174,6 +175,37 @@ std::vector<std::string> LinesAfterMarker(const std::vector<std::string>& lines)
     if (line.find("\"event\":\"set\"") != std::string::npos) started = true;
   }
   return after;
+}
+
+namespace {
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+void CopyDiscAsMounted(const std::string& from, const std::string& to) {
+  namespace fs = std::filesystem;
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::create_directories(to);
+  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
+    const std::string name = entry.path().filename().string();
+    if (name == "tools" || name == "README.md") continue;
+    const fs::path target = fs::path(to) / Upper(name);
+    if (entry.is_directory()) {
+      CopyDiscAsMounted(entry.path().string(), target.string());
+      continue;
+    }
+    fs::copy_file(entry.path(), target);
+    fs::permissions(target, fs::perms::all & ~kWrite & ~fs::perms::owner_exec);
+    if (name.size() > 4 && name.substr(name.size() - 4) == ".exe") {
+      fs::permissions(target, fs::perms::owner_exec, fs::perm_options::add);
+    }
+  }
+  fs::permissions(to, kWrite, fs::perm_options::remove);
 }
 
 }  // namespace velmora::test

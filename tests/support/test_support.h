@@ -47,6 +47,10 @@ void MakeExecutable(const std::string& path);
 // menu and tree files, the start menu's template, the start page and an
 // executable Anim/start.exe.
 void MakeMinimalDisc(const std::string& root);
+// A copy of a disc as a CD-ROM mounts it: every name in capitals, nothing
+// writable, only the programs (".exe") executable. The demo disc's own notes
+// ("tools", "README.md") stay behind.
+void CopyDiscAsMounted(const std::string& from, const std::string& to);
 
 struct CliResult {
   int status = -1;
