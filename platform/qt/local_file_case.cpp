@@ -1,19 +1,34 @@
 #include "platform/qt/local_file_case.h"
 
 #include <QFileInfo>
+#include <atomic>
 
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
 
 namespace velmora::platform::qt {
 
+namespace {
+
+// Asked from the engine's threads too; each directory is listed once.
+std::atomic<NativeFileSystem*> registered{nullptr};
+
+NativeFileSystem& Lookups() {
+  if (NativeFileSystem* files = registered.load()) return *files;
+  static NativeFileSystem own;
+  return own;
+}
+
+}  // namespace
+
+void ResolveLocalNamesWith(NativeFileSystem* files) { registered.store(files); }
+
 QUrl WithRealLocalPath(const QUrl& url) {
   if (!url.isLocalFile()) return url;
   const QString path = url.toLocalFile();
   if (path.isEmpty() || QFileInfo::exists(path)) return url;
-  NativeFileSystem files;
   const std::string corePath = Utf8ToWin1250(path.toStdString());
-  const std::string real = files.ResolvePath(corePath);
+  const std::string real = Lookups().ResolvePath(corePath);
   if (real == corePath) return url;
   QUrl resolved = QUrl::fromLocalFile(QString::fromStdString(Win1250ToUtf8(real)));
   if (url.hasQuery()) resolved.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);

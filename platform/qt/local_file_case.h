@@ -6,7 +6,14 @@
 
 #include <QUrl>
 
+#include "platform/native_file_system.h"
+
 namespace velmora::platform::qt {
+
+// The lookups go to this file system (null: to one of their own), so that
+// they share its one listing per directory, which follows what the program
+// writes and removes through it. The file system must outlive its use here.
+void ResolveLocalNamesWith(NativeFileSystem* files);
 
 // The URL with its local path replaced by the existing file of that name in
 // any letter case; unchanged when the exact path exists, when nothing

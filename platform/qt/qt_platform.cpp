@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "platform/qt/engine_start.h"
+#include "platform/qt/local_file_case.h"
 #include "platform/qt/session_display.h"
 
 namespace velmora::platform::qt {
@@ -17,5 +18,9 @@ void PrepareApplication() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
+
+QtPlatform::QtPlatform() { ResolveLocalNamesWith(&files); }
+
+QtPlatform::~QtPlatform() { ResolveLocalNamesWith(nullptr); }
 
 }  // namespace velmora::platform::qt

@@ -20,7 +20,9 @@ void PrepareApplication();
 // Made after QApplication; the core receives `platform`, references to the
 // others.
 struct QtPlatform {
-  QtPlatform() = default;
+  // The engine's requests resolve letter case through `files`.
+  QtPlatform();
+  ~QtPlatform();
   QtPlatform(const QtPlatform&) = delete;
   QtPlatform& operator=(const QtPlatform&) = delete;
 

@@ -3,9 +3,11 @@
 
 #include "platform/qt/local_file_case.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include <QVariant>
 #include <QWebEngineView>
 #include <functional>
+#include <memory>
 
 #include "gui_wait.h"
 #include "platform/codepage.h"
@@ -57,6 +60,35 @@ class LocalFileCaseTest : public QObject {
     QCOMPARE(WithRealLocalPath(QUrl("http://db?rp1")), QUrl("http://db?rp1"));
     const QUrl missing = QUrl::fromLocalFile(dir_.path() + "/Data/brak.htm");
     QCOMPARE(WithRealLocalPath(missing), missing);
+  }
+
+  // The engine asks for every picture of a page: the names of a directory
+  // are read once, and what the program writes afterwards is found too.
+  void manyLookups_listEachDirectoryOnce_andSeeNewFiles() {
+    velmora::platform::NativeFileSystem files;
+    velmora::platform::qt::ResolveLocalNamesWith(&files);
+    const std::shared_ptr<void> unregister(
+        nullptr, [](void*) { velmora::platform::qt::ResolveLocalNamesWith(nullptr); });
+    auto lookUp = [this](int times) {
+      for (int i = 0; i < times; ++i) {
+        const QUrl real = WithRealLocalPath(QUrl::fromLocalFile(
+            dir_.path() + (i % 2 ? "/data/strona.htm" : "/DATA/PICS/obraz.png")));
+        if (!QFileInfo::exists(real.toLocalFile())) return false;
+        WithRealLocalPath(QUrl::fromLocalFile(dir_.path() + "/Data/brak" + QString::number(i)));
+      }
+      return true;
+    };
+    QVERIFY(lookUp(2));
+    const int listed = files.DirectoryListingsRead();
+    QVERIFY(lookUp(1000));
+    QCOMPARE(files.DirectoryListingsRead(), listed);
+
+    const std::string written =
+        velmora::platform::Utf8ToWin1250((dir_.path() + "/Data/Nowa.htm").toStdString());
+    QVERIFY(files.WriteFile(written, "<p>nowa</p>"));
+    QCOMPARE(WithRealLocalPath(QUrl::fromLocalFile(dir_.path() + "/data/NOWA.HTM")).toLocalFile(),
+             dir_.path() + "/Data/Nowa.htm");
+    QVERIFY(files.DeleteFile(written));
   }
 
   void pageLinkAndPicture_loadWhateverTheirLetterCase() {

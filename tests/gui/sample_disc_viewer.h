@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "platform/native_file_system.h"
+#include "platform/qt/local_file_case.h"
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_viewer.h"
@@ -26,9 +27,11 @@ class SampleDiscViewer {
                   clock_,     players_,  timers ? *timers : velmora::platform::NoTimers()},
         viewer_(ui_, browsers_, players_) {
     ui_.SetUnattended(true);
+    velmora::platform::qt::ResolveLocalNamesWith(&files_);
   }
   ~SampleDiscViewer() {
     application_.reset();  // before the windows it uses
+    velmora::platform::qt::ResolveLocalNamesWith(nullptr);
   }
 
   // Runs the core's start-up and wires the windows to it.
