@@ -41,21 +41,24 @@ std::uint64_t Mix(std::uint64_t x) {
 }
 
 // A check of a page's bits that also depends on the listing and the page,
-// so that bits written for another page or listing never pass. Two lanes
-// over whole words: a changed word always changes the result.
+// so that bits written for another page or listing never pass. Four lanes
+// over whole words, each step invertible: a changed word always changes
+// the result.
 std::uint64_t Check(std::uint64_t key, std::size_t page, std::string_view bits) {
-  std::uint64_t a = Mix(key ^ (static_cast<std::uint64_t>(page) * 0x9E3779B97F4A7C15u));
-  std::uint64_t b = Mix(a + bits.size());
+  constexpr std::uint64_t kOdd[4] = {0x87C37B91114253D5u, 0x4CF5AD432745937Fu, 0x9E3779B97F4A7C15u,
+                                     0xC2B2AE3D27D4EB4Fu};
+  std::uint64_t lane[4];
+  lane[0] = Mix(key ^ (static_cast<std::uint64_t>(page) * kOdd[2]));
+  for (int i = 1; i < 4; ++i) lane[i] = Mix(lane[i - 1] + bits.size());
+  const auto step = [&](int i, std::size_t at) {
+    lane[i] = std::rotl((lane[i] ^ Load<std::uint64_t>(bits.data() + at)) * kOdd[i], 31);
+  };
   std::size_t at = 0;
-  for (; at + 2 * kWordBytes <= bits.size(); at += 2 * kWordBytes) {
-    a = std::rotl((a ^ Load<std::uint64_t>(bits.data() + at)) * 0x87C37B91114253D5u, 31);
-    b = std::rotl((b ^ Load<std::uint64_t>(bits.data() + at + kWordBytes)) * 0x4CF5AD432745937Fu,
-                  33);
+  for (; at + 4 * kWordBytes <= bits.size(); at += 4 * kWordBytes) {
+    for (int i = 0; i < 4; ++i) step(i, at + i * kWordBytes);
   }
-  for (; at + kWordBytes <= bits.size(); at += kWordBytes) {
-    a = std::rotl((a ^ Load<std::uint64_t>(bits.data() + at)) * 0x87C37B91114253D5u, 31);
-  }
-  return Mix(a ^ Mix(b));
+  for (; at + kWordBytes <= bits.size(); at += kWordBytes) step(0, at);
+  return Mix(lane[0] ^ Mix(lane[1] ^ Mix(lane[2] ^ Mix(lane[3]))));
 }
 
 }  // namespace
