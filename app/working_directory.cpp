@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/support_files.h"
+#include "navigation/page_index.h"
 
 namespace velmora::app {
 
@@ -65,6 +66,8 @@ void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workD
     files.RemoveDirectory(workDir);  // stays when something is left inside
   } else {
     DeletePlainFiles(files, workDir, "$$*.html");
+    // The search's page signatures, kept on file between searches.
+    DeletePlainFiles(files, workDir, navigation::kSignatureFilePattern);
     for (const char* name : kSupportNamesForCleanup) DeletePlainFiles(files, workDir, name);
   }
   files.Unlock(lockFile);

@@ -24,7 +24,8 @@ bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths);
 
 // Removes what the program put into the working directory: with an own
 // directory every plain file in it and then the directory, else only the
-// generated pages ("$$*.html") and the ten support files. Links, directories
+// generated pages ("$$*.html"), the search's signature files and the ten
+// support files. Links, directories
 // and other entries are never touched or followed. Nothing is removed while
 // another running viewer uses the same directory. Failures are ignored.
 void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workDir,

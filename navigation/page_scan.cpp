@@ -18,8 +18,8 @@ unsigned WorkerCount(const platform::FileSystem& files, std::size_t pages) {
 }  // namespace
 
 PageScan::PageScan(std::shared_ptr<PageListing> listing, platform::FileSystem& files,
-                   const std::vector<std::string>& words)
-    : listing_(std::move(listing)), files_(files) {
+                   const std::vector<std::string>& words, SearchSignatures& signatures)
+    : listing_(std::move(listing)), files_(files), signatures_(signatures) {
   for (const std::string& word : words) words_.push_back({FoldedNeedle(word), WordGrams(word)});
   outcomes_.resize(Count());
   ready_.assign(Count(), 0);
@@ -94,25 +94,25 @@ void PageScan::ExamineClaimed(std::unique_lock<std::mutex>& lock, std::size_t pa
   ready_[page] = 1;
 }
 
-bool PageScan::MayHoldAWord(const PageSignature& signature) const {
+bool PageScan::MayHoldAWord(const SignatureView& signature) const {
   return std::any_of(words_.begin(), words_.end(),
                      [&](const Word& word) { return signature.MayContain(word.grams); });
 }
 
-// Runs without the lock: only the thread that claimed the page touches its
-// signature.
+// Runs without the lock.
 ScannedPage PageScan::Examine(std::size_t page) {
   ScannedPage scanned;
-  PageSignature& signature = listing_->signatures[page];
-  if (!MayHoldAWord(signature)) {
+  const SignatureView stored = signatures_.Stored(page);
+  if (!MayHoldAWord(stored)) {
     scanned.outcome = ScannedPage::Outcome::WithoutWord;
     return scanned;
   }
   std::optional<std::string> bytes = files_.ReadFile(listing_->directory + Name(page));
   if (!bytes) return scanned;
-  if (signature.Bytes() == 0) {
-    signature = PageSignature::Of(*bytes);
-    if (!MayHoldAWord(signature)) {
+  if (!stored.Known()) {
+    const PageSignature signature = PageSignature::Of(*bytes);
+    signatures_.Add(page, signature);
+    if (!MayHoldAWord(signature.View())) {
       scanned.outcome = ScannedPage::Outcome::WithoutWord;
       return scanned;
     }

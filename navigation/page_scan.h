@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "navigation/page_index.h"
+#include "navigation/search_signatures.h"
 #include "navigation/text_search.h"
 #include "platform/file_system.h"
 
@@ -26,9 +27,11 @@ struct ScannedPage {
 
 class PageScan {
  public:
-  // Looks for any of the words (already in the page's code page) in each page.
+  // Looks for any of the words (already in the page's code page) in each
+  // page; signatures tells which pages cannot hold them and receives the
+  // signatures of the pages read. Both must outlive the scan.
   PageScan(std::shared_ptr<PageListing> listing, platform::FileSystem& files,
-           const std::vector<std::string>& words);
+           const std::vector<std::string>& words, SearchSignatures& signatures);
   ~PageScan();
   PageScan(const PageScan&) = delete;
   PageScan& operator=(const PageScan&) = delete;
@@ -50,7 +53,7 @@ class PageScan {
   static constexpr std::size_t kLookahead = 256;
 
   ScannedPage Examine(std::size_t page);
-  bool MayHoldAWord(const PageSignature& signature) const;
+  bool MayHoldAWord(const SignatureView& signature) const;
   // Under the lock: the next page to examine, or Count() when none may be.
   std::size_t ClaimLocked();
   // Examines a claimed page with the lock released, then records its outcome.
@@ -59,6 +62,7 @@ class PageScan {
 
   std::shared_ptr<PageListing> listing_;
   platform::FileSystem& files_;
+  SearchSignatures& signatures_;
   std::vector<Word> words_;
 
   std::mutex mutex_;

@@ -100,12 +100,22 @@ PageSignature PageSignature::Of(std::string_view page) {
   return signature;
 }
 
-bool PageSignature::MayContain(const WordGrams& word) const {
-  if (bits_.empty()) return true;
-  const std::uint32_t mask = static_cast<std::uint32_t>(bits_.size() * 64 - 1);
+bool SignatureView::PlausibleSize(std::size_t bytes) {
+  const std::size_t words = bytes / sizeof(std::uint64_t);
+  return bytes % sizeof(std::uint64_t) == 0 && words >= kMinWords && words <= kScratchWords &&
+         std::has_single_bit(words);
+}
+
+bool SignatureView::MayContain(const WordGrams& word) const {
+  // Bits of no signature's size rule nothing out (and are never read past).
+  if (!PlausibleSize(bits_.size())) return true;
+  const std::size_t words = bits_.size() / sizeof(std::uint64_t);
+  const std::uint32_t mask = static_cast<std::uint32_t>(words * 64 - 1);
   for (const std::uint32_t hash : word.Hashes()) {
     const std::uint32_t bit = hash & mask;
-    if (!(bits_[bit >> 6] & (std::uint64_t{1} << (bit & 63)))) return false;
+    std::uint64_t bitsWord;
+    std::memcpy(&bitsWord, bits_.data() + (bit >> 6) * sizeof(std::uint64_t), sizeof bitsWord);
+    if (!(bitsWord & (std::uint64_t{1} << (bit & 63)))) return false;
   }
   return true;
 }

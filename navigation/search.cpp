@@ -129,8 +129,19 @@ void FullTextSearch::SearchPageFiles(const std::string& word) {
   std::vector<std::string> words{word};
   const std::string isoWord = platform::Win1250ToIso(word);
   if (isoWord != word) words.push_back(isoWord);
-  PageScan scan(pageIndex_.Listing(context_.files, context_.paths.dataDir), context_.files, words);
+  const std::shared_ptr<PageListing> listing =
+      pageIndex_.Listing(context_.files, context_.paths.dataDir);
+  const std::unique_ptr<SearchSignatures> signatures =
+      pageIndex_.OpenSignatures(context_.files, *listing, context_.paths.workDir);
+  {
+    PageScan scan(listing, context_.files, words, *signatures);
+    TakePages(scan);
+  }
+  // Once every page has been examined: the signatures go to the file.
+  pageIndex_.KeepSignatures(context_.files, *signatures, context_.paths.workDir);
+}
 
+void FullTextSearch::TakePages(PageScan& scan) {
   int counter = 200;
   for (std::size_t i = 0; i < scan.Count(); ++i) {
     if (counter > 5) {

@@ -15,6 +15,8 @@
 
 namespace velmora::navigation {
 
+class PageScan;
+
 // What the last search found, in the order of the results page.
 struct SearchResults {
   std::vector<std::string> dictionaryKeys;
@@ -65,6 +67,8 @@ class FullTextSearch {
   void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
                         std::vector<std::string>& keys);
   void SearchPageFiles(const std::string& word);
+  // The outcomes of the scan in directory order, onto the results page.
+  void TakePages(PageScan& scan);
   // One item on the results page, before its marker.
   void AddSearchResult(const std::string& text);
   void ReplaceAll(const std::string& placeholder, const std::string& value) {

@@ -73,12 +73,12 @@ TEST(PageSignature, rulesOutMostAbsentWords_andNeverShortOnes) {
   EXPECT_LT(passed, 100);
 }
 
-// Counts the pages read, from any thread.
+// Counts the pages read, from any thread (not the signature file).
 class CountingFileSystem : public platform::NativeFileSystem {
  public:
   CountingFileSystem() : platform::NativeFileSystem("/tmp/") {}
   std::optional<std::string> ReadFile(const std::string& path) override {
-    ++reads;
+    if (path.ends_with(".htm")) ++reads;
     return platform::NativeFileSystem::ReadFile(path);
   }
   std::atomic<int> reads{0};
@@ -114,20 +114,31 @@ class Scan : public ::testing::Test {
     return found;
   }
 
+  // One search as the program runs it: the signatures an earlier one kept,
+  // the scan, the signatures kept for the next.
   std::vector<std::string> Found(PageIndex& index, const std::vector<std::string>& words) {
     std::vector<std::string> found;
-    PageScan scan(index.Listing(files, dir.path() + "/"), files, words);
-    for (std::size_t i = 0; i < scan.Count(); ++i) {
-      const ScannedPage page = scan.Take(i);
-      if (page.outcome == ScannedPage::Outcome::WithWord) {
-        EXPECT_EQ(page.bytes, test::ReadFile(dir / scan.Name(i)));
-        found.push_back(scan.Name(i));
+    const std::shared_ptr<PageListing> listing = index.Listing(files, dir.path() + "/");
+    const std::unique_ptr<SearchSignatures> signatures =
+        index.OpenSignatures(files, *listing, WorkDir());
+    {
+      PageScan scan(listing, files, words, *signatures);
+      for (std::size_t i = 0; i < scan.Count(); ++i) {
+        const ScannedPage page = scan.Take(i);
+        if (page.outcome == ScannedPage::Outcome::WithWord) {
+          EXPECT_EQ(page.bytes, test::ReadFile(dir / scan.Name(i)));
+          found.push_back(scan.Name(i));
+        }
       }
     }
+    index.KeepSignatures(files, *signatures, WorkDir());
     return found;
   }
 
+  std::string WorkDir() const { return work.path() + "/"; }
+
   TempDir dir;
+  TempDir work;
   CountingFileSystem files;
   std::vector<std::string> texts, names;
 };
@@ -166,15 +177,18 @@ TEST_F(Scan, unreadablePage_isReportedAndTriedAgainNextTime) {
   std::shared_ptr<PageListing> listing = index.Listing(files, dir.path() + "/");
   const std::string gone = listing->names[17];
   std::filesystem::remove(dir / gone);
+  SearchSignatures signatures(listing->key, listing->names.size());
   {
-    PageScan scan(listing, files, {"storczyk"});
+    PageScan scan(listing, files, {"storczyk"}, signatures);
     for (std::size_t i = 0; i < scan.Count(); ++i) {
       const ScannedPage page = scan.Take(i);
       EXPECT_EQ(page.outcome == ScannedPage::Outcome::Unreadable, i == 17) << i;
     }
   }
+  index.KeepSignatures(files, signatures, WorkDir());
   test::WriteFile(dir / gone, "o storczykach");
-  PageScan again(index.Listing(files, dir.path() + "/"), files, {"storczyk"});
+  std::unique_ptr<SearchSignatures> kept = index.OpenSignatures(files, *listing, WorkDir());
+  PageScan again(index.Listing(files, dir.path() + "/"), files, {"storczyk"}, *kept);
   EXPECT_EQ(again.Take(17).outcome, ScannedPage::Outcome::WithWord);
 }
 
@@ -182,11 +196,15 @@ TEST_F(Scan, leftUnfinished_stopsItsWorkers) {
   MakePages(200);
   PageIndex index;
   for (int round = 0; round < 5; ++round) {
-    PageScan scan(index.Listing(files, dir.path() + "/"), files, {"storczyk"});
+    const std::shared_ptr<PageListing> listing = index.Listing(files, dir.path() + "/");
+    SearchSignatures signatures(listing->key, listing->names.size());
+    PageScan scan(listing, files, {"storczyk"}, signatures);
     scan.Take(round);
   }
   // The listing of another directory does not disturb a scan of the first.
-  PageScan scan(index.Listing(files, dir.path() + "/"), files, {"storczyk"});
+  const std::shared_ptr<PageListing> listing = index.Listing(files, dir.path() + "/");
+  SearchSignatures signatures(listing->key, listing->names.size());
+  PageScan scan(listing, files, {"storczyk"}, signatures);
   TempDir other;
   index.Listing(files, other.path() + "/");
   for (std::size_t i = 0; i < scan.Count(); ++i) scan.Take(i);

@@ -9,6 +9,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/main_form.h"
 #include "platform/native_file_system.h"
@@ -255,6 +257,61 @@ TEST_F(WorkingDirectoryTest, viewerEndedWithoutShutDown_doesNotBlockTheCleanUp) 
   Viewer viewer(tree);
   viewer.form->FormClose();
   EXPECT_FALSE(tree.Exists("tmp/VNQETMP"));
+}
+
+// --- the search's page signatures, kept on file between searches
+
+// A page to search and the results template.
+void AddSearchablePage(const test::ContentTree& tree) {
+  tree.Write("cd/Makiety/search.html", "<html><body><!--@opis@--></body></html>");
+  tree.Write("cd/Data/1.htm", "<title>temat: Storczyki</title>O storczykach");
+}
+
+// The names in the directory that the search's signature files have.
+std::vector<std::string> SignatureFiles(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("$$pages-") && name.ends_with(".sig")) names.push_back(name);
+  }
+  return names;
+}
+
+TEST_F(WorkingDirectoryTest, searchSignatures_lieInOwnDirectory_oneFilePerViewer_goWithIt) {
+  AddSearchablePage(tree);
+  auto first = std::make_unique<Viewer>(tree);
+  auto second = std::make_unique<Viewer>(tree);
+  first->form->MakeSearchPage("storczyk");
+  second->form->MakeSearchPage("storczyk");
+  first->form->MakeSearchPage("storczyk");
+  ASSERT_EQ(first->form->LastSearch().pages.size(), 1u);
+  // Viewers sharing the directory never write each other's file.
+  EXPECT_EQ(SignatureFiles(tree.Path("tmp/VNQETMP")).size(), 2u);
+  EXPECT_TRUE(SignatureFiles(tree.Path("tmp")).empty());
+
+  second->form->FormClose();
+  second.reset();
+  EXPECT_EQ(SignatureFiles(tree.Path("tmp/VNQETMP")).size(), 2u);  // the first one still runs
+  first->form->FormClose();
+  EXPECT_FALSE(tree.Exists("tmp/VNQETMP"));
+}
+
+TEST_F(WorkingDirectoryTest, searchSignatures_inSharedDirectory_areRemovedAndNothingElse) {
+  AddSearchablePage(tree);
+  tree.Write("tmp/VNQETMP", "blocker");
+  for (const char* other : {"pages-1.sig", "$$pages-1.txt", "$$pages.sig.bak"}) {
+    tree.Write(std::string("tmp/") + other, "foreign");
+  }
+  Viewer viewer(tree);
+  viewer.form->MakeSearchPage("storczyk");
+  ASSERT_EQ(viewer.form->LastSearch().pages.size(), 1u);
+  EXPECT_EQ(SignatureFiles(tree.Path("tmp")).size(), 1u);
+
+  viewer.form->FormClose();
+  EXPECT_TRUE(SignatureFiles(tree.Path("tmp")).empty());
+  for (const char* other : {"pages-1.sig", "$$pages-1.txt", "$$pages.sig.bak"}) {
+    EXPECT_EQ(tree.Read(std::string("tmp/") + other), "foreign") << other;
+  }
 }
 
 // --- no temporary-files path
