@@ -20,13 +20,10 @@
 #include <utility>
 #include <vector>
 
-#include "fake_platform.h"
 #include "platform/mapping_fault_guard.h"
 #include "platform/native_file_system.h"
 #include "tables/background_reader.h"
-#include "tables/startup_error.h"
 #include "tables/table.h"
-#include "tables/table_loading.h"
 #include "test_support.h"
 
 namespace velmora::test {
@@ -48,8 +45,8 @@ std::vector<std::vector<std::string>> AllCells(const Table& table) {
   return cells;
 }
 
-std::vector<std::vector<std::string>> CellsFromHeap(const std::string& bytes, int columns = 2) {
-  Table table("SG_Test", columns);
+std::vector<std::vector<std::string>> CellsFromHeap(const std::string& bytes) {
+  Table table("SG_Test", 2);
   ReadCsvText(table, bytes);
   return AllCells(table);
 }
@@ -262,25 +259,6 @@ TEST_F(MappedTables, whatCannotBeMapped_isReadOrMissing) {
   for (std::size_t i = 0; i < platform::kGuardedMappings + 10; ++i)
     many.push_back(files.MapFile(dir / "small.csv"));
   for (const auto& bytes : many) EXPECT_EQ(bytes->View(), "a;b\r\n");
-}
-
-TEST(MappedTableLoading, tablesLoadedAtOnceOrLater_readFromTheirFiles) {
-  TempDir dir;
-  NativeFileSystem files;
-  FakeUi ui;
-  WriteFile(dir / "DB/RP.CSV", ManyRecords(20000));
-  WriteFile(dir / "DB/SLIDE.CSV", "s;1;2\r\n");
-  WriteFile(dir / "DB/GONE.CSV", "x");
-  Table later("SG_RP", 18), atOnce("SG_Slide", 2), gone("SG_Gone", 1);
-  tables::TableLoading loading(files, ui);
-  loading.Load(later, 18, dir / "db/rp.csv", false);
-  loading.Load(atOnce, 2, dir / "DB/SLIDE.CSV", true);
-  std::filesystem::remove(dir / "DB/GONE.CSV");
-  EXPECT_THROW(loading.Load(gone, 1, dir / "DB/GONE.CSV", false), tables::StartupError);
-  loading.WaitForAll({&later, &atOnce});
-  EXPECT_EQ(AllCells(later), CellsFromHeap(ManyRecords(20000), 18));
-  EXPECT_EQ(later.ColumnCount(), 18);
-  EXPECT_EQ(atOnce.Cell(2, 0), "2");
 }
 
 }  // namespace
