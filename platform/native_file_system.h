@@ -32,6 +32,10 @@ class NativeFileSystem : public FileSystem {
   std::string TempPath() override;
   std::string CurrentDirectory() override;
   std::optional<std::string> ReadFile(const std::string& path) override;
+  // Mapped read-only where the system allows (a file that shrinks meanwhile
+  // reads as zeros past its new end); read onto the heap otherwise, and when
+  // the file is empty or not a plain file.
+  std::shared_ptr<const FileBytes> MapFile(const std::string& path) override;
   bool ReadsFromAnyThread() const override { return true; }
   // Lowers the calling thread's priority: its nice value to kBackgroundNice.
   void ReadingInBackground() override;

@@ -53,6 +53,23 @@ void BackgroundReader::ReadLater(Table& table, std::function<std::string()> byte
   });
 }
 
+void BackgroundReader::Read(Table& table, std::shared_ptr<const platform::FileBytes> bytes) {
+  if (!bytes || bytes->View().size() < kSmallFile) {
+    ReadCsvText(table, std::move(bytes));
+    return;
+  }
+  ReadLater(table, [bytes = std::move(bytes)]() mutable { return std::move(bytes); });
+}
+
+void BackgroundReader::ReadLater(
+    Table& table, std::function<std::shared_ptr<const platform::FileBytes>()> bytes) {
+  Submit(table, [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)] {
+    Table read(name, columns);
+    ReadCsvText(read, bytes());
+    return read;
+  });
+}
+
 void BackgroundReader::Submit(Table& table, std::function<Table()> job) {
   // The job fills a table of its own and never touches the caller's, which
   // takes the result at its first use.

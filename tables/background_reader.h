@@ -35,6 +35,10 @@ class BackgroundReader {
   // there. What it throws is thrown again at the table's first use (or
   // here, when no thread can be had and it runs on the spot).
   void ReadLater(Table& table, std::function<std::string()> bytes);
+  // Both with the bytes left where the file system holds them (mapped): the
+  // table keeps them, and they are released once split.
+  void Read(Table& table, std::shared_ptr<const platform::FileBytes> bytes);
+  void ReadLater(Table& table, std::function<std::shared_ptr<const platform::FileBytes>()> bytes);
 
   // Reads asked for from now on wait until Resume, so that they do not
   // compete with what the user waits for first; a table whose contents are

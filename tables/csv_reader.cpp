@@ -1,7 +1,10 @@
 // The table file reader: physical lines, "$" continuation lines and the
 // splitting of one record into the cells of a row.
 #include <algorithm>
+#include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tables/file_lines.h"
@@ -54,11 +57,9 @@ std::string_view InFileText(Table& table, std::string_view cell, std::string_vie
   return table.KeepText(std::string(cell));
 }
 
-}  // namespace
-
-void ReadCsvText(Table& table, std::string bytes) {
-  // The cells are views into the file's bytes, kept by the table.
-  const std::string_view text = table.KeepText(std::move(bytes));
+// Fills the table from the file's bytes, kept by the table: the cells are
+// views into them.
+void SplitText(Table& table, std::string_view text) {
   const std::vector<std::string_view> lines = FileLines(text);
   // Every line may be a record. Only records joined from two lines or
   // holding a quote store cells (plain ones are split when read): few
@@ -86,6 +87,18 @@ void ReadCsvText(Table& table, std::string bytes) {
     if (cells.capacity() > 1024) cells = {};  // not kept after a very wide record
     table.GrowRows(row + 1);
   }
+}
+
+}  // namespace
+
+void ReadCsvText(Table& table, std::string bytes) {
+  SplitText(table, table.KeepText(std::move(bytes)));
+}
+
+void ReadCsvText(Table& table, std::shared_ptr<const platform::FileBytes> bytes) {
+  SplitText(table, table.KeepText(std::move(bytes)));
+  // Every page of the file was read; the cells read later bring back theirs.
+  table.ReleaseText();
 }
 
 }  // namespace velmora::tables

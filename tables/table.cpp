@@ -4,8 +4,24 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 
 namespace velmora::tables {
+namespace {
+
+// Text the table writes itself, or a file's bytes read onto the heap.
+class OwnText : public platform::FileBytes {
+ public:
+  explicit OwnText(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::string_view View() const override { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+}  // namespace
 
 Table::Table(std::string name, int declaredColumns)
     : name_(std::move(name)), columnCount_(declaredColumns) {}
@@ -44,29 +60,13 @@ Table& Table::operator=(const Table& other) {
   columnCount_ = other.columnCount_;
   rowCount_ = other.rowCount_;
   caches_.Clear();
-  // All the other's cells in one text of this table's own.
-  std::string joined;
-  std::size_t cellCount = 0;
-  for (const RowRef row : other.rows_) {
-    cellCount += CellCount(row);
-    for (std::uint32_t i = 0; i < CellCount(row); ++i) joined += other.CellOf(row, i);
-  }
-  texts_.clear();
-  aside_.clear();
-  base_ = {};
-  const std::string_view text = KeepText(std::move(joined));
-  rows_.clear();
-  cells_.clear();
-  Reserve(other.rows_.size(), cellCount);
-  std::size_t at = 0;
-  for (const RowRef row : other.rows_) {
-    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), CellCount(row)});
-    for (std::uint32_t i = 0; i < CellCount(row); ++i) {
-      const std::size_t size = other.CellOf(row, i).size();
-      cells_.push_back(Ref(text.substr(at, size)));
-      at += size;
-    }
-  }
+  // The texts never change: the copy's cells are views into the same ones,
+  // which it keeps alive as long as it needs them.
+  texts_ = other.texts_;
+  base_ = other.base_;
+  rows_ = other.rows_;
+  cells_ = other.cells_;
+  aside_ = other.aside_;
   return *this;
 }
 
@@ -104,17 +104,20 @@ int Table::RowWidth(int row) const {
 
 std::string_view Table::CellOf(RowRef row, std::uint32_t index) const {
   if (!(row.count & kRecord)) return View(cells_[row.begin + index]);
-  // Every cell but the last ends at a separator; the last at the line end.
-  const char* const end = base_.data() + base_.size();
+  // Every cell but the last ends at a separator; the last at the record's
+  // end. A separator missing (the file changed under a mapping) ends the
+  // cell at the record's end and leaves the cells after it empty.
   const char* from = base_.data() + row.begin;
-  for (std::uint32_t i = 0; i < index; ++i)
-    from =
-        static_cast<const char*>(std::memchr(from, ';', static_cast<std::size_t>(end - from))) + 1;
-  const char* to = from;
+  const char* const end = from + RecordLength(row);
+  for (std::uint32_t i = 0; i < index; ++i) {
+    const void* separator = std::memchr(from, ';', static_cast<std::size_t>(end - from));
+    if (!separator) return {};
+    from = static_cast<const char*>(separator) + 1;
+  }
+  const char* to = end;
   if (index + 1 < CellCount(row)) {
-    to = static_cast<const char*>(std::memchr(from, ';', static_cast<std::size_t>(end - from)));
-  } else {
-    while (to != end && *to != '\r' && *to != '\n') ++to;
+    const void* separator = std::memchr(from, ';', static_cast<std::size_t>(end - from));
+    if (separator) to = static_cast<const char*>(separator);
   }
   return {from, static_cast<std::size_t>(to - from)};
 }
@@ -127,10 +130,21 @@ void Table::OwnCells(RowRef& row) {
 }
 
 std::string_view Table::KeepText(std::string bytes) {
+  return KeepText(std::make_shared<OwnText>(std::move(bytes)));
+}
+
+std::string_view Table::KeepText(std::shared_ptr<const platform::FileBytes> bytes) {
   Settle();
-  texts_.push_back(std::make_unique<std::string>(std::move(bytes)));
-  if (texts_.size() == 1) base_ = *texts_.back();
-  return *texts_.back();
+  if (!bytes) bytes = std::make_shared<OwnText>(std::string());
+  texts_.push_back(std::move(bytes));
+  const std::string_view kept = texts_.back()->View();
+  if (texts_.size() == 1) base_ = kept;
+  return kept;
+}
+
+void Table::ReleaseText() const {
+  Settle();
+  if (!texts_.empty()) texts_.front()->Release();
 }
 
 void Table::SetCell(int column, int row, std::string_view value) {
@@ -161,10 +175,15 @@ bool Table::SetRecordRow(int row, std::string_view keptRecord) {
   if (after < base_.size() && base_[after] != '\r' && base_[after] != '\n') return false;
   const auto separators =
       static_cast<std::size_t>(std::count(keptRecord.begin(), keptRecord.end(), ';'));
-  if (at - begin >= kRecord || separators + 1 > kMaxRecordCells) return false;
+  if (at - begin >= kRecord || separators + 1 > kMaxRecordCells ||
+      keptRecord.size() >= kMaxRecordLength) {
+    return false;
+  }
   if (row >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row) + 1);
   const auto cells = static_cast<std::uint32_t>(separators + 1);
-  rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(at - begin), cells | kRecord};
+  const auto length = static_cast<std::uint32_t>(keptRecord.size());
+  rows_[static_cast<std::size_t>(row)] = {static_cast<std::uint32_t>(at - begin),
+                                          kRecord | length << kRecordCellBits | cells};
   CellsWritten(static_cast<int>(cells), row);
   return true;
 }
@@ -228,6 +247,7 @@ const Table::ColumnIndex& Table::IndexOf(int column) const {
     std::uint32_t& place = index.places[PlaceOf(index, column, Cell(column, row))];
     if (place == 0) place = static_cast<std::uint32_t>(row) + 1;
   }
+  ReleaseText();  // the pass read every record; lookups read few of them again
   return index;
 }
 
@@ -266,6 +286,7 @@ const Table::ColumnText& Table::TextOf(int column) const {
     joined.text += Cell(column, row);
   }
   joined.starts.push_back(joined.text.size());
+  ReleaseText();  // searches read the joined copy, not the file's text
   return joined;
 }
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace velmora::tables {
 
 class Table {
@@ -20,7 +22,8 @@ class Table {
   static constexpr int kMinimumRows = 7;
 
   Table(std::string name, int declaredColumns);
-  // A copy holds its own text.
+  // A copy shares the texts of the original (they never change); cells
+  // written later go to each table's own.
   Table(const Table& other);
   Table& operator=(const Table& other);
   Table(Table&&) noexcept;
@@ -49,6 +52,13 @@ class Table {
   // for the table's life: cells may then be views into them (SetRowViews),
   // which saves a copy of every cell of a table file.
   std::string_view KeepText(std::string bytes);
+  // The same with bytes held elsewhere (normally a mapped file), kept alive
+  // by the table and its copies.
+  std::string_view KeepText(std::shared_ptr<const platform::FileBytes> bytes);
+  // Lets the pages of the first text go from memory until they are read
+  // again (see FileBytes::Release): called after a pass over the whole file.
+  // Cells stay valid.
+  void ReleaseText() const;
   // The row's cells at once, as views inside text kept with KeepText.
   void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // The row's cells are the record's fields split at every ";" (one more
@@ -59,8 +69,10 @@ class Table {
   bool SetRecordRow(int row, std::string_view keptRecord);
   // A cell of a record row is found by walking the separators before it:
   // wider records keep their cells, so that reading each cell of a row
-  // stays linear in the row's length.
+  // stays linear in the row's length. So do records of kMaxRecordLength
+  // bytes or more.
   static constexpr std::size_t kMaxRecordCells = 40;
+  static constexpr std::size_t kMaxRecordLength = std::size_t{1} << 25;
   // Column count grows to at least this, never shrinks.
   void GrowColumns(int columns);
   void GrowRows(int rows);
@@ -141,14 +153,23 @@ class Table {
   // Where a row's cells lie in cells_. A row holds only the cells its record
   // had; a row that grows moves to the end. A record row (count with
   // kRecord set) has no cells there: begin is where its record starts in
-  // the first text, and its cells are found by their separators, which
-  // saves eight bytes a cell for the plain records of the large tables.
+  // the first text, count holds its length and cell count, and its cells are
+  // found by their separators within it, which saves eight bytes a cell for
+  // the plain records of the large tables. Searches never leave the record,
+  // whatever the text holds by the time it is read again.
   struct RowRef {
     std::uint32_t begin = 0;
     std::uint32_t count = 0;
   };
   static constexpr std::uint32_t kRecord = 0x80000000u;
-  static std::uint32_t CellCount(RowRef row) { return row.count & ~kRecord; }
+  static constexpr std::uint32_t kRecordCellBits = 6;
+  static constexpr std::uint32_t kRecordCells = (1u << kRecordCellBits) - 1;
+  static_assert(kMaxRecordCells <= kRecordCells);
+  static_assert(kMaxRecordLength << kRecordCellBits == kRecord);
+  static std::uint32_t CellCount(RowRef row) {
+    return (row.count & kRecord) ? row.count & kRecordCells : row.count;
+  }
+  static std::size_t RecordLength(RowRef row) { return (row.count & ~kRecord) >> kRecordCellBits; }
   std::string_view CellOf(RowRef row, std::uint32_t index) const;
   // Gives a record row cells of its own in cells_, so that one can be written.
   void OwnCells(RowRef& row);
@@ -158,9 +179,10 @@ class Table {
   std::vector<RowRef> rows_;
   std::vector<CellRef> cells_;
   std::vector<std::string_view> aside_;
-  // Texts whose bytes never move (each a string of its own on the heap, so
-  // moving the table moves no byte either); cells are views into them.
-  std::vector<std::unique_ptr<std::string>> texts_;
+  // Texts whose bytes never move (a file's bytes, or a string of its own on
+  // the heap, so moving the table moves no byte either); cells are views
+  // into them. Shared with copies.
+  std::vector<std::shared_ptr<const platform::FileBytes>> texts_;
   std::string_view base_;
   mutable Caches caches_;
   std::unique_ptr<Pending> pending_;
@@ -170,5 +192,8 @@ class Table {
 // continuation lines starting with "$", quoted fields, CR LF / CR / LF line
 // ends, one trailing empty line ignored.
 void ReadCsvText(Table& table, std::string bytes);
+// The same, the table keeping the bytes where they are; null reads as an
+// empty file. The bytes are released once split.
+void ReadCsvText(Table& table, std::shared_ptr<const platform::FileBytes> bytes);
 
 }  // namespace velmora::tables

@@ -1,5 +1,7 @@
 #include "tables/table_loading.h"
 
+#include <memory>
+
 #include "tables/startup_error.h"
 
 namespace velmora::tables {
@@ -17,15 +19,15 @@ void TableLoading::Load(Table& table, int declaredColumns, const std::string& pa
     reader_.ReadLater(table, [&files = files_, path] {
       // Meanwhile the start-up program plays and the browser shows the page.
       files.ReadingInBackground();
-      std::optional<std::string> bytes = files.ReadFile(path);
+      std::shared_ptr<const platform::FileBytes> bytes = files.MapFile(path);
       if (!bytes) throw StartupError(kCannotOpen + path);
-      return std::move(*bytes);
+      return bytes;
     });
     return;
   }
-  std::optional<std::string> bytes = files_.ReadFile(path);
+  std::shared_ptr<const platform::FileBytes> bytes = files_.MapFile(path);
   if (!bytes) throw StartupError(kCannotOpen + path);
-  reader_.Read(table, std::move(*bytes));
+  reader_.Read(table, std::move(bytes));
 }
 
 void TableLoading::WaitForAll(const std::vector<const Table*>& tables) {

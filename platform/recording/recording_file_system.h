@@ -27,6 +27,9 @@ class RecordingFileSystem : public platform::FileSystem {
   std::optional<std::string> ReadFile(const std::string& path) override {
     return native_.ReadFile(path);
   }
+  std::shared_ptr<const platform::FileBytes> MapFile(const std::string& path) override {
+    return native_.MapFile(path);
+  }
   bool ReadsFromAnyThread() const override { return native_.ReadsFromAnyThread(); }
   void ReadingInBackground() override { native_.ReadingInBackground(); }
   bool WriteFile(const std::string& path, const std::string& bytes) override;
