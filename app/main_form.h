@@ -95,7 +95,9 @@ class TMainForm {
   }
   std::string CategoryTitle(const std::string& name) { return locations_.CategoryTitle(name); }
   std::string LookupDefinition(int kind, const std::string& word) {
-    return dictionary_.LookupDefinition(kind, word);
+    std::string definition = dictionary_.LookupDefinition(kind, word);
+    ReleaseTableText();
+    return definition;
   }
   void CreateBalloons();
   void PlaceBalloon(int kind);
@@ -210,6 +212,9 @@ class TMainForm {
   void ShowDictionaryLink(int kind, const std::string& word);
   void LoadTables();
   std::vector<tables::Table*> CatalogueTables();
+  // The table files' pages a page was made from go back to the system's
+  // file cache once it is written: the process keeps only what it reads.
+  void ReleaseTableText();
 
   platform::Platform& platform_;
   platform::Ui& ui_;

@@ -11,6 +11,10 @@
 namespace velmora::app {
 
 void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
+  struct ReleaseAfter {
+    TMainForm& form;
+    ~ReleaseAfter() { form.ReleaseTableText(); }
+  } releaseAfter{*this};
   if (search_.DeferNavigation(address)) {
     cancel = true;
     return;
@@ -73,6 +77,10 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       break;
   }
   cancel = true;
+}
+
+void TMainForm::ReleaseTableText() {
+  for (const tables::Table* table : CatalogueTables()) table->ReleaseReadText();
 }
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {

@@ -147,6 +147,10 @@ void Table::ReleaseText() const {
   if (!texts_.empty()) texts_.front()->Release();
 }
 
+void Table::ReleaseReadText() const {
+  if (!pending_ && !texts_.empty()) texts_.front()->Release();
+}
+
 void Table::SetCell(int column, int row, std::string_view value) {
   Settle();
   if (row < 0 || column < 0) return;

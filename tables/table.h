@@ -59,6 +59,9 @@ class Table {
   // again (see FileBytes::Release): called after a pass over the whole file.
   // Cells stay valid.
   void ReleaseText() const;
+  // The same once the contents are here; a table still being read is left
+  // alone (never waits, never throws the read's error).
+  void ReleaseReadText() const;
   // The row's cells at once, as views inside text kept with KeepText.
   void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // The row's cells are the record's fields split at every ";" (one more

@@ -15,13 +15,16 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "app/application.h"
 #include "platform/mapping_fault_guard.h"
 #include "platform/native_file_system.h"
+#include "platform/recording/recording_platform.h"
 #include "tables/background_reader.h"
 #include "tables/table.h"
 #include "test_support.h"
@@ -184,6 +187,40 @@ TEST_F(MappedTables, afterSplittingAndIndexing_theFileIsNotResidentInTheProcess)
   EXPECT_GT(ResidentKb(path), static_cast<long>(bytes.size() / 1024 / 2));
   table.ReleaseText();
   EXPECT_LT(ResidentKb(path), few);
+}
+#endif
+
+#ifdef __linux__
+// A record page reads a few rows of a large table; once it is written their
+// pages go back to the system's file cache instead of staying in the process.
+TEST_F(MappedTables, aRecordPageOfTheProgram_leavesNoTablePageResident) {
+  MakeMinimalDisc(dir.path());
+  std::string records;
+  for (int i = 0; i < 20000; ++i)
+    records +=
+        std::to_string(i) + ";Rezerwat " + std::to_string(i) + ";" + std::string(200, 'x') + "\r\n";
+  WriteFile(dir / "DB/RP.CSV", records);
+  WriteFile(dir / "Makiety/rp.html",
+            ReadFile(std::string(VELMORA_SAMPLE_CONTENT) + "/Makiety/rp.html"));
+  const std::string path = std::filesystem::canonical(dir.path()).string() + "/DB/RP.CSV";
+  TempDir temp;
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  std::ostringstream trace;
+  recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
+  long afterIndex = -1, afterPage = -1;
+  app::RunProgram(recording.platform(), [&](app::Application& application) {
+    app::TMainForm& form = *application.MainForm();
+    bool cancel = false;
+    form.MainWebBrowserBeforeNavigate2("http://db?rp19999", cancel);
+    afterIndex = ResidentKb(path);
+    form.MainWebBrowserBeforeNavigate2("http://db?rp10000", cancel);
+    afterPage = ResidentKb(path);
+  });
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(afterIndex, 0);
+  EXPECT_EQ(afterPage, 0);
+  EXPECT_NE(trace.str().find("$$RP_10000"), std::string::npos) << "no record page was written";
 }
 #endif
 
