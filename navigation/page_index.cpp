@@ -5,20 +5,12 @@
 #include <cstdio>
 #include <random>
 
+#include "navigation/signature_file.h"
 #include "platform/codepage.h"
 
 namespace velmora::navigation {
 
 namespace {
-
-std::uint64_t Mix(std::uint64_t x) {
-  x ^= x >> 30;
-  x *= 0xBF58476D1CE4E5B9u;
-  x ^= x >> 27;
-  x *= 0x94D049BB133111EBu;
-  x ^= x >> 31;
-  return x;
-}
 
 // Different in every run and every search object, so that a file left by
 // another run or another viewer is never taken for this one's.

@@ -31,15 +31,6 @@ void Store(char* at, T value) {
   std::memcpy(at, &value, sizeof value);
 }
 
-std::uint64_t Mix(std::uint64_t x) {
-  x ^= x >> 30;
-  x *= 0xBF58476D1CE4E5B9u;
-  x ^= x >> 27;
-  x *= 0x94D049BB133111EBu;
-  x ^= x >> 31;
-  return x;
-}
-
 // A check of a page's bits that also depends on the listing and the page,
 // so that bits written for another page or listing never pass. Four lanes
 // over whole words, each step invertible: a changed word always changes
@@ -129,5 +120,14 @@ void SignatureFileImage::Add(std::size_t page, SignatureView signature) {
 }
 
 std::string SignatureFileImage::Take() { return std::exchange(bytes_, std::string()); }
+
+std::uint64_t Mix(std::uint64_t x) {
+  x ^= x >> 30;
+  x *= 0xBF58476D1CE4E5B9u;
+  x ^= x >> 27;
+  x *= 0x94D049BB133111EBu;
+  x ^= x >> 31;
+  return x;
+}
 
 }  // namespace velmora::navigation

@@ -23,6 +23,10 @@
 
 namespace velmora::navigation {
 
+// Spreads every bit of x over the whole result, one to one: keys and checks
+// of the signature file are made from it.
+std::uint64_t Mix(std::uint64_t x);
+
 // The signatures a file holds for one listing of pages.
 class StoredSignatures {
  public:

@@ -5,23 +5,10 @@
 
 namespace velmora::platform {
 
-namespace {
-
-class HeapBytes : public FileBytes {
- public:
-  explicit HeapBytes(std::string bytes) : bytes_(std::move(bytes)) {}
-  std::string_view View() const override { return bytes_; }
-
- private:
-  std::string bytes_;
-};
-
-}  // namespace
-
 std::shared_ptr<const FileBytes> FileSystem::MapFile(const std::string& path) {
   std::optional<std::string> bytes = ReadFile(path);
   if (!bytes) return nullptr;
-  return std::make_shared<HeapBytes>(std::move(*bytes));
+  return std::make_shared<HeapFileBytes>(std::move(*bytes));
 }
 
 std::optional<std::string> FileSystem::RealPath(const std::string& path) {

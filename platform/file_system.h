@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmora::platform {
@@ -29,6 +30,16 @@ class FileBytes {
   // pages go from the process (they come back from the file when read); the
   // bytes and their address stay the same.
   virtual void Release() const {}
+};
+
+// Bytes held on the heap, as a read gives them.
+class HeapFileBytes : public FileBytes {
+ public:
+  explicit HeapFileBytes(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::string_view View() const override { return bytes_; }
+
+ private:
+  std::string bytes_;
 };
 
 class FileSystem {

@@ -9,19 +9,6 @@
 #include <utility>
 
 namespace velmora::tables {
-namespace {
-
-// Text the table writes itself, or a file's bytes read onto the heap.
-class OwnText : public platform::FileBytes {
- public:
-  explicit OwnText(std::string bytes) : bytes_(std::move(bytes)) {}
-  std::string_view View() const override { return bytes_; }
-
- private:
-  std::string bytes_;
-};
-
-}  // namespace
 
 Table::Table(std::string name, int declaredColumns)
     : name_(std::move(name)), columnCount_(declaredColumns) {}
@@ -130,12 +117,12 @@ void Table::OwnCells(RowRef& row) {
 }
 
 std::string_view Table::KeepText(std::string bytes) {
-  return KeepText(std::make_shared<OwnText>(std::move(bytes)));
+  return KeepText(std::make_shared<platform::HeapFileBytes>(std::move(bytes)));
 }
 
 std::string_view Table::KeepText(std::shared_ptr<const platform::FileBytes> bytes) {
   Settle();
-  if (!bytes) bytes = std::make_shared<OwnText>(std::string());
+  if (!bytes) bytes = std::make_shared<platform::HeapFileBytes>(std::string());
   texts_.push_back(std::move(bytes));
   const std::string_view kept = texts_.back()->View();
   if (texts_.size() == 1) base_ = kept;
