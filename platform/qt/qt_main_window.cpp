@@ -75,6 +75,9 @@ void QtMainWindow::ReplaceTreeView(QWidget* tree, QtUi& ui) {
 void QtMainWindow::SetHandlers(app::HandlerTable handlers) { handlers_ = std::move(handlers); }
 
 void QtMainWindow::Raise(const std::string& handler, const std::string& argument) {
+  // Before the core is connected (the window is sized while it starts up)
+  // there is no one to tell; the core lays out what it needs itself then.
+  if (handlers_.empty()) return;
   const std::string name = platform::HandlerName(platform::names::kMainForm, handler);
   if (!platform::RaiseHandler(handlers_, name, argument)) ReportUnknownHandler(name);
 }
