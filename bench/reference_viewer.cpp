@@ -3,7 +3,7 @@
 //   velmora-reference-viewer START_PAGE [STATIC_PAGE]
 // Prints the time from process start to the start page painted, the memory
 // of the process tree after that, and the time to paint STATIC_PAGE when
-// the page navigates to it.
+// the page navigates to it and the memory after that.
 
 #include <unistd.h>
 
@@ -41,7 +41,11 @@ int main(int argc, char** argv) {
       const Clock::time_point click = Clock::now();
       probe.Arm([&, click] {
         Report("click_to_painted_ms", MillisecondsBetween(click, probe.PaintedAt()));
-        QTimer::singleShot(200, &app, &QCoreApplication::quit);
+        // The same wait as the viewer's after its last visit.
+        QTimer::singleShot(1500, &app, [] {
+          ReportMemory("after_record_page");
+          QCoreApplication::quit();
+        });
       });
       view.page()->runJavaScript(
           QStringLiteral("location.href = '%1';")
