@@ -194,14 +194,30 @@ void QtBrowser::ReportCommandState() {
 
 void QtBrowser::LoadingChanged(const QWebEngineLoadingInfo& info) {
   if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+  const QByteArray key = NavigationKey(info.url());
+  const bool ofReplay = replayed_ && NavigationKey(replayed_->url) == key;
   if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+    auto refused = std::find(refused_.begin(), refused_.end(), key);
+    if (ofReplay && !replayed_->retried && replayed_->generation == generation_) {
+      // The replay was stopped by what was left of its own refusal: that
+      // refusal is over now, and the replay is made once more.
+      replayed_->retried = true;
+      if (refused != refused_.end()) refused_.erase(refused);
+      approvedMain_ = key;
+      const QUrl url = replayed_->url;
+      const quint64 generation = generation_;
+      QTimer::singleShot(0, this, [this, url, generation] {
+        if (generation_ == generation) Load(url);
+      });
+      return;
+    }
     // The stop of a navigation refused while the core is asked is no load.
-    auto refused = std::find(refused_.begin(), refused_.end(), NavigationKey(info.url()));
     if (refused != refused_.end()) {
       refused_.erase(refused);
       return;
     }
   }
+  if (ofReplay) replayed_.reset();
   committedIndex_ = page_->history()->currentItemIndex();
   QMetaObject::invokeMethod(this, &QtBrowser::LoadFinished, Qt::QueuedConnection);
 }

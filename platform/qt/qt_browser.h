@@ -104,6 +104,15 @@ class QtBrowser : public QObject, public Browser {
   std::deque<QByteArray> approvedFrames_;
   // Main-frame navigations refused until the core has answered.
   std::deque<QByteArray> refused_;
+  // The last main-frame navigation replayed after the core let it proceed.
+  // The engine's handling of the refusal before it may still abort it; it
+  // is then replayed once more, as long as nothing navigated since.
+  struct Replayed {
+    QUrl url;
+    quint64 generation = 0;
+    bool retried = false;
+  };
+  std::optional<Replayed> replayed_;
   int committedIndex_ = 0;
   // Counts navigations started on this browser, so a replay is dropped when
   // the core navigated elsewhere meanwhile.

@@ -117,6 +117,7 @@ void QtBrowser::Replay(const PendingNavigation& asked) {
   if (navigation.type == QWebEnginePage::NavigationTypeBackForward) {
     GoToHistoryEntry(navigation.url);
   } else {
+    replayed_ = Replayed{navigation.url, generation_};
     Load(navigation.url);
   }
 }

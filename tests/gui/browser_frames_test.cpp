@@ -121,7 +121,8 @@ class BrowserFramesTest : public QObject {
       // earlier case left, whose late frame loads also count.
       QVERIFY(WaitUntil([&] {
         return completed_ > loads && FrameTitle(*browser_, "contents") == "Spis" &&
-               FrameTitle(*browser_, "main") == "Glowna";
+               FrameTitle(*browser_, "main") == "Glowna" &&
+               FrameTitle(*browser_, "footer") == "Stopka";
       }));
       asked_.clear();
       const int before = completed_;
