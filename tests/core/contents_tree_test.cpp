@@ -9,7 +9,6 @@
 
 #include "app/main_form.h"
 #include "app/startup_error.h"
-#include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
 #include "windows/slide_form.h"
 
@@ -126,15 +125,9 @@ TEST(TreePagesRead, linesWithoutSemicolonIgnored_emptyPageAllowed) {
 class ContentsTree : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const auto& entry : kCatalogue) {
-      fake_.files.files["/disc/DB/" + std::string(entry.fileName)] = "x\r\n";
-    }
-    std::string menus;
-    for (int j = 0; j < 82; ++j) menus += "m" + std::to_string(j) + ";\r\n";
-    fake_.files.files["/disc/DB/MENU.CSV"] = menus;
+    AddMinimalDisc(fake_.files);
     fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "5;autorzy.htm\r\n230;album.htm\r\n";
     fake_.files.files["/disc/Data/drzewo.htm"] = "<html></html>";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
   }
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);

@@ -29,15 +29,11 @@ const std::string kPhotoDir = "/disc/Foto/";
 class TableStore : public ::testing::Test {
  protected:
   void SetUp() override {
+    AddMinimalDisc(fake_.files);
     for (const auto& entry : velmora::tables::kCatalogue) {
       fake_.files.files[kTableDir + std::string(entry.fileName)] =
           std::string(entry.fileName) + "\r\n";
     }
-    std::string menus;
-    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
-    fake_.files.files[kTableDir + "MENU.CSV"] = menus;
-    fake_.files.files[kTableDir + "DRZEWO1.CSV"] = "";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
   }
 
   void SetTable(const std::string& fileName, const std::string& bytes) {

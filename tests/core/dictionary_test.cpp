@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
@@ -19,17 +18,7 @@ const std::string kMissingDefinition = " - w s\xB3owniku brakuje definicji tego 
 
 class Dictionary : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const auto& entry : velmora::tables::kCatalogue) {
-      fake_.files.files[kTableDir + std::string(entry.fileName)] = "x\r\n";
-    }
-    // The menu definition and the contents tree are read at start-up too.
-    std::string menus;
-    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
-    fake_.files.files[kTableDir + "MENU.CSV"] = menus;
-    fake_.files.files[kTableDir + "DRZEWO1.CSV"] = "";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
-  }
+  void SetUp() override { AddMinimalDisc(fake_.files); }
 
   void SetFile(const std::string& name, const std::string& bytes) {
     fake_.files.files[kTableDir + name] = bytes;

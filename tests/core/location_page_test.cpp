@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
@@ -19,18 +18,10 @@ class LocationPage : public ::testing::Test {
  protected:
   TMainForm& Start(const std::string& root = "/disc") {
     fake_.files.currentDirectory = root;
-    for (const auto& entry : velmora::tables::kCatalogue) {
-      fake_.files.files[root + "/DB/" + std::string(entry.fileName)] = "x\r\n";
-    }
+    AddMinimalDisc(fake_.files, root);
     fake_.files.files[root + "/DB/RP.CSV"] = "7;Ciche Bagno\r\n";
     fake_.files.files[root + "/DB/PK.CSV"] = "3;Nadrzeczny\r\n";
     fake_.files.files[root + "/DB/OCHK.CSV"] = "4;Dolina\r\n";
-    // The menu definition and the contents tree are read at start-up too.
-    std::string menus;
-    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
-    fake_.files.files[root + "/DB/" + "MENU.CSV"] = menus;
-    fake_.files.files[root + "/DB/" + "DRZEWO1.CSV"] = "";
-    fake_.files.files[root + "/Anim/start.exe"] = "";
     fake_.files.files[root + "/Map/mp-rp7.gif"] = "gif";
     fake_.files.files[root + "/Makiety/chmurka.html"] = "<title>@title@</title>m.jpg";
     form_ = std::make_unique<TMainForm>(fake_.platform);

@@ -9,7 +9,6 @@
 
 #include "app/main_form.h"
 #include "app/startup_error.h"
-#include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
 
 using velmora::app::StartupError;
@@ -167,12 +166,9 @@ TEST(MenuForPage, numberMappedToItsMenu_elseEmpty) {
 class LoadDaneMenu : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const auto& entry : kCatalogue) {
-      fake_.files.files["/disc/DB/" + std::string(entry.fileName)] = "x\r\n";
-    }
+    AddMinimalDisc(fake_.files);
     fake_.files.files["/disc/DB/MENU.CSV"] = Lines("start;799;\r\n", 82);
     fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "1;a.htm\r\n";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
   }
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "tables/catalogue.h"
 #include "tests/support/fake_platform.h"
 #include "windows/slide_form.h"
 
@@ -24,14 +23,10 @@ const std::string kMenuTemplate =
 class MenuPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const auto& entry : velmora::tables::kCatalogue) {
-      fake_.files.files["/disc/DB/" + std::string(entry.fileName)] = "x\r\n";
-    }
+    AddMinimalDisc(fake_.files);
     std::string menus = "start;799;\r\nlas;123;124;\r\nbrak;5;\r\nzero;0;\r\n";
     for (int line = 4; line < 82; ++line) menus += "m" + std::to_string(line) + ";\r\n";
     fake_.files.files["/disc/DB/MENU.CSV"] = menus;
-    fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
     fake_.files.files["/disc/Makiety/menu_las.htm"] = kMenuTemplate;
     fake_.files.files["/disc/Makiety/menu_start.htm"] = "start http://db?pg.htm";
     for (const char* page : {"799", "123", "123a", "123s", "123x", "124", "5", "0", "index"}) {

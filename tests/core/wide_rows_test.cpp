@@ -8,7 +8,6 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "tables/catalogue.h"
 #include "tables/table.h"
 #include "tests/support/fake_platform.h"
 
@@ -76,16 +75,7 @@ TEST(WideRows, aRowWrittenCellAfterCell_keepsEveryCell) {
 // Start-up with one wide slide set among many narrow ones.
 class WideSlideTable : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const auto& entry : velmora::tables::kCatalogue) {
-      fake_.files.files["/disc/DB/" + std::string(entry.fileName)] = "x\r\n";
-    }
-    std::string menus;
-    for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
-    fake_.files.files["/disc/DB/MENU.CSV"] = menus;
-    fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "";
-    fake_.files.files["/disc/Anim/start.exe"] = "";
-  }
+  void SetUp() override { velmora::test::AddMinimalDisc(fake_.files); }
 
   velmora::test::FakePlatform fake_;
 };

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tables/catalogue.h"
 
 namespace velmora::test {
 
@@ -229,5 +230,19 @@ struct FakePlatform {
   FakeClock clock;
   platform::Platform platform;
 };
+
+// The least a disc under root needs for the program to start on it: every
+// catalogue table of one row, the menu definition's 82 lines, an empty
+// contents tree and the start-up program. Tests write over what they use.
+inline void AddMinimalDisc(FakeFileSystem& files, const std::string& root = "/disc") {
+  for (const auto& entry : tables::kCatalogue) {
+    files.files[root + "/DB/" + std::string(entry.fileName)] = "x\r\n";
+  }
+  std::string menus;
+  for (int line = 0; line < 82; ++line) menus += "menu" + std::to_string(line) + ";\r\n";
+  files.files[root + "/DB/MENU.CSV"] = menus;
+  files.files[root + "/DB/DRZEWO1.CSV"] = "";
+  files.files[root + "/Anim/start.exe"] = "";
+}
 
 }  // namespace velmora::test
