@@ -80,7 +80,7 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
 }
 
 void TMainForm::ReleaseTableText() {
-  for (const tables::Table* table : CatalogueTables()) table->ReleaseReadText();
+  for (const tables::Table* table : CatalogueTables()) table->ReleaseText();
 }
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {

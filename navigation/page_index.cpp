@@ -75,7 +75,7 @@ std::unique_ptr<SearchSignatures> PageIndex::OpenSignatures(platform::FileSystem
     return std::make_unique<SearchSignatures>(listing.key, pages);
   }
   return std::make_unique<SearchSignatures>(
-      StoredSignatures(files.MapFile(written_), listing.key, pages), listing.key, pages);
+      listing.key, pages, StoredSignatures(files.MapFile(written_), listing.key, pages));
 }
 
 void PageIndex::KeepSignatures(platform::FileSystem& files, SearchSignatures& signatures,

@@ -15,9 +15,8 @@ namespace velmora::navigation {
 
 class SearchSignatures {
  public:
-  // No stored signatures: every page unknown until read.
-  SearchSignatures(std::uint64_t key, std::size_t pages) : key_(key), pages_(pages) {}
-  SearchSignatures(StoredSignatures stored, std::uint64_t key, std::size_t pages)
+  // Without stored signatures every page is unknown until read.
+  SearchSignatures(std::uint64_t key, std::size_t pages, StoredSignatures stored = {})
       : stored_(std::move(stored)), key_(key), pages_(pages) {}
   SearchSignatures(const SearchSignatures&) = delete;
   SearchSignatures& operator=(const SearchSignatures&) = delete;

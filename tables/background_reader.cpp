@@ -38,18 +38,12 @@ BackgroundReader::~BackgroundReader() {
 }
 
 void BackgroundReader::Read(Table& table, std::string bytes) {
-  if (bytes.size() < kSmallFile) {
-    ReadCsvText(table, std::move(bytes));
-    return;
-  }
-  ReadLater(table, [bytes = std::move(bytes)]() mutable { return std::move(bytes); });
+  Read(table, std::make_shared<platform::HeapFileBytes>(std::move(bytes)));
 }
 
 void BackgroundReader::ReadLater(Table& table, std::function<std::string()> bytes) {
-  Submit(table, [name = table.Name(), columns = table.ColumnCount(), bytes = std::move(bytes)] {
-    Table read(name, columns);
-    ReadCsvText(read, bytes());
-    return read;
+  ReadLater(table, [bytes = std::move(bytes)]() -> std::shared_ptr<const platform::FileBytes> {
+    return std::make_shared<platform::HeapFileBytes>(bytes());
   });
 }
 

@@ -92,7 +92,7 @@ void SplitText(Table& table, std::string_view text) {
 }  // namespace
 
 void ReadCsvText(Table& table, std::string bytes) {
-  SplitText(table, table.KeepText(std::move(bytes)));
+  ReadCsvText(table, std::make_shared<platform::HeapFileBytes>(std::move(bytes)));
 }
 
 void ReadCsvText(Table& table, std::shared_ptr<const platform::FileBytes> bytes) {

@@ -130,11 +130,6 @@ std::string_view Table::KeepText(std::shared_ptr<const platform::FileBytes> byte
 }
 
 void Table::ReleaseText() const {
-  Settle();
-  if (!texts_.empty()) texts_.front()->Release();
-}
-
-void Table::ReleaseReadText() const {
   if (!pending_ && !texts_.empty()) texts_.front()->Release();
 }
 

@@ -56,12 +56,10 @@ class Table {
   // by the table and its copies.
   std::string_view KeepText(std::shared_ptr<const platform::FileBytes> bytes);
   // Lets the pages of the first text go from memory until they are read
-  // again (see FileBytes::Release): called after a pass over the whole file.
-  // Cells stay valid.
+  // again (see FileBytes::Release): called after a pass over the whole file
+  // and after each page made of the table. Cells stay valid. A table still
+  // being read is left alone: this never waits and never throws.
   void ReleaseText() const;
-  // The same once the contents are here; a table still being read is left
-  // alone (never waits, never throws the read's error).
-  void ReleaseReadText() const;
   // The row's cells at once, as views inside text kept with KeepText.
   void SetRowViews(int row, const std::vector<std::string_view>& keptCells);
   // The row's cells are the record's fields split at every ";" (one more
