@@ -12,6 +12,7 @@ VELMORA_PACKAGES=(
   ffmpeg libarchive-dev xorriso genisoimage
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool weston xwayland
+  iproute2 tcpdump
 )
 
 velmora_sudo() {

@@ -28,11 +28,25 @@ void PrepareEngineFlags() {
   // leaner script heaps of its low-memory mode save a tenth of the
   // renderer's memory over a session and change nothing on screen.
   AddFlag(flags, "--enable-low-end-device-mode");
+  // A second line behind the viewer's own network namespace: WebRTC sends
+  // nothing but through a proxy, the proxy is nowhere (loopback included),
+  // and QUIC is off.
+  AddFlag(flags, "--force-webrtc-ip-handling-policy");
+  AddFlag(flags, "--webrtc-ip-handling-policy=disable_non_proxied_udp");
+  AddFlag(flags, "--proxy-server=socks5://127.0.0.1:9");
+  AddFlag(flags, "--proxy-bypass-list=<-loopback>");
+  AddFlag(flags, "--disable-quic");
+  AddFlag(flags, "--disable-background-networking");
 #ifdef Q_OS_UNIX
   // The engine's sandbox refuses to run as root.
   if (geteuid() == 0) AddFlag(flags, "--no-sandbox");
 #endif
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+std::vector<const char*> EngineArguments() {
+  // No host name resolves, so no query for one is sent.
+  return {"--host-resolver-rules=MAP * ~NOTFOUND"};
 }
 
 }  // namespace velmora::platform::qt

@@ -4,10 +4,15 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWebEngineView>
+#include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "app/application.h"
 #include "platform/qt/balloon_window.h"
+#include "platform/qt/desktop_broker.h"
+#include "platform/qt/engine_start.h"
+#include "platform/qt/network_seal.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
@@ -50,11 +55,36 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
   }
 }
 
+// Before anything else, while the process has one thread: the broker that
+// hands outside addresses to the desktop stays where the network is, the
+// viewer goes where there is none.
+void SealOffNetwork() {
+  if (!platform::qt::DesktopBroker::Start()) {
+    std::fprintf(stderr, "velmora: no broker for outside addresses; they open from the viewer\n");
+  }
+  const platform::qt::NetworkSeal seal = platform::qt::LeaveNetwork();
+  if (!seal.sealed) {
+    std::fprintf(stderr,
+                 "velmora: no network namespace of its own (%s); only the browser engine's "
+                 "switches keep the pages off the network\n",
+                 seal.reason.c_str());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  SealOffNetwork();
   platform::qt::PrepareApplication();
-  QApplication app(argc, argv);
+  // The engine also takes switches from the program's arguments, where one
+  // may hold spaces (its environment variable splits at them).
+  std::vector<char*> arguments(argv, argv + argc);
+  for (const char* flag : platform::qt::EngineArguments()) {
+    arguments.push_back(const_cast<char*>(flag));
+  }
+  arguments.push_back(nullptr);
+  int count = static_cast<int>(arguments.size()) - 1;
+  QApplication app(count, arguments.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
 
   platform::qt::QtPlatform qt;

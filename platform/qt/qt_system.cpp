@@ -11,6 +11,7 @@
 
 #include "platform/codepage.h"
 #include "platform/program_command.h"
+#include "platform/qt/desktop_broker.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -98,6 +99,9 @@ void QtShell::OpenAddress(const std::string& address) {
       (scheme != u"http" && scheme != u"https" && scheme != u"mailto")) {
     return;
   }
+  // From the broker outside the viewer's network namespace, where the
+  // desktop's programs can reach the network; in-process only without one.
+  if (DesktopBroker::Open(url.toEncoded().toStdString())) return;
   QDesktopServices::openUrl(url);
 }
 

@@ -1,0 +1,152 @@
+#include "platform/qt/desktop_broker.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string_view>
+#include <vector>
+
+#include "platform/system.h"
+
+#ifdef __linux__
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace velmora::platform::qt {
+
+const char* DesktopOpenerFor(const std::string& url) {
+  const std::string_view scheme = std::string_view(url).substr(0, 7);
+  const bool mail = scheme.size() == 7 && (scheme[0] | 0x20) == 'm' && (scheme[1] | 0x20) == 'a' &&
+                    (scheme[2] | 0x20) == 'i' && (scheme[3] | 0x20) == 'l' &&
+                    (scheme[4] | 0x20) == 't' && (scheme[5] | 0x20) == 'o' && scheme[6] == ':';
+  return mail ? "xdg-email" : "xdg-open";
+}
+
+bool HandOffRate::Allow(long long nowMs) {
+  if (lastMs_ >= 0 && nowMs > lastMs_) {
+    tokens_ = std::min(kBurst, tokens_ + static_cast<double>(nowMs - lastMs_) * kPerMs);
+  }
+  lastMs_ = std::max(lastMs_, nowMs);
+  if (tokens_ < 1) return false;
+  tokens_ -= 1;
+  return true;
+}
+
+#ifdef __linux__
+namespace {
+
+// The viewer's end of the socket; -1 without a broker.
+int brokerSocket = -1;
+
+constexpr std::size_t kMaxAddress = 8192;
+
+long long NowMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// PATH without its relative entries: a program is never found in whatever
+// directory the viewer was started from.
+void KeepAbsolutePath() {
+  const char* path = std::getenv("PATH");
+  std::string kept;
+  std::string_view rest = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  while (true) {
+    const std::size_t colon = rest.find(':');
+    const std::string_view entry = rest.substr(0, colon);
+    if (!entry.empty() && entry.front() == '/') {
+      if (!kept.empty()) kept += ':';
+      kept += entry;
+    }
+    if (colon == std::string_view::npos) break;
+    rest.remove_prefix(colon + 1);
+  }
+  setenv("PATH", kept.c_str(), 1);
+}
+
+void Launch(const std::string& url) {
+  const pid_t child = fork();
+  if (child != 0) return;  // reaped by the ignored SIGCHLD
+  const char* opener = DesktopOpenerFor(url);
+  execlp(opener, opener, url.c_str(), static_cast<char*>(nullptr));
+  std::fprintf(stderr, "velmora: cannot start %s\n", opener);
+  _exit(127);
+}
+
+// The broker keeps none of the handlers its parent may have set.
+void DefaultSignals() {
+  for (int number = 1; number < NSIG; ++number) {
+    if (number != SIGKILL && number != SIGSTOP) signal(number, SIG_DFL);
+  }
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+[[noreturn]] void Serve(int socket) {
+  DefaultSignals();
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  signal(SIGCHLD, SIG_IGN);
+  KeepAbsolutePath();
+  HandOffRate rate;
+  std::vector<char> buffer(kMaxAddress + 1);
+  while (true) {
+    const ssize_t got = recv(socket, buffer.data(), buffer.size(), 0);
+    if (got == 0) _exit(0);  // the viewer has ended
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      _exit(0);
+    }
+    const std::string url(buffer.data(), static_cast<std::size_t>(got));
+    if (static_cast<std::size_t>(got) > kMaxAddress || !IsOutsideAddress(url)) {
+      std::fprintf(stderr, "velmora: refused hand-off - not an outside address\n");
+    } else if (!rate.Allow(NowMs())) {
+      std::fprintf(stderr, "velmora: refused hand-off %s - too many in a short time\n",
+                   url.c_str());
+    } else {
+      Launch(url);
+    }
+  }
+}
+
+}  // namespace
+
+bool DesktopBroker::Start() {
+  if (brokerSocket >= 0) return true;
+  int ends[2];
+  if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0) return false;
+  const pid_t broker = fork();
+  if (broker < 0) {
+    close(ends[0]);
+    close(ends[1]);
+    return false;
+  }
+  if (broker == 0) {
+    close(ends[0]);
+    Serve(ends[1]);
+  }
+  close(ends[1]);
+  brokerSocket = ends[0];
+  return true;
+}
+
+bool DesktopBroker::Open(const std::string& url) {
+  if (brokerSocket < 0) return false;
+  return send(brokerSocket, url.data(), url.size(), MSG_NOSIGNAL) ==
+         static_cast<ssize_t>(url.size());
+}
+
+#else
+
+bool DesktopBroker::Start() { return false; }
+bool DesktopBroker::Open(const std::string&) { return false; }
+
+#endif
+
+}  // namespace velmora::platform::qt
