@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/install_manifest.h"
+#include "cli/install_space.h"
 
 namespace velmora::cli::install {
 namespace {
@@ -26,7 +27,9 @@ std::vector<std::string> Names(const std::string& relative) {
   return names;
 }
 
+// False with errno set when a write fails.
 bool WriteAll(int fd, const char* data, std::size_t size) {
+  errno = 0;
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
     if (written < 0 && errno == EINTR) continue;
@@ -132,21 +135,31 @@ bool InstallTree::CopyFileIn(const std::filesystem::path& source, const std::str
     return false;
   }
   char buffer[65536];
-  bool ok = true;
+  int failure = 0;
+  off_t copied = 0;
   for (;;) {
     const ssize_t got = ::read(in, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ok = false;
+    if (got < 0) failure = errno;
     if (got <= 0) break;
     if (!WriteAll(out, buffer, static_cast<std::size_t>(got))) {
-      ok = false;
+      failure = errno ? errno : ENOSPC;
       break;
     }
+    copied += got;
   }
   ::close(in);
-  if (::close(out) != 0) ok = false;
-  if (!ok) error = "reading or writing failed";
-  return ok;
+  if (::close(out) != 0 && failure == 0) failure = errno;
+  if (failure != 0) {
+    error = WriteFailure(failure);
+    return false;
+  }
+  // The copy holds what the file held when opened, no more and no less.
+  if (copied != st.st_size) {
+    error = "copied " + std::to_string(copied) + " bytes of " + std::to_string(st.st_size);
+    return false;
+  }
+  return true;
 }
 
 bool InstallTree::WriteFile(const std::string& relative, const std::string& bytes) {
