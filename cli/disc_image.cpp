@@ -79,16 +79,15 @@ Reader OpenImage(const fs::path& image, std::string& error) {
 // gives, none past `declared`; then the file is made exactly that long.
 std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
                                       const fs::path& target, std::uint64_t declared) {
-  const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC,
-                         0600);
+  const int out =
+      ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (out < 0) return "cannot write " + target.string() + ": " + install::WriteFailure(errno);
   std::optional<std::string> error;
   const void* block = nullptr;
   size_t size = 0;
   la_int64_t offset = 0;
   int read = ARCHIVE_EOF;
-  while (!error &&
-         (read = archive_read_data_block(reader, &block, &size, &offset)) == ARCHIVE_OK) {
+  while (!error && (read = archive_read_data_block(reader, &block, &size, &offset)) == ARCHIVE_OK) {
     if (offset < 0 || static_cast<std::uint64_t>(offset) + size > declared) {
       error = "the disc image " + image.string() + " holds more for " + target.filename().string() +
               " than the " + std::to_string(declared) + " bytes it declares";

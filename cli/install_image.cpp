@@ -26,8 +26,7 @@ ChildLimits MeasureLimits(std::uint64_t imageBytes) {
   return {kReadingMemory, 5s + std::chrono::seconds(imageBytes / (16 * kMiB))};
 }
 ChildLimits ExtractLimits(std::uint64_t imageBytes, std::uint64_t declaredBytes) {
-  return {kReadingMemory,
-          10s + std::chrono::seconds((imageBytes + declaredBytes) / (4 * kMiB))};
+  return {kReadingMemory, 10s + std::chrono::seconds((imageBytes + declaredBytes) / (4 * kMiB))};
 }
 
 std::optional<std::string> Failure(const ChildOutcome& outcome, const fs::path& image,

@@ -27,7 +27,8 @@ std::optional<std::uint64_t> FreeBytes(const fs::path& path) {
 }
 
 bool SameFilesystem(const fs::path& a, const fs::path& b) {
-  struct stat first {}, second {};
+  struct stat first {
+  }, second{};
   return ::stat(NearestExisting(a).c_str(), &first) == 0 &&
          ::stat(NearestExisting(b).c_str(), &second) == 0 && first.st_dev == second.st_dev;
 }

@@ -77,10 +77,10 @@ bool HoldsOnlyListed(const fs::path& dir, const Manifest& manifest) {
     const std::string relative = Utf8(it->path().lexically_relative(dir));
     std::error_code typeError;
     const fs::file_status status = it->symlink_status(typeError);
-    const bool listed = fs::is_directory(status)      ? dirs.count(relative) > 0
-                        : fs::is_regular_file(status) ? files.count(relative) > 0 ||
-                                                            relative == kManifestName
-                                                      : false;
+    const bool listed = fs::is_directory(status) ? dirs.count(relative) > 0
+                        : fs::is_regular_file(status)
+                            ? files.count(relative) > 0 || relative == kManifestName
+                            : false;
     if (!listed) return false;
   }
   return !ec;

@@ -27,8 +27,8 @@ struct ChildOutcome {
 
 // The work returns its result, or nullopt with the message in `error`. It
 // must not write to the caller's streams; only its text comes back. A child
-// that dies by a signal (an allocation refused past the limit) counts as out
-// of memory.
+// that ends by a signal or without a word (a library giving up when an
+// allocation is refused past the limit) counts as out of memory.
 ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::string& error)>& work,
                         const ChildLimits& limits);
 
