@@ -1,7 +1,10 @@
 #include "cli/install_copies.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iomanip>
+
+#include "cli/install_space.h"
 
 namespace velmora::cli::install {
 namespace fs = std::filesystem;
@@ -148,13 +151,14 @@ std::uint64_t TotalBytes(const std::vector<PlannedCopy>& copies) {
 bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
               std::ostream& err) {
   if (!tree.WriteFile(install::kManifestName, install::WriteManifestText(manifest))) {
-    err << "velmora-cli install: cannot write the installation's record\n";
+    err << "velmora-cli install: cannot write the installation's record"
+        << (IsFull(errno) ? ": " + WriteFailure(errno) : std::string()) << "\n";
     return false;
   }
   for (const std::string& dir : manifest.directories) {
     if (!tree.MakeDirectories(dir)) {
-      err << "velmora-cli install: cannot make the directory " << dir
-          << ": a part of it is a link or a file\n";
+      err << "velmora-cli install: cannot make the directory " << dir << ": "
+          << (IsFull(errno) ? WriteFailure(errno) : "a part of it is a link or a file") << "\n";
       return false;
     }
   }

@@ -47,6 +47,8 @@ std::string WriteFailure(int error) {
   return std::string("reading or writing failed: ") + std::strerror(error);
 }
 
+bool IsFull(int error) { return error == ENOSPC || error == EDQUOT; }
+
 std::string MiB(std::uint64_t bytes) {
   constexpr std::uint64_t kMiB = 1024 * 1024;
   return std::to_string((bytes + kMiB - 1) / kMiB) + " MiB";

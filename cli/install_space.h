@@ -25,6 +25,9 @@ std::optional<std::string> ShortOfSpace(const std::filesystem::path& where, std:
 // such, anything else by the system's text.
 std::string WriteFailure(int error);
 
+// Whether errno says the disk or the quota is full.
+bool IsFull(int error);
+
 // Bytes as whole MiB, rounded up.
 std::string MiB(std::uint64_t bytes);
 

@@ -95,7 +95,9 @@ bool InstallTree::MakeDirectories(const std::string& relative) {
   for (const std::string& name : Names(relative)) {
     if (current < 0) return false;
     if (::mkdirat(current, name.c_str(), 0755) != 0 && errno != EEXIST) {
+      const int failure = errno;
       ::close(current);
+      errno = failure;
       return false;
     }
     const int next = ::openat(current, name.c_str(), kDirectoryFlags);
@@ -128,14 +130,17 @@ bool InstallTree::CopyFileIn(const std::filesystem::path& source, const std::str
   std::string leaf;
   const int parent = OpenParent(relative, leaf);
   const int out = parent < 0 ? -1 : CreateFresh(parent, leaf);
+  int failure = errno;
   if (parent >= 0) ::close(parent);
   if (out < 0) {
     ::close(in);
-    error = "its place in the installation is not a plain file in a directory of its own";
+    error = IsFull(failure)
+                ? WriteFailure(failure)
+                : "its place in the installation is not a plain file in a directory of its own";
     return false;
   }
   char buffer[65536];
-  int failure = 0;
+  failure = 0;
   off_t copied = 0;
   for (;;) {
     const ssize_t got = ::read(in, buffer, sizeof buffer);
@@ -167,7 +172,9 @@ bool InstallTree::WriteFile(const std::string& relative, const std::string& byte
   const int parent = OpenParent(relative, leaf);
   if (parent < 0) return false;
   const int out = CreateFresh(parent, leaf);
+  const int failure = errno;
   ::close(parent);
+  errno = failure;
   if (out < 0) return false;
   const bool written = WriteAll(out, bytes.data(), bytes.size());
   return ::close(out) == 0 && written;
