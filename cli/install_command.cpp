@@ -79,11 +79,15 @@ int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
         << "\n";
     return 1;
   }
+  // Outside the installed directory only the settings this run would write
+  // and the directories made on the way to them or to the installation.
+  Manifest outside = *manifest;
+  if (Normal(outside.settings) != paths.settings) outside.settings.clear();
   const std::size_t removed = RemoveInstalled(*tree, *manifest);
-  const bool settingsRemoved = RemoveSettingsIfOurs(*manifest, paths.target);
+  const bool settingsRemoved = RemoveSettingsIfOurs(outside, paths.target);
   tree->RemoveFile(install::kManifestName);
   if (manifest->targetCreated && fs::is_empty(paths.target, ec)) fs::remove(paths.target, ec);
-  RemoveParentsOf(*manifest, paths.target);
+  RemoveParentsOf(outside, paths.target);
   out << "Removed " << removed << " files from " << paths.target.string() << "\n";
   if (removed < manifest->files.size()) {
     out << "Left alone: " << manifest->files.size() - removed

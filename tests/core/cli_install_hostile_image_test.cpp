@@ -143,10 +143,10 @@ class CliInstallHostileImage : public ::testing::Test {
 
 TEST_F(CliInstallHostileImage, imageCarryingAnInstallRecord_cannotReplaceTheInstallersOwn) {
   const std::string outside = dir_ / "outside";
-  fs::create_directories(outside + "/empty");
+  fs::create_directories(outside + "/Kestrava");
   const std::string forged = "velmora-install 1\ndisc=/nowhere\nsettings=" + outside +
                              "/Kestrava/VNQE.conf\ntarget-created=0\nparent=" + outside +
-                             "/empty\nfile=Data/799.htm\n";
+                             "/Kestrava\nfile=Data/799.htm\n";
   const std::string image = RockRidgeImage("record.iso", {{".velmora-install", forged}});
 
   const LimitedRun install = RunLimited({"install", "--disc", image});
@@ -158,7 +158,7 @@ TEST_F(CliInstallHostileImage, imageCarryingAnInstallRecord_cannotReplaceTheInst
   EXPECT_EQ(uninstall.status, 0) << uninstall.err;
   EXPECT_NE(uninstall.out.find("Removed 16 files"), std::string::npos) << uninstall.out;
   EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});
-  EXPECT_TRUE(fs::exists(outside + "/empty"));
+  EXPECT_TRUE(fs::exists(outside + "/Kestrava"));
 }
 
 // --- Limits of reading ---
@@ -256,7 +256,8 @@ TEST_F(CliInstallHostileImage, zisofsFiles_areInstalledWholeOrRefusedBeforeWriti
   ASSERT_TRUE(RunTool({Tool("genisoimage"), "-quiet", "-R", "-z", "-o", bomb, packed}));
   const LimitedRun refused = RunLimited({"install", "--disc", bomb});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(refused.err.find("declares 4002 MiB of files in 1 MiB"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("declares 4002 MiB of files in 1 MiB"), std::string::npos)
+      << refused.err;
   EXPECT_NE(refused.err.find("nothing was written"), std::string::npos) << refused.err;
   EXPECT_EQ(TreeOf(temp()), std::vector<std::string>{});
   EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});

@@ -167,6 +167,28 @@ TEST_F(CliInstall, uninstall_neverDeletesThroughALinkedDirectoryInAListedPath) {
   EXPECT_EQ(ReadFile(outside + "/799.htm"), "not the viewer's");
 }
 
+TEST_F(CliInstall, uninstall_byAPlantedRecord_removesNothingOutsideTheTarget) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  const std::string outside = dir_ / "outside";
+  MakeMinimalDisc(disc);
+  ASSERT_EQ(Run({"install", "--disc", disc, "--to", target}).status, 0);
+  // Settings of the same text elsewhere, and an empty directory above them.
+  WriteFile(outside + "/Kestrava/VNQE.conf", ReadFile(settings()));
+  fs::create_directories(outside + "/empty");
+  WriteFile(target + "/.velmora-install",
+            "velmora-install 1\ndisc=" + disc + "\nsettings=" + outside +
+                "/Kestrava/VNQE.conf\ntarget-created=0\nparent=" + outside +
+                "/Kestrava\nparent=" + outside + "/empty\nfile=Data/799.htm\nfile=Data/gone.htm\n");
+  const TreeWatch watch(outside);
+
+  const CliResult uninstall = Run({"install", "--uninstall", "--to", target});
+  EXPECT_EQ(uninstall.status, 0) << uninstall.err;
+  EXPECT_NE(uninstall.out.find("Removed 1 files"), std::string::npos) << uninstall.out;
+  EXPECT_NE(uninstall.out.find("Left alone: 1 listed files"), std::string::npos) << uninstall.out;
+  EXPECT_EQ(watch.Now(), watch.Before());
+}
+
 TEST_F(CliInstall, install_neverWritesThroughALinkPlantedInTheTarget) {
   const std::string disc = dir_ / "disc";
   const std::string target = dir_ / "target";
