@@ -2,9 +2,16 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
+#include <map>
 #include <memory>
+#include <new>
+
+#include "cli/install_space.h"
 
 namespace velmora::cli {
 namespace {
@@ -14,6 +21,7 @@ namespace fs = std::filesystem;
 struct ArchiveCloser {
   void operator()(archive* reader) const { archive_read_free(reader); }
 };
+using Reader = std::unique_ptr<archive, ArchiveCloser>;
 
 // A name of the image as a path inside it, or nullopt when it would lead
 // outside it. Joliet and Rock Ridge names come as UTF-8; plain ISO 9660
@@ -38,21 +46,120 @@ std::optional<fs::path> EntryPath(archive_entry* entry) {
   return ContainedPath(name ? name : archive_entry_pathname(entry));
 }
 
+std::optional<fs::path> HardLinkPath(archive_entry* entry) {
+  const char* link = archive_entry_hardlink_utf8(entry);
+  if (!link) link = archive_entry_hardlink(entry);
+  if (!link) return std::nullopt;
+  return ContainedPath(link);
+}
+
+// Memory refused to the reader is reported as such, not as a damaged image.
 std::string ReaderError(archive* reader, const fs::path& image) {
+  if (archive_errno(reader) == ENOMEM) throw std::bad_alloc();
   const char* message = archive_error_string(reader);
   return "cannot read the disc image " + image.string() + ": " +
          (message ? message : "not an ISO 9660 image");
 }
 
-}  // namespace
-
-std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::path& into) {
-  std::unique_ptr<archive, ArchiveCloser> reader(archive_read_new());
-  if (!reader) return "cannot read the disc image " + image.string() + ": out of memory";
+Reader OpenImage(const fs::path& image, std::string& error) {
+  Reader reader(archive_read_new());
+  if (!reader) {
+    error = "cannot read the disc image " + image.string() + ": out of memory";
+    return nullptr;
+  }
   archive_read_support_format_iso9660(reader.get());
   if (archive_read_open_filename(reader.get(), image.c_str(), 64 * 1024) != ARCHIVE_OK) {
-    return ReaderError(reader.get(), image);
+    error = ReaderError(reader.get(), image);
+    return nullptr;
   }
+  return reader;
+}
+
+// The bytes of one regular entry written to target at the offsets the reader
+// gives, none past `declared`; then the file is made exactly that long.
+std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
+                                      const fs::path& target, std::uint64_t declared) {
+  const int out =
+      ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (out < 0) return "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+  std::optional<std::string> error;
+  const void* block = nullptr;
+  size_t size = 0;
+  la_int64_t offset = 0;
+  int read = ARCHIVE_EOF;
+  while (!error && (read = archive_read_data_block(reader, &block, &size, &offset)) == ARCHIVE_OK) {
+    if (offset < 0 || static_cast<std::uint64_t>(offset) + size > declared) {
+      error = "the disc image " + image.string() + " holds more for " + target.filename().string() +
+              " than the " + std::to_string(declared) + " bytes it declares";
+      break;
+    }
+    const char* data = static_cast<const char*>(block);
+    for (std::size_t done = 0; done < size;) {
+      const ssize_t written = ::pwrite(out, data + done, size - done, offset + done);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        error = "cannot write " + target.string() + ": " +
+                install::WriteFailure(written < 0 ? errno : ENOSPC);
+        break;
+      }
+      done += static_cast<std::size_t>(written);
+    }
+  }
+  if (!error && read != ARCHIVE_EOF) error = ReaderError(reader, image);
+  // zisofs leaves out blocks of zeros, the last ones too: they are made here.
+  struct stat st {};
+  if (!error && ::fstat(out, &st) == 0 && static_cast<std::uint64_t>(st.st_size) < declared &&
+      ::ftruncate(out, static_cast<off_t>(declared)) != 0) {
+    error = "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+  }
+  if (!error && (::fstat(out, &st) != 0 || static_cast<std::uint64_t>(st.st_size) != declared)) {
+    error = "the copy of " + target.string() + " is not the " + std::to_string(declared) +
+            " bytes the disc image declares";
+  }
+  if (::close(out) != 0 && !error) {
+    error = "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+  }
+  return error;
+}
+
+}  // namespace
+
+std::optional<std::string> MeasureDiscImage(const fs::path& image, ImageContents& contents) {
+  std::string error;
+  const Reader reader = OpenImage(image, error);
+  if (!reader) return error;
+  std::map<fs::path, std::uint64_t> sizes;
+  archive_entry* entry = nullptr;
+  int status;
+  while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK ||
+         status == ARCHIVE_WARN) {
+    const std::optional<fs::path> relative = EntryPath(entry);
+    if (!relative) continue;
+    std::uint64_t size = 0;
+    if (const std::optional<fs::path> from = HardLinkPath(entry)) {
+      const auto found = sizes.find(*from);
+      if (found == sizes.end()) continue;
+      size = found->second;
+    } else if (archive_entry_filetype(entry) == AE_IFREG) {
+      size = static_cast<std::uint64_t>(std::max<la_int64_t>(archive_entry_size(entry), 0));
+    } else {
+      continue;
+    }
+    sizes[*relative] = size;
+    contents.bytes += size;
+    ++contents.files;
+  }
+  if (status != ARCHIVE_EOF) return ReaderError(reader.get(), image);
+  return std::nullopt;
+}
+
+std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::path& into,
+                                            const ImageContents& measured) {
+  std::string error;
+  const Reader reader = OpenImage(image, error);
+  if (!reader) return error;
+  std::map<fs::path, std::uint64_t> sizes;
+  std::uint64_t budget = measured.bytes;
   std::error_code ec;
   archive_entry* entry = nullptr;
   int status;
@@ -61,36 +168,42 @@ std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::pat
     const std::optional<fs::path> relative = EntryPath(entry);
     if (!relative) continue;
     const fs::path target = into / *relative;
-    const char* hardlink = archive_entry_hardlink_utf8(entry);
-    if (!hardlink) hardlink = archive_entry_hardlink(entry);
     const mode_t type = archive_entry_filetype(entry);
     if (type == AE_IFDIR) {
       fs::create_directories(target, ec);
       continue;
     }
     fs::create_directories(target.parent_path(), ec);
-    if (hardlink) {
+    if (const std::optional<fs::path> from = HardLinkPath(entry)) {
       // The same data under a second name: a copy of the first.
-      if (const std::optional<fs::path> from = ContainedPath(hardlink)) {
-        fs::copy_file(into / *from, target, fs::copy_options::overwrite_existing, ec);
+      const auto found = sizes.find(*from);
+      if (found == sizes.end()) continue;
+      if (found->second > budget) {
+        return "the disc image " + image.string() + " holds more than it declared at first";
       }
+      budget -= found->second;
+      if (!fs::copy_file(into / *from, target, fs::copy_options::overwrite_existing, ec) ||
+          fs::file_size(target, ec) != found->second) {
+        return "cannot write " + target.string() + ": " +
+               install::WriteFailure(ec ? ec.value() : EIO);
+      }
+      sizes[*relative] = found->second;
       continue;
     }
     if (type != AE_IFREG) continue;
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot write " + target.string();
-    const void* block = nullptr;
-    size_t size = 0;
-    la_int64_t offset = 0;
-    int read;
-    while ((read = archive_read_data_block(reader.get(), &block, &size, &offset)) == ARCHIVE_OK) {
-      if (offset < 0) break;
-      out.seekp(static_cast<std::streamoff>(offset));
-      out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+    const la_int64_t declared = archive_entry_size(entry);
+    if (!archive_entry_size_is_set(entry) || declared < 0) {
+      return "the disc image " + image.string() + " declares no size for " + relative->string();
     }
-    if (read != ARCHIVE_EOF) return ReaderError(reader.get(), image);
-    out.close();
-    if (!out) return "cannot write " + target.string();
+    if (static_cast<std::uint64_t>(declared) > budget) {
+      return "the disc image " + image.string() + " holds more than it declared at first";
+    }
+    budget -= static_cast<std::uint64_t>(declared);
+    if (auto failed =
+            WriteEntry(reader.get(), image, target, static_cast<std::uint64_t>(declared))) {
+      return failed;
+    }
+    sizes[*relative] = static_cast<std::uint64_t>(declared);
     // Rock Ridge keeps the programs' execute bits; the copy stays the owner's.
     const auto perm = static_cast<fs::perms>(archive_entry_perm(entry) & 0755);
     fs::permissions(target, perm | fs::perms::owner_read | fs::perms::owner_write,

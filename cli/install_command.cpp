@@ -6,11 +6,14 @@
 #include <iterator>
 #include <optional>
 
-#include "cli/disc_image.h"
 #include "cli/install_args.h"
 #include "cli/install_copies.h"
+#include "cli/install_image.h"
 #include "cli/install_manifest.h"
 #include "cli/install_paths.h"
+#include "cli/install_removal.h"
+#include "cli/install_space.h"
+#include "cli/install_swap.h"
 #include "cli/install_tree.h"
 #include "cli/private_temp_dir.h"
 
@@ -32,7 +35,9 @@ using install::ParseArgs;
 using install::Paths;
 using install::PlanCopies;
 using install::PlannedCopy;
-using install::RemoveEmptyParents;
+using install::RemoveInstalled;
+using install::RemoveParentsOf;
+using install::RemoveSettingsIfOurs;
 
 std::optional<std::string> ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -47,17 +52,6 @@ bool WriteText(const fs::path& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-// Removes what the manifest lists inside the installed directory, never
-// through a link and never a directory that is not empty.
-void RemoveInstalled(InstallTree& tree, const Manifest& manifest) {
-  for (const std::string& file : manifest.files) tree.RemoveFile(file);
-  std::vector<std::string> dirs = manifest.directories;
-  std::sort(dirs.begin(), dirs.end(), [](const std::string& a, const std::string& b) {
-    return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
-  });
-  for (const std::string& dir : dirs) tree.RemoveEmptyDirectory(dir);
-}
-
 // The installed directory, refused when it is a link, belongs to another
 // user or others may write to it.
 std::unique_ptr<InstallTree> OpenTarget(const fs::path& target, std::ostream& err) {
@@ -67,13 +61,6 @@ std::unique_ptr<InstallTree> OpenTarget(const fs::path& target, std::ostream& er
   if (error.empty()) return tree;
   err << "velmora-cli install: " << target.string() << " " << error << "; refused\n";
   return nullptr;
-}
-
-bool RemoveSettingsIfOurs(const Manifest& manifest, const fs::path& target) {
-  const std::optional<std::string> current = ReadText(manifest.settings);
-  if (!current || *current != install::SettingsText(manifest.disc, target)) return false;
-  std::error_code ec;
-  return fs::remove(manifest.settings, ec);
 }
 
 int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
@@ -92,14 +79,83 @@ int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
         << "\n";
     return 1;
   }
-  RemoveInstalled(*tree, *manifest);
-  const bool settingsRemoved = RemoveSettingsIfOurs(*manifest, paths.target);
+  // Outside the installed directory only the settings this run would write
+  // and the directories made on the way to them or to the installation.
+  Manifest outside = *manifest;
+  if (Normal(outside.settings) != paths.settings) outside.settings.clear();
+  const std::size_t removed = RemoveInstalled(*tree, *manifest);
+  const bool settingsRemoved = RemoveSettingsIfOurs(outside, paths.target);
   tree->RemoveFile(install::kManifestName);
   if (manifest->targetCreated && fs::is_empty(paths.target, ec)) fs::remove(paths.target, ec);
-  RemoveEmptyParents(manifest->parents, {paths.target, manifest->settings});
-  out << "Removed " << manifest->files.size() << " files from " << paths.target.string() << "\n";
+  RemoveParentsOf(outside, paths.target);
+  out << "Removed " << removed << " files from " << paths.target.string() << "\n";
+  if (removed < manifest->files.size()) {
+    out << "Left alone: " << manifest->files.size() - removed
+        << " listed files that were missing or no longer plain files\n";
+  }
+  if (fs::exists(fs::symlink_status(paths.target, ec)) && !fs::is_empty(paths.target, ec) &&
+      manifest->targetCreated) {
+    out << "Kept " << paths.target.string() << ": it holds files the installation did not make\n";
+  }
   if (settingsRemoved) out << "Removed the settings " << manifest->settings.string() << "\n";
   return 0;
+}
+
+// Copies into a directory made beside the target and puts it in the
+// target's place only when complete; the earlier copy, ours alone, is then
+// removed by its record. False, with nothing changed, when a step fails.
+bool InstallBeside(const Paths& paths, const Manifest& manifest, const std::optional<Manifest>& old,
+                   const std::vector<PlannedCopy>& copies, std::ostream& err) {
+  std::error_code ec;
+  const std::vector<fs::path> madeParents = MissingDirectories(paths.target.parent_path());
+  fs::create_directories(paths.target.parent_path(), ec);
+  std::string error;
+  const std::optional<fs::path> staging = install::MakeStagingDirectory(paths.target, error);
+  bool done = false;
+  if (!staging) {
+    err << "velmora-cli install: " << error << "\n";
+  } else if (const std::unique_ptr<InstallTree> tree = OpenTarget(*staging, err);
+             tree && CopyInto(*tree, manifest, copies, err)) {
+    std::optional<fs::path> earlier;
+    done = install::PutInPlace(*staging, paths.target, earlier, error);
+    if (!done) err << "velmora-cli install: " << error << "\n";
+    if (earlier) {
+      const std::unique_ptr<InstallTree> earlierTree = InstallTree::Open(*earlier, error);
+      if (earlierTree && old) {
+        RemoveInstalled(*earlierTree, *old);
+        earlierTree->RemoveFile(install::kManifestName);
+      }
+      if (!fs::remove(*earlier, ec)) {
+        err << "velmora-cli install: note: the earlier copy is left in " << earlier->string()
+            << ": it holds files the installation did not make\n";
+      }
+    }
+  }
+  // Made by this run alone and private until put in place.
+  if (staging && !done) fs::remove_all(*staging, ec);
+  if (!done) install::RemoveEmptyParents(madeParents, {paths.target});
+  return done;
+}
+
+// Copies into the target itself, which holds other files too (--force).
+bool InstallInPlace(const Paths& paths, InstallTree* existing, const Manifest& manifest,
+                    const std::optional<Manifest>& old, const std::vector<PlannedCopy>& copies,
+                    std::ostream& err) {
+  std::error_code ec;
+  std::unique_ptr<InstallTree> made;
+  if (!existing) {
+    fs::create_directories(paths.target, ec);
+    made = ec ? nullptr : OpenTarget(paths.target, err);
+    if (!made) return false;
+    if (manifest.targetCreated) made->MakePrivateToWrite();
+    existing = made.get();
+  }
+  if (old) RemoveInstalled(*existing, *old);
+  if (CopyInto(*existing, manifest, copies, err)) return true;
+  // What this run made goes again; the other files stay.
+  RemoveInstalled(*existing, manifest);
+  existing->RemoveFile(install::kManifestName);
+  return false;
 }
 
 int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std::ostream& err) {
@@ -116,7 +172,8 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
       err << "velmora-cli install: cannot make a temporary directory\n";
       return 1;
     }
-    if (const std::optional<std::string> error = ExtractDiscImage(disc, unpacked->path())) {
+    if (const std::optional<std::string> error =
+            install::UnpackDiscImage(disc, unpacked->path(), paths.target)) {
       err << "velmora-cli install: " << *error << "\n";
       return 1;
     }
@@ -153,14 +210,15 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
 
   // What is there already: our own installation, someone else's, or nothing.
   std::unique_ptr<InstallTree> tree;
-  if (fs::exists(fs::symlink_status(paths.target, ec))) {
+  const bool targetExists = fs::exists(fs::symlink_status(paths.target, ec));
+  if (targetExists) {
     tree = OpenTarget(paths.target, err);
     if (!tree) return 1;
   }
   const std::optional<std::string> oldText =
       tree ? tree->ReadFile(install::kManifestName) : std::nullopt;
   const std::optional<Manifest> old = oldText ? install::ParseManifest(*oldText) : std::nullopt;
-  const bool targetUsed = fs::exists(paths.target, ec) && !fs::is_empty(paths.target, ec);
+  const bool targetUsed = targetExists && !fs::is_empty(paths.target, ec);
   if (!args.force && targetUsed && (!old || Normal(old->disc) != source)) {
     err << "velmora-cli install: " << paths.target.string() << " holds "
         << (old ? "an installation of " + old->disc.string() : std::string("other files"))
@@ -177,9 +235,11 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
         << " name another installation; use --force to replace them\n";
     return 1;
   }
+  // A copy of our own alone (or none) is replaced whole and only when the
+  // new one is complete; one sharing its directory with other files is
+  // copied over in place.
+  const bool beside = !targetExists || (old && install::HoldsOnlyListed(paths.target, *old));
 
-  // An earlier installation here is replaced as a whole.
-  if (old) RemoveInstalled(*tree, *old);
   Manifest manifest;
   manifest.disc = source;
   manifest.settings = paths.settings;
@@ -198,15 +258,19 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
     manifest.parents.push_back(dir);
   }
   std::vector<PlannedCopy> copies;
-  if (!PlanCopies(disc, paths.target, manifest, copies, err, image)) return 1;
-
-  if (!tree) {
-    fs::create_directories(paths.target, ec);
-    tree = ec ? nullptr : OpenTarget(paths.target, err);
-    if (!tree) return 1;
-    if (manifest.targetCreated) tree->MakePrivateToWrite();
+  const std::optional<fs::path> existing =
+      beside ? std::nullopt : std::optional<fs::path>(paths.target);
+  if (!PlanCopies(disc, existing, manifest, copies, err, image)) return 1;
+  if (const std::optional<std::string> full =
+          install::ShortOfSpace(paths.target, install::TotalBytes(copies))) {
+    err << "velmora-cli install: " << *full << "; nothing was written\n";
+    return 1;
   }
-  if (!CopyInto(*tree, manifest, copies, err)) return 1;
+
+  if (beside ? !InstallBeside(paths, manifest, old, copies, err)
+             : !InstallInPlace(paths, tree.get(), manifest, old, copies, err)) {
+    return 1;
+  }
   fs::create_directories(paths.settings.parent_path(), ec);
   if (!WriteText(paths.settings, settingsText)) {
     err << "velmora-cli install: cannot write the settings " << paths.settings.string() << "\n";

@@ -1,7 +1,10 @@
 #include "cli/install_copies.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iomanip>
+
+#include "cli/install_space.h"
 
 namespace velmora::cli::install {
 namespace fs = std::filesystem;
@@ -67,7 +70,7 @@ std::optional<fs::path> LinkedTopDirectory(const fs::path& disc) {
 // What copying the four parts (or, for a disc image, the whole disc) creates:
 // directories and files that do not exist yet (relative to the target), and
 // every copy to make.
-bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest,
+bool PlanCopies(const fs::path& disc, const std::optional<fs::path>& existing, Manifest& manifest,
                 std::vector<PlannedCopy>& copies, std::ostream& err, bool wholeDisc) {
   std::error_code ec;
   std::vector<fs::path> sources;
@@ -87,10 +90,15 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
     bool badName = false;
     const auto note = [&](const fs::path& from, bool directory) {
       const fs::path relative = from.lexically_relative(disc);
-      const fs::path to = target / relative;
-      const bool exists = fs::exists(fs::symlink_status(to, ec));
+      const bool exists = existing && fs::exists(fs::symlink_status(*existing / relative, ec));
       const std::u8string u8 = relative.generic_u8string();
       const std::string text(u8.begin(), u8.end());
+      if (text == kManifestName) {
+        // The record of what was installed is the installation's own.
+        err << "velmora-cli install: note: the disc's own " << kManifestName
+            << " is not installed; that name is the installation's record\n";
+        return;
+      }
       if (install::HasControlCharacter(text)) {
         // A name the manifest cannot hold, and no name a disc has.
         if (!badName) {
@@ -128,18 +136,29 @@ bool PlanCopies(const fs::path& disc, const fs::path& target, Manifest& manifest
   return true;
 }
 
+std::uint64_t TotalBytes(const std::vector<PlannedCopy>& copies) {
+  std::uint64_t total = 0;
+  std::error_code ec;
+  for (const PlannedCopy& copy : copies) {
+    const std::uintmax_t size = fs::file_size(copy.from, ec);
+    if (!ec) total += size;
+  }
+  return total;
+}
+
 // Writes the manifest first, so that even a broken-off copy can be undone,
 // then makes the directories and copies the files, all inside the tree.
 bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
               std::ostream& err) {
   if (!tree.WriteFile(install::kManifestName, install::WriteManifestText(manifest))) {
-    err << "velmora-cli install: cannot write the installation's record\n";
+    err << "velmora-cli install: cannot write the installation's record"
+        << (IsFull(errno) ? ": " + WriteFailure(errno) : std::string()) << "\n";
     return false;
   }
   for (const std::string& dir : manifest.directories) {
     if (!tree.MakeDirectories(dir)) {
-      err << "velmora-cli install: cannot make the directory " << dir
-          << ": a part of it is a link or a file\n";
+      err << "velmora-cli install: cannot make the directory " << dir << ": "
+          << (IsFull(errno) ? WriteFailure(errno) : "a part of it is a link or a file") << "\n";
       return false;
     }
   }

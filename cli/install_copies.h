@@ -2,6 +2,7 @@
 // Reading a disc's directories and copying its installation part (or a whole
 // unpacked disc image) into the installed directory.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -28,11 +29,15 @@ struct PlannedCopy {
 };
 
 // What copying the four parts (or, for a disc image, the whole disc) creates:
-// directories and files that do not exist yet (relative to the target), and
-// every copy to make.
-bool PlanCopies(const std::filesystem::path& disc, const std::filesystem::path& target,
-                Manifest& manifest, std::vector<PlannedCopy>& copies, std::ostream& err,
-                bool wholeDisc = false);
+// directories and files that do not exist yet in `existing` (the directory
+// copied into, nullopt for a fresh one), and every copy to make. A file of
+// the manifest's name at the top of the disc is left out with a note.
+bool PlanCopies(const std::filesystem::path& disc,
+                const std::optional<std::filesystem::path>& existing, Manifest& manifest,
+                std::vector<PlannedCopy>& copies, std::ostream& err, bool wholeDisc = false);
+
+// The bytes the planned copies take.
+std::uint64_t TotalBytes(const std::vector<PlannedCopy>& copies);
 
 // Writes the manifest first, so that even a broken-off copy can be undone,
 // then makes the directories and copies the files, all inside the tree.

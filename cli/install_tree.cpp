@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/install_manifest.h"
+#include "cli/install_space.h"
 
 namespace velmora::cli::install {
 namespace {
@@ -26,7 +27,9 @@ std::vector<std::string> Names(const std::string& relative) {
   return names;
 }
 
+// False with errno set when a write fails.
 bool WriteAll(int fd, const char* data, std::size_t size) {
+  errno = 0;
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
     if (written < 0 && errno == EINTR) continue;
@@ -92,7 +95,9 @@ bool InstallTree::MakeDirectories(const std::string& relative) {
   for (const std::string& name : Names(relative)) {
     if (current < 0) return false;
     if (::mkdirat(current, name.c_str(), 0755) != 0 && errno != EEXIST) {
+      const int failure = errno;
       ::close(current);
+      errno = failure;
       return false;
     }
     const int next = ::openat(current, name.c_str(), kDirectoryFlags);
@@ -125,28 +130,41 @@ bool InstallTree::CopyFileIn(const std::filesystem::path& source, const std::str
   std::string leaf;
   const int parent = OpenParent(relative, leaf);
   const int out = parent < 0 ? -1 : CreateFresh(parent, leaf);
+  int failure = errno;
   if (parent >= 0) ::close(parent);
   if (out < 0) {
     ::close(in);
-    error = "its place in the installation is not a plain file in a directory of its own";
+    error = IsFull(failure)
+                ? WriteFailure(failure)
+                : "its place in the installation is not a plain file in a directory of its own";
     return false;
   }
   char buffer[65536];
-  bool ok = true;
+  failure = 0;
+  off_t copied = 0;
   for (;;) {
     const ssize_t got = ::read(in, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ok = false;
+    if (got < 0) failure = errno;
     if (got <= 0) break;
     if (!WriteAll(out, buffer, static_cast<std::size_t>(got))) {
-      ok = false;
+      failure = errno ? errno : ENOSPC;
       break;
     }
+    copied += got;
   }
   ::close(in);
-  if (::close(out) != 0) ok = false;
-  if (!ok) error = "reading or writing failed";
-  return ok;
+  if (::close(out) != 0 && failure == 0) failure = errno;
+  if (failure != 0) {
+    error = WriteFailure(failure);
+    return false;
+  }
+  // The copy holds what the file held when opened, no more and no less.
+  if (copied != st.st_size) {
+    error = "copied " + std::to_string(copied) + " bytes of " + std::to_string(st.st_size);
+    return false;
+  }
+  return true;
 }
 
 bool InstallTree::WriteFile(const std::string& relative, const std::string& bytes) {
@@ -154,7 +172,9 @@ bool InstallTree::WriteFile(const std::string& relative, const std::string& byte
   const int parent = OpenParent(relative, leaf);
   if (parent < 0) return false;
   const int out = CreateFresh(parent, leaf);
+  const int failure = errno;
   ::close(parent);
+  errno = failure;
   if (out < 0) return false;
   const bool written = WriteAll(out, bytes.data(), bytes.size());
   return ::close(out) == 0 && written;

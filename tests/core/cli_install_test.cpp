@@ -4,6 +4,8 @@
 // links planted in the disc or the target, foreign or open targets and
 // control characters in names never make it touch anything outside.
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -165,6 +167,28 @@ TEST_F(CliInstall, uninstall_neverDeletesThroughALinkedDirectoryInAListedPath) {
   EXPECT_EQ(ReadFile(outside + "/799.htm"), "not the viewer's");
 }
 
+TEST_F(CliInstall, uninstall_byAPlantedRecord_removesNothingOutsideTheTarget) {
+  const std::string disc = dir_ / "disc";
+  const std::string target = dir_ / "target";
+  const std::string outside = dir_ / "outside";
+  MakeMinimalDisc(disc);
+  ASSERT_EQ(Run({"install", "--disc", disc, "--to", target}).status, 0);
+  // Settings of the same text elsewhere, and an empty directory above them.
+  WriteFile(outside + "/Kestrava/VNQE.conf", ReadFile(settings()));
+  fs::create_directories(outside + "/empty");
+  WriteFile(target + "/.velmora-install",
+            "velmora-install 1\ndisc=" + disc + "\nsettings=" + outside +
+                "/Kestrava/VNQE.conf\ntarget-created=0\nparent=" + outside +
+                "/Kestrava\nparent=" + outside + "/empty\nfile=Data/799.htm\nfile=Data/gone.htm\n");
+  const TreeWatch watch(outside);
+
+  const CliResult uninstall = Run({"install", "--uninstall", "--to", target});
+  EXPECT_EQ(uninstall.status, 0) << uninstall.err;
+  EXPECT_NE(uninstall.out.find("Removed 1 files"), std::string::npos) << uninstall.out;
+  EXPECT_NE(uninstall.out.find("Left alone: 1 listed files"), std::string::npos) << uninstall.out;
+  EXPECT_EQ(watch.Now(), watch.Before());
+}
+
 TEST_F(CliInstall, install_neverWritesThroughALinkPlantedInTheTarget) {
   const std::string disc = dir_ / "disc";
   const std::string target = dir_ / "target";
@@ -268,6 +292,75 @@ TEST_F(CliInstall, badArguments_areRefused) {
   EXPECT_EQ(Run({"install", "--disc", notADisc.path()}).status, 1);
   EXPECT_EQ(Run({"install", "--uninstall"}).status, 1);  // nothing installed
   EXPECT_EQ(TreeOf(home()), std::vector<std::string>{});
+}
+
+// --- A full disk ---
+
+// A small tmpfs at where, for this test process and its children only (in a
+// mount namespace of its own); root only.
+class SmallFilesystem {
+ public:
+  SmallFilesystem(std::string where, const std::string& options) : where_(std::move(where)) {
+    fs::create_directories(where_);
+    mounted_ = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               ::mount("velmora-test", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+  }
+  ~SmallFilesystem() {
+    if (mounted_) ::umount2(where_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+
+ private:
+  std::string where_;
+  bool mounted_ = false;
+};
+
+TEST_F(CliInstall, reinstallOnAFullDisk_saysSoAndKeepsTheEarlierCopyAndSettings) {
+  const std::string small = dir_ / "small";
+  const SmallFilesystem filesystem(small, "size=1m,nr_inodes=48");
+  if (!filesystem.mounted()) GTEST_SKIP() << "mounting a small filesystem needs root";
+  const std::string target = small + "/disc";
+  const std::string first = dir_ / "first";
+  MakeMinimalDisc(first);
+  ASSERT_EQ(Run({"install", "--disc", first, "--to", target}).status, 0);
+  const TreeWatch copy(target);
+  const std::string settingsBefore = ReadFile(settings());
+
+  // Room for the files' bytes but not for their number: the disk fills on the way.
+  const std::string many = dir_ / "many";
+  MakeMinimalDisc(many);
+  for (int i = 0; i < 40; ++i) WriteFile(many + "/Data/" + std::to_string(i) + ".htm", "x");
+  const CliResult full = Run({"install", "--disc", many, "--to", target, "--force"});
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("no space left on the device"), std::string::npos) << full.err;
+  EXPECT_EQ(copy.Now(), copy.Before());
+  EXPECT_EQ(ReadFile(settings()), settingsBefore);
+  const auto beside = [&] {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(small)) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  };
+  EXPECT_EQ(beside(), std::vector<std::string>{"disc"}) << "no half copy beside it";
+
+  // More bytes than are free: refused before anything is written.
+  const std::string big = dir_ / "big";
+  MakeMinimalDisc(big);
+  WriteFile(big + "/Foto/big.jpg", std::string(2 << 20, 'x'));
+  const CliResult refused = Run({"install", "--disc", big, "--to", target, "--force"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("not enough free space in " + small), std::string::npos)
+      << refused.err;
+  EXPECT_EQ(copy.Now(), copy.Before());
+  EXPECT_EQ(ReadFile(settings()), settingsBefore);
+
+  // The earlier copy still works and goes whole.
+  const CliResult check = Run({"check", "--settings", settings()});
+  EXPECT_EQ(check.err, "");
+  EXPECT_EQ(Run({"install", "--uninstall", "--to", target}).status, 0);
+  EXPECT_EQ(TreeOf(small), std::vector<std::string>{});
 }
 
 }  // namespace

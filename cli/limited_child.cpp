@@ -1,0 +1,130 @@
+#include "cli/limited_child.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+
+namespace velmora::cli {
+namespace {
+
+// The child's address space now, from /proc (0 when it cannot be read).
+std::uint64_t AddressSpace() {
+  std::ifstream statm("/proc/self/statm");
+  std::uint64_t pages = 0;
+  statm >> pages;
+  return pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+}
+
+void LimitMemory(std::uint64_t extra) {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_AS, &limit) != 0) return;
+  rlim_t wanted = static_cast<rlim_t>(AddressSpace() + extra);
+  if (limit.rlim_max != RLIM_INFINITY && wanted > limit.rlim_max) wanted = limit.rlim_max;
+  limit.rlim_cur = wanted;
+  ::setrlimit(RLIMIT_AS, &limit);
+}
+
+bool WriteAll(int fd, const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+[[noreturn]] void RunChild(int out,
+                           const std::function<std::optional<std::string>(std::string&)>& work,
+                           std::uint64_t extraMemory) {
+  // A library giving up writes its own words; only the work's text is said.
+  const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (quiet >= 0) ::dup2(quiet, STDERR_FILENO);
+  LimitMemory(extraMemory);
+  int status = 1;
+  std::string text;
+  try {
+    std::string error;
+    if (std::optional<std::string> result = work(error)) {
+      text = std::move(*result);
+      status = 0;
+    } else {
+      text = std::move(error);
+    }
+  } catch (const std::bad_alloc&) {
+    ::_exit(1);  // without a word
+  } catch (...) {
+    text = "an unexpected error";
+  }
+  ::_exit(WriteAll(out, text) ? status : 1);
+}
+
+}  // namespace
+
+ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::string& error)>& work,
+                        const ChildLimits& limits) {
+  ChildOutcome outcome;
+  int pipeFds[2];
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+    outcome.text = "cannot start reading";
+    return outcome;
+  }
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child < 0) {
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    outcome.text = "cannot start reading";
+    return outcome;
+  }
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    RunChild(pipeFds[1], work, limits.extraMemory);
+  }
+  ::close(pipeFds[1]);
+
+  const auto deadline = std::chrono::steady_clock::now() + limits.time;
+  bool outOfTime = false;
+  char buffer[4096];
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      outOfTime = true;
+      break;
+    }
+    pollfd fd{pipeFds[0], POLLIN, 0};
+    const int ready = ::poll(&fd, 1, static_cast<int>(left.count()));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready == 0) continue;  // the deadline is checked above
+    const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;  // the child is done writing
+    outcome.text.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(pipeFds[0]);
+  if (outOfTime) ::kill(child, SIGKILL);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (outOfTime) {
+    outcome.ending = ChildOutcome::Ending::kOutOfTime;
+  } else if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    outcome.ending = ChildOutcome::Ending::kDone;
+  } else if (WIFSIGNALED(status) || outcome.text.empty()) {
+    outcome.ending = ChildOutcome::Ending::kOutOfMemory;
+  } else {
+    outcome.ending = ChildOutcome::Ending::kFailed;
+  }
+  return outcome;
+}
+
+}  // namespace velmora::cli
