@@ -1,6 +1,5 @@
 #include "platform/qt/qt_system.h"
 
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
@@ -11,6 +10,7 @@
 
 #include "platform/codepage.h"
 #include "platform/program_command.h"
+#include "platform/qt/hand_off_gate.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -98,7 +98,7 @@ void QtShell::OpenAddress(const std::string& address) {
       (scheme != u"http" && scheme != u"https" && scheme != u"mailto")) {
     return;
   }
-  QDesktopServices::openUrl(url);
+  HandOffIfAllowed(url);
 }
 
 void QtShell::StartProgram(const std::string& path) {
