@@ -136,9 +136,6 @@ void HandOffTest::clickedLinks_handTheirAddressOverOnce() {
   ClickOn("zachlanny");
   WAIT_VERIFY(qt::RefusedHandOffs().size() == 30);
   QCOMPARE(handedOff_.size(), 3);
-  for (const qt::RefusedHandOff& refused : qt::RefusedHandOffs()) {
-    qInfo("%s -- %s", qPrintable(refused.url.toString()), qPrintable(refused.reason));
-  }
 }
 
 void HandOffTest::programsOwnHandOffs_areLimitedInRate() {
