@@ -24,8 +24,12 @@ QWebEngineProfile* ViewerProfile() {
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     // The disc's pages are ISO-8859-2, and older ones do not declare it.
     settings->setDefaultTextEncoding(QStringLiteral("ISO-8859-2"));
-    // A scheme the engine does not know is never handed to the desktop.
-    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // A scheme the engine does not load (mailto:) is asked about only when
+    // the user's gesture started it; without this the engine drops a
+    // clicked mail link before asking. The browser never lets the engine
+    // hand it to the desktop itself (QtBrowser::AcceptNavigation).
+    settings->setUnknownUrlSchemePolicy(
+        QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
     static RequestGuard guard;
     created->setUrlRequestInterceptor(&guard);
     return created;

@@ -14,6 +14,7 @@
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
 #include "platform/qt/browser_profile.h"
+#include "platform/qt/hand_off_gate.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -75,12 +76,14 @@ QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
   noteLinkTarget.setRunsOnSubFrames(true);
   noteLinkTarget.setWorldId(QWebEngineScript::MainWorld);
   page_->scripts().insert(noteLinkTarget);
+  WatchUserInput(view_);
   // There is no second browser window: a page another would open is asked
   // about and loaded here, as a link of the top page would be.
   connect(page_, &QWebEnginePage::newWindowRequested, this,
           [this](QWebEngineNewWindowRequest& request) {
-            const PendingNavigation navigation{request.requestedUrl(),
-                                               QWebEnginePage::NavigationTypeLinkClicked, true};
+            const PendingNavigation navigation{
+                request.requestedUrl(), QWebEnginePage::NavigationTypeLinkClicked, true,
+                NewWindowNotByUser(request.isUserInitiated(), view_)};
             QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
           });
   // Queued, so that the core's handlers run outside the engine's callbacks.

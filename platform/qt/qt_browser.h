@@ -76,6 +76,9 @@ class QtBrowser : public QObject, public Browser {
     QUrl url;
     QWebEnginePage::NavigationType type;
     bool isMainFrame;
+    // Why it may hand no address to the desktop; empty when the user
+    // started it (hand_off_gate.h).
+    QString notByUser;
   };
 
   bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);

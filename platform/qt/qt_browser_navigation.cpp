@@ -1,7 +1,6 @@
 // The browser's navigations: each offered to the core first, then replayed
 // as approved into the main frame, a frame or the history.
 
-#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QTimer>
 #include <QWebEngineHistory>
@@ -9,6 +8,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
+#include "platform/qt/hand_off_gate.h"
 #include "platform/qt/local_file_case.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/system.h"
@@ -54,15 +54,35 @@ QString JsString(const QUrl& url) {
   return literal.mid(1, literal.size() - 2);  // drop the array brackets
 }
 
+// Addresses of this machine or of the page itself.
+bool IsLocal(const QUrl& url) {
+  const QString scheme = url.scheme();
+  return scheme == u"file" || scheme == u"data" || scheme == u"about" || scheme == u"blob";
+}
+
+// Schemes the engine loads itself (the request guard decides what); any
+// other (mailto:, ...) it would hand to the desktop once let through.
+bool LoadsInEngine(const QUrl& url) {
+  const QString scheme = url.scheme();
+  return IsLocal(url) || scheme == u"http" || scheme == u"https";
+}
+
 }  // namespace
 
 bool QtBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                  bool isMainFrame) {
-  if (!events_.BeforeNavigate2) return true;
+  // The engine is never let hand an address to the desktop: that is the
+  // program's, after the core has answered (Replay).
+  const bool loadsInEngine = LoadsInEngine(url);
+  if (!events_.BeforeNavigate2) return loadsInEngine;
   // A server redirect continues a navigation that has already been asked.
-  if (type == QWebEnginePage::NavigationTypeRedirect) return true;
+  // A page's own redirect or refresh to an outside address is asked like
+  // any navigation: the core may hand that address to the desktop.
+  if (type == QWebEnginePage::NavigationTypeRedirect && IsLocal(url)) return true;
   const QByteArray key = NavigationKey(url);
-  if (isMainFrame) {
+  if (!loadsInEngine) {
+    // Asked below like any other, never let through.
+  } else if (isMainFrame) {
     if (approvedMain_ && *approvedMain_ == key) {
       approvedMain_.reset();
       return true;
@@ -74,8 +94,8 @@ bool QtBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType
       return true;
     }
   }
-  if (isMainFrame) refused_.push_back(key);
-  const PendingNavigation navigation{url, type, isMainFrame};
+  if (isMainFrame && loadsInEngine) refused_.push_back(key);
+  const PendingNavigation navigation{url, type, isMainFrame, NavigationNotByUser(type, view_)};
   QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
   return false;
 }
@@ -91,6 +111,9 @@ bool QtBrowser::RaiseBeforeNavigate(const std::string& address) {
 void QtBrowser::AskCore(const PendingNavigation& navigation) {
   QPointer<QtBrowser> self(this);
   const quint64 before = generation_;
+  // What the core hands to the desktop while answering, and a mail link it
+  // lets proceed, leave only when the user started this navigation.
+  const NavigationBeingAsked asking(navigation.notByUser);
   const bool proceed = RaiseBeforeNavigate(ToCoreAddress(navigation.url, pageCharset_));
   if (!self || !proceed) return;
   // The core navigated this browser itself while answering; that wins.
@@ -100,10 +123,10 @@ void QtBrowser::AskCore(const PendingNavigation& navigation) {
 
 void QtBrowser::Replay(const PendingNavigation& asked) {
   if (asked.url.scheme() == u"mailto") {
-    // The engine hands no scheme of its own to the desktop; a mail link the
-    // program lets proceed goes to the mail program as a plain link would.
+    // The engine hands no scheme to the desktop; a mail link the program
+    // lets proceed goes to the mail program as a plain link would.
     const std::string address = Utf8ToWin1250(asked.url.toString().toStdString());
-    if (IsOutsideAddress(address)) QDesktopServices::openUrl(asked.url);
+    if (IsOutsideAddress(address)) HandOffIfAllowed(asked.url);
     return;
   }
   PendingNavigation navigation = asked;

@@ -1,6 +1,5 @@
 #include "platform/qt/qt_system.h"
 
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
@@ -11,7 +10,7 @@
 
 #include "platform/codepage.h"
 #include "platform/program_command.h"
-#include "platform/qt/desktop_broker.h"
+#include "platform/qt/hand_off_gate.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -99,10 +98,7 @@ void QtShell::OpenAddress(const std::string& address) {
       (scheme != u"http" && scheme != u"https" && scheme != u"mailto")) {
     return;
   }
-  // From the broker outside the viewer's network namespace, where the
-  // desktop's programs can reach the network; in-process only without one.
-  if (DesktopBroker::Open(url.toEncoded().toStdString())) return;
-  QDesktopServices::openUrl(url);
+  HandOffIfAllowed(url);
 }
 
 void QtShell::StartProgram(const std::string& path) {
