@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/programs.h"
+#include "app/support_files.h"
 #include "app/texts.h"
 #include "app/working_directory.h"
 #include "pages/generated_page.h"
@@ -81,7 +82,14 @@ void TMainForm::RunStartupSequence() {
 
   paths.DeriveDirectories();
   workDirCreated = PrepareWorkingDirectory(files_, paths);
-  platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot, paths.workDir});
+  if (workDirCreated) {
+    platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot, paths.workDir});
+  } else {
+    // The temporary-files directory itself: the pages may load what the
+    // program put there, not what other programs keep in it.
+    platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot});
+    platform_.browsers.AllowLocalFilesIn(paths.workDir, OwnWorkingFileNames());
+  }
   LoadTables();
   tables::ResolveSlidePictures(SG_Slide, files_, paths.photoDir);
   LoadDaneMenu("MENU.CSV");

@@ -3,7 +3,9 @@
 // the generated pages find them.
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::app {
 
@@ -26,5 +28,13 @@ inline constexpr std::array<SupportFile, 10> kSupportFiles{{
     {false, "pics/pk.jpg", "pk.jpg"},
     {false, "pics/pn.jpg", "pn.jpg"},
 }};
+
+// What the program puts in a working directory it shares with others: the
+// generated pages ("$$" and any name after it) and the support files.
+inline std::vector<std::string> OwnWorkingFileNames() {
+  std::vector<std::string> names{"$$*"};
+  for (const SupportFile& file : kSupportFiles) names.emplace_back(file.name);
+  return names;
+}
 
 }  // namespace velmora::app

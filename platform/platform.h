@@ -25,6 +25,14 @@ class Browsers {
   virtual void AllowLocalDirectories(const std::vector<std::string>& directories) {
     (void)directories;
   }
+  // Besides those: a directory that other programs use too, of whose files
+  // the pages may load only those with these names (a name ending in '*'
+  // stands for every name that begins with the rest; letter case ignored).
+  virtual void AllowLocalFilesIn(const std::string& directory,
+                                 const std::vector<std::string>& names) {
+    (void)directory;
+    (void)names;
+  }
 };
 
 struct Platform {

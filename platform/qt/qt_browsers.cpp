@@ -25,4 +25,13 @@ void QtBrowsers::AllowLocalDirectories(const std::vector<std::string>& directori
   AllowLocalRoots(roots);
 }
 
+void QtBrowsers::AllowLocalFilesIn(const std::string& directory,
+                                   const std::vector<std::string>& names) {
+  std::vector<QString> converted;
+  for (const std::string& name : names) {
+    converted.push_back(QString::fromStdString(Win1250ToUtf8(name)));
+  }
+  qt::AllowLocalFilesIn(QString::fromStdString(Win1250ToUtf8(directory)), converted);
+}
+
 }  // namespace velmora::platform::qt

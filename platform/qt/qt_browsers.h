@@ -16,6 +16,8 @@ class QtBrowsers : public Browsers {
   Browser& Get(const std::string& control) override;
   // Every browser shares one profile, so this holds for all of them.
   void AllowLocalDirectories(const std::vector<std::string>& directories) override;
+  void AllowLocalFilesIn(const std::string& directory,
+                         const std::vector<std::string>& names) override;
 
  private:
   std::map<std::string, QtBrowser*> browsers_;

@@ -25,6 +25,16 @@ std::vector<QString>& Roots() {
   return roots;
 }
 
+struct SharedDirectory {
+  QString real;  // resolved, without a trailing '/'
+  std::vector<QString> names;
+};
+
+std::vector<SharedDirectory>& SharedDirectories() {
+  static std::vector<SharedDirectory> directories;
+  return directories;
+}
+
 std::deque<RefusedRequest>& Refusals() {
   static std::deque<RefusedRequest> refusals;
   return refusals;
@@ -46,12 +56,33 @@ QString ResolvedPath(const QString& path) {
   }
 }
 
+bool NameMatches(const QString& name, const QString& pattern) {
+  if (pattern.endsWith(u'*')) {
+    return name.startsWith(QStringView(pattern).chopped(1), Qt::CaseInsensitive);
+  }
+  return name.compare(pattern, Qt::CaseInsensitive) == 0;
+}
+
 bool UnderAllowedRoot(const QString& real) {
   QMutexLocker locker(&Lock());
   for (const QString& root : Roots()) {
     if (real == root || real.startsWith(root.endsWith(u'/') ? root : root + u'/')) return true;
   }
+  const qsizetype slash = real.lastIndexOf(u'/');
+  const QString parent = slash <= 0 ? QStringLiteral("/") : real.left(slash);
+  const QString name = real.mid(slash + 1);
+  for (const SharedDirectory& shared : SharedDirectories()) {
+    if (parent != shared.real) continue;
+    for (const QString& pattern : shared.names) {
+      if (NameMatches(name, pattern)) return true;
+    }
+  }
   return false;
+}
+
+bool IsPage(const QString& path) {
+  return path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive) ||
+         path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
 }
 
 void Remember(const QUrl& url, const QString& reason) {
@@ -61,6 +92,19 @@ void Remember(const QUrl& url, const QString& reason) {
     if (Refusals().size() > kKeptRefusals) Refusals().pop_front();
   }
   qInfo().noquote() << "velmora: refused" << url.toString(QUrl::RemoveQuery) << "-" << reason;
+}
+
+RequestKind KindOf(QWebEngineUrlRequestInfo::ResourceType type) {
+  switch (type) {
+    case QWebEngineUrlRequestInfo::ResourceTypeXhr:
+      return RequestKind::Script;
+    case QWebEngineUrlRequestInfo::ResourceTypeSubFrame:
+    case QWebEngineUrlRequestInfo::ResourceTypeObject:
+    case QWebEngineUrlRequestInfo::ResourceTypePluginResource:
+      return RequestKind::Frame;
+    default:
+      return RequestKind::Resource;
+  }
 }
 
 }  // namespace
@@ -73,9 +117,17 @@ void AllowLocalRoots(const std::vector<QString>& directories) {
   }
   QMutexLocker locker(&Lock());
   Roots() = std::move(resolved);
+  SharedDirectories().clear();
 }
 
-QString RefusalReason(const QUrl& url, bool byScript) {
+void AllowLocalFilesIn(const QString& directory, const std::vector<QString>& names) {
+  const QString real = QFileInfo(directory).canonicalFilePath();
+  if (real.isEmpty()) return;
+  QMutexLocker locker(&Lock());
+  SharedDirectories().push_back({real, names});
+}
+
+QString RefusalReason(const QUrl& url, RequestKind kind) {
   const QString scheme = url.scheme();
   // Data the page holds itself reaches nothing outside it.
   if (scheme == u"data" || scheme == u"blob" || scheme == u"about") return {};
@@ -84,11 +136,14 @@ QString RefusalReason(const QUrl& url, bool byScript) {
         .arg(scheme.isEmpty() ? QStringLiteral("?") : scheme);
   }
   if (!url.host().isEmpty()) return QStringLiteral("a file on another host");
-  if (byScript) return QStringLiteral("a file read by a script");
+  if (kind == RequestKind::Script) return QStringLiteral("a file read by a script");
   const QString real = ResolvedPath(WithRealLocalPath(url).toLocalFile());
   if (real.isEmpty()) return QStringLiteral("a file name that cannot be resolved");
   if (!UnderAllowedRoot(real)) {
     return QStringLiteral("outside the disc, installation and working directories (%1)").arg(real);
+  }
+  if (kind == RequestKind::Frame && !IsPage(real)) {
+    return QStringLiteral("not a page, in a frame or object (%1)").arg(real);
   }
   return {};
 }
@@ -105,8 +160,7 @@ void ClearRefusedRequests() {
 
 void RequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
   const QUrl url = info.requestUrl();
-  const bool byScript = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeXhr;
-  const QString reason = RefusalReason(url, byScript);
+  const QString reason = RefusalReason(url, KindOf(info.resourceType()));
   if (!reason.isEmpty()) {
     const bool webSocket = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeWebSocket;
     Remember(url, webSocket ? QStringLiteral("WebSocket: ") + reason : reason);

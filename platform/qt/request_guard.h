@@ -17,15 +17,28 @@ struct RefusedRequest {
 };
 
 // Replaces the directories whose files may be loaded; each is resolved
-// (links, "..") once here.
+// (links, "..") once here. Forgets the shared directory below.
 void AllowLocalRoots(const std::vector<QString>& directories);
+
+// A directory that other programs use too (the temporary-files directory
+// itself, when the viewer could not make one of its own): only the files of
+// it with these names may load; a name ending in '*' stands for every name
+// that begins with what precedes it. Letter case is ignored.
+void AllowLocalFilesIn(const QString& directory, const std::vector<QString>& names);
+
+// What asks for an address: the page itself (a picture, a style sheet, the
+// page of the top frame), a script (XMLHttpRequest, fetch), or a frame,
+// <object> or <embed> inside a page.
+enum class RequestKind { Resource, Script, Frame };
 
 // Why the address may not be loaded, or an empty text when it may.
 // Local paths are judged after resolving percent-encoding, "..", links
-// and letter case. A script (XMLHttpRequest, fetch) may read no file at all:
-// the disc's pages need none, and the engine lets local pages read each
-// other's files once they may show pictures of other directories.
-QString RefusalReason(const QUrl& url, bool byScript = false);
+// and letter case. A script may read no file at all: the disc's pages need
+// none, and the engine lets local pages read each other's files once they
+// may show pictures of other directories. For the same reason a frame may
+// hold only a page (".htm", ".html"): a page could read any other file put
+// in a frame of its own, a definition or a table.
+QString RefusalReason(const QUrl& url, RequestKind kind = RequestKind::Resource);
 
 // The refusals so far, oldest first (the latest 1000), and forgetting them.
 std::vector<RefusedRequest> RefusedRequests();

@@ -27,6 +27,13 @@ void RecordingBrowsers::AllowLocalDirectories(const std::vector<std::string>& di
   trace_.Call("AllowLocalDirectories", {{"directories", joined}});
 }
 
+void RecordingBrowsers::AllowLocalFilesIn(const std::string& directory,
+                                          const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) joined += (joined.empty() ? "" : ";") + name;
+  trace_.Call("AllowLocalFilesIn", {{"directory", directory}, {"names", joined}});
+}
+
 RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions options)
     : trace_(traceOut),
       ui_(trace_),

@@ -26,6 +26,8 @@ class RecordingBrowsers : public platform::Browsers {
   platform::Browser& Get(const std::string& control) override { return GetRecording(control); }
   // Recorded as one field, the directories joined by ';'.
   void AllowLocalDirectories(const std::vector<std::string>& directories) override;
+  void AllowLocalFilesIn(const std::string& directory,
+                         const std::vector<std::string>& names) override;
   RecordingBrowser& GetRecording(const std::string& control);
   RecordingBrowser* Find(const std::string& control);
   // Loads pending navigations of every browser; true when any loaded.

@@ -188,6 +188,27 @@ TEST_F(WorkingDirectoryTest, cannotCreate_fallsBackAndRemovesOnlyOwnFiles) {
   EXPECT_TRUE(tree.Exists("tmp"));
 }
 
+TEST_F(WorkingDirectoryTest, pagesMayLoadAllOfAnOwnDirectoryButOnlyOwnFilesOfASharedOne) {
+  {
+    Viewer own(tree);
+    ASSERT_TRUE(own.form->workDirCreated);
+    EXPECT_EQ(own.fake.browsers.allowedDirectories,
+              (std::vector<std::string>{tree.ContentRoot(), tree.ContentRoot(),
+                                        own.form->paths.workDir}));
+    EXPECT_TRUE(own.fake.browsers.allowedFilesIn.empty());
+    own.form->FormClose();
+  }
+  tree.Write("tmp/VNQETMP", "blocker");
+  Viewer shared(tree);
+  ASSERT_FALSE(shared.form->workDirCreated);
+  EXPECT_EQ(shared.fake.browsers.allowedDirectories,
+            (std::vector<std::string>{tree.ContentRoot(), tree.ContentRoot()}));
+  std::vector<std::string> names{"$$*"};
+  for (const char* name : kSupportNames) names.emplace_back(name);
+  EXPECT_EQ(shared.fake.browsers.allowedFilesIn,
+            (std::map<std::string, std::vector<std::string>>{{tree.TempPath(), names}}));
+}
+
 TEST_F(WorkingDirectoryTest, fallback_leavesPlantedLinksAndTheirTargets) {
   tree.Write("tmp/VNQETMP", "blocker");
   tree.Write("outside/victim.css", "precious");

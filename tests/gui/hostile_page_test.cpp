@@ -103,6 +103,19 @@ img.onerror = function () { daj('img', 'refused: error event'); };
 img.src = 'http://127.0.0.1:PORT/obraz.png?d=tajne';
 try { daj('beacon', 'queued ' + navigator.sendBeacon('http://127.0.0.1:PORT/b', 'tajne')); }
 catch (e) { daj('beacon', 'refused: ' + e); }
+// A disc file that is no page, read through a frame of the page's own.
+function ramka(nazwa, src) {
+  var f = document.createElement('iframe');
+  f.onload = function () {
+    try { daj(nazwa, 'read ' + f.contentDocument.body.textContent); }
+    catch (e) { daj(nazwa, 'refused: ' + e); }
+  };
+  f.src = src;
+  document.body.appendChild(f);
+}
+ramka('frame-dic', '../DB/park_narodowy.dic');
+ramka('frame-table', '../DB/RP.CSV');
+ramka('frame-page', '799.htm');
 </script></body></html>)";
 
 // Stands in for the desktop's handlers of the schemes it is registered for.
@@ -247,7 +260,8 @@ void HostilePageTest::demoDisc_everyPageLoadsWithNothingRefused() {
 void HostilePageTest::hostilePage_readsNoOutsideFileAndReachesNoServer() {
   qt::ClearRefusedRequests();
   QVERIFY(Visit((disc_ + "/Data/zly.htm").toStdString()));
-  const QStringList expected = {"xhr", "fetch", "listing", "ws", "img", "beacon"};
+  const QStringList expected = {"xhr",    "fetch",     "listing",     "ws",        "img",
+                                "beacon", "frame-dic", "frame-table", "frame-page"};
   QJsonObject results;
   QVERIFY(WaitUntil(
       [&] {
@@ -269,6 +283,13 @@ void HostilePageTest::hostilePage_readsNoOutsideFileAndReachesNoServer() {
   }
   QVERIFY(results.value("ws").toString().startsWith("refused"));
   QVERIFY(results.value("img").toString().startsWith("refused"));
+  // A frame holds pages only: a page it shows anyway, nothing else of the disc.
+  for (const char* read : {"frame-dic", "frame-table"}) {
+    QVERIFY2(!results.value(read).toString().startsWith("read ") ||
+                 results.value(read).toString().trimmed() == "read",
+             qPrintable(results.value(read).toString()));
+  }
+  QVERIFY(results.value("frame-page").toString().contains("Velmora"));
   // Nothing arrives at the server, however long it listens.
   WaitUntil([] { return false; }, 1500);
   QCOMPARE(connections_, 0);
@@ -279,6 +300,7 @@ void HostilePageTest::hostilePage_readsNoOutsideFileAndReachesNoServer() {
   QVERIFY(Refused(QUrl::fromLocalFile(outside_.path() + "/secret.txt").toString(),
                   "a file read by a script"));
   QVERIFY(Refused(socket, "WebSocket: not a local file (ws:)"));
+  QVERIFY(Refused(QUrl::fromLocalFile(disc_ + "/DB/park_narodowy.dic").toString(), "not a page"));
   // The picture and the beacon never reach the guard: the engine stops them
   // first (local pages may not reach remote addresses), and the page is
   // told so ("error event" above).
@@ -364,7 +386,31 @@ void HostilePageTest::guard_judgesLocalPathsAfterResolvingThem() {
     qInfo("%s -- %s", qPrintable(address), qPrintable(given));
     QVERIFY2(given.contains(reason), qPrintable(address + " -- " + given));
   }
-  QVERIFY(qt::RefusalReason(QUrl(base + "/Data/Strona.htm"), true).contains("read by a script"));
+  QVERIFY(qt::RefusalReason(QUrl(base + "/Data/Strona.htm"), qt::RequestKind::Script)
+              .contains("read by a script"));
+  // A frame or object holds pages only; a page could read whatever else it held.
+  QVERIFY(qt::RefusalReason(QUrl(base + "/DATA/STRONA.HTM"), qt::RequestKind::Frame).isEmpty());
+  for (const char* name : {"/Data/park.dic", "/Data/RP.CSV", "/Data/foto.jpg", "/Data/"}) {
+    QVERIFY2(qt::RefusalReason(QUrl(base + name), qt::RequestKind::Frame).contains("not a page"),
+             name);
+  }
+
+  // The temporary-files directory itself, shared with other programs: only
+  // the viewer's own names in it, not what others keep there.
+  QTemporaryDir shared;
+  for (const char* name : {"/$$RP_12.html", "/f.jpg", "/notatki.html", "/tajne.txt"}) {
+    Write(shared.path() + name, "x");
+  }
+  QVERIFY(QFile::link(outside_.path() + "/secret.txt", shared.path() + "/$$link.html"));
+  qt::AllowLocalFilesIn(shared.path() + "/", {"$$*", "f.jpg"});
+  const QString sharedBase = QUrl::fromLocalFile(shared.path()).toString();
+  for (const char* name : {"/$$RP_12.html", "/$$rp_12.HTML", "/F.JPG", "/$$brak.html"}) {
+    QVERIFY2(qt::RefusalReason(QUrl(sharedBase + name)).isEmpty(), name);
+  }
+  for (const char* name : {"/notatki.html", "/tajne.txt", "/$$link.html", "/x/$$a.html"}) {
+    QVERIFY2(qt::RefusalReason(QUrl(sharedBase + name)).contains("outside"), name);
+  }
+  QVERIFY(qt::RefusalReason(QUrl(base + "/Data/Strona.htm")).isEmpty());
 }
 
 QTEST_MAIN(HostilePageTest)

@@ -112,8 +112,17 @@ class FakeBrowsers : public platform::Browsers {
   FakeBrowser& operator[](const std::string& control) {
     return static_cast<FakeBrowser&>(Get(control));
   }
+  void AllowLocalDirectories(const std::vector<std::string>& directories) override {
+    allowedDirectories = directories;
+  }
+  void AllowLocalFilesIn(const std::string& directory,
+                         const std::vector<std::string>& names) override {
+    allowedFilesIn[directory] = names;
+  }
 
   std::map<std::string, std::unique_ptr<FakeBrowser>> browsers;
+  std::vector<std::string> allowedDirectories;
+  std::map<std::string, std::vector<std::string>> allowedFilesIn;
 };
 
 // Paths are compared exactly; List matches nothing.
