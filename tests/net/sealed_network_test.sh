@@ -98,6 +98,13 @@ until grep -q "attacks-done" "$work/viewer.log"; do
   sleep 0.2
 done
 grep "velmora:" "$work/viewer.log" || true
+# The page reports what it could try; without WebRTC and WebTransport there
+# would be nothing to prove.
+tried=$(grep -o "attacks-done/[^ ]*" "$work/viewer.log" | head -1)
+case "$tried" in
+  *rtc*transport*) ;;
+  *) echo "FAIL: the page could not try WebRTC and WebTransport ($tried)"; exit 1 ;;
+esac
 kill -TERM "$viewer_pid"
 wait "$viewer_pid" 2>/dev/null || true
 viewer_pid=
