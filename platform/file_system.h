@@ -47,6 +47,7 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   virtual bool FileExists(const std::string& path) = 0;
+  // Never writes through a link found at `to`.
   virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   // Makes the file writable so that it can be deleted.
