@@ -135,7 +135,7 @@ void TMainForm::FormShow() {
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
   tableLoading_.Resume();
-  WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "start.exe"));
+  WaitForProgram(LaunchDiscProgram(platform_, paths, "start.exe"));
   const std::vector<tables::Table*> all = CatalogueTables();
   tableLoading_.WaitForAll({all.begin(), all.end()});
 }
@@ -153,7 +153,7 @@ void TMainForm::FormClose() {
   ui_.SetVisible("Panel1", false);
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
-  WaitForProgram(LaunchDiscProgram(platform_, paths.animDir, "fin.exe"));
+  WaitForProgram(LaunchDiscProgram(platform_, paths, "fin.exe"));
 }
 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {

@@ -36,7 +36,8 @@ windows::SlideShowHost TMainForm::SlideShowHost() {
 void TMainForm::ShowMovie(const std::string& name) {
   const std::string path = paths.animDir + name + ".avi";
   if (MovieForm) MovieForm->MediaPlayer1.SetFileName(path);
-  if (!files_.FileExists(path)) {
+  // A film of the animation directory only, as its programs.
+  if (!platform::LiesInsideDiscDirectory(files_, path, paths.animDir, paths.contentRoot)) {
     ui_.MessageBox(media_texts::kMovieMissingFile + path, media_texts::kMovieCaption,
                    platform::Icon::Stop);
     return;

@@ -18,10 +18,10 @@ std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platfor
 }
 
 std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
-                                                         const std::string& animDir,
+                                                         const ContentPaths& paths,
                                                          const std::string& name) {
-  const std::string path = animDir + name;
-  if (!platform::LiesInside(platform.files, path, animDir)) {
+  const std::string path = paths.animDir + name;
+  if (!platform::LiesInsideDiscDirectory(platform.files, path, paths.animDir, paths.contentRoot)) {
     platform.ui.MessageBox(texts::kLaunchFailed, "Error", platform::Icon::Stop);
     return std::nullopt;
   }

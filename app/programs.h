@@ -17,9 +17,10 @@ std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platfor
                                                      const std::string& path);
 
 // LaunchProgram for a program of the animation directory (start.exe,
-// fin.exe): one that resolves to a place outside it counts as missing.
+// fin.exe): one that resolves to a place outside it, or outside the disc,
+// counts as missing.
 std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
-                                                         const std::string& animDir,
+                                                         const ContentPaths& paths,
                                                          const std::string& name);
 
 // Waits for a started program with the main window disabled and the

@@ -26,6 +26,21 @@ void DeletePlainFiles(platform::FileSystem& files, const std::string& dir,
   }
 }
 
+// What the program puts into the working directory, the directory itself
+// left in place.
+void DeleteProgramFiles(platform::FileSystem& files, const std::string& workDir,
+                        bool workDirCreated) {
+  if (workDirCreated) {
+    // "*": every name, with or without an extension.
+    DeletePlainFiles(files, workDir, "*");
+    return;
+  }
+  DeletePlainFiles(files, workDir, "$$*.html");
+  // The search's page signatures, kept on file between searches.
+  DeletePlainFiles(files, workDir, navigation::kSignatureFilePattern);
+  for (const char* name : kSupportNamesForCleanup) DeletePlainFiles(files, workDir, name);
+}
+
 }  // namespace
 
 std::string WorkDirLockFile(const std::string& workDir, bool workDirCreated) {
@@ -45,6 +60,15 @@ bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths) {
   const std::string own = base + kWorkDirName;
   const bool created = files.CreateDirectories(own) && files.IsOwnDirectory(own);
   paths.workDir = created ? own : base;
+  files.SetReadableRoots({paths.contentRoot, paths.installRoot, paths.workDir});
+
+  // A viewer that was killed left its files behind: when no other viewer
+  // runs, they go as its shut-down would have taken them.
+  const std::string lockFile = WorkDirLockFile(paths.workDir, created);
+  if (files.TryLockExclusive(lockFile)) {
+    DeleteProgramFiles(files, paths.workDir, created);
+    files.LockShared(lockFile);
+  }
 
   for (const SupportFile& file : kSupportFiles) {
     const std::string& dir = file.fromTemplates ? paths.templateDir : paths.dataDir;
@@ -60,16 +84,9 @@ void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workD
   const std::string lockFile = WorkDirLockFile(workDir, workDirCreated);
   if (!files.TryLockExclusive(lockFile)) return;  // another viewer still shows these pages
 
-  if (workDirCreated) {
-    // "*": every name, with or without an extension.
-    DeletePlainFiles(files, workDir, "*");
-    files.RemoveDirectory(workDir);  // stays when something is left inside
-  } else {
-    DeletePlainFiles(files, workDir, "$$*.html");
-    // The search's page signatures, kept on file between searches.
-    DeletePlainFiles(files, workDir, navigation::kSignatureFilePattern);
-    for (const char* name : kSupportNamesForCleanup) DeletePlainFiles(files, workDir, name);
-  }
+  DeleteProgramFiles(files, workDir, workDirCreated);
+  // Stays when something is left inside.
+  if (workDirCreated) files.RemoveDirectory(workDir);
   files.Unlock(lockFile);
 }
 

@@ -15,8 +15,13 @@ namespace velmora::app {
 inline constexpr const char* kFallbackTempRoot = "/";
 inline constexpr const char* kWorkDirName = "VNQETMP/";
 
-// Determines and creates the working directory, sets paths.workDir and
-// copies the support files into it. Returns workDirCreated: true when the
+// Determines and creates the working directory, sets paths.workDir,
+// confines the file system's reads to the content root, the installation
+// root and the working directory, removes what a viewer that ended without
+// its shut-down left there (as CleanWorkingDirectory would, when no other
+// viewer uses it) and copies the support files into it; a support file
+// that resolves outside those roots counts as missing. Returns
+// workDirCreated: true when the
 // program's own directory exists (then all of it is the program's); false
 // when it fell back to the temporary-files path itself, also when the
 // directory found there is a link or belongs to another user.

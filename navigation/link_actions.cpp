@@ -16,7 +16,8 @@ void ShowTranslation(const pages::PageContext& context, platform::Browser& mainB
 void StartAnimation(const pages::PageContext& context, platform::Shell& shell,
                     const std::string& program) {
   const std::string path = context.paths.animDir + program + ".exe";
-  if (platform::LiesInside(context.files, path, context.paths.animDir)) {
+  if (platform::LiesInsideDiscDirectory(context.files, path, context.paths.animDir,
+                                        context.paths.contentRoot)) {
     shell.StartProgram(context.files.RealPath(path).value_or(path));
   } else {
     context.ui.MessageBox(link_texts::kMissingFile + program, link_texts::kCaption,

@@ -40,4 +40,9 @@ bool LiesInside(FileSystem& files, const std::string& path, const std::string& d
   return real->size() > prefix.size() && real->compare(0, prefix.size(), prefix) == 0;
 }
 
+bool LiesInsideDiscDirectory(FileSystem& files, const std::string& path,
+                             const std::string& directory, const std::string& root) {
+  return LiesInside(files, path, directory) && LiesInside(files, path, root);
+}
+
 }  // namespace velmora::platform

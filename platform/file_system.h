@@ -47,6 +47,7 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   virtual bool FileExists(const std::string& path) = 0;
+  // Never writes through a link found at `to`.
   virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   // Makes the file writable so that it can be deleted.
@@ -93,8 +94,9 @@ class FileSystem {
   }
 
   // Marks something as in use by this process: a shared lock on lockFile
-  // (created when missing), held until Unlock or the process ends. Waits
-  // while another process holds it exclusively. The default, for a single
+  // (created when missing), held until Unlock or the process ends; an
+  // exclusive lock of this process becomes shared again. Waits while
+  // another process holds it exclusively. The default, for a single
   // process, always succeeds.
   virtual bool LockShared(const std::string& lockFile) {
     (void)lockFile;
@@ -107,10 +109,23 @@ class FileSystem {
     return true;
   }
   virtual void Unlock(const std::string& lockFile) { (void)lockFile; }
+
+  // From now on, reads and copies take only files that, with ".." and links
+  // resolved, lie inside one of these roots; any other file is
+  // treated as missing (FileExists, ReadFile, MapFile, CopyFile's source).
+  // Each call replaces the roots before. This default confines
+  // nothing: file systems without links have nothing to escape through.
+  virtual void SetReadableRoots(const std::vector<std::string>& roots) { (void)roots; }
 };
 
 // Whether path, once resolved, is an existing file inside directory once
 // resolved: what a name of the disc may reach however it is written.
 bool LiesInside(FileSystem& files, const std::string& path, const std::string& directory);
+
+// LiesInside for a file of one of the disc's directories, which must lie in
+// the disc itself once resolved: a directory that is a link leading out of
+// the disc root holds nothing (one leading elsewhere inside it is kept).
+bool LiesInsideDiscDirectory(FileSystem& files, const std::string& path,
+                             const std::string& directory, const std::string& root);
 
 }  // namespace velmora::platform

@@ -14,19 +14,16 @@ namespace velmora::platform {
 namespace fs = std::filesystem;
 
 std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) {
-  const fs::path native = ResolveNative(path);
-  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = OpenReadable(ResolveNative(path));
   if (fd < 0) return std::nullopt;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::fstat(fd, &info) != 0) {
     ::close(fd);
     return std::nullopt;
   }
-  // Not blocking on a pipe planted under the name. One read of the size the
-  // file has, with one byte more so that the end is seen without growing the
-  // buffer: growing it would double its capacity, kept for as long as the
-  // text is (the tables keep theirs for the whole run). A file that grows
-  // meanwhile is read on.
+  // One read of the size the file has, with one byte more so that the end is seen without growing
+  // the buffer: growing it would double its capacity, kept for as long as the text is (the tables
+  // keep theirs for the whole run). A file that grows meanwhile is read on.
   std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
   std::size_t have = 0;
   for (;;) {
@@ -63,10 +60,17 @@ bool NativeFileSystem::WriteFile(const std::string& path, const std::string& byt
   // Overwritten in place and cut to length afterwards: truncating to zero on
   // open makes ext4 flush the file to disk on close, a few milliseconds for
   // every generated page.
+  // Nor blocking on a pipe planted there.
   const fs::path native = ResolveNative(path);
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd =
+      ::open(native.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return false;
   Made(native);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
   const char* data = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {

@@ -32,7 +32,10 @@ int OpenLockFile(const fs::path& path) {
 }  // namespace
 
 bool NativeFileSystem::LockShared(const std::string& lockFile) {
-  if (locks_.count(lockFile)) return true;
+  // Held already: an exclusive lock becomes shared again.
+  if (const auto held = locks_.find(lockFile); held != locks_.end()) {
+    return ::flock(held->second, LOCK_SH) == 0;
+  }
   const int fd = OpenLockFile(ToNative(lockFile));
   if (fd < 0) return false;
   if (::flock(fd, LOCK_SH) != 0) {

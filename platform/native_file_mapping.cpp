@@ -36,16 +36,14 @@ class MappedBytes : public FileBytes {
   std::size_t size_;
 };
 
-// The file mapped, or null when it cannot or need not be (read it instead).
-std::shared_ptr<const FileBytes> Map(const char* native) {
-  const int fd = ::open(native, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
+// The file open as fd mapped, or null when it cannot or need not be (read
+// it instead). Closes fd.
+std::shared_ptr<const FileBytes> Map(int fd) {
   struct stat info {};
   void* data = MAP_FAILED;
   std::size_t size = 0;
-  // Not a pipe or device planted under the name; an empty file has nothing
-  // to map.
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+  // An empty file has nothing to map.
+  if (::fstat(fd, &info) == 0 && info.st_size > 0 &&
       static_cast<std::uintmax_t>(info.st_size) < std::numeric_limits<std::size_t>::max()) {
     size = static_cast<std::size_t>(info.st_size);
     data = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
@@ -62,7 +60,9 @@ std::shared_ptr<const FileBytes> Map(const char* native) {
 }  // namespace
 
 std::shared_ptr<const FileBytes> NativeFileSystem::MapFile(const std::string& path) {
-  if (std::shared_ptr<const FileBytes> mapped = Map(ResolveNative(path).c_str())) return mapped;
+  const int fd = OpenReadable(ResolveNative(path));
+  if (fd < 0) return nullptr;  // missing, no plain file or outside the roots
+  if (std::shared_ptr<const FileBytes> mapped = Map(fd)) return mapped;
   return FileSystem::MapFile(path);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/native_file_system.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,11 +52,6 @@ std::string DirectoryKey(const fs::path& dir) { return DirectoryKey(dir.native()
 std::pair<fs::path, fs::path> DirectoryAndName(const fs::path& native) {
   const fs::path entry = native.has_filename() ? native : native.parent_path();
   return {entry.parent_path(), entry.filename()};
-}
-
-bool IsLink(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
 }  // namespace
@@ -151,23 +147,55 @@ NativeFileSystem::~NativeFileSystem() {
 bool NativeFileSystem::FileExists(const std::string& path) {
   // One look at the name as written; the resolution only when it is missing.
   struct stat info {};
-  if (::stat(ToNative(path).c_str(), &info) == 0) return S_ISREG(info.st_mode);
+  const fs::path exact = ToNative(path);
+  if (::stat(exact.c_str(), &info) == 0) {
+    return S_ISREG(info.st_mode) && ResolvesInsideRoots(exact);
+  }
   // Missing as written (a link to nothing is found again in the listing,
   // and is no file either).
   const bool missing = errno == ENOENT;
   std::error_code ec;
-  return fs::is_regular_file(ResolveNative(path, missing), ec);
+  const fs::path resolved = ResolveNative(path, missing);
+  return fs::is_regular_file(resolved, ec) && ResolvesInsideRoots(resolved);
 }
 
 bool NativeFileSystem::CopyFile(const std::string& from, const std::string& to) {
-  std::error_code ec;
+  const int source = OpenReadable(ResolveNative(from));
+  if (source < 0) return false;
+  // Never written through a link or into a pipe planted under the name.
   const fs::path target = ResolveNative(to);
-  if (IsLink(target)) return false;
-  if (!fs::copy_file(ResolveNative(from), target, fs::copy_options::overwrite_existing, ec)) {
+  const int copy =
+      ::open(target.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+  struct stat info {};
+  if (copy < 0 || ::fstat(copy, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (copy >= 0) ::close(copy);
+    ::close(source);
     return false;
   }
   Made(target);
-  return true;
+  bool ok = true;
+  off_t size = 0;
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t got = ::read(source, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    for (ssize_t done = 0; ok && done < got;) {
+      const ssize_t written = ::write(copy, buffer + done, static_cast<std::size_t>(got - done));
+      if (written < 0 && errno == EINTR) continue;
+      ok = written > 0;
+      if (ok) done += written;
+    }
+    if (!ok) break;
+    size += got;
+  }
+  ::close(source);
+  // A longer file found there is cut to the copy's length.
+  ok = ok && ::ftruncate(copy, size) == 0;
+  return ::close(copy) == 0 && ok;
 }
 
 bool NativeFileSystem::DeleteFile(const std::string& path) {

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <mutex>
 
 #include "platform/directory_listings.h"
 #include "platform/file_system.h"
@@ -47,6 +49,10 @@ class NativeFileSystem : public FileSystem {
   bool LockShared(const std::string& lockFile) override;
   bool TryLockExclusive(const std::string& lockFile) override;
   void Unlock(const std::string& lockFile) override;
+  // The roots are taken as they resolve now. A read opens the file first and
+  // then asks where the opened file lies, so a link swapped in between
+  // gains nothing. Until set, nothing is confined (the tools).
+  void SetReadableRoots(const std::vector<std::string>& roots) override;
 
   // How many directories were listed to find names spelt otherwise.
   int DirectoryListingsRead() const { return listings_.ListingsRead(); }
@@ -59,11 +65,21 @@ class NativeFileSystem : public FileSystem {
   // This object made or removed the entry: the listings follow.
   void Made(const std::filesystem::path& native);
   void Unmade(const std::filesystem::path& native);
+  // A descriptor open for reading a plain file at the native path, or -1
+  // when there is none or it lies outside the readable roots.
+  int OpenReadable(const std::filesystem::path& native);
+  // Whether the native path, resolved, lies inside the readable roots
+  // (always, while they are not set).
+  bool ResolvesInsideRoots(const std::filesystem::path& native);
+  // Real native directories ending in '/'; null while reads are not confined.
+  std::shared_ptr<const std::vector<std::string>> Roots();
 
   DirectoryListings listings_;
   std::string tempPath_;
   std::string fresh_;                 // a directory made for this run, removed at the end
   std::map<std::string, int> locks_;  // lock file -> open descriptor
+  std::mutex rootsMutex_;             // reads come from several threads
+  std::shared_ptr<const std::vector<std::string>> roots_;
 };
 
 // Wildcard match of '*' and '?', ignoring letter case.

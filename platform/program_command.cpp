@@ -10,44 +10,54 @@
 
 namespace velmora::platform {
 
+namespace {
+
+bool IsExecutableFile(const std::string& path) {
+#ifdef _WIN32
+  (void)path;
+  return false;
+#else
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
+#endif
+}
+
+}  // namespace
+
 bool IsWindowsProgram(const std::string& nativePath) {
   std::ifstream in(nativePath, std::ios::binary);
   char magic[2] = {};
   return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-std::optional<std::string> FindOnPath(const std::string& name) {
-#ifdef _WIN32
-  (void)name;
-  return std::nullopt;
-#else
-  const char* path = std::getenv("PATH");
-  if (!path || name.empty() || name.find('/') != std::string::npos) return std::nullopt;
-  const std::string directories(path);
-  std::size_t start = 0;
-  while (start <= directories.size()) {
-    std::size_t end = directories.find(':', start);
-    if (end == std::string::npos) end = directories.size();
-    // An empty entry is the current directory; a disc's own "wine" there is
-    // not taken for the system's.
-    if (end > start) {
-      const std::string candidate = directories.substr(start, end - start) + "/" + name;
-      std::error_code ec;
-      if (std::filesystem::is_regular_file(candidate, ec) &&
-          ::access(candidate.c_str(), X_OK) == 0) {
-        return candidate;
-      }
-    }
-    start = end + 1;
+std::optional<std::string> FindInDirectories(const std::string& name,
+                                             const std::vector<std::string>& directories) {
+  if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") {
+    return std::nullopt;
+  }
+  for (const std::string& directory : directories) {
+    // Relative to the current directory, which may be the disc's.
+    if (directory.empty() || directory.front() != '/') continue;
+    const std::string candidate = directory + (directory.back() == '/' ? "" : "/") + name;
+    if (IsExecutableFile(candidate)) return candidate;
   }
   return std::nullopt;
-#endif
+}
+
+std::optional<std::string> FindWine() {
+  if (const char* chosen = std::getenv(kWineVariable)) {
+    const std::string path(chosen);
+    if (path.empty() || path.front() != '/' || !IsExecutableFile(path)) return std::nullopt;
+    return path;
+  }
+  return FindInDirectories("wine",
+                           {kSystemProgramDirectories.begin(), kSystemProgramDirectories.end()});
 }
 
 std::optional<ProgramCommand> CommandFor(const std::string& nativePath) {
 #ifndef _WIN32
   if (IsWindowsProgram(nativePath)) {
-    std::optional<std::string> wine = FindOnPath("wine");
+    std::optional<std::string> wine = FindWine();
     if (!wine) return std::nullopt;
     return ProgramCommand{*wine, {nativePath}};
   }

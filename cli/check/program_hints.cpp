@@ -10,7 +10,7 @@ namespace velmora::cli::check {
 
 std::vector<std::string> WindowsProgramHints(Disc& disc) {
   std::vector<std::string> hints;
-  if (platform::FindOnPath("wine")) return hints;
+  if (platform::FindWine()) return hints;
   const std::string& dir = disc.paths().animDir;
   for (const std::string& name : disc.ListFiles(dir, "*.exe")) {
     if (!platform::IsWindowsProgram(platform::Win1250ToUtf8(dir + name))) continue;

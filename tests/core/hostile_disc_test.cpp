@@ -270,14 +270,32 @@ TEST_F(HostileDisc, linksPlantedInTheWorkingDirectory_areNeverWrittenThrough) {
   const auto lines = Replay(
       "MainWebBrowserBeforeNavigate2 http://db?rp1\n"
       "MainWebBrowserBeforeNavigate2 http://db?rp2\n");
-  // The write is refused both times; where the link leads nowhere, the page
-  // is reported missing.
+  // The write is refused both times, and neither link is shown: one leading
+  // out of the working directory is a missing page, like one leading nowhere.
   EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "\"ok\":true", "$$RP_"}).size(), 0u);
   const auto messages = Messages(lines);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("Brak pliku: " + WorkDir() + "$$RP_2.html"), std::string::npos);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[0].find("Brak pliku: " + WorkDir() + "$$RP_1.html"), std::string::npos);
+  EXPECT_NE(messages[1].find("Brak pliku: " + WorkDir() + "$$RP_2.html"), std::string::npos);
   EXPECT_EQ(ReadFile(outside + "/victim.html"), "untouched");
   EXPECT_FALSE(Exists(outside + "/created.html"));
+}
+
+TEST_F(HostileDisc, filesLinkedOutOfTheDisc_areNeitherCopiedNorRead) {
+  MakeReserveDisc("1;Las;Opis\r\n", kReserveTemplate);
+  WriteFile(outside + "/secret.txt", "secret");
+  fs::create_symlink(outside + "/secret.txt", disc + "/Data/lock.vnq");
+  fs::create_symlink("../../outside/secret.txt", disc + "/Makiety/econet_fr.html");
+  fs::remove(disc + "/Makiety/rp.html");
+  fs::create_symlink(outside + "/secret.txt", disc + "/Makiety/rp.html");
+  const auto lines = Replay("MainWebBrowserBeforeNavigate2 http://db?rp1\n");
+  for (const char* name : {"lock.vnq", "econet_fr.html"}) {
+    EXPECT_EQ(Grep(lines, {"\"call\":\"CopyFile\"", name, "\"ok\":false"}).size(), 1u) << name;
+  }
+  const auto messages = Messages(lines);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("Brak pliku: " + disc + "/Makiety/rp.html"), std::string::npos);
+  EXPECT_EQ(Grep(lines, {"\"call\":\"WriteFile\"", "$$RP_1"}).size(), 0u);
 }
 
 // The disc is taken away after start-up, in the middle of the session.

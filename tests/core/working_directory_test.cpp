@@ -160,6 +160,49 @@ TEST_F(WorkingDirectoryTest, startup_doesNotCopyThroughPlantedLinks) {
   EXPECT_EQ(tree.Read("outside/victim.jpg"), "precious");
 }
 
+// --- what a viewer ended without its shut-down left behind
+
+TEST_F(WorkingDirectoryTest, leftByAKilledViewer_isEmptiedAtTheNextStartAsShutDownWould) {
+  tree.Write("outside/victim.html", "precious");
+  tree.Write("tmp/VNQETMP/$$RP_1.html", "old page");
+  tree.Write("tmp/VNQETMP/no-extension", "x");
+  tree.Write("tmp/VNQETMP/f.jpg", "an old copy");
+  tree.Write("tmp/VNQETMP/sub/inner.txt", "kept");
+  fs::permissions(tree.Path("tmp/VNQETMP/f.jpg"), fs::perms::owner_read);
+  fs::create_symlink(tree.Path("outside/victim.html"), tree.Path("tmp/VNQETMP/$$link.html"));
+  Viewer viewer(tree);
+  EXPECT_TRUE(viewer.form->workDirCreated);
+  EXPECT_FALSE(tree.Exists("tmp/VNQETMP/$$RP_1.html"));
+  EXPECT_FALSE(tree.Exists("tmp/VNQETMP/no-extension"));
+  EXPECT_EQ(tree.Read("tmp/VNQETMP/f.jpg"), "template f.jpg");
+  EXPECT_EQ(tree.Read("tmp/VNQETMP/sub/inner.txt"), "kept");
+  EXPECT_TRUE(fs::is_symlink(tree.Path("tmp/VNQETMP/$$link.html")));
+  EXPECT_EQ(tree.Read("outside/victim.html"), "precious");
+}
+
+TEST_F(WorkingDirectoryTest, leftInASharedDirectory_onlyWhatShutDownTakesGoes) {
+  tree.Write("tmp/VNQETMP", "blocker");
+  tree.Write("tmp/$$RP_1.html", "old page");
+  tree.Write("tmp/$$pages-1.sig", "old signatures");
+  for (const char* other : {"other.txt", "$$notes.txt", "F.JPG.bak"}) {
+    tree.Write(std::string("tmp/") + other, "foreign");
+  }
+  Viewer viewer(tree);
+  EXPECT_FALSE(viewer.form->workDirCreated);
+  EXPECT_FALSE(tree.Exists("tmp/$$RP_1.html"));
+  EXPECT_FALSE(tree.Exists("tmp/$$pages-1.sig"));
+  for (const char* other : {"other.txt", "$$notes.txt", "F.JPG.bak"}) {
+    EXPECT_EQ(tree.Read(std::string("tmp/") + other), "foreign") << other;
+  }
+}
+
+TEST_F(WorkingDirectoryTest, secondViewersStart_leavesTheFirstOnesPages) {
+  Viewer first(tree);
+  tree.Write("tmp/VNQETMP/$$RP_first.html", "first's page");
+  Viewer second(tree);
+  EXPECT_EQ(tree.Read("tmp/VNQETMP/$$RP_first.html"), "first's page");
+}
+
 // --- a directory that is not the program's own
 
 TEST_F(WorkingDirectoryTest, cannotCreate_fallsBackAndRemovesOnlyOwnFiles) {

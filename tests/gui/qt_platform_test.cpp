@@ -133,10 +133,10 @@ class QtPlatformTest : public QObject {
     QCOMPARE(processes.Wait(12345, 10), WaitResult::Failed);
   }
 
-  // A Windows program runs through the wine on PATH and is waited for like
+  // A Windows program runs through the chosen wine and is waited for like
   // any other; without wine it cannot be started, at once. The shell's
   // program start goes the same way.
-  void windowsProgram_runsThroughWineOnPath_orIsNotStarted() {
+  void windowsProgram_runsThroughWine_orIsNotStarted() {
     QTemporaryDir dir;
     const QString program = dir.path() + "/start.exe";
     const QString record = dir.path() + "/wine-arguments";
@@ -148,8 +148,7 @@ class QtPlatformTest : public QObject {
                   "'\necho >> '" + record.toUtf8() + "'\nsleep 0.5\ntouch '" + done.toUtf8() +
                   "'\n",
               true);
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", (dir.path() + "/bin").toUtf8());
+    qputenv("VELMORA_WINE", (dir.path() + "/bin/wine").toUtf8());
 
     QtProcesses processes;
     const auto handle = processes.Start(program.toStdString());
@@ -167,13 +166,13 @@ class QtPlatformTest : public QObject {
     shell.StartProgram(program.toStdString());
     QTRY_VERIFY_WITH_TIMEOUT(QFile(record).size() == 2 * (program.toUtf8().size() + 2), 5000);
 
-    qputenv("PATH", (dir.path() + "/nowhere").toUtf8());
+    qputenv("VELMORA_WINE", (dir.path() + "/nowhere/wine").toUtf8());
     QElapsedTimer elapsed;
     elapsed.start();
     QVERIFY(!processes.Start(program.toStdString()).has_value());
     shell.StartProgram(program.toStdString());
     QVERIFY(elapsed.elapsed() < 1000);
-    qputenv("PATH", oldPath);
+    qunsetenv("VELMORA_WINE");
     QTest::qWait(700);
     QCOMPARE(QFile(record).size(), 2 * (program.toUtf8().size() + 2));
   }
