@@ -1,6 +1,7 @@
 #include "platform/qt/engine_start.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -28,11 +29,24 @@ void PrepareEngineFlags() {
   // leaner script heaps of its low-memory mode save a tenth of the
   // renderer's memory over a session and change nothing on screen.
   AddFlag(flags, "--enable-low-end-device-mode");
+  // Nothing of the engine is kept in the home directory.
+  AddFlag(flags, "--disable-gpu-shader-disk-cache");
 #ifdef Q_OS_UNIX
   // The engine's sandbox refuses to run as root.
   if (geteuid() == 0) AddFlag(flags, "--no-sandbox");
 #endif
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+void KeepShaderCachesOffDisk() {
+  // Qt's own cache of compiled shaders ("qtshadercache" in ~/.cache).
+  QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+  // The graphics drivers' (Mesa's in ~/.cache, NVIDIA's in ~/.nv), unless
+  // the user has chosen otherwise.
+  if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE")) {
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
+  }
+  if (!qEnvironmentVariableIsSet("__GL_SHADER_DISK_CACHE")) qputenv("__GL_SHADER_DISK_CACHE", "0");
 }
 
 }  // namespace velmora::platform::qt
