@@ -1,6 +1,8 @@
 #include "platform/qt/browser_profile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -14,6 +16,17 @@ QWebEngineProfile* ViewerProfile() {
     auto* created = new QWebEngineProfile(QCoreApplication::instance());
     created->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     created->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    // Off the record, the engine still makes directories for the profile,
+    // by default in the home directory: they go to a private temporary
+    // directory removed at the end.
+    static QTemporaryDir storage(QDir::tempPath() + QStringLiteral("/velmora-engine-XXXXXX"));
+    if (storage.isValid()) {
+      created->setPersistentStoragePath(storage.path());
+      created->setCachePath(storage.path());
+    } else {
+      qWarning("velmora: no temporary directory for the browser engine: %s",
+               qPrintable(storage.errorString()));
+    }
     QWebEngineSettings* settings = created->settings();
     // Pages show pictures of other directories of the disc (Data/ shows
     // Foto/), which the engine allows a local page only with this setting;

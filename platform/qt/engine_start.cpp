@@ -1,6 +1,7 @@
 #include "platform/qt/engine_start.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -37,6 +38,8 @@ void PrepareEngineFlags() {
   AddFlag(flags, "--proxy-bypass-list=<-loopback>");
   AddFlag(flags, "--disable-quic");
   AddFlag(flags, "--disable-background-networking");
+  // Nothing of the engine is kept in the home directory.
+  AddFlag(flags, "--disable-gpu-shader-disk-cache");
 #ifdef Q_OS_UNIX
   // The engine's sandbox refuses to run as root.
   if (geteuid() == 0) AddFlag(flags, "--no-sandbox");
@@ -47,6 +50,17 @@ void PrepareEngineFlags() {
 std::vector<const char*> EngineArguments() {
   // No host name resolves, so no query for one is sent.
   return {"--host-resolver-rules=MAP * ~NOTFOUND"};
+}
+
+void KeepShaderCachesOffDisk() {
+  // Qt's own cache of compiled shaders ("qtshadercache" in ~/.cache).
+  QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+  // The graphics drivers' (Mesa's in ~/.cache, NVIDIA's in ~/.nv), unless
+  // the user has chosen otherwise.
+  if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE")) {
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
+  }
+  if (!qEnvironmentVariableIsSet("__GL_SHADER_DISK_CACHE")) qputenv("__GL_SHADER_DISK_CACHE", "0");
 }
 
 }  // namespace velmora::platform::qt

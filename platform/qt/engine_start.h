@@ -1,5 +1,6 @@
 #pragma once
-// Starting the browser engine: its command-line flags.
+// Starting the browser engine: its command-line flags, and nothing of it
+// kept on disk.
 
 #include <vector>
 
@@ -11,5 +12,8 @@ void PrepareEngineFlags();
 // Switches for the program's arguments rather than the environment: the
 // engine splits its environment variable at spaces.
 std::vector<const char*> EngineArguments();
+
+// Before QApplication is made: no compiled shaders are cached on disk.
+void KeepShaderCachesOffDisk();
 
 }  // namespace velmora::platform::qt

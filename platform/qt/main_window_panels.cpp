@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/qt/exit_open_dialog.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/logo_image.h"
 #include "platform/qt/main_window_style.h"
@@ -234,6 +235,7 @@ QWidget* QtMainWindow::BuildRightBar() {
   close->setToolTip(QString::fromUtf8("Zamknij program"));
   close->setIcon(CloseIcon());
   close->setIconSize(QSize(12, 12));
+  MarkAsExit(*close);
   for (QAbstractButton* button : {minimise, close}) {
     button->setFixedSize(20, 20);
     windowButtons->addWidget(button);

@@ -14,7 +14,12 @@
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
 #include "platform/qt/browser_profile.h"
+<<<<<<< HEAD
 #include "platform/qt/hand_off_gate.h"
+=======
+#include "platform/qt/page_caused.h"
+#include "platform/qt/renderer_recovery.h"
+>>>>>>> seal-traps
 
 namespace velmora::platform::qt {
 namespace {
@@ -66,6 +71,17 @@ bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
   return browser_.AcceptNavigation(url, type, isMainFrame);
 }
 
+void GuardedPage::javaScriptAlert(const QUrl&, const QString& text) { dialogs_.Alert(text); }
+
+bool GuardedPage::javaScriptConfirm(const QUrl&, const QString& text) {
+  return dialogs_.Confirm(text);
+}
+
+bool GuardedPage::javaScriptPrompt(const QUrl&, const QString& text, const QString& value,
+                                   QString* result) {
+  return dialogs_.Prompt(text, value, result);
+}
+
 QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
   page_ = new GuardedPage(*this, view_);
   view_->setPage(page_);
@@ -94,6 +110,14 @@ QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
       },
       Qt::QueuedConnection);
   connect(page_, &QWebEnginePage::loadingChanged, this, &QtBrowser::LoadingChanged);
+  // The page on screen again, as the program's own load: the core was asked
+  // about it before.
+  new RendererRecovery(*view_, [this] {
+    const QUrl url = page_->url();
+    if (url.isEmpty()) return;
+    approvedMain_ = NavigationKey(url);
+    page_->triggerAction(QWebEnginePage::Reload);
+  });
   connect(page_, &QWebEnginePage::urlChanged, this, &QtBrowser::ReportCommandState,
           Qt::QueuedConnection);
 }
@@ -147,6 +171,7 @@ bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtBrowser::Load(const QUrl& url) {
+  if (!PageCausedWork::Running()) page_->dialogs().ProgramNavigated();
   if (!holding_) {
     page_->setUrl(url);
     return;

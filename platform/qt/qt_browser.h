@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "platform/browser.h"
+#include "platform/qt/page_dialogs.h"
 
 namespace velmora::platform::qt {
 
@@ -33,11 +34,18 @@ class GuardedPage : public QWebEnginePage {
  public:
   GuardedPage(QtBrowser& browser, QObject* parent);
 
+  PageDialogs& dialogs() { return dialogs_; }
+
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+  void javaScriptAlert(const QUrl& origin, const QString& text) override;
+  bool javaScriptConfirm(const QUrl& origin, const QString& text) override;
+  bool javaScriptPrompt(const QUrl& origin, const QString& text, const QString& value,
+                        QString* result) override;
 
  private:
   QtBrowser& browser_;
+  PageDialogs dialogs_;
 };
 
 class QtBrowser : public QObject, public Browser {

@@ -10,6 +10,7 @@
 #include "platform/qt/address_codec.h"
 #include "platform/qt/hand_off_gate.h"
 #include "platform/qt/local_file_case.h"
+#include "platform/qt/page_caused.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/system.h"
 
@@ -109,6 +110,7 @@ bool QtBrowser::RaiseBeforeNavigate(const std::string& address) {
 }
 
 void QtBrowser::AskCore(const PendingNavigation& navigation) {
+  const PageCausedWork pageCaused;
   QPointer<QtBrowser> self(this);
   const quint64 before = generation_;
   // What the core hands to the desktop while answering, and a mail link it
@@ -201,6 +203,7 @@ void QtBrowser::StepHistory(int offset) {
   if (!RaiseBeforeNavigate(ToCoreAddress(target, pageCharset_)) || !self) return;
   if (generation_ != before) return;
   ++generation_;
+  if (!PageCausedWork::Running()) page_->dialogs().ProgramNavigated();
   approvedMain_ = NavigationKey(target);
   if (offset < 0) {
     history->back();

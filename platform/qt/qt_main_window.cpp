@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "platform/qt/exit_open_dialog.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/main_window_style.h"
 #include "platform/qt/page_zoom.h"
@@ -21,6 +22,8 @@ QtMainWindow::QtMainWindow()
   setObjectName(QStringLiteral("MainForm"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Velmora"));
+  // Closing it ends the program, also while a page's dialog shows.
+  MarkAsExit(*this);
   setMinimumSize(785, 568);
   setFont(style::DefaultFont());
   setStyleSheet(style::SpeedButtonSheet());

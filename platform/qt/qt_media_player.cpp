@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/codepage.h"
+#include "platform/qt/media_file_check.h"
 
 namespace velmora::platform::qt {
 
@@ -70,6 +71,14 @@ bool QtMediaPlayer::Open() {
   failed_ = false;
   lastError_.clear();
   const QString path = QString::fromStdString(Win1250ToUtf8(fileName_));
+  // Refused as a file the media layer cannot open: the player never sees it.
+  const QString refusal = MediaFileRefusal(path);
+  if (!refusal.isEmpty()) {
+    failed_ = true;
+    lastError_ = refusal;
+    qWarning("Media player: %s: %s", fileName_.c_str(), qPrintable(refusal));
+    return false;
+  }
   Player().setSource(QUrl::fromLocalFile(path));
   if (!display_.empty()) {
     if (QVideoWidget* widget = owner_.Display(display_)) player_->setVideoOutput(widget);

@@ -12,6 +12,7 @@ namespace velmora::platform::qt {
 void PrepareApplication() {
   PreferXWayland();
   PrepareEngineFlags();
+  KeepShaderCachesOffDisk();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   // Fractional screen scales are kept as they are: text stays crisp and the
   // pages' pictures are scaled with it.

@@ -20,6 +20,8 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/contents_tree_view.h"
+#include "platform/qt/exit_open_dialog.h"
+#include "platform/qt/page_caused.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -90,8 +92,11 @@ void QtUi::MessageBox(const std::string& text, const std::string& caption, Icon 
     qWarning("%s: %s", qPrintable(FromWin1250(caption)), qPrintable(FromWin1250(text)));
     return;
   }
+  if (!ShowMessageBoxNow(Win1250ToUtf8(text))) return;
   QMessageBox box(qtIcon, FromWin1250(caption), FromWin1250(text), QMessageBox::Ok);
-  box.exec();
+  // The text may carry a page's address: never read as markup.
+  box.setTextFormat(Qt::PlainText);
+  ExecLeavingExitOpen(box);
 }
 
 void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }

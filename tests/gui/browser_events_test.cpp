@@ -300,9 +300,11 @@ class BrowserEventsTest : public QObject {
     recorder_.answer = [&](const std::string& address) {
       if (address.find("target.htm") == std::string::npos) return false;
       QTimer::singleShot(200, [&shown] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-          shown = true;
-          box->close();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          if (qobject_cast<QMessageBox*>(window) && window->isVisible()) {
+            shown = true;
+            window->close();
+          }
         }
       });
       ui.MessageBox("Brak pliku: target.htm", "Before Navigate", Icon::Stop);

@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHostAddress>
 #include <QPainter>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -146,6 +149,7 @@ class MediaWindowsTest : public QObject {
   void movieLink_playsTheFilm();
   void movieWindow_centresTheDisplayAndLabelsItsButtons();
   void mediaPlayer_refusesAFileItCannotDecode();
+  void mediaPlayer_refusesPlaylistsAndReachesNoServer();
 
  private:
   std::string Description(const std::string& key);
@@ -344,6 +348,40 @@ void MediaWindowsTest::mediaPlayer_refusesAFileItCannotDecode() {
   player.Step();
   player.Seek(500);
   QCOMPARE(player.Position(), std::int64_t{0});
+}
+
+// Films that are text naming the network: the media layer would fetch what
+// they name, so they are refused as unplayable and nothing is fetched.
+void MediaWindowsTest::mediaPlayer_refusesPlaylistsAndReachesNoServer() {
+  QTcpServer server;
+  QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+  int connections = 0;
+  connect(&server, &QTcpServer::newConnection, this, [&] {
+    while (QTcpSocket* socket = server.nextPendingConnection()) {
+      ++connections;
+      socket->close();
+    }
+  });
+  const QByteArray address = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+  const std::map<QString, QByteArray> films = {
+      {"hls.avi", "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:10\n#EXTINF:10.0,\n" + address +
+                      "/odcinek0.ts\n#EXT-X-ENDLIST\n"},
+      {"adres.wav", address + "/dzwiek.wav\n"},
+      {"lista.avi", "[playlist]\nFile1=" + address + "/film.avi\nNumberOfEntries=1\n"},
+      {"smil.avi", "<smil><body><video src=\"" + address + "/film.avi\"/></body></smil>\n"}};
+  for (const auto& [name, text] : films) {
+    QFile file(temp_->filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    velmora::platform::MediaPlayer& player = players_->Get("Test.MediaPlayer1");
+    player.SetFileName(file.fileName().toStdString());
+    QVERIFY2(!player.Open(), qPrintable(name));
+    QCOMPARE(player.Mode(), velmora::platform::MediaMode::NotReady);
+    QVERIFY(!player.Play());
+    QCoreApplication::processEvents();
+    QVERIFY2(connections == 0 && !server.hasPendingConnections(), qPrintable(name));
+  }
 }
 
 QTEST_MAIN(MediaWindowsTest)
