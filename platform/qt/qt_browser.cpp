@@ -14,12 +14,9 @@
 #include "platform/codepage.h"
 #include "platform/qt/address_codec.h"
 #include "platform/qt/browser_profile.h"
-<<<<<<< HEAD
 #include "platform/qt/hand_off_gate.h"
-=======
 #include "platform/qt/page_caused.h"
 #include "platform/qt/renderer_recovery.h"
->>>>>>> seal-traps
 
 namespace velmora::platform::qt {
 namespace {
