@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <utility>
 
 #include "app/application.h"
 #include "platform/native_file_system.h"
@@ -20,8 +21,10 @@ class SampleDiscViewer {
   // watch the windows first. Without timers the slide show and the film
   // never advance by themselves.
   explicit SampleDiscViewer(velmora::platform::Shell& shell,
-                            velmora::platform::Timers* timers = nullptr)
+                            velmora::platform::Timers* timers = nullptr,
+                            SampleDiscKey settings = SampleDiscKey())
       : files_(temp_.path().toStdString() + "/"),
+        settings_(std::move(settings)),
         platform_{ui_,        browsers_, files_,
                   processes_, shell,     settings_,
                   clock_,     players_,  timers ? *timers : velmora::platform::NoTimers()},
