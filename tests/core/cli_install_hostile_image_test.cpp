@@ -28,28 +28,6 @@ constexpr bool kSanitized = true;  // its shadow memory needs the address space
 constexpr bool kSanitized = false;
 #endif
 
-std::string Tool(const std::string& name) {
-  for (const char* dir : {"/usr/bin", "/bin", "/usr/local/bin"}) {
-    if (fs::exists(std::string(dir) + "/" + name)) return std::string(dir) + "/" + name;
-  }
-  return {};
-}
-
-bool RunTool(const std::vector<std::string>& command) {
-  std::string line;
-  for (const std::string& part : command) line += "'" + part + "' ";
-  return std::system((line + ">/dev/null 2>&1").c_str()) == 0;
-}
-
-std::vector<std::string> TreeOf(const fs::path& root) {
-  std::vector<std::string> entries;
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-    entries.push_back(it->path().lexically_relative(root).string());
-  }
-  return entries;
-}
-
 struct LimitedRun {
   int status = -1;  // -1 when ended by a signal
   std::string out;
@@ -74,7 +52,7 @@ void PutBoth32(std::string& bytes, std::size_t at, std::uint32_t value) {
 class CliInstallHostileImage : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (Tool("xorriso").empty()) GTEST_SKIP() << "xorriso is not installed";
+    if (FindTool("xorriso").empty()) GTEST_SKIP() << "xorriso is not installed";
     fs::create_directories(home());
     fs::create_directories(temp());
   }
@@ -129,10 +107,10 @@ class CliInstallHostileImage : public ::testing::Test {
     const std::string tree = dir_ / (name + ".d"), image = dir_ / name;
     MakeMinimalDisc(tree);
     for (const auto& [path, bytes] : extra) WriteFile(tree + "/" + path, bytes);
-    std::vector<std::string> command = {Tool("xorriso"), "-as", "mkisofs", "-quiet", "-R"};
+    std::vector<std::string> command = {FindTool("xorriso"), "-as", "mkisofs", "-quiet", "-R"};
     command.insert(command.end(), options.begin(), options.end());
     command.insert(command.end(), {"-o", image, tree});
-    EXPECT_TRUE(RunTool(command));
+    EXPECT_TRUE(RunQuietly(command));
     return image;
   }
 
@@ -203,7 +181,8 @@ std::string LoopingContinuationImage(const std::string& plain) {
 TEST_F(CliInstallHostileImage, loopingContinuationArea_isStoppedWithinMemoryAndLeavesNothing) {
   const std::string tree = dir_ / "loop.d", plain = dir_ / "plain.iso";
   WriteFile(tree + "/A/b.txt", "b");
-  ASSERT_TRUE(RunTool({Tool("xorriso"), "-as", "mkisofs", "-quiet", "-R", "-o", plain, tree}));
+  ASSERT_TRUE(
+      RunQuietly({FindTool("xorriso"), "-as", "mkisofs", "-quiet", "-R", "-o", plain, tree}));
   const std::string image = dir_ / "loop.iso";
   WriteFile(image, LoopingContinuationImage(plain));
 
@@ -233,7 +212,7 @@ std::string ZisofsOfZeros(std::uint32_t size) {
 }
 
 TEST_F(CliInstallHostileImage, zisofsFiles_areInstalledWholeOrRefusedBeforeWriting) {
-  if (Tool("genisoimage").empty() || Tool("mkzftree").empty()) {
+  if (FindTool("genisoimage").empty() || FindTool("mkzftree").empty()) {
     GTEST_SKIP() << "genisoimage and mkzftree are not installed";
   }
   // 1 MiB ending in zeros: zisofs leaves the last blocks out.
@@ -242,9 +221,9 @@ TEST_F(CliInstallHostileImage, zisofsFiles_areInstalledWholeOrRefusedBeforeWriti
   const std::string tree = dir_ / "z.d", packed = dir_ / "z.packed", image = dir_ / "z.iso";
   MakeMinimalDisc(tree);
   WriteFile(tree + "/Data/tail.bin", tail);
-  ASSERT_TRUE(RunTool({Tool("mkzftree"), tree, packed}));
+  ASSERT_TRUE(RunQuietly({FindTool("mkzftree"), tree, packed}));
   ASSERT_LT(fs::file_size(packed + "/Data/tail.bin"), 65536u);
-  ASSERT_TRUE(RunTool({Tool("genisoimage"), "-quiet", "-R", "-z", "-o", image, packed}));
+  ASSERT_TRUE(RunQuietly({FindTool("genisoimage"), "-quiet", "-R", "-z", "-o", image, packed}));
   const LimitedRun whole = RunLimited({"install", "--disc", image});
   ASSERT_EQ(whole.status, 0) << whole.err;
   EXPECT_EQ(ReadFile(installed() + "/Data/tail.bin"), tail);
@@ -253,7 +232,7 @@ TEST_F(CliInstallHostileImage, zisofsFiles_areInstalledWholeOrRefusedBeforeWriti
   // 4,000 MiB declared in an image of well under 1 MiB.
   WriteFile(packed + "/Data/huge.bin", ZisofsOfZeros(4000u << 20));
   const std::string bomb = dir_ / "bomb.iso";
-  ASSERT_TRUE(RunTool({Tool("genisoimage"), "-quiet", "-R", "-z", "-o", bomb, packed}));
+  ASSERT_TRUE(RunQuietly({FindTool("genisoimage"), "-quiet", "-R", "-z", "-o", bomb, packed}));
   const LimitedRun refused = RunLimited({"install", "--disc", bomb});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("declares 4002 MiB of files in 1 MiB"), std::string::npos)
@@ -270,8 +249,8 @@ TEST_F(CliInstallHostileImage, twoNamesOfOneFile_areBothInstalledWithItsBytes) {
   MakeMinimalDisc(tree);
   WriteFile(tree + "/Data/first.htm", "the same page");
   fs::create_hard_link(tree + "/Data/first.htm", tree + "/Data/second.htm");
-  ASSERT_TRUE(RunTool(
-      {Tool("xorriso"), "-as", "mkisofs", "-quiet", "-R", "--hardlinks", "-o", image, tree}));
+  ASSERT_TRUE(RunQuietly(
+      {FindTool("xorriso"), "-as", "mkisofs", "-quiet", "-R", "--hardlinks", "-o", image, tree}));
   const LimitedRun install = RunLimited({"install", "--disc", image});
   ASSERT_EQ(install.status, 0) << install.err;
   EXPECT_EQ(ReadFile(installed() + "/Data/first.htm"), "the same page");

@@ -16,14 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string FindTool(const std::string& name) {
-  for (const char* dir : {"/usr/bin", "/bin", "/usr/local/bin"}) {
-    const std::string path = std::string(dir) + "/" + name;
-    if (fs::exists(path)) return path;
-  }
-  return {};
-}
-
 // The image maker: xorriso in its mkisofs mode, else genisoimage. Empty
 // when neither is installed.
 std::vector<std::string> ImageMaker() {
@@ -44,18 +36,7 @@ bool MakeImage(const std::vector<std::string>& options, const std::string& image
   if (xorriso && !rockRidge) command.push_back("--norock");
   command.insert(command.end(), options.begin(), options.end());
   command.insert(command.end(), {"-o", image, VELMORA_SAMPLE_CONTENT});
-  std::string line;
-  for (const std::string& part : command) line += "'" + part + "' ";
-  return std::system((line + ">/dev/null 2>&1").c_str()) == 0;
-}
-
-std::vector<std::string> TreeOf(const fs::path& root) {
-  std::vector<std::string> entries;
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-    entries.push_back(it->path().lexically_relative(root).string());
-  }
-  return entries;
+  return RunQuietly(command);
 }
 
 class CliInstallImage : public ::testing::Test {

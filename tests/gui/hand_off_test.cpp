@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "gui_wait.h"
+#include "page_script.h"
 #include "platform/qt/desktop_hand_off.h"
 #include "platform/qt/hand_off_gate.h"
 #include "platform/qt/qt_system.h"
@@ -52,16 +53,7 @@ class HandOffTest : public QObject {
     viewer_->Viewer().MainWindow().MainWebBrowser().Navigate(path.toStdString());
     return WaitUntil([&] { return loads_ > before; }, 30000);
   }
-  QString RunScript(const QString& script) {
-    QString result;
-    bool answered = false;
-    MainView().page()->runJavaScript(script, [&](const QVariant& value) {
-      result = value.toString();
-      answered = true;
-    });
-    WaitUntil([&] { return answered; }, 10000);
-    return result;
-  }
+  QString RunScript(const QString& script) { return RunPageScript(*MainView().page(), script); }
   // A real left click in the middle of the element, as the user gives it.
   void ClickOn(const QString& id) {
     const QStringList box =

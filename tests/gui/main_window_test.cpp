@@ -30,6 +30,7 @@
 
 #include "app/application.h"
 #include "gui_wait.h"
+#include "page_script.h"
 #include "platform/native_file_system.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/page_zoom.h"
@@ -53,14 +54,7 @@ class RecordingShell : public platform::Shell {
 };
 
 QString RunScript(QWebEngineView& view, const QString& script) {
-  QString result;
-  bool answered = false;
-  view.page()->runJavaScript(script, [&](const QVariant& value) {
-    result = value.toString();
-    answered = true;
-  });
-  WaitUntil([&] { return answered; });
-  return result;
+  return RunPageScript(*view.page(), script);
 }
 
 }  // namespace

@@ -208,4 +208,28 @@ void CopyDiscAsMounted(const std::string& from, const std::string& to) {
   fs::permissions(to, kWrite, fs::perm_options::remove);
 }
 
+std::string FindTool(const std::string& name) {
+  for (const char* dir : {"/usr/bin", "/bin", "/usr/local/bin"}) {
+    const std::string path = std::string(dir) + "/" + name;
+    if (std::filesystem::exists(path)) return path;
+  }
+  return {};
+}
+
+bool RunQuietly(const std::vector<std::string>& command) {
+  std::string line;
+  for (const std::string& part : command) line += "'" + part + "' ";
+  return std::system((line + ">/dev/null 2>&1").c_str()) == 0;
+}
+
+std::vector<std::string> TreeOf(const std::string& root) {
+  std::vector<std::string> entries;
+  std::error_code ec;
+  for (std::filesystem::recursive_directory_iterator it(root, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    entries.push_back(it->path().lexically_relative(root).string());
+  }
+  return entries;
+}
+
 }  // namespace velmora::test

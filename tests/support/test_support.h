@@ -65,6 +65,13 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 CliResult RunCliInHome(const std::string& dir, const std::string& home,
                        const std::vector<std::string>& args);
 
+// The path of a system program (/usr/bin, /bin, /usr/local/bin), or empty.
+std::string FindTool(const std::string& name);
+// Runs a command with its output thrown away; whether it succeeded.
+bool RunQuietly(const std::vector<std::string>& command);
+// Every entry below root, relative to it.
+std::vector<std::string> TreeOf(const std::string& root);
+
 // Lines of a trace that contain every one of the fragments.
 std::vector<std::string> Grep(const std::vector<std::string>& lines,
                               const std::vector<std::string>& fragments);
