@@ -76,6 +76,9 @@ run_as=()
 if [ "$who" = user ]; then
   # An ordinary user: the viewer makes its namespace through a user namespace.
   chown -R 65534:65534 "$work/home" "$work/tmp"
+  # The build may lie where that user cannot reach (a root's home).
+  cp "$viewer" "$work/velmora"
+  viewer=$work/velmora
   chmod -R a+rX "$work"
   run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups --inh-caps=-all)
 fi
