@@ -13,6 +13,7 @@ struct InstallArgs {
   std::optional<std::string> to;
   bool force = false;
   bool uninstall = false;
+  bool quiet = false;  // no progress line
 };
 
 // False, with the reason and the usage on err, for arguments that do not

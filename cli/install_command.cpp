@@ -16,6 +16,7 @@
 #include "cli/install_swap.h"
 #include "cli/install_tree.h"
 #include "cli/private_temp_dir.h"
+#include "cli/progress.h"
 
 namespace velmora::cli {
 namespace {
@@ -105,7 +106,8 @@ int Uninstall(const Paths& paths, std::ostream& out, std::ostream& err) {
 // target's place only when complete; the earlier copy, ours alone, is then
 // removed by its record. False, with nothing changed, when a step fails.
 bool InstallBeside(const Paths& paths, const Manifest& manifest, const std::optional<Manifest>& old,
-                   const std::vector<PlannedCopy>& copies, std::ostream& err) {
+                   const std::vector<PlannedCopy>& copies, std::ostream& err,
+                   ProgressLine& progress) {
   std::error_code ec;
   const std::vector<fs::path> madeParents = MissingDirectories(paths.target.parent_path());
   fs::create_directories(paths.target.parent_path(), ec);
@@ -115,7 +117,7 @@ bool InstallBeside(const Paths& paths, const Manifest& manifest, const std::opti
   if (!staging) {
     err << "velmora-cli install: " << error << "\n";
   } else if (const std::unique_ptr<InstallTree> tree = OpenTarget(*staging, err);
-             tree && CopyInto(*tree, manifest, copies, err)) {
+             tree && CopyInto(*tree, manifest, copies, err, progress)) {
     std::optional<fs::path> earlier;
     done = install::PutInPlace(*staging, paths.target, earlier, error);
     if (!done) err << "velmora-cli install: " << error << "\n";
@@ -140,7 +142,7 @@ bool InstallBeside(const Paths& paths, const Manifest& manifest, const std::opti
 // Copies into the target itself, which holds other files too (--force).
 bool InstallInPlace(const Paths& paths, InstallTree* existing, const Manifest& manifest,
                     const std::optional<Manifest>& old, const std::vector<PlannedCopy>& copies,
-                    std::ostream& err) {
+                    std::ostream& err, ProgressLine& progress) {
   std::error_code ec;
   std::unique_ptr<InstallTree> made;
   if (!existing) {
@@ -151,7 +153,7 @@ bool InstallInPlace(const Paths& paths, InstallTree* existing, const Manifest& m
     existing = made.get();
   }
   if (old) RemoveInstalled(*existing, *old);
-  if (CopyInto(*existing, manifest, copies, err)) return true;
+  if (CopyInto(*existing, manifest, copies, err, progress)) return true;
   // What this run made goes again; the other files stay.
   RemoveInstalled(*existing, manifest);
   existing->RemoveFile(install::kManifestName);
@@ -162,6 +164,7 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   std::error_code ec;
   fs::path disc = Normal(*args.disc);
   const fs::path shown = disc;
+  ProgressLine progress(ProgressStream(err, args.quiet), "install", "files");
   // A disc image is unpacked first and installed whole; the copy is then the
   // disc too, so the settings name it for both.
   const bool image = fs::is_regular_file(disc, ec);
@@ -172,8 +175,12 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
       err << "velmora-cli install: cannot make a temporary directory\n";
       return 1;
     }
-    if (const std::optional<std::string> error =
-            install::UnpackDiscImage(disc, unpacked->path(), paths.target)) {
+    // Its files are written by a child process, uncounted here.
+    progress.Show("unpacking " + disc.filename().string() + " ...");
+    const std::optional<std::string> error =
+        install::UnpackDiscImage(disc, unpacked->path(), paths.target);
+    progress.Clear();
+    if (error) {
       err << "velmora-cli install: " << *error << "\n";
       return 1;
     }
@@ -267,8 +274,8 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
     return 1;
   }
 
-  if (beside ? !InstallBeside(paths, manifest, old, copies, err)
-             : !InstallInPlace(paths, tree.get(), manifest, old, copies, err)) {
+  if (beside ? !InstallBeside(paths, manifest, old, copies, err, progress)
+             : !InstallInPlace(paths, tree.get(), manifest, old, copies, err, progress)) {
     return 1;
   }
   fs::create_directories(paths.settings.parent_path(), ec);

@@ -147,9 +147,10 @@ std::uint64_t TotalBytes(const std::vector<PlannedCopy>& copies) {
 }
 
 // Writes the manifest first, so that even a broken-off copy can be undone,
-// then makes the directories and copies the files, all inside the tree.
+// then makes the directories and copies the files, all inside the tree,
+// counting the files and bytes copied on progress.
 bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
-              std::ostream& err) {
+              std::ostream& err, ProgressLine& progress) {
   if (!tree.WriteFile(install::kManifestName, install::WriteManifestText(manifest))) {
     err << "velmora-cli install: cannot write the installation's record"
         << (IsFull(errno) ? ": " + WriteFailure(errno) : std::string()) << "\n";
@@ -162,13 +163,21 @@ bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<Pla
       return false;
     }
   }
+  ProgressCounts counts{0, copies.size(), 0, TotalBytes(copies)};
   for (const PlannedCopy& copy : copies) {
     std::string error;
     if (!tree.CopyFileIn(copy.from, copy.to, error)) {
+      progress.Clear();
       err << "velmora-cli install: cannot copy " << copy.from.string() << ": " << error << "\n";
       return false;
     }
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(copy.from, ec);
+    ++counts.done;
+    if (!ec) counts.bytes += size;
+    progress.Update(counts);
   }
+  progress.Clear();
   return true;
 }
 

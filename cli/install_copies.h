@@ -11,6 +11,7 @@
 
 #include "cli/install_manifest.h"
 #include "cli/install_tree.h"
+#include "cli/progress.h"
 
 namespace velmora::cli::install {
 
@@ -40,8 +41,9 @@ bool PlanCopies(const std::filesystem::path& disc,
 std::uint64_t TotalBytes(const std::vector<PlannedCopy>& copies);
 
 // Writes the manifest first, so that even a broken-off copy can be undone,
-// then makes the directories and copies the files, all inside the tree.
+// then makes the directories and copies the files, all inside the tree,
+// counting the files and bytes copied on progress.
 bool CopyInto(InstallTree& tree, const Manifest& manifest, const std::vector<PlannedCopy>& copies,
-              std::ostream& err);
+              std::ostream& err, ProgressLine& progress);
 
 }  // namespace velmora::cli::install

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/application.h"
+#include "cli/command_help.h"
 #include "cli/private_temp_dir.h"
 #include "platform/codepage.h"
 #include "platform/recording/recording_platform.h"
@@ -34,12 +35,12 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     } else if (!word && (args[i].empty() || args[i][0] != '-')) {
       word = args[i];
     } else {
-      err << "usage: velmora-cli search WORD [--content DIR]\n";
+      err << *CommandUsage("search");
       return 2;
     }
   }
   if (!word) {
-    err << "usage: velmora-cli search WORD [--content DIR]\n";
+    err << *CommandUsage("search");
     return 2;
   }
   if (content) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <optional>
 
+#include "cli/command_help.h"
 #include "platform/codepage.h"
 #include "tables/catalogue.h"
 #include "tables/table.h"
@@ -13,7 +14,6 @@
 namespace velmora::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: velmora-cli table FILE [--columns N]\n";
 // Padding every row to the column count makes huge counts useless to print.
 constexpr int kMaxDeclaredColumns = 100000;
 
@@ -88,19 +88,20 @@ int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std
       if (i + 1 == args.size() || !(columns = ParseColumns(args[i + 1]))) {
         err << "velmora-cli table: --columns needs a whole number from 0 to " << kMaxDeclaredColumns
             << "\n"
-            << kUsage;
+            << *CommandUsage("table");
         return 2;
       }
       ++i;
     } else if (!file && (args[i].empty() || args[i][0] != '-')) {
       file = args[i];
     } else {
-      err << "velmora-cli table: unexpected argument: " << args[i] << "\n" << kUsage;
+      err << "velmora-cli table: unexpected argument: " << args[i] << "\n"
+          << *CommandUsage("table");
       return 2;
     }
   }
   if (!file) {
-    err << kUsage;
+    err << *CommandUsage("table");
     return 2;
   }
 

@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "cli/check/checks.h"
+#include "cli/command_help.h"
+#include "cli/progress.h"
 #include "platform/codepage.h"
 #include "platform/recording/recording_system.h"
 
@@ -14,13 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "usage: velmora-cli check [--content DIR] [--settings FILE] [--json]\n";
-
 struct CheckArgs {
   std::optional<std::string> content;
   std::optional<std::string> settings;
   bool json = false;
+  bool quiet = false;  // no progress line
 };
 
 bool ParseArgs(const std::vector<std::string>& args, CheckArgs& parsed, std::ostream& err) {
@@ -28,14 +28,16 @@ bool ParseArgs(const std::vector<std::string>& args, CheckArgs& parsed, std::ost
     const std::string& arg = args[i];
     if (arg == "--json") {
       parsed.json = true;
+    } else if (arg == "--quiet") {
+      parsed.quiet = true;
     } else if (arg == "--content" || arg == "--settings") {
       if (i + 1 >= args.size()) {
-        err << "velmora-cli check: " << arg << " needs a value\n" << kUsage;
+        err << "velmora-cli check: " << arg << " needs a value\n" << *CommandUsage("check");
         return false;
       }
       (arg == "--content" ? parsed.content : parsed.settings) = args[++i];
     } else {
-      err << "velmora-cli check: unexpected argument: " << arg << "\n" << kUsage;
+      err << "velmora-cli check: unexpected argument: " << arg << "\n" << *CommandUsage("check");
       return false;
     }
   }
@@ -74,12 +76,25 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
 
   check::Disc disc(key, CorePath(current.lexically_normal()));
   check::Findings findings;
-  check::CheckFixedFiles(disc, findings);
-  check::CheckTableRows(disc, findings);
-  check::CheckMenu(disc, findings);
-  check::CheckTree(disc, findings);
-  check::CheckLinks(disc, findings);
-  check::CheckFrameTargets(disc, findings);
+  // A large disc takes a while in the links; the step at work is shown.
+  struct Step {
+    const char* what;
+    void (*run)(check::Disc&, check::Findings&);
+  };
+  constexpr Step kSteps[] = {{"fixed files", check::CheckFixedFiles},
+                             {"table rows", check::CheckTableRows},
+                             {"menus", check::CheckMenu},
+                             {"contents tree", check::CheckTree},
+                             {"links", check::CheckLinks},
+                             {"frame targets", check::CheckFrameTargets}};
+  ProgressLine progress(ProgressStream(err, parsed.quiet), "check", "steps");
+  std::size_t done = 0;
+  for (const Step& step : kSteps) {
+    progress.Show(std::string(step.what) + " (" + std::to_string(++done) + "/" +
+                  std::to_string(std::size(kSteps)) + ")");
+    step.run(disc, findings);
+  }
+  progress.Clear();
 
   const std::vector<check::Finding> sorted = findings.Sorted();
   const std::vector<std::string> hints = check::WindowsProgramHints(disc);
