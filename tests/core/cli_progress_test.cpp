@@ -148,6 +148,7 @@ TEST(CliProgress, check_showsItsStepsOnATerminalOnlyAndNeverWithQuiet) {
 
   const TerminalRun shown = RunWithTerminalStderr({"check", "--content", disc.path()});
   EXPECT_EQ(shown.status, 0);
+  ASSERT_FALSE(shown.terminal.empty());
   EXPECT_NE(shown.terminal.find("\rcheck: links (5/6)"), std::string::npos) << shown.terminal;
   // The line is wiped at the end.
   EXPECT_EQ(shown.terminal.back(), '\r') << shown.terminal;
