@@ -50,7 +50,9 @@ namespace velmora::app {
 int RunProgram(platform::Platform& platform, const std::function<void(Application&)>& messageLoop) {
   Application application(platform);
   try {
-    if (!application.Start()) return 0;
+    // The disc named by the settings is missing: the user has been told, and
+    // whoever started the program learns that it did not run.
+    if (!application.Start()) return 1;
   } catch (const std::exception& error) {
     platform.ui.MessageBox(error.what(), texts::kApplicationTitle, platform::Icon::Stop);
     return 1;

@@ -42,7 +42,7 @@ namespace velmora::app {
 
 // The whole program: start-up, then messageLoop unless the program is to end
 // at once. An error escaping start-up is shown in a message box. Returns the
-// exit status.
+// exit status: 1 when the start-up failed or the disc is missing.
 int RunProgram(platform::Platform& platform, const std::function<void(Application&)>& messageLoop);
 
 }  // namespace velmora::app

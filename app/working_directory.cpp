@@ -82,12 +82,17 @@ void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workD
                            bool workDirCreated) {
   if (workDir.empty()) return;  // never prepared
   const std::string lockFile = WorkDirLockFile(workDir, workDirCreated);
-  if (!files.TryLockExclusive(lockFile)) return;  // another viewer still shows these pages
+  if (!files.TryLockExclusive(lockFile)) {
+    // Another viewer still shows these pages; this one has done with them.
+    files.Unlock(lockFile);
+    return;
+  }
 
   DeleteProgramFiles(files, workDir, workDirCreated);
   // Stays when something is left inside.
   if (workDirCreated) files.RemoveDirectory(workDir);
-  files.Unlock(lockFile);
+  // The last viewer out leaves no lock file behind.
+  files.UnlockAndRemove(lockFile);
 }
 
 }  // namespace velmora::app

@@ -32,12 +32,13 @@ bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths);
 // generated pages ("$$*.html"), the search's signature files and the ten
 // support files. Links, directories
 // and other entries are never touched or followed. Nothing is removed while
-// another running viewer uses the same directory. Failures are ignored.
+// another running viewer uses the same directory; otherwise the lock file
+// goes too. Failures are ignored.
 void CleanWorkingDirectory(platform::FileSystem& files, const std::string& workDir,
                            bool workDirCreated);
 
 // The file whose locks mark the working directory as in use; it lies beside
-// the directory and stays.
+// the directory, and the last viewer's shut-down removes it.
 std::string WorkDirLockFile(const std::string& workDir, bool workDirCreated);
 
 }  // namespace velmora::app

@@ -53,6 +53,40 @@ std::string WithoutResultsMarker(const std::string& text) {
   return kept;
 }
 
+// The typed word is shown as text, whatever markup it holds. Numeric
+// references, because the page's "&lt;" and "&gt;" are turned into tags
+// once the results are in; this also keeps the results marker out, and
+// "@" and "?" keep "@title@" and "http://db?path" from being filled in.
+std::string AsPageText(const std::string& word) {
+  std::string text;
+  text.reserve(word.size());
+  for (const char c : word) {
+    switch (c) {
+      case '<':
+        text += "&#60;";
+        break;
+      case '>':
+        text += "&#62;";
+        break;
+      case '&':
+        text += "&#38;";
+        break;
+      case '"':
+        text += "&#34;";
+        break;
+      case '@':
+        text += "&#64;";
+        break;
+      case '?':
+        text += "&#63;";
+        break;
+      default:
+        text += c;
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 bool FullTextSearch::DeferNavigation(const std::string& address) {
@@ -95,7 +129,7 @@ void FullTextSearch::MakeSearchPage(const std::string& word) {
     SearchingFlag flag(searching_);
     if (!buffer_.LoadFromFile(context_.paths.templateDir + "search.html")) return;
     ReplaceAll(search_texts::kPlaceholder,
-               platform::Win1250ToIso(search_texts::kHeaderStart + WithoutResultsMarker(word)) +
+               platform::Win1250ToIso(search_texts::kHeaderStart + AsPageText(word)) +
                    search_texts::kHeaderEnd);
     searchResults_.emplace(buffer_, search_texts::kPlaceholder);
     SearchDictionary(dictionary_, 1, word, lastSearch_.dictionaryKeys);

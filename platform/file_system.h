@@ -109,6 +109,10 @@ class FileSystem {
     return true;
   }
   virtual void Unlock(const std::string& lockFile) { (void)lockFile; }
+  // Unlock, removing the file first while this process holds it exclusively
+  // and it is still the plain file it locked: no other process uses it then.
+  // A process that opened it meanwhile locks the file made in its place.
+  virtual void UnlockAndRemove(const std::string& lockFile) { Unlock(lockFile); }
 
   // From now on, reads and copies take only files that, with ".." and links
   // resolved, lie inside one of these roots; any other file is

@@ -138,7 +138,7 @@ void NativeFileSystem::Unmade(const fs::path& native) {
 }
 
 NativeFileSystem::~NativeFileSystem() {
-  for (const auto& [path, fd] : locks_) ::close(fd);
+  for (const auto& [path, held] : locks_) ::close(held.fd);
   // A directory made for this run alone goes with it.
   std::error_code ec;
   if (!fresh_.empty()) fs::remove_all(ToNative(fresh_), ec);

@@ -49,6 +49,7 @@ class NativeFileSystem : public FileSystem {
   bool LockShared(const std::string& lockFile) override;
   bool TryLockExclusive(const std::string& lockFile) override;
   void Unlock(const std::string& lockFile) override;
+  void UnlockAndRemove(const std::string& lockFile) override;
   // The roots are taken as they resolve now. A read opens the file first and
   // then asks where the opened file lies, so a link swapped in between
   // gains nothing. Until set, nothing is confined (the tools).
@@ -76,9 +77,13 @@ class NativeFileSystem : public FileSystem {
 
   DirectoryListings listings_;
   std::string tempPath_;
-  std::string fresh_;                 // a directory made for this run, removed at the end
-  std::map<std::string, int> locks_;  // lock file -> open descriptor
-  std::mutex rootsMutex_;             // reads come from several threads
+  std::string fresh_;  // a directory made for this run, removed at the end
+  struct HeldLock {
+    int fd = -1;
+    bool exclusive = false;
+  };
+  std::map<std::string, HeldLock> locks_;  // by lock file
+  std::mutex rootsMutex_;                  // reads come from several threads
   std::shared_ptr<const std::vector<std::string>> roots_;
 };
 

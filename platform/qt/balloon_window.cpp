@@ -43,7 +43,8 @@ BalloonWindow::BalloonWindow(QWidget* parent)
 
   closeButton_->setAutoRaise(true);
   closeButton_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-  closeButton_->setToolTip(QStringLiteral("Zamknij program"));
+  // It closes the balloon, not the program.
+  closeButton_->setToolTip(QStringLiteral("Zamknij"));
   closeButton_->setFixedSize(windows::kTitleStripHeight - 2, windows::kTitleStripHeight - 2);
   connect(closeButton_, &QToolButton::clicked, this, [this] {
     if (onCloseClicked) onCloseClicked();

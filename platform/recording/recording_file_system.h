@@ -43,6 +43,7 @@ class RecordingFileSystem : public platform::FileSystem {
     return native_.TryLockExclusive(lockFile);
   }
   void Unlock(const std::string& lockFile) override { native_.Unlock(lockFile); }
+  void UnlockAndRemove(const std::string& lockFile) override { native_.UnlockAndRemove(lockFile); }
   void SetReadableRoots(const std::vector<std::string>& roots) override {
     native_.SetReadableRoots(roots);
   }

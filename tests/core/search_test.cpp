@@ -124,6 +124,17 @@ TEST_F(Search, headerRepeatsWordAndIsWrittenInIso) {
   EXPECT_NE(page.find("Je\xB6li has\xB3o"), std::string::npos);  // ś as the ISO byte
 }
 
+TEST_F(Search, wordHoldingMarkup_isShownAsTyped) {
+  Page("1.htm", "temat: X", "ab");
+  Replay("set Szukaj <i>ab</i> &lt;b&gt; \"@title@\" http://db?path\nButton22Click\n");
+  const std::string page = ResultsPage();
+  EXPECT_NE(page.find("<font color=#000000> &#60;i&#62;ab&#60;/i&#62; &#38;lt;b&#38;gt; "
+                      "&#34;&#64;title&#64;&#34; http://db&#63;path </u>"),
+            std::string::npos)
+      << page;
+  EXPECT_EQ(page.find("<i>ab"), std::string::npos);
+}
+
 TEST_F(Search, sameWordTwice_writesTheSameFileAgain) {
   Page("1.htm", "temat: X", "ab");
   const CliResult result = Replay("set Szukaj ab\nButton22Click\nButton22Click\n");

@@ -91,7 +91,7 @@ TEST_F(StartupTest, keyNamingDiscWithoutStartProgram_showsNoDiscMessageAndEnds) 
   const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", work.path(),
                                    "--settings", temp / "settings.ini"},
                                   "LMDSpeedButton16Click\n");
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 1);
   const std::string text = "Brak CD-ROMu w stacji " + emptyDisc.path() +
                            "/\\r\\nProsz\xC4\x99 w\xC5\x82o\xC5\xBCy\xC4\x87 p\xC5\x82yt\xC4\x99 "
                            "i spr\xC3\xB3"

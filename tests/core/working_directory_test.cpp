@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_form.h"
@@ -313,6 +315,73 @@ TEST_F(WorkingDirectoryTest, secondViewersShutDown_leavesTheFirstOnesPages) {
 
   first->form->FormClose();  // the last one out cleans up
   EXPECT_FALSE(tree.Exists("tmp/VNQETMP"));
+}
+
+TEST_F(WorkingDirectoryTest, firstViewersShutDown_leavesTheSecondOnesPages) {
+  auto first = std::make_unique<Viewer>(tree);
+  auto second = std::make_unique<Viewer>(tree);  // finds the directory in use
+  tree.Write("tmp/VNQETMP/$$RP_second.html", "second's page");
+
+  first->form->FormClose();
+  EXPECT_EQ(tree.Read("tmp/VNQETMP/$$RP_second.html"), "second's page");
+  EXPECT_TRUE(tree.Exists("tmp/VNQETMP.lock"));
+
+  second->form->FormClose();
+  EXPECT_FALSE(tree.Exists("tmp/VNQETMP"));
+}
+
+TEST_F(WorkingDirectoryTest, lastViewersShutDown_removesTheLockFile) {
+  for (const bool ownDirectory : {true, false}) {
+    SCOPED_TRACE(ownDirectory);
+    if (!ownDirectory) tree.Write("tmp/VNQETMP", "blocker");
+    auto first = std::make_unique<Viewer>(tree);
+    auto second = std::make_unique<Viewer>(tree);
+    second->form->FormClose();
+    EXPECT_TRUE(tree.Exists("tmp/VNQETMP.lock"));
+    first->form->FormClose();
+    EXPECT_FALSE(tree.Exists("tmp/VNQETMP.lock"));
+  }
+}
+
+TEST_F(WorkingDirectoryTest, plantedLinkAsLockFile_isLeftAloneAndSoAreThePages) {
+  tree.Write("outside/victim", "precious");
+  fs::create_directories(tree.Path("tmp"));
+  fs::create_symlink(tree.Path("outside/victim"), tree.Path("tmp/VNQETMP.lock"));
+  Viewer viewer(tree);
+  viewer.form->FormClose();
+  EXPECT_TRUE(fs::is_symlink(tree.Path("tmp/VNQETMP.lock")));
+  EXPECT_EQ(tree.Read("outside/victim"), "precious");
+}
+
+// Whether some process waits in /proc/locks for a lock on the file.
+bool LockAwaited(const fs::path& file) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return false;
+  std::ifstream locks("/proc/locks");
+  const std::string inode = ":" + std::to_string(st.st_ino) + " ";
+  for (std::string line; std::getline(locks, line);) {
+    if (line.find("->") != std::string::npos && line.find(inode) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST_F(WorkingDirectoryTest, lockWaitedForWhileTheLastViewerRemovesIt_isTakenOnTheNewFile) {
+  const std::string lockFile = tree.TempPath() + "VNQETMP.lock";
+  fs::create_directories(tree.Path("tmp"));
+  platform::NativeFileSystem last(tree.TempPath());
+  ASSERT_TRUE(last.TryLockExclusive(lockFile));
+
+  platform::NativeFileSystem starting(tree.TempPath());
+  bool locked = false;
+  std::thread start([&] { locked = starting.LockShared(lockFile); });
+  while (!LockAwaited(tree.Path("tmp/VNQETMP.lock"))) std::this_thread::yield();
+  last.UnlockAndRemove(lockFile);
+  start.join();
+
+  ASSERT_TRUE(locked);
+  // A third viewer sees the starting one.
+  platform::NativeFileSystem third(tree.TempPath());
+  EXPECT_FALSE(third.TryLockExclusive(lockFile));
 }
 
 TEST_F(WorkingDirectoryTest, viewerEndedWithoutShutDown_doesNotBlockTheCleanUp) {

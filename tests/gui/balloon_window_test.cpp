@@ -199,6 +199,7 @@ class BalloonWindowTest : public QObject {
     SendMouse(strip, QEvent::MouseMove, grip - QPoint(300, 150), Qt::RightButton);
     QCOMPARE(v.dictionary.pos(), start - QPoint(200, 100));
 
+    QCOMPARE(v.dictionary.LMDSpeedButton30()->toolTip(), QStringLiteral("Zamknij"));
     QTest::mouseClick(v.dictionary.LMDSpeedButton30(), Qt::LeftButton);
     QVERIFY(WaitUntil([&] { return !v.dictionary.isVisible(); }));
 
