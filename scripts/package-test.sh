@@ -146,14 +146,15 @@ velmora-cli install --disc /usr/share/velmora/disc --to "$work/disc-copy"
 run_viewer settings "$work/empty"
 expect_start_page settings
 
-# Settings naming a disc that is not there: the disc is asked for, the viewer ends.
+# Settings naming a disc that is not there: the disc is asked for, the viewer
+# ends with a failure status.
 printf '[General]\ncdPath=%s/no-cd/\ninstPath=%s/disc-copy/\n' "$work" "$work" \
   >"$XDG_CONFIG_HOME/Kestrava/VNQE.conf"
 run_viewer no-cd "$work/empty"
-[ "$status" -eq 0 ] || { cat "$work/no-cd.err" >&2; fail "no-cd: status $status"; }
+[ "$status" -eq 1 ] || { cat "$work/no-cd.err" >&2; fail "no-cd: status $status, expected 1"; }
 grep -q "Brak CD-ROMu w stacji $work/no-cd/" "$work/no-cd.err" ||
   { cat "$work/no-cd.err" >&2; fail "no-cd: the disc is not asked for"; }
-say "no-cd: the disc is asked for, status 0"
+say "no-cd: the disc is asked for, status 1"
 
 # Nothing the package installed may stay behind.
 velmora_sudo env DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y -q velmora
