@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <memory>
 #include <new>
@@ -122,95 +123,101 @@ std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
   return error;
 }
 
-}  // namespace
-
-std::optional<std::string> MeasureDiscImage(const fs::path& image, ImageContents& contents) {
+// Calls visit for each entry that has a usable path, in the image's order;
+// the first error it gives ends the walk.
+using EntryVisit =
+    std::function<std::optional<std::string>(archive*, archive_entry*, const fs::path& relative)>;
+std::optional<std::string> ForEachEntry(const fs::path& image, const EntryVisit& visit) {
   std::string error;
   const Reader reader = OpenImage(image, error);
   if (!reader) return error;
-  std::map<fs::path, std::uint64_t> sizes;
   archive_entry* entry = nullptr;
   int status;
   while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK ||
          status == ARCHIVE_WARN) {
     const std::optional<fs::path> relative = EntryPath(entry);
     if (!relative) continue;
-    std::uint64_t size = 0;
-    if (const std::optional<fs::path> from = HardLinkPath(entry)) {
-      const auto found = sizes.find(*from);
-      if (found == sizes.end()) continue;
-      size = found->second;
-    } else if (archive_entry_filetype(entry) == AE_IFREG) {
-      size = static_cast<std::uint64_t>(std::max<la_int64_t>(archive_entry_size(entry), 0));
-    } else {
-      continue;
-    }
-    sizes[*relative] = size;
-    contents.bytes += size;
-    ++contents.files;
+    if (std::optional<std::string> failed = visit(reader.get(), entry, *relative)) return failed;
   }
   if (status != ARCHIVE_EOF) return ReaderError(reader.get(), image);
   return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<std::string> MeasureDiscImage(const fs::path& image, ImageContents& contents) {
+  std::map<fs::path, std::uint64_t> sizes;
+  return ForEachEntry(
+      image,
+      [&](archive*, archive_entry* entry, const fs::path& relative) -> std::optional<std::string> {
+        std::uint64_t size = 0;
+        if (const std::optional<fs::path> from = HardLinkPath(entry)) {
+          const auto found = sizes.find(*from);
+          if (found == sizes.end()) return std::nullopt;
+          size = found->second;
+        } else if (archive_entry_filetype(entry) == AE_IFREG) {
+          size = static_cast<std::uint64_t>(std::max<la_int64_t>(archive_entry_size(entry), 0));
+        } else {
+          return std::nullopt;
+        }
+        sizes[relative] = size;
+        contents.bytes += size;
+        ++contents.files;
+        return std::nullopt;
+      });
+}
+
 std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::path& into,
                                             const ImageContents& measured) {
-  std::string error;
-  const Reader reader = OpenImage(image, error);
-  if (!reader) return error;
   std::map<fs::path, std::uint64_t> sizes;
   std::uint64_t budget = measured.bytes;
-  std::error_code ec;
-  archive_entry* entry = nullptr;
-  int status;
-  while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK ||
-         status == ARCHIVE_WARN) {
-    const std::optional<fs::path> relative = EntryPath(entry);
-    if (!relative) continue;
-    const fs::path target = into / *relative;
-    const mode_t type = archive_entry_filetype(entry);
-    if (type == AE_IFDIR) {
-      fs::create_directories(target, ec);
-      continue;
-    }
-    fs::create_directories(target.parent_path(), ec);
-    if (const std::optional<fs::path> from = HardLinkPath(entry)) {
-      // The same data under a second name: a copy of the first.
-      const auto found = sizes.find(*from);
-      if (found == sizes.end()) continue;
-      if (found->second > budget) {
-        return "the disc image " + image.string() + " holds more than it declared at first";
-      }
-      budget -= found->second;
-      if (!fs::copy_file(into / *from, target, fs::copy_options::overwrite_existing, ec) ||
-          fs::file_size(target, ec) != found->second) {
-        return "cannot write " + target.string() + ": " +
-               install::WriteFailure(ec ? ec.value() : EIO);
-      }
-      sizes[*relative] = found->second;
-      continue;
-    }
-    if (type != AE_IFREG) continue;
-    const la_int64_t declared = archive_entry_size(entry);
-    if (!archive_entry_size_is_set(entry) || declared < 0) {
-      return "the disc image " + image.string() + " declares no size for " + relative->string();
-    }
-    if (static_cast<std::uint64_t>(declared) > budget) {
-      return "the disc image " + image.string() + " holds more than it declared at first";
-    }
-    budget -= static_cast<std::uint64_t>(declared);
-    if (auto failed =
-            WriteEntry(reader.get(), image, target, static_cast<std::uint64_t>(declared))) {
-      return failed;
-    }
-    sizes[*relative] = static_cast<std::uint64_t>(declared);
-    // Rock Ridge keeps the programs' execute bits; the copy stays the owner's.
-    const auto perm = static_cast<fs::perms>(archive_entry_perm(entry) & 0755);
-    fs::permissions(target, perm | fs::perms::owner_read | fs::perms::owner_write,
-                    fs::perm_options::replace, ec);
-  }
-  if (status != ARCHIVE_EOF) return ReaderError(reader.get(), image);
-  return std::nullopt;
+  return ForEachEntry(
+      image,
+      [&](archive* reader, archive_entry* entry,
+          const fs::path& relative) -> std::optional<std::string> {
+        std::error_code ec;
+        const fs::path target = into / relative;
+        const mode_t type = archive_entry_filetype(entry);
+        if (type == AE_IFDIR) {
+          fs::create_directories(target, ec);
+          return std::nullopt;
+        }
+        fs::create_directories(target.parent_path(), ec);
+        if (const std::optional<fs::path> from = HardLinkPath(entry)) {
+          // The same data under a second name: a copy of the first.
+          const auto found = sizes.find(*from);
+          if (found == sizes.end()) return std::nullopt;
+          if (found->second > budget) {
+            return "the disc image " + image.string() + " holds more than it declared at first";
+          }
+          budget -= found->second;
+          if (!fs::copy_file(into / *from, target, fs::copy_options::overwrite_existing, ec) ||
+              fs::file_size(target, ec) != found->second) {
+            return "cannot write " + target.string() + ": " +
+                   install::WriteFailure(ec ? ec.value() : EIO);
+          }
+          sizes[relative] = found->second;
+          return std::nullopt;
+        }
+        if (type != AE_IFREG) return std::nullopt;
+        const la_int64_t declared = archive_entry_size(entry);
+        if (!archive_entry_size_is_set(entry) || declared < 0) {
+          return "the disc image " + image.string() + " declares no size for " + relative.string();
+        }
+        if (static_cast<std::uint64_t>(declared) > budget) {
+          return "the disc image " + image.string() + " holds more than it declared at first";
+        }
+        budget -= static_cast<std::uint64_t>(declared);
+        if (auto failed = WriteEntry(reader, image, target, static_cast<std::uint64_t>(declared))) {
+          return failed;
+        }
+        sizes[relative] = static_cast<std::uint64_t>(declared);
+        // Rock Ridge keeps the programs' execute bits; the copy stays the owner's.
+        const auto perm = static_cast<fs::perms>(archive_entry_perm(entry) & 0755);
+        fs::permissions(target, perm | fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, ec);
+        return std::nullopt;
+      });
 }
 
 }  // namespace velmora::cli

@@ -1,6 +1,7 @@
 #include "platform/qt/desktop_broker.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,10 +21,11 @@
 namespace velmora::platform::qt {
 
 const char* DesktopOpenerFor(const std::string& url) {
-  const std::string_view scheme = std::string_view(url).substr(0, 7);
-  const bool mail = scheme.size() == 7 && (scheme[0] | 0x20) == 'm' && (scheme[1] | 0x20) == 'a' &&
-                    (scheme[2] | 0x20) == 'i' && (scheme[3] | 0x20) == 'l' &&
-                    (scheme[4] | 0x20) == 't' && (scheme[5] | 0x20) == 'o' && scheme[6] == ':';
+  constexpr std::string_view kMail = "mailto:";
+  const bool mail = url.size() >= kMail.size() &&
+                    std::equal(kMail.begin(), kMail.end(), url.begin(), [](char want, char got) {
+                      return want == std::tolower(static_cast<unsigned char>(got));
+                    });
   return mail ? "xdg-email" : "xdg-open";
 }
 

@@ -1,6 +1,5 @@
 #include "platform/qt/hand_off_gate.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,8 +11,6 @@
 
 namespace velmora::platform::qt {
 namespace {
-
-constexpr std::size_t kKeptRefusals = 1000;
 
 qint64 Now() {
   static QElapsedTimer clock = [] {
@@ -41,8 +38,8 @@ std::deque<qint64>& HandOffTimes() {
   return times;
 }
 
-std::deque<RefusedHandOff>& Refusals() {
-  static std::deque<RefusedHandOff> refusals;
+RefusalLog& Refusals() {
+  static RefusalLog refusals;
   return refusals;
 }
 
@@ -106,13 +103,6 @@ bool WithinLimit() {
   return times.size() < static_cast<std::size_t>(kMaxHandOffs);
 }
 
-void Remember(const QUrl& url, const QString& reason) {
-  Refusals().push_back({url, reason});
-  if (Refusals().size() > kKeptRefusals) Refusals().pop_front();
-  // The query may carry what a page read; it stays out of the log.
-  qInfo().noquote() << "velmora: refused" << url.toString(QUrl::RemoveQuery) << "-" << reason;
-}
-
 QString NotByClick(const char* what) {
   return QStringLiteral("not started by a click on a link: %1").arg(QLatin1String(what));
 }
@@ -166,7 +156,7 @@ bool HandOffIfAllowed(const QUrl& url) {
                  .arg(kHandOffWindowMs / 1000);
   }
   if (!reason.isEmpty()) {
-    Remember(url, reason);
+    Refusals().Add(url, reason);
     return false;
   }
   if (asked) asked->handedOff_ = true;
@@ -175,8 +165,8 @@ bool HandOffIfAllowed(const QUrl& url) {
   return true;
 }
 
-std::vector<RefusedHandOff> RefusedHandOffs() { return {Refusals().begin(), Refusals().end()}; }
+std::vector<RefusedHandOff> RefusedHandOffs() { return Refusals().Kept(); }
 
-void ClearRefusedHandOffs() { Refusals().clear(); }
+void ClearRefusedHandOffs() { Refusals().Clear(); }
 
 }  // namespace velmora::platform::qt

@@ -15,6 +15,8 @@
 
 class QWidget;
 
+#include "platform/qt/refusal_log.h"
+
 namespace velmora::platform::qt {
 
 // A real input may start a navigation for this long.
@@ -23,10 +25,7 @@ inline constexpr int kUserInputMs = 2000;
 inline constexpr int kMaxHandOffs = 3;
 inline constexpr int kHandOffWindowMs = 10000;
 
-struct RefusedHandOff {
-  QUrl url;
-  QString reason;
-};
+using RefusedHandOff = Refusal;
 
 // Watches the view and the widgets the engine draws into for mouse button
 // releases and Enter/Space presses.

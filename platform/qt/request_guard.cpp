@@ -5,14 +5,11 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
-#include <deque>
 
 #include "platform/qt/local_file_case.h"
 
 namespace velmora::platform::qt {
 namespace {
-
-constexpr std::size_t kKeptRefusals = 1000;
 
 // The interceptor runs on the engine's IO thread.
 QMutex& Lock() {
@@ -35,8 +32,8 @@ std::vector<SharedDirectory>& SharedDirectories() {
   return directories;
 }
 
-std::deque<RefusedRequest>& Refusals() {
-  static std::deque<RefusedRequest> refusals;
+RefusalLog& Refusals() {
+  static RefusalLog refusals;
   return refusals;
 }
 
@@ -83,15 +80,6 @@ bool UnderAllowedRoot(const QString& real) {
 bool IsPage(const QString& path) {
   return path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive) ||
          path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
-}
-
-void Remember(const QUrl& url, const QString& reason) {
-  {
-    QMutexLocker locker(&Lock());
-    Refusals().push_back({url, reason});
-    if (Refusals().size() > kKeptRefusals) Refusals().pop_front();
-  }
-  qInfo().noquote() << "velmora: refused" << url.toString(QUrl::RemoveQuery) << "-" << reason;
 }
 
 RequestKind KindOf(QWebEngineUrlRequestInfo::ResourceType type) {
@@ -148,22 +136,16 @@ QString RefusalReason(const QUrl& url, RequestKind kind) {
   return {};
 }
 
-std::vector<RefusedRequest> RefusedRequests() {
-  QMutexLocker locker(&Lock());
-  return {Refusals().begin(), Refusals().end()};
-}
+std::vector<RefusedRequest> RefusedRequests() { return Refusals().Kept(); }
 
-void ClearRefusedRequests() {
-  QMutexLocker locker(&Lock());
-  Refusals().clear();
-}
+void ClearRefusedRequests() { Refusals().Clear(); }
 
 void RequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
   const QUrl url = info.requestUrl();
   const QString reason = RefusalReason(url, KindOf(info.resourceType()));
   if (!reason.isEmpty()) {
     const bool webSocket = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeWebSocket;
-    Remember(url, webSocket ? QStringLiteral("WebSocket: ") + reason : reason);
+    Refusals().Add(url, webSocket ? QStringLiteral("WebSocket: ") + reason : reason);
     info.block(true);
     return;
   }

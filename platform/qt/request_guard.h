@@ -9,12 +9,11 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <vector>
 
+#include "platform/qt/refusal_log.h"
+
 namespace velmora::platform::qt {
 
-struct RefusedRequest {
-  QUrl url;
-  QString reason;
-};
+using RefusedRequest = Refusal;
 
 // Replaces the directories whose files may be loaded; each is resolved
 // (links, "..") once here. Forgets the shared directory below.
