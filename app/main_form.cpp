@@ -135,7 +135,9 @@ void TMainForm::FormShow() {
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
   tableLoading_.Resume();
-  WaitForProgram(LaunchDiscProgram(platform_, paths, "start.exe"));
+  const DiscProgramStart start = LaunchDiscProgram(platform_, paths, "start.exe");
+  if (start.neededWine) TellOnceThatWineWouldPlay(platform_, paths);
+  WaitForProgram(start.handle);
   const std::vector<tables::Table*> all = CatalogueTables();
   tableLoading_.WaitForAll({all.begin(), all.end()});
 }
@@ -153,7 +155,7 @@ void TMainForm::FormClose() {
   ui_.SetVisible("Panel1", false);
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
-  WaitForProgram(LaunchDiscProgram(platform_, paths, "fin.exe"));
+  WaitForProgram(LaunchDiscProgram(platform_, paths, "fin.exe").handle);
 }
 
 void TMainForm::RegisterHandlers(HandlerTable& handlers) {

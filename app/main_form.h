@@ -234,6 +234,8 @@ class TMainForm {
   navigation::MenuPages menus_;
   navigation::ContentsTreePage tree_;
   navigation::FullTextSearch search_;
+  // An animation link has said that the disc's programs need wine.
+  bool toldAnimationsNeedWine_ = false;
 };
 
 }  // namespace velmora::app

@@ -50,7 +50,8 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       ShowDictionaryLink(2, link.key);
       break;
     case Row::Animation:
-      navigation::StartAnimation(pageContext_, platform_.shell, link.key);
+      navigation::StartAnimation(pageContext_, platform_.processes, platform_.shell, link.key,
+                                 toldAnimationsNeedWine_);
       break;
     case Row::SlideShow:
       ShowSlideShow(link.key);

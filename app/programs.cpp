@@ -17,15 +17,26 @@ std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platfor
   return handle;
 }
 
-std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
-                                                         const ContentPaths& paths,
-                                                         const std::string& name) {
+DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const ContentPaths& paths,
+                                   const std::string& name) {
   const std::string path = paths.animDir + name;
   if (!platform::LiesInsideDiscDirectory(platform.files, path, paths.animDir, paths.contentRoot)) {
     platform.ui.MessageBox(texts::kLaunchFailed, "Error", platform::Icon::Stop);
-    return std::nullopt;
+    return {};
   }
-  return LaunchProgram(platform, platform.files.RealPath(path).value_or(path));
+  const std::string real = platform.files.RealPath(path).value_or(path);
+  // A box at every start and exit would only say that wine is missing.
+  if (platform.processes.NeedsWine(real)) {
+    platform.ui.Log("not running " + real + ": a Windows program, and wine is not installed");
+    return {std::nullopt, true};
+  }
+  return {LaunchProgram(platform, real), false};
+}
+
+void TellOnceThatWineWouldPlay(platform::Platform& platform, const ContentPaths& paths) {
+  if (!platform.settings.FirstNotice(texts::kWineNoticeName, paths.contentRoot)) return;
+  platform.ui.MessageBox(texts::kWineWouldPlay, texts::kApplicationTitle,
+                         platform::Icon::Information);
 }
 
 void WaitForProgram(platform::Platform& platform, std::optional<platform::ProcessHandle> handle) {

@@ -16,12 +16,22 @@ namespace velmora::app {
 std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platform,
                                                      const std::string& path);
 
+struct DiscProgramStart {
+  std::optional<platform::ProcessHandle> handle;
+  // Not started, without a message box: a Windows program where wine is
+  // missing. Only the log says so.
+  bool neededWine = false;
+};
+
 // LaunchProgram for a program of the animation directory (start.exe,
 // fin.exe): one that resolves to a place outside it, or outside the disc,
 // counts as missing.
-std::optional<platform::ProcessHandle> LaunchDiscProgram(platform::Platform& platform,
-                                                         const ContentPaths& paths,
-                                                         const std::string& name);
+DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const ContentPaths& paths,
+                                   const std::string& name);
+
+// Tells the user, the first time this disc is opened here, that with wine
+// installed its animations would play.
+void TellOnceThatWineWouldPlay(platform::Platform& platform, const ContentPaths& paths);
 
 // Waits for a started program with the main window disabled and the
 // hourglass shown, answering messages meanwhile; closes the handle.

@@ -15,5 +15,13 @@ inline constexpr const char* kInsertDisc =
 inline constexpr const char* kLaunchFailed =
     "B\xB3\xB9"
     "d uruchamiania dema startowego";
+// The first time a disc whose programs need wine is opened here.
+inline constexpr const char* kWineWouldPlay =
+    "Animacje tej p\xB3yty s\xB9 programami systemu Windows. Po zainstalowaniu programu "
+    "wine przegl\xB9"
+    "darka b\xEA"
+    "dzie je pokazywa\xE6.";
+// What the notice is remembered by, with the disc.
+inline constexpr const char* kWineNoticeName = "wine";
 
 }  // namespace velmora::app::texts

@@ -13,16 +13,25 @@ void ShowTranslation(const pages::PageContext& context, platform::Browser& mainB
   }
 }
 
-void StartAnimation(const pages::PageContext& context, platform::Shell& shell,
-                    const std::string& program) {
+void StartAnimation(const pages::PageContext& context, platform::Processes& processes,
+                    platform::Shell& shell, const std::string& program, bool& toldNeedsWine) {
   const std::string path = context.paths.animDir + program + ".exe";
-  if (platform::LiesInsideDiscDirectory(context.files, path, context.paths.animDir,
-                                        context.paths.contentRoot)) {
-    shell.StartProgram(context.files.RealPath(path).value_or(path));
-  } else {
+  if (!platform::LiesInsideDiscDirectory(context.files, path, context.paths.animDir,
+                                         context.paths.contentRoot)) {
     context.ui.MessageBox(link_texts::kMissingFile + program, link_texts::kCaption,
                           platform::Icon::Stop);
+    return;
   }
+  const std::string real = context.files.RealPath(path).value_or(path);
+  if (!processes.NeedsWine(real)) {
+    shell.StartProgram(real);
+    return;
+  }
+  // Every animation of a disc is alike: once is enough.
+  if (toldNeedsWine) return;
+  toldNeedsWine = true;
+  context.ui.MessageBox(link_texts::kAnimationNeedsWine, link_texts::kAnimationCaption,
+                        platform::Icon::Information);
 }
 
 }  // namespace velmora::navigation

@@ -16,8 +16,10 @@ void ShowTranslation(const pages::PageContext& context, platform::Browser& mainB
                      const tables::Table& translations, const std::string& page);
 
 // "?anim" + name: the program of the animation directory; any other place,
-// however the name climbs out of it ("../", links), is a missing file.
-void StartAnimation(const pages::PageContext& context, platform::Shell& shell,
-                    const std::string& program);
+// however the name climbs out of it ("../", links), is a missing file. A
+// program that needs wine where there is none is not started; the user is
+// told so the first time (`toldNeedsWine` remembers it for the run).
+void StartAnimation(const pages::PageContext& context, platform::Processes& processes,
+                    platform::Shell& shell, const std::string& program, bool& toldNeedsWine);
 
 }  // namespace velmora::navigation

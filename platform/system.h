@@ -18,6 +18,13 @@ class Processes {
   virtual std::optional<ProcessHandle> Start(const std::string& path) = 0;
   virtual WaitResult Wait(ProcessHandle handle, int timeoutMs) = 0;
   virtual void Close(ProcessHandle handle) = 0;
+  // Whether the program at the path is one this system cannot run for want
+  // of wine (a Windows program where wine is not installed). Asked before
+  // starting a disc's program, so that the user hears why nothing plays.
+  virtual bool NeedsWine(const std::string& path) {
+    (void)path;
+    return false;
+  }
 };
 
 // Whether the address is an absolute http:, https: or mailto: URL that
@@ -49,6 +56,14 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // Opens the key for reading; nullopt when the key is absent. Never creates it.
   virtual std::optional<ContentKey> OpenContentKey() = 0;
+  // True the first time it is asked for this notice and disc (content root),
+  // false ever after: the user's state, kept apart from the key, remembers
+  // that the notice was given.
+  virtual bool FirstNotice(const std::string& notice, const std::string& disc) {
+    (void)notice;
+    (void)disc;
+    return true;
+  }
 };
 
 class Clock {

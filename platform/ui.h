@@ -33,6 +33,9 @@ class Ui {
 
   // Modal, owned by the application; returns when the user answered OK.
   virtual void MessageBox(const std::string& text, const std::string& caption, Icon icon) = 0;
+  // One line for the program's log (the error output), not for the user's
+  // eyes.
+  virtual void Log(const std::string& line) { (void)line; }
 
   // One round of the message queue: pending input, paints, timers and
   // browser events are dispatched, then it returns.

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_system.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
@@ -76,6 +77,11 @@ WaitResult QtProcesses::Wait(ProcessHandle handle, int timeoutMs) {
   return process.state() == QProcess::NotRunning ? WaitResult::Ended : WaitResult::TimedOut;
 }
 
+bool QtProcesses::NeedsWine(const std::string& path) {
+  const std::string native = FromWin1250(path).toStdString();
+  return IsWindowsProgram(native) && !FindWine();
+}
+
 void QtProcesses::Close(ProcessHandle handle) {
   auto found = running_.find(handle);
   if (found == running_.end()) return;
@@ -138,6 +144,27 @@ std::optional<ContentKey> QtSettingsStore::OpenContentKey() {
   key.cdPath = ReadValue(settings, QStringLiteral("cdPath"));
   key.instPath = ReadValue(settings, QStringLiteral("instPath"));
   return key;
+}
+
+QString QtSettingsStore::NoticesLocation() {
+  QString state = qEnvironmentVariable("XDG_STATE_HOME");
+  // Relative values are to be ignored, as the base directory rules say.
+  if (!QDir::isAbsolutePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+  return state + QStringLiteral("/velmora/notices.conf");
+}
+
+bool QtSettingsStore::FirstNotice(const std::string& notice, const std::string& disc) {
+  QSettings notices(NoticesLocation(), QSettings::IniFormat);
+  const QString name = FromWin1250(notice);
+  QStringList discs = notices.value(name).toStringList();
+  const QString root = FromWin1250(disc);
+  if (discs.contains(root)) return false;
+  // A state that cannot be written gives the notice again next time, which
+  // is better than never.
+  discs << root;
+  notices.setValue(name, discs);
+  notices.sync();
+  return true;
 }
 
 std::uint32_t QtClock::TickCount() {

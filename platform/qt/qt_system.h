@@ -16,6 +16,7 @@ class QtProcesses : public Processes {
   std::optional<ProcessHandle> Start(const std::string& path) override;
   WaitResult Wait(ProcessHandle handle, int timeoutMs) override;
   void Close(ProcessHandle handle) override;
+  bool NeedsWine(const std::string& path) override;
 
  private:
   std::map<ProcessHandle, std::unique_ptr<QProcess>> running_;
@@ -40,11 +41,16 @@ class QtShell : public Shell {
 // Values are used as written: they must end in '/', since directory names
 // are appended to them directly. The file is UTF-8; values reach the core as
 // Windows-1250.
+// Notices given are remembered apart from the key, in the user's state
+// directory: velmora/notices.conf under XDG_STATE_HOME (~/.local/state),
+// one list of disc roots per notice.
 class QtSettingsStore : public SettingsStore {
  public:
   std::optional<ContentKey> OpenContentKey() override;
+  bool FirstNotice(const std::string& notice, const std::string& disc) override;
   // Where the key lives on this system, for messages and documentation.
   static QString Location();
+  static QString NoticesLocation();
 };
 
 // Milliseconds of the monotonic clock, wrapping like the system tick count.

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 
 #include "platform/codepage.h"
 #include "platform/qt/contents_tree_view.h"
@@ -97,6 +98,10 @@ void QtUi::MessageBox(const std::string& text, const std::string& caption, Icon 
   // The text may carry a page's address: never read as markup.
   box.setTextFormat(Qt::PlainText);
   ExecLeavingExitOpen(box);
+}
+
+void QtUi::Log(const std::string& line) {
+  std::fprintf(stderr, "velmora: %s\n", Win1250ToUtf8(line).c_str());
 }
 
 void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }

@@ -29,6 +29,8 @@ class QtUi : public Ui {
   void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   void MessageBox(const std::string& text, const std::string& caption, Icon icon) override;
+  // "velmora: " + the line on the error output.
+  void Log(const std::string& line) override;
   void ProcessMessages() override;
   void WaitForMessages(int maxMilliseconds) override;
   Cursor GetCursor() override;

@@ -41,7 +41,7 @@ RecordingPlatform::RecordingPlatform(std::ostream& traceOut, RecordingOptions op
       browsers_(trace_, files_),
       processes_(trace_, files_),
       shell_(trace_, files_),
-      settings_(std::move(options.settingsText)),
+      settings_(trace_, std::move(options.settingsText)),
       players_(trace_, files_),
       timers_(trace_),
       platform_{ui_, browsers_, files_, processes_, shell_, settings_, clock_, players_, timers_} {

@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "platform/codepage.h"
+#include "platform/native_path.h"
+#include "platform/program_command.h"
 
 namespace velmora::recording {
 
@@ -18,6 +20,14 @@ platform::WaitResult RecordingProcesses::Wait(platform::ProcessHandle, int) {
 }
 
 void RecordingProcesses::Close(platform::ProcessHandle) {}
+
+bool RecordingProcesses::NeedsWine(const std::string& path) {
+  const bool needs = files_.FileExists(path) &&
+                     platform::IsWindowsProgram(platform::native::ToNative(path).string()) &&
+                     !platform::FindWine();
+  trace_.Call("NeedsWine", {{"path", path}, {"needsWine", needs}});
+  return needs;
+}
 
 void RecordingShell::OpenAddress(const std::string& address) {
   trace_.Call("OpenAddress",
@@ -79,6 +89,12 @@ platform::ContentKey ParseContentKeyIni(const std::string& iniText) {
 std::optional<platform::ContentKey> IniSettingsStore::OpenContentKey() {
   if (!iniText_) return std::nullopt;
   return ParseContentKeyIni(*iniText_);
+}
+
+bool IniSettingsStore::FirstNotice(const std::string& notice, const std::string& disc) {
+  const bool first = given_.insert({notice, disc}).second;
+  trace_.Call("FirstNotice", {{"notice", notice}, {"disc", disc}, {"first", first}});
+  return first;
 }
 
 }  // namespace velmora::recording

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/file_system.h"
@@ -19,6 +20,9 @@ class RecordingProcesses : public platform::Processes {
   std::optional<platform::ProcessHandle> Start(const std::string& path) override;
   platform::WaitResult Wait(platform::ProcessHandle handle, int timeoutMs) override;
   void Close(platform::ProcessHandle handle) override;
+  // As this system would answer: a Windows program needs wine when none is
+  // installed (VELMORA_WINE chooses, as for the viewer).
+  bool NeedsWine(const std::string& path) override;
 
  private:
   Trace& trace_;
@@ -40,14 +44,19 @@ class RecordingShell : public platform::Shell {
 };
 
 // Reads the key from an INI file as the Linux viewer keeps it
-// ("[General]" with cdPath= and instPath=); no file means no key.
+// ("[General]" with cdPath= and instPath=); no file means no key. Notices
+// given are remembered for the run only.
 class IniSettingsStore : public platform::SettingsStore {
  public:
-  explicit IniSettingsStore(std::optional<std::string> iniText) : iniText_(std::move(iniText)) {}
+  IniSettingsStore(Trace& trace, std::optional<std::string> iniText)
+      : trace_(trace), iniText_(std::move(iniText)) {}
   std::optional<platform::ContentKey> OpenContentKey() override;
+  bool FirstNotice(const std::string& notice, const std::string& disc) override;
 
  private:
+  Trace& trace_;
   std::optional<std::string> iniText_;
+  std::set<std::pair<std::string, std::string>> given_;
 };
 
 // Parses INI text (UTF-8) into the key; values come back as Windows-1250.

@@ -47,6 +47,8 @@ void RecordingUi::MessageBox(const std::string& text, const std::string& caption
   trace_.Call("MessageBox", {{"text", text}, {"caption", caption}, {"icon", IconName(icon)}});
 }
 
+void RecordingUi::Log(const std::string& line) { trace_.Call("Log", {{"line", line}}); }
+
 void RecordingUi::ProcessMessages() {
   if (onPump) onPump();
 }

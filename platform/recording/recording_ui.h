@@ -17,6 +17,7 @@ class RecordingUi : public platform::Ui {
 
   void MessageBox(const std::string& text, const std::string& caption,
                   platform::Icon icon) override;
+  void Log(const std::string& line) override;
   void ProcessMessages() override;
   platform::Cursor GetCursor() override { return cursor_; }
   void SetCursor(platform::Cursor cursor) override;

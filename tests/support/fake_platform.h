@@ -11,7 +11,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -31,6 +33,7 @@ class FakeUi : public platform::Ui {
                   platform::Icon icon) override {
     messages.push_back({text, caption, icon});
   }
+  void Log(const std::string& line) override { logged.push_back(line); }
   void ProcessMessages() override {
     ++pumps;
     if (onProcessMessages) onProcessMessages();
@@ -69,6 +72,7 @@ class FakeUi : public platform::Ui {
   }
 
   std::vector<RecordedMessage> messages;
+  std::vector<std::string> logged;
   int pumps = 0;
   platform::Cursor cursor = platform::Cursor::Default;
   std::map<std::string, bool> visible;  // last value set per control or window
@@ -182,7 +186,8 @@ class FakeFileSystem : public platform::FileSystem {
   std::mutex mutex_;
 };
 
-// Programs "run" at once; a path listed in missing cannot be started.
+// Programs "run" at once; a path listed in missing cannot be started, one
+// listed in needingWine wants the wine this system lacks.
 class FakeProcesses : public platform::Processes {
  public:
   std::optional<platform::ProcessHandle> Start(const std::string& path) override {
@@ -194,10 +199,12 @@ class FakeProcesses : public platform::Processes {
     return platform::WaitResult::Ended;
   }
   void Close(platform::ProcessHandle handle) override { closed.push_back(handle); }
+  bool NeedsWine(const std::string& path) override { return needingWine.count(path) > 0; }
 
   std::vector<std::string> started;
   std::vector<platform::ProcessHandle> closed;
   std::map<std::string, bool> missing;
+  std::set<std::string> needingWine;
 };
 
 class FakeShell : public platform::Shell {
@@ -208,10 +215,15 @@ class FakeShell : public platform::Shell {
   std::vector<std::string> started;
 };
 
+// Notices given are kept in `notices` (notice, disc), as the user's state.
 class FakeSettings : public platform::SettingsStore {
  public:
   std::optional<platform::ContentKey> OpenContentKey() override { return key; }
+  bool FirstNotice(const std::string& notice, const std::string& disc) override {
+    return notices.insert({notice, disc}).second;
+  }
   std::optional<platform::ContentKey> key;
+  std::set<std::pair<std::string, std::string>> notices;
 };
 
 // Each call moves time on by 10 ms, so waits end.
