@@ -36,7 +36,8 @@ installation of a disc) and a demo disc, which the viewer shows by default.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6webenginecore6-bin, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-libav, libarchive13")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
+# qt6-translations-l10n: Qt's own dialogs (print, print preview, files) in Polish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, qt6-translations-l10n")
 # xmessage: the demo disc's start-up and closing programs show their note with it.
 # wine: runs a disc's Windows programs (start.exe, fin.exe, the animations).
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x11-utils, wine")

@@ -7,7 +7,7 @@ VELMORA_BUILD=${VELMORA_BUILD:-$VELMORA_ROOT/build}
 VELMORA_PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin
-  qt6-multimedia-dev libgl1-mesa-dev libvulkan-dev
+  qt6-multimedia-dev libgl1-mesa-dev libvulkan-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   ffmpeg libarchive-dev xorriso genisoimage
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -15,6 +15,7 @@
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -27,6 +28,10 @@ const char* DesktopOpenerFor(const std::string& url) {
                       return want == std::tolower(static_cast<unsigned char>(got));
                     });
   return mail ? "xdg-email" : "xdg-open";
+}
+
+bool NothingOpened(int exitStatus) {
+  return exitStatus == 127 || exitStatus == 3 || exitStatus == 4;
 }
 
 bool HandOffRate::Allow(long long nowMs) {
@@ -72,13 +77,30 @@ void KeepAbsolutePath() {
   setenv("PATH", kept.c_str(), 1);
 }
 
-void Launch(const std::string& url) {
-  const pid_t child = fork();
-  if (child != 0) return;  // reaped by the ignored SIGCHLD
+// A helper process starts the opener and waits for it, so that the broker
+// goes on serving meanwhile (an opener may stay until the browser ends), and
+// tells the viewer when nothing took the address.
+void Launch(int socket, const std::string& url) {
+  const pid_t helper = fork();
+  if (helper != 0) return;  // reaped by the ignored SIGCHLD
+  signal(SIGCHLD, SIG_DFL);
   const char* opener = DesktopOpenerFor(url);
-  execlp(opener, opener, url.c_str(), static_cast<char*>(nullptr));
-  std::fprintf(stderr, "velmora: cannot start %s\n", opener);
-  _exit(127);
+  const pid_t child = fork();
+  if (child == 0) {
+    close(socket);
+    execlp(opener, opener, url.c_str(), static_cast<char*>(nullptr));
+    std::fprintf(stderr, "velmora: cannot start %s\n", opener);
+    _exit(127);
+  }
+  int status = 0;
+  if (child > 0) {
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  if (child < 0 || (WIFEXITED(status) && NothingOpened(WEXITSTATUS(status)))) {
+    send(socket, url.data(), url.size(), MSG_NOSIGNAL);
+  }
+  _exit(0);
 }
 
 // The broker keeps none of the handlers its parent may have set.
@@ -112,7 +134,7 @@ void DefaultSignals() {
       std::fprintf(stderr, "velmora: refused hand-off %s - too many in a short time\n",
                    url.c_str());
     } else {
-      Launch(url);
+      Launch(socket, url);
     }
   }
 }
@@ -144,10 +166,30 @@ bool DesktopBroker::Open(const std::string& url) {
          static_cast<ssize_t>(url.size());
 }
 
+int DesktopBroker::AnswerSocket() { return brokerSocket; }
+
+std::vector<std::string> DesktopBroker::TakeUnopened() {
+  std::vector<std::string> unopened;
+  if (brokerSocket < 0) return unopened;
+  std::vector<char> buffer(kMaxAddress + 1);
+  while (true) {
+    const ssize_t got = recv(brokerSocket, buffer.data(), buffer.size(), MSG_DONTWAIT);
+    if (got > 0) {
+      unopened.emplace_back(buffer.data(), static_cast<std::size_t>(got));
+    } else {
+      if (got == 0) unopened.emplace_back();
+      if (got < 0 && errno == EINTR) continue;
+      return unopened;
+    }
+  }
+}
+
 #else
 
 bool DesktopBroker::Start() { return false; }
 bool DesktopBroker::Open(const std::string&) { return false; }
+int DesktopBroker::AnswerSocket() { return -1; }
+std::vector<std::string> DesktopBroker::TakeUnopened() { return {}; }
 
 #endif
 

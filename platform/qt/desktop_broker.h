@@ -4,6 +4,7 @@
 // desktop starts for them must run where the network is.
 
 #include <string>
+#include <vector>
 
 namespace velmora::platform::qt {
 
@@ -17,7 +18,19 @@ class DesktopBroker {
   // percent-encoded). The broker checks the address again and limits how
   // many it opens in a short time. False when there is no broker.
   static bool Open(const std::string& url);
+  // The broker answers with each address that nothing took: no opener, or
+  // one that found no program for it. The socket those answers arrive on
+  // (to watch for reading), -1 without a broker.
+  static int AnswerSocket();
+  // The answers waiting, without blocking; an empty address for a broker
+  // that has ended (no more answers will come).
+  static std::vector<std::string> TakeUnopened();
 };
+
+// Whether an opener's exit status says that nothing took the address:
+// 127 (it could not be started), 3 (xdg-open or xdg-email found no program
+// for it) or 4 (the desktop's own opener failed).
+bool NothingOpened(int exitStatus);
 
 // What the broker runs for a URL: xdg-email for mailto:, xdg-open otherwise.
 const char* DesktopOpenerFor(const std::string& url);

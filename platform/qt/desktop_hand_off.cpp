@@ -1,6 +1,9 @@
 #include "platform/qt/desktop_hand_off.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include "platform/qt/desktop_broker.h"
 
@@ -12,6 +15,33 @@ std::function<void(const QUrl&)>& Receiver() {
   return receiver;
 }
 
+std::function<void(const QUrl&)>& Teller() {
+  static std::function<void(const QUrl&)> tell;
+  return tell;
+}
+
+void TellUnopened(const QUrl& url) {
+  if (const auto& tell = Teller()) tell(url);
+}
+
+// The broker's answers, watched from the first hand-off on.
+void WatchBrokerAnswers() {
+  static QSocketNotifier* watch = nullptr;
+  const int socket = DesktopBroker::AnswerSocket();
+  if (watch || socket < 0 || !QCoreApplication::instance()) return;
+  watch = new QSocketNotifier(socket, QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(watch, &QSocketNotifier::activated, watch, [] {
+    for (const std::string& unopened : DesktopBroker::TakeUnopened()) {
+      if (unopened.empty()) {
+        // The broker has ended: nothing more will come.
+        watch->setEnabled(false);
+        return;
+      }
+      TellUnopened(QUrl::fromEncoded(QByteArray::fromStdString(unopened)));
+    }
+  });
+}
+
 }  // namespace
 
 void HandOffToDesktop(const QUrl& url) {
@@ -21,9 +51,15 @@ void HandOffToDesktop(const QUrl& url) {
   }
   // From the broker outside the viewer's network namespace, where the
   // desktop's programs can reach the network; in-process only without one.
+  WatchBrokerAnswers();
   if (DesktopBroker::Open(url.toEncoded().toStdString())) return;
-  QDesktopServices::openUrl(url);
+  if (!QDesktopServices::openUrl(url)) {
+    // After the click's own work, as the broker's answer would come.
+    QTimer::singleShot(0, QCoreApplication::instance(), [url] { TellUnopened(url); });
+  }
 }
+
+void TellUnopenedWith(std::function<void(const QUrl&)> tell) { Teller() = std::move(tell); }
 
 void ReceiveHandOffsWith(std::function<void(const QUrl&)> receiver) {
   Receiver() = std::move(receiver);

@@ -8,7 +8,13 @@
 
 namespace velmora::platform::qt {
 
+// When nothing on the desktop takes the address (no browser or mail
+// program, or no opener at all), `tell` hears of it afterwards, from the
+// event loop.
 void HandOffToDesktop(const QUrl& url);
+
+// Who is told of an address nothing took; empty: nobody.
+void TellUnopenedWith(std::function<void(const QUrl&)> tell);
 
 // Gives every address handed off to `receiver` instead of the desktop, so
 // that tests see what would leave without starting a browser; an empty

@@ -11,11 +11,14 @@
 #include "app/application.h"
 #include "platform/qt/balloon_window.h"
 #include "platform/qt/desktop_broker.h"
+#include "platform/qt/engine_diagnostics.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/network_seal.h"
+#include "platform/qt/polish_translations.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
+#include "platform/qt/shutdown_signals.h"
 
 namespace {
 
@@ -75,6 +78,8 @@ void SealOffNetwork() {
 
 int main(int argc, char** argv) {
   SealOffNetwork();
+  platform::qt::CatchShutdownSignals();
+  platform::qt::QuietEngineUnlessVerbose(platform::qt::VerboseAsked(argc, argv));
   platform::qt::PrepareApplication();
   // The engine also takes switches from the program's arguments, where one
   // may hold spaces (its environment variable splits at them).
@@ -86,6 +91,7 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(arguments.size()) - 1;
   QApplication app(count, arguments.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  platform::qt::InstallPolishTranslations(app);
 
   platform::qt::QtPlatform qt;
   // With no one to answer, message boxes go to the error output instead.
@@ -103,6 +109,7 @@ int main(int argc, char** argv) {
   const int started = app::RunProgram(qt.platform, [&](app::Application& application) {
     viewer.Connect(application);
     ArmScreenshot(window, startPageLoaded);
+    platform::qt::CloseOnShutdownSignals(window);
     status = app.exec();
   });
   return started != 0 ? started : status;

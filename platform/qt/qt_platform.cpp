@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "platform/codepage.h"
+#include "platform/qt/desktop_hand_off.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/local_file_case.h"
 #include "platform/qt/session_display.h"
@@ -20,8 +22,28 @@ void PrepareApplication() {
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
-QtPlatform::QtPlatform() { ResolveLocalNamesWith(&files); }
+std::string UnopenedAddressMessage(const QUrl& url) {
+  const QString text =
+      url.scheme() == u"mailto"
+          ? QStringLiteral(
+                "Nie znaleziono programu pocztowego, kt\u00f3ry przyj\u0105\u0142by adres:")
+          : QStringLiteral(
+                "Nie znaleziono przegl\u0105darki internetowej, kt\u00f3ra otworzy\u0142aby "
+                "adres:");
+  return Utf8ToWin1250((text + QStringLiteral("\r\n") + url.toDisplayString()).toStdString());
+}
 
-QtPlatform::~QtPlatform() { ResolveLocalNamesWith(nullptr); }
+QtPlatform::QtPlatform() {
+  ResolveLocalNamesWith(&files);
+  // The user clicked and nothing showed: say why.
+  TellUnopenedWith([this](const QUrl& url) {
+    ui.MessageBox(UnopenedAddressMessage(url), "Velmora", Icon::Information);
+  });
+}
+
+QtPlatform::~QtPlatform() {
+  TellUnopenedWith({});
+  ResolveLocalNamesWith(nullptr);
+}
 
 }  // namespace velmora::platform::qt

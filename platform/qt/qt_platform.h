@@ -2,6 +2,9 @@
 // The Qt side of a viewer process: what has to be set before the
 // application object exists, and every service of the core's platform.
 
+#include <QUrl>
+#include <string>
+
 #include "platform/native_file_system.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_browsers.h"
@@ -16,6 +19,10 @@ namespace velmora::platform::qt {
 // engine's flags, shared GL contexts for the engine, fractional screen
 // scales kept as they are.
 void PrepareApplication();
+
+// The Polish message for an outside address nothing on the desktop took
+// (Windows-1250).
+std::string UnopenedAddressMessage(const QUrl& url);
 
 // Made after QApplication; the core receives `platform`, references to the
 // others.

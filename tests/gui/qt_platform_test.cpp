@@ -50,6 +50,23 @@ class QtPlatformTest : public QObject {
     QCOMPARE(QtSettingsStore::Location(), ConfigHome().path() + "/Kestrava/VNQE.conf");
   }
 
+  // A notice is given once per disc, also over later runs, and the state
+  // lies apart from the key.
+  void settingsStore_remembersNoticesPerDisc() {
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    const std::string disc = "/media/p\xB3yta/";
+    QVERIFY(QtSettingsStore().FirstNotice("wine", disc));
+    QVERIFY(!QtSettingsStore().FirstNotice("wine", disc));
+    QVERIFY(QtSettingsStore().FirstNotice("wine", "/media/inna,p\xB3yta/"));
+    QVERIFY(!QtSettingsStore().FirstNotice("wine", "/media/inna,p\xB3yta/"));
+    QVERIFY(QtSettingsStore().FirstNotice("inna", disc));
+    QVERIFY(!QtSettingsStore().FirstNotice("wine", disc));
+    QCOMPARE(QtSettingsStore::NoticesLocation(), state.path() + "/velmora/notices.conf");
+    QVERIFY(!QFile::exists(ConfigHome().path() + "/Kestrava/VNQE.conf"));
+    qunsetenv("XDG_STATE_HOME");
+  }
+
   void settingsStore_presentFile_givesValuesAsWin1250() {
     QVERIFY(QDir().mkpath(ConfigHome().path() + "/Kestrava"));
     WriteFile(ConfigHome().path() + "/Kestrava/VNQE.conf",
@@ -151,6 +168,7 @@ class QtPlatformTest : public QObject {
     qputenv("VELMORA_WINE", (dir.path() + "/bin/wine").toUtf8());
 
     QtProcesses processes;
+    QVERIFY(!processes.NeedsWine(program.toStdString()));
     const auto handle = processes.Start(program.toStdString());
     QVERIFY(handle.has_value());
     QCOMPARE(processes.Wait(*handle, 50), WaitResult::TimedOut);
@@ -167,6 +185,9 @@ class QtPlatformTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(QFile(record).size() == 2 * (program.toUtf8().size() + 2), 5000);
 
     qputenv("VELMORA_WINE", (dir.path() + "/nowhere/wine").toUtf8());
+    QVERIFY(processes.NeedsWine(program.toStdString()));
+    QVERIFY(!processes.NeedsWine((dir.path() + "/bin/wine").toStdString()));
+    QVERIFY(!processes.NeedsWine((dir.path() + "/missing.exe").toStdString()));
     QElapsedTimer elapsed;
     elapsed.start();
     QVERIFY(!processes.Start(program.toStdString()).has_value());
