@@ -14,7 +14,6 @@
 #include "platform/qt/engine_diagnostics.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/network_seal.h"
-#include "platform/qt/polish_translations.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
@@ -72,15 +71,15 @@ void SealOffNetwork() {
                  "switches keep the pages off the network\n",
                  seal.reason.c_str());
   }
+  // Still with one thread, and after the broker, which keeps the defaults.
+  platform::qt::ShutdownSignals::Catch();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   SealOffNetwork();
-  platform::qt::CatchShutdownSignals();
-  platform::qt::QuietEngineUnlessVerbose(platform::qt::VerboseAsked(argc, argv));
-  platform::qt::PrepareApplication();
+  platform::qt::PrepareApplication(platform::qt::VerboseAsked(argc, argv));
   // The engine also takes switches from the program's arguments, where one
   // may hold spaces (its environment variable splits at them).
   std::vector<char*> arguments(argv, argv + argc);
@@ -91,7 +90,6 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(arguments.size()) - 1;
   QApplication app(count, arguments.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
-  platform::qt::InstallPolishTranslations(app);
 
   platform::qt::QtPlatform qt;
   // With no one to answer, message boxes go to the error output instead.
@@ -100,6 +98,7 @@ int main(int argc, char** argv) {
   // Every window and browser the core asks for is registered before it starts.
   platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   platform::qt::QtMainWindow& window = viewer.MainWindow();
+  auto* shutdownSignals = new platform::qt::ShutdownSignals(window);
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,
@@ -109,7 +108,7 @@ int main(int argc, char** argv) {
   const int started = app::RunProgram(qt.platform, [&](app::Application& application) {
     viewer.Connect(application);
     ArmScreenshot(window, startPageLoaded);
-    platform::qt::CloseOnShutdownSignals(window);
+    shutdownSignals->MessageLoopRuns();
     status = app.exec();
   });
   return started != 0 ? started : status;

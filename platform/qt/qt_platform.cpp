@@ -5,14 +5,17 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/desktop_hand_off.h"
+#include "platform/qt/engine_diagnostics.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/local_file_case.h"
+#include "platform/qt/polish_translations.h"
 #include "platform/qt/session_display.h"
 
 namespace velmora::platform::qt {
 
-void PrepareApplication() {
+void PrepareApplication(bool verbose) {
   PreferXWayland();
+  QuietEngineUnlessVerbose(verbose);
   PrepareEngineFlags();
   KeepShaderCachesOffDisk();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -34,6 +37,9 @@ std::string UnopenedAddressMessage(const QUrl& url) {
 }
 
 QtPlatform::QtPlatform() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    InstallPolishTranslations(*application);
+  }
   ResolveLocalNamesWith(&files);
   // The user clicked and nothing showed: say why.
   TellUnopenedWith([this](const QUrl& url) {

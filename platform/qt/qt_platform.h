@@ -16,16 +16,16 @@
 namespace velmora::platform::qt {
 
 // Before QApplication: X11 through XWayland in a Wayland session, the
-// engine's flags, shared GL contexts for the engine, fractional screen
-// scales kept as they are.
-void PrepareApplication();
+// engine's flags (its diagnostics off unless `verbose`), shared GL contexts
+// for the engine, fractional screen scales kept as they are.
+void PrepareApplication(bool verbose = false);
 
 // The Polish message for an outside address nothing on the desktop took
 // (Windows-1250).
 std::string UnopenedAddressMessage(const QUrl& url);
 
-// Made after QApplication; the core receives `platform`, references to the
-// others.
+// Made after QApplication, whose Qt texts it makes Polish; the core
+// receives `platform`, references to the others.
 struct QtPlatform {
   // The engine's requests resolve letter case through `files`.
   QtPlatform();

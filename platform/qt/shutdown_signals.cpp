@@ -1,13 +1,11 @@
 #include "platform/qt/shutdown_signals.h"
 
 #include <QApplication>
-#include <QPointer>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QWidget>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -17,17 +15,17 @@
 
 namespace velmora::platform::qt {
 
-#ifdef Q_OS_UNIX
 namespace {
 
 // The handler's end and the loop's end of the self-pipe.
 int signalEnds[2] = {-1, -1};
 
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Windows that will not close are passed over after this many.
+constexpr int kMaxWindowsClosed = 20;
+// While the start-up runs, how often a request looks again.
+constexpr int kStartupRetryMs = 50;
 
-// A modal window left open after this many turns is passed over.
-constexpr int kModalTries = 20;
-
+#ifdef Q_OS_UNIX
 void OnSignal(int number) {
   // Only what is safe in a signal handler: one write, errno kept.
   const int saved = errno;
@@ -35,25 +33,23 @@ void OnSignal(int number) {
   [[maybe_unused]] const ssize_t written = ::write(signalEnds[0], &byte, 1);
   errno = saved;
 }
+#endif
 
-void CloseAfterModals(const QPointer<QWidget>& window, int triesLeft) {
-  if (!window) return;
+// A modal window, or a dialog (message boxes are shown without modality but
+// wait for their answer all the same).
+QWidget* WindowInTheWay(const QWidget& mainWindow) {
   QWidget* modal = QApplication::activeModalWidget();
-  if (modal && modal != window && triesLeft > 0) {
-    // A message box or modal window runs a loop of its own: once it has
-    // returned, the main window's close runs outside it.
-    modal->close();
-    QTimer::singleShot(0, window, [window, triesLeft] { CloseAfterModals(window, triesLeft - 1); });
-    return;
+  if (modal && modal != &mainWindow) return modal;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<QDialog*>(window) && window->isVisible()) return window;
   }
-  window->close();
-  // A balloon left open must not keep the program alive.
-  if (!window->isVisible()) QCoreApplication::quit();
+  return nullptr;
 }
 
 }  // namespace
 
-bool CatchShutdownSignals() {
+bool ShutdownSignals::Catch() {
+#ifdef Q_OS_UNIX
   if (signalEnds[0] >= 0) return true;
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalEnds) != 0) {
     return false;
@@ -65,29 +61,65 @@ bool CatchShutdownSignals() {
   // its shut-down can still be ended.
   action.sa_flags = SA_RESTART | SA_RESETHAND;
   bool caught = true;
-  for (int number : kSignals) caught = ::sigaction(number, &action, nullptr) == 0 && caught;
+  for (int number : {SIGINT, SIGTERM, SIGHUP}) {
+    caught = ::sigaction(number, &action, nullptr) == 0 && caught;
+  }
   return caught;
+#else
+  return false;
+#endif
 }
 
-void CloseOnShutdownSignals(QWidget& mainWindow) {
+ShutdownSignals::ShutdownSignals(QWidget& mainWindow)
+    : QObject(&mainWindow), mainWindow_(&mainWindow) {
+#ifdef Q_OS_UNIX
   if (signalEnds[1] < 0) return;
-  auto* notifier = new QSocketNotifier(signalEnds[1], QSocketNotifier::Read, &mainWindow);
-  QPointer<QWidget> window(&mainWindow);
-  QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [notifier, window] {
+  auto* notifier = new QSocketNotifier(signalEnds[1], QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
     char bytes[16];
     while (::read(signalEnds[1], bytes, sizeof bytes) > 0) {
     }
     // One shut-down, however many signals came.
     notifier->setEnabled(false);
-    CloseAfterModals(window, kModalTries);
+    requested_ = true;
+    Answer();
   });
+#endif
 }
 
-#else
+void ShutdownSignals::MessageLoopRuns() {
+  loopRuns_ = true;
+  // Queued: a request that came during the start-up is answered from the
+  // loop itself.
+  if (requested_) QTimer::singleShot(0, this, [this] { Answer(); });
+}
 
-bool CatchShutdownSignals() { return false; }
-void CloseOnShutdownSignals(QWidget&) {}
-
-#endif
+void ShutdownSignals::Answer() {
+  if (!requested_ || !mainWindow_) return;
+  if (windowsClosed_ < kMaxWindowsClosed) {
+    // A message box or modal window runs a loop of its own: the main
+    // window's close runs once that loop has returned.
+    if (QWidget* blocking = WindowInTheWay(*mainWindow_)) {
+      ++windowsClosed_;
+      if (auto* dialog = qobject_cast<QDialog*>(blocking)) {
+        dialog->reject();
+      } else {
+        blocking->close();
+      }
+      QTimer::singleShot(0, this, [this] { Answer(); });
+      return;
+    }
+  }
+  if (!loopRuns_) {
+    // The start-up may still show a box; MessageLoopRuns answers otherwise.
+    QTimer::singleShot(kStartupRetryMs, this, [this] {
+      if (!loopRuns_) Answer();
+    });
+    return;
+  }
+  requested_ = false;
+  // As the user's close: the application ends with its last window.
+  mainWindow_->close();
+}
 
 }  // namespace velmora::platform::qt

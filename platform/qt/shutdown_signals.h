@@ -4,19 +4,36 @@
 // working directory and its lock go, and the status is 0. A second signal of
 // the same kind ends the process at once.
 
-class QWidget;
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 namespace velmora::platform::qt {
 
-// Catches the signals from now on; their requests wait until
-// CloseOnShutdownSignals is called. Call after the broker is forked (it
-// keeps the default handlers) and before start-up. False when the signals
-// cannot be caught (they then end the process as usual).
-bool CatchShutdownSignals();
+class ShutdownSignals : public QObject {
+ public:
+  // Catches the signals from now on; what they ask waits for an object
+  // below. Call after the broker is forked (it keeps the default handlers)
+  // and before any thread starts. False when they cannot be caught (they
+  // then end the process as usual).
+  static bool Catch();
 
-// From the message loop on, a caught signal closes `mainWindow`, after
-// closing any modal window in its way, and ends the loop. A signal caught
-// before is answered as soon as the loop runs.
-void CloseOnShutdownSignals(QWidget& mainWindow);
+  // Answers caught signals, also those caught before: any modal window or
+  // dialog in the way (a message box of the start-up, say) is closed at
+  // once; the
+  // main window once the message loop runs, so that the start-up is never
+  // cut in the middle.
+  explicit ShutdownSignals(QWidget& mainWindow);
+  // Right before the message loop starts.
+  void MessageLoopRuns();
+
+ private:
+  void Answer();
+
+  QPointer<QWidget> mainWindow_;
+  bool requested_ = false;
+  bool loopRuns_ = false;
+  int windowsClosed_ = 0;
+};
 
 }  // namespace velmora::platform::qt

@@ -102,24 +102,46 @@ class ViewerProcessTest : public QObject {
   }
 
   // SIGTERM runs the shut-down of a closed main window: nothing of the
-  // working directory is left, nor its lock, and the status is 0.
+  // working directory is left, nor its lock, and the status is 0; also when
+  // it comes while the start-up shows a message box (here the notice that
+  // the disc's Windows programs need wine).
+  void sigterm_endsTheViewerAsClosingItDoes_data() {
+    QTest::addColumn<bool>("duringNotice");
+    QTest::newRow("started") << false;
+    QTest::newRow("notice at start-up") << true;
+  }
+
   void sigterm_endsTheViewerAsClosingItDoes() {
+    QFETCH(bool, duringNotice);
     ViewerRun run;
+    const QString notices = run.home.filePath(QStringLiteral(".local/state/velmora/notices.conf"));
+    if (duringNotice) {
+      for (const char* name : {"Anim/start.exe", "Anim/fin.exe"}) {
+        QFile program(run.disc.filePath(QLatin1String(name)));
+        QVERIFY(program.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        program.write(QByteArray("MZ\x90\0\3\0", 6));
+      }
+      QProcessEnvironment environment = run.viewer.processEnvironment();
+      environment.insert(QStringLiteral("VELMORA_WINE"), run.disc.filePath(QStringLiteral("none")));
+      run.viewer.setProcessEnvironment(environment);
+    }
     run.viewer.start(QStringLiteral(VELMORA_VIEWER), {});
     QVERIFY(run.viewer.waitForStarted());
     const QString lock = run.OwnTemp() + QStringLiteral("/VNQETMP.lock");
     QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(lock),
-                              qPrintable(QDir(run.OwnTemp()).entryList().join(u' ') + u'|' +
-                                         QString::fromUtf8(run.viewer.readAllStandardError())),
-                              20000);
+                              qPrintable(QString::fromUtf8(run.viewer.readAllStandardError())),
+                              60000);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(run.OwnTemp() + QStringLiteral("/VNQETMP/styledb.css")),
                              60000);
+    // The notice is remembered right before its box shows.
+    if (duringNotice) QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(notices), 60000);
     QVERIFY(::kill(static_cast<pid_t>(run.viewer.processId()), SIGTERM) == 0);
     QVERIFY(run.viewer.waitForFinished(60000));
     QCOMPARE(run.viewer.exitStatus(), QProcess::NormalExit);
     QCOMPARE(run.viewer.exitCode(), 0);
     QVERIFY(!QFile::exists(lock));
     QVERIFY(!QDir(run.OwnTemp() + QStringLiteral("/VNQETMP")).exists());
+    QCOMPARE(QFile::exists(notices), duringNotice);
   }
 };
 
