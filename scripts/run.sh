@@ -9,7 +9,8 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 velmora_install_packages
-velmora_build
+# Only what it runs: the viewer and the command-line tools, no tests.
+velmora_build RelWithDebInfo -DVELMORA_BUILD_TESTS=OFF
 velmora_browser_environment
 
 # The viewer finds the disc in its current directory when no settings name one.
