@@ -1,12 +1,48 @@
 #include "platform/qt/command_line.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace velmora::platform::qt {
+namespace {
+
+// QGuiApplication's and the xcb platform's options; a value follows the
+// first ones as the next argument or after '='.
+constexpr std::array<std::string_view, 15> kToolkitWithValue = {
+    "-platform",     "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowtitle", "-qwindowicon",        "-session",       "-style",  "-stylesheet",
+    "-display",      "-geometry",           "-name",          "-title",  "-qmljsdebugger"};
+constexpr std::array<std::string_view, 6> kToolkitFlags = {"-reverse", "-widgetcount", "-visual",
+                                                           "-nograb",  "-dograb",      "-sync"};
+
+bool Listed(std::string_view name, const auto& list) {
+  return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
   bool options = true;
-  for (const std::string& argument : arguments) {
-    if (options && argument == "--") {
+  for (std::size_t index = 0; index < arguments.size(); ++index) {
+    const std::string& argument = arguments[index];
+    // Qt takes its options with two dashes too.
+    std::string_view name = std::string_view(argument).substr(0, argument.find('='));
+    if (name.starts_with("--")) name.remove_prefix(1);
+    if (options && Listed(name, kToolkitFlags)) {
+      line.toolkit.push_back(argument);
+    } else if (options && Listed(name, kToolkitWithValue)) {
+      line.toolkit.push_back(argument);
+      if (argument.find('=') == std::string::npos) {
+        if (index + 1 == arguments.size()) {
+          line.action = CommandLine::Action::kWrongUsage;
+          line.error = "brak wartości opcji " + argument;
+          return line;
+        }
+        line.toolkit.push_back(arguments[++index]);
+      }
+    } else if (options && argument == "--") {
       options = false;
     } else if (options && (argument == "-h" || argument == "--help")) {
       line.action = CommandLine::Action::kHelp;
@@ -48,7 +84,8 @@ std::string UsageText() {
          "\n"
          "Opcje:\n"
          "  -h, --help     pokazuje ten opis i kończy pracę\n"
-         "  -V, --version  pokazuje wersję programu i kończy pracę\n";
+         "  -V, --version  pokazuje wersję programu i kończy pracę\n"
+         "Przyjmuje też opcje biblioteki Qt, np. -platform offscreen.\n";
 }
 
 std::string VersionText() { return std::string("velmora ") + VELMORA_VERSION; }

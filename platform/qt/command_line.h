@@ -14,6 +14,9 @@ struct CommandLine {
   // encoding); for this run only.
   std::optional<std::string> disc;
   bool verbose = false;
+  // The Qt toolkit's own options (-platform offscreen, -style Fusion, ...),
+  // in order, for the application object.
+  std::vector<std::string> toolkit;
   std::string error;  // with kWrongUsage
 };
 

@@ -109,8 +109,10 @@ int main(int argc, char** argv) {
   platform::qt::PrepareApplication();
   // The engine also takes switches from the program's arguments, where one
   // may hold spaces (its environment variable splits at them). Ours are
-  // read already.
+  // read already; the toolkit's go on.
   std::vector<char*> arguments(argv, argv + 1);
+  std::vector<std::string> toolkit = line.toolkit;
+  for (std::string& option : toolkit) arguments.push_back(option.data());
   for (const char* flag : platform::qt::EngineArguments()) {
     arguments.push_back(const_cast<char*>(flag));
   }
