@@ -70,7 +70,7 @@ DiscChooser::DiscChooser(const std::vector<std::filesystem::path>& mounted, QWid
   layout->addWidget(discs_);
   layout->addWidget(open, 0, Qt::AlignLeft);
   layout->addLayout(buttons);
-  resize(520, mounted.empty() ? 120 : 280);
+  resize(520, mounted.empty() ? 120 : 230);
 }
 
 void DiscChooser::OpenSelected() {
