@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string_view>
 
 namespace velmora::platform::qt {
@@ -69,6 +70,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
   }
   return line;
+}
+
+std::optional<int> AnswerWithoutStarting(const CommandLine& line) {
+  switch (line.action) {
+    case CommandLine::Action::kHelp:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case CommandLine::Action::kVersion:
+      std::puts(VersionText().c_str());
+      return 0;
+    case CommandLine::Action::kWrongUsage:
+      std::fprintf(stderr, "velmora: %s\n%s", line.error.c_str(), UsageText().c_str());
+      return 2;
+    case CommandLine::Action::kRun:
+      break;
+  }
+  return std::nullopt;
 }
 
 std::string UsageText() {

@@ -23,6 +23,10 @@ struct CommandLine {
 // arguments without the program's name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// For --help, --version and wrong usage: writes the answer to the standard
+// output or error and returns the status to end with; nullopt to run.
+std::optional<int> AnswerWithoutStarting(const CommandLine& line);
+
 // The usage text, UTF-8, ending in a new line.
 std::string UsageText();
 // "velmora VERSION".

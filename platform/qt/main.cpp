@@ -6,6 +6,7 @@
 #include <QWebEngineView>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,19 +92,8 @@ void SealOffNetwork() {
 int main(int argc, char** argv) {
   const platform::qt::CommandLine line =
       platform::qt::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  switch (line.action) {
-    case platform::qt::CommandLine::Action::kHelp:
-      std::fputs(platform::qt::UsageText().c_str(), stdout);
-      return 0;
-    case platform::qt::CommandLine::Action::kVersion:
-      std::puts(platform::qt::VersionText().c_str());
-      return 0;
-    case platform::qt::CommandLine::Action::kWrongUsage:
-      std::fprintf(stderr, "velmora: %s\n%s", line.error.c_str(),
-                   platform::qt::UsageText().c_str());
-      return 2;
-    case platform::qt::CommandLine::Action::kRun:
-      break;
+  if (const std::optional<int> answered = platform::qt::AnswerWithoutStarting(line)) {
+    return *answered;
   }
   SealOffNetwork();
   platform::qt::PrepareApplication();
