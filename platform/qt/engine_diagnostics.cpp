@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QLoggingCategory>
-#include <cstring>
 
 namespace velmora::platform::qt {
 
@@ -18,13 +17,6 @@ bool ChromiumLoggingAsked(const QByteArray& flags) {
 }
 
 }  // namespace
-
-bool VerboseAsked(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--verbose") == 0) return true;
-  }
-  return false;
-}
 
 void QuietEngineUnlessVerbose(bool verbose) {
   if (verbose) return;

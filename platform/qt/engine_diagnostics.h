@@ -7,9 +7,6 @@
 
 namespace velmora::platform::qt {
 
-// Whether "--verbose" is among the program's arguments.
-bool VerboseAsked(int argc, char** argv);
-
 // Before QApplication is made: quiets the engine unless `verbose`.
 void QuietEngineUnlessVerbose(bool verbose);
 

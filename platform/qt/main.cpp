@@ -6,14 +6,18 @@
 #include <QWebEngineView>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "platform/qt/balloon_window.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/desktop_broker.h"
-#include "platform/qt/engine_diagnostics.h"
+#include "platform/qt/disc_opening.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/network_seal.h"
+#include "platform/qt/polish_translations.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_viewer.h"
@@ -57,6 +61,18 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
   }
 }
 
+// The chooser, for a screenshot: saved like the main window, then closed
+// (nothing chosen).
+void ArmChooserScreenshot(QWidget& chooser) {
+  const QString file = qEnvironmentVariable("VELMORA_SCREENSHOT");
+  QTimer::singleShot(500, &chooser, [&chooser, file] {
+    if (!chooser.grab().save(file, "PNG")) {
+      qWarning("Cannot save the screenshot to %s", qPrintable(file));
+    }
+    chooser.close();
+  });
+}
+
 // Before anything else, while the process has one thread: the broker that
 // hands outside addresses to the desktop stays where the network is, the
 // viewer goes where there is none.
@@ -78,11 +94,19 @@ void SealOffNetwork() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const platform::qt::CommandLine line =
+      platform::qt::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (const std::optional<int> answered = platform::qt::AnswerWithoutStarting(line)) {
+    return *answered;
+  }
   SealOffNetwork();
-  platform::qt::PrepareApplication(platform::qt::VerboseAsked(argc, argv));
+  platform::qt::PrepareApplication(line.verbose);
   // The engine also takes switches from the program's arguments, where one
-  // may hold spaces (its environment variable splits at them).
-  std::vector<char*> arguments(argv, argv + argc);
+  // may hold spaces (its environment variable splits at them). Ours are
+  // read already; the toolkit's go on.
+  std::vector<char*> arguments(argv, argv + 1);
+  std::vector<std::string> toolkit = line.toolkit;
+  for (std::string& option : toolkit) arguments.push_back(option.data());
   for (const char* flag : platform::qt::EngineArguments()) {
     arguments.push_back(const_cast<char*>(flag));
   }
@@ -90,15 +114,24 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(arguments.size()) - 1;
   QApplication app(count, arguments.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  // Before any window, the disc chooser's file dialogs included.
+  platform::qt::InstallPolishTranslations(app);
+  platform::qt::ShutdownSignals shutdownSignals;
+
+  platform::qt::DiscOpeningOptions opening{Unattended(), nullptr};
+  if (Unattended()) opening.chooserShown = ArmChooserScreenshot;
+  const platform::qt::DiscOpening disc = platform::qt::OpenDisc(line.disc, opening);
+  if (disc.status) return *disc.status;
 
   platform::qt::QtPlatform qt;
+  if (disc.thisRun) qt.settings.UseForThisRun(*disc.thisRun);
   // With no one to answer, message boxes go to the error output instead.
   qt.ui.SetUnattended(Unattended());
 
   // Every window and browser the core asks for is registered before it starts.
   platform::qt::QtViewer viewer(qt.ui, qt.browsers, qt.players);
   platform::qt::QtMainWindow& window = viewer.MainWindow();
-  auto* shutdownSignals = new platform::qt::ShutdownSignals(window);
+  shutdownSignals.SetMainWindow(window);
 
   bool startPageLoaded = false;
   QObject::connect(window.MainWebBrowser().view(), &QWebEngineView::loadFinished, &window,
@@ -108,7 +141,7 @@ int main(int argc, char** argv) {
   const int started = app::RunProgram(qt.platform, [&](app::Application& application) {
     viewer.Connect(application);
     ArmScreenshot(window, startPageLoaded);
-    shutdownSignals->MessageLoopRuns();
+    shutdownSignals.MessageLoopRuns();
     status = app.exec();
   });
   return started != 0 ? started : status;

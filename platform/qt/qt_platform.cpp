@@ -8,7 +8,6 @@
 #include "platform/qt/engine_diagnostics.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/local_file_case.h"
-#include "platform/qt/polish_translations.h"
 #include "platform/qt/session_display.h"
 
 namespace velmora::platform::qt {
@@ -37,9 +36,6 @@ std::string UnopenedAddressMessage(const QUrl& url) {
 }
 
 QtPlatform::QtPlatform() {
-  if (QCoreApplication* application = QCoreApplication::instance()) {
-    InstallPolishTranslations(*application);
-  }
   ResolveLocalNamesWith(&files);
   // The user clicked and nothing showed: say why.
   TellUnopenedWith([this](const QUrl& url) {

@@ -24,8 +24,8 @@ void PrepareApplication(bool verbose = false);
 // (Windows-1250).
 std::string UnopenedAddressMessage(const QUrl& url);
 
-// Made after QApplication, whose Qt texts it makes Polish; the core
-// receives `platform`, references to the others.
+// Made after QApplication; the core receives `platform`, references to the
+// others.
 struct QtPlatform {
   // The engine's requests resolve letter case through `files`.
   QtPlatform();

@@ -37,9 +37,9 @@ void OnSignal(int number) {
 
 // A modal window, or a dialog (message boxes are shown without modality but
 // wait for their answer all the same).
-QWidget* WindowInTheWay(const QWidget& mainWindow) {
+QWidget* WindowInTheWay(const QWidget* mainWindow) {
   QWidget* modal = QApplication::activeModalWidget();
-  if (modal && modal != &mainWindow) return modal;
+  if (modal && modal != mainWindow) return modal;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (qobject_cast<QDialog*>(window) && window->isVisible()) return window;
   }
@@ -70,8 +70,7 @@ bool ShutdownSignals::Catch() {
 #endif
 }
 
-ShutdownSignals::ShutdownSignals(QWidget& mainWindow)
-    : QObject(&mainWindow), mainWindow_(&mainWindow) {
+ShutdownSignals::ShutdownSignals() {
 #ifdef Q_OS_UNIX
   if (signalEnds[1] < 0) return;
   auto* notifier = new QSocketNotifier(signalEnds[1], QSocketNotifier::Read, this);
@@ -95,11 +94,11 @@ void ShutdownSignals::MessageLoopRuns() {
 }
 
 void ShutdownSignals::Answer() {
-  if (!requested_ || !mainWindow_) return;
+  if (!requested_) return;
   if (windowsClosed_ < kMaxWindowsClosed) {
     // A message box or modal window runs a loop of its own: the main
     // window's close runs once that loop has returned.
-    if (QWidget* blocking = WindowInTheWay(*mainWindow_)) {
+    if (QWidget* blocking = WindowInTheWay(mainWindow_)) {
       ++windowsClosed_;
       if (auto* dialog = qobject_cast<QDialog*>(blocking)) {
         dialog->reject();
@@ -110,7 +109,7 @@ void ShutdownSignals::Answer() {
       return;
     }
   }
-  if (!loopRuns_) {
+  if (!loopRuns_ || !mainWindow_) {
     // The start-up may still show a box; MessageLoopRuns answers otherwise.
     QTimer::singleShot(kStartupRetryMs, this, [this] {
       if (!loopRuns_) Answer();

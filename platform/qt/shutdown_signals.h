@@ -18,12 +18,13 @@ class ShutdownSignals : public QObject {
   // then end the process as usual).
   static bool Catch();
 
-  // Answers caught signals, also those caught before: any modal window or
-  // dialog in the way (a message box of the start-up, say) is closed at
-  // once; the
-  // main window once the message loop runs, so that the start-up is never
-  // cut in the middle.
-  explicit ShutdownSignals(QWidget& mainWindow);
+  // Made after the application object: answers caught signals, also those
+  // caught before. Any modal window or dialog in the way (the disc chooser,
+  // a message box of the start-up) is closed at once; the main window once
+  // the message loop runs, so that the start-up is never cut in the middle.
+  ShutdownSignals();
+  // The window whose close ends the program, once made.
+  void SetMainWindow(QWidget& mainWindow) { mainWindow_ = &mainWindow; }
   // Right before the message loop starts.
   void MessageLoopRuns();
 

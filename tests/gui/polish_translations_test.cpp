@@ -1,5 +1,6 @@
-// Qt's own dialogs speak Polish like the rest of the viewer, once the
-// viewer's platform is made.
+// Qt's own dialogs speak Polish like the rest of the viewer.
+
+#include "platform/qt/polish_translations.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -8,15 +9,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/qt/qt_platform.h"
-
 class PolishTranslationsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void qtDialogs_arePolish() {
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
-    velmora::platform::qt::QtPlatform viewerPlatform;
+    QVERIFY(velmora::platform::qt::InstallPolishTranslations(*qApp));
     QPrinter printer;
     QPrintPreviewDialog preview(&printer);
     QCOMPARE(preview.windowTitle(), QString::fromUtf8("Podgl\xC4\x85"
