@@ -103,6 +103,7 @@ std::string UsageText() {
          "Opcje:\n"
          "  -h, --help     pokazuje ten opis i kończy pracę\n"
          "  -V, --version  pokazuje wersję programu i kończy pracę\n"
+         "  --verbose      pokazuje też komunikaty diagnostyczne silnika przeglądarki\n"
          "Przyjmuje też opcje biblioteki Qt, np. -platform offscreen.\n";
 }
 
