@@ -151,8 +151,11 @@ class StackedArea : public QWidget {
 
 QAbstractButton* QtMainWindow::AddButton(const std::string& name, const QString& caption,
                                          const char* handler, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
+  // Marked before a reader first hears of it: it keeps the first answer.
+  auto* button = new QPushButton;
   AnnounceAsPushButton(*button);
+  button->setParent(parent);
+  button->setText(caption);
   // Reached with Tab, not taken by a click (the page keeps the keyboard);
   // Enter presses it as Space does.
   button->setFocusPolicy(Qt::TabFocus);
