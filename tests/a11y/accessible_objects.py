@@ -126,9 +126,9 @@ def main():
 
         application = wait_for("the viewer on the accessibility bus",
                                lambda: viewer_application(process.pid))
-        # The main window is up once its last bar button is announced.
+        # The main window is up once its bars are announced.
         wait_for("the main window's buttons",
-                 lambda: push_button_named(application, "Zamknij"))
+                 lambda: push_button_named(application, "Wstęp"))
 
         failures = []
         announced = {}
