@@ -24,8 +24,7 @@ FindBar::FindBar(QWebEnginePage& page, QWidget* parent)
   edit_->setFixedWidth(180);
   edit_->installEventFilter(this);
   layout->addWidget(edit_);
-  auto addButton = [&](const QString& text, const QString& spoken, const QString& hint,
-                       auto slot) {
+  auto addButton = [&](const QString& text, const QString& spoken, const QString& hint, auto slot) {
     auto* button = new QToolButton(this);
     button->setText(text);
     button->setAccessibleName(spoken);
@@ -35,8 +34,7 @@ FindBar::FindBar(QWebEnginePage& page, QWidget* parent)
     layout->addWidget(button);
   };
   addButton(QString::fromUtf8("▲"), QString::fromUtf8("Poprzednie"),
-            QString::fromUtf8("Poprzednie (Shift+Enter)"),
-            &FindBar::FindPrevious);
+            QString::fromUtf8("Poprzednie (Shift+Enter)"), &FindBar::FindPrevious);
   addButton(QString::fromUtf8("▼"), QString::fromUtf8("Następne"),
             QString::fromUtf8("Następne (Enter)"), &FindBar::FindNext);
   status_->setObjectName(QStringLiteral("FindStatus"));

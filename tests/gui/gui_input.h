@@ -51,7 +51,7 @@ inline void PressEscape(QWidget* window) {
   QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
 }
 
-// A key, named as xdotool names it ("Tab", "shift+Tab", "Return", "F6",
+// A key, named as xdotool names it ("Tab", "shift+Tab", "alt+F4", "Return",
 // "space"), to the window that has the keyboard.
 inline void PressKey(const QString& name) {
   if (ThroughXServer()) {
@@ -63,12 +63,14 @@ inline void PressKey(const QString& name) {
       {QStringLiteral("Escape"), Qt::Key_Escape}, {QStringLiteral("space"), Qt::Key_Space},
       {QStringLiteral("Left"), Qt::Key_Left},     {QStringLiteral("Right"), Qt::Key_Right},
       {QStringLiteral("Up"), Qt::Key_Up},         {QStringLiteral("Down"), Qt::Key_Down},
-      {QStringLiteral("F6"), Qt::Key_F6}};
-  QString key = name;
+      {QStringLiteral("F4"), Qt::Key_F4},         {QStringLiteral("F6"), Qt::Key_F6}};
+  QStringList parts = name.split(QLatin1Char('+'));
+  const QString key = parts.takeLast();
   Qt::KeyboardModifiers modifiers;
-  if (key.startsWith(QStringLiteral("shift+"))) {
-    modifiers = Qt::ShiftModifier;
-    key = key.mid(6);
+  for (const QString& modifier : parts) {
+    if (modifier == QLatin1String("shift")) modifiers |= Qt::ShiftModifier;
+    if (modifier == QLatin1String("alt")) modifiers |= Qt::AltModifier;
+    if (modifier == QLatin1String("ctrl")) modifiers |= Qt::ControlModifier;
   }
   Qt::Key code = keys.value(key, Qt::Key_unknown);
   if (code == Qt::Key_Tab && modifiers == Qt::ShiftModifier) code = Qt::Key_Backtab;

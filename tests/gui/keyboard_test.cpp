@@ -2,7 +2,8 @@
 // balloon opened from the start page and closed with Escape, a search typed
 // in the search box, a record page reached through the right bar, a slide
 // show stepped, paused and closed, and a page opened from the contents
-// tree. The keys go through the X server (xdotool) to whichever window has
+// tree. With VELMORA_SCREENSHOT_DIR set it keeps the focus on a bar button
+// as keyboard-focus.png. The keys go through the X server (xdotool) to whichever window has
 // the keyboard; the test runs on Xvfb with openbox (gui_x11.keyboard_test).
 
 #include <QApplication>
@@ -112,6 +113,15 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   gui_input::PressKey("Escape");
   WAIT_VERIFY(!balloon.isVisible());
   WAIT_VERIFY(QGuiApplication::focusWindow() == Main().windowHandle());
+  // Again, closed by the window manager's key: the balloon alone.
+  QVERIFY(FocusState().contains(QStringLiteral("?dic")));
+  gui_input::PressKey("Return");
+  WAIT_VERIFY(balloon.isVisible());
+  WAIT_VERIFY(QGuiApplication::focusWindow() == balloon.windowHandle());
+  gui_input::PressKey("alt+F4");
+  WAIT_VERIFY(!balloon.isVisible());
+  WAIT_VERIFY(QGuiApplication::focusWindow() == Main().windowHandle());
+  QVERIFY(Main().isVisible());
 
   // F6 leaves the page for the search box.
   QVERIFY(PressUntil("F6", [&] { return Focused("Szukaj"); }));
@@ -123,6 +133,7 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   // Through the bottom bar to a topic button of the right bar, and from its
   // page (entered backwards, from its last link) to a record.
   QVERIFY(PressUntil("Tab", [&] { return Focused("LMDSpeedButton3"); }));
+  gui_input::Shoot(Main(), QStringLiteral("keyboard-focus.png"));
   gui_input::PressKey("Return");
   WAIT_VERIFY(PageFile() == QStringLiteral("908.htm"));
   QVERIFY(PressUntil("shift+Tab", [&] { return FocusState().contains(QStringLiteral("?rp")); }));
