@@ -140,8 +140,10 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   gui_input::PressKey("Return");
   WAIT_VERIFY(PageFile().startsWith(QStringLiteral("$$RP_")));
 
+  // Past the record's last link Tab leaves the page for the search box.
+  QVERIFY(PressUntil("Tab", [&] { return Focused("Szukaj"); }, 150));
+
   // The gallery's slide show: a step, a pause, Escape.
-  QVERIFY(PressUntil("F6", [&] { return Focused("Szukaj"); }));
   QVERIFY(PressUntil("Tab", [&] { return Focused("LMDSpeedButton6"); }));
   gui_input::PressKey("Return");
   WAIT_VERIFY(PageFile() == QStringLiteral("903.htm"));
