@@ -384,6 +384,12 @@ QList<QWidget*> QtMainWindow::TabStops() const {
   for (const std::string& name : names) {
     QWidget* control = Control(name);
     if (control != nullptr && control->isVisible() && control->isEnabled()) stops.append(control);
+    // The find bar, when open, right after the page it searches.
+    if (name == "MainWebBrowser" && findBar_->isVisible()) {
+      for (QWidget* part : findBar_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if ((part->focusPolicy() & Qt::TabFocus) && part->isVisible()) stops.append(part);
+      }
+    }
   }
   return stops;
 }

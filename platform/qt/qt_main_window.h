@@ -69,9 +69,9 @@ class QtMainWindow : public QWidget {
   QWidget* BuildBottomBar();
   void BuildShortcuts();
   void NameForReaders();
-  // The page (or the tree in its place), the search box, the bottom bar,
-  // the topic buttons, the menu page, "_" and "X", as far as they are
-  // shown and enabled.
+  // The page (while the tree does not cover it) and the open find bar, the
+  // search box, the bottom bar, the topic buttons, the menu page, the tree,
+  // "_" and "X", as far as they are shown and enabled.
   QList<QWidget*> TabStops() const;
   QWidget* Add(const std::string& name, QWidget* control);
   QAbstractButton* AddButton(const std::string& name, const QString& caption, const char* handler,
