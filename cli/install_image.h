@@ -1,9 +1,6 @@
 #pragma once
-// Unpacking a disc image for installing, bounded: its directories are read
-// first, in a child process with a memory and a time limit; what they
-// declare must fit a sane expansion of the image and the free space of the
-// temporary and the installed directory; only then are the files written,
-// again under limits, none past its declared size.
+// Unpacking a disc image for installing (disc/bounded_unpack.h), with
+// room for both the unpacked copy and the installed one.
 
 #include <filesystem>
 #include <optional>

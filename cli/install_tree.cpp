@@ -109,13 +109,13 @@ bool InstallTree::MakeDirectories(const std::string& relative) {
   return true;
 }
 
-int InstallTree::CreateFresh(int parent, const std::string& leaf) const {
+int InstallTree::CreateFresh(int parent, const std::string& leaf, mode_t mode) const {
   struct stat st {};
   if (::fstatat(parent, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
     if (S_ISDIR(st.st_mode)) return -1;
     if (::unlinkat(parent, leaf.c_str(), 0) != 0) return -1;
   }
-  return ::openat(parent, leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  return ::openat(parent, leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
 }
 
 bool InstallTree::CopyFileIn(const std::filesystem::path& source, const std::string& relative,
@@ -129,7 +129,8 @@ bool InstallTree::CopyFileIn(const std::filesystem::path& source, const std::str
   }
   std::string leaf;
   const int parent = OpenParent(relative, leaf);
-  const int out = parent < 0 ? -1 : CreateFresh(parent, leaf);
+  // The disc's programs stay executable; no other bit of the source counts.
+  const int out = parent < 0 ? -1 : CreateFresh(parent, leaf, 0644 | (st.st_mode & 0111));
   int failure = errno;
   if (parent >= 0) ::close(parent);
   if (out < 0) {

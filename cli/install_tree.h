@@ -4,6 +4,8 @@
 // and files are created only where nothing was (O_NOFOLLOW, O_EXCL): what is
 // copied or removed always lies inside it, whatever was planted there.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -45,8 +47,9 @@ class InstallTree {
   // The directory holding the last name of relative, reached through real
   // directories only; -1 when a part is missing or not one.
   int OpenParent(const std::string& relative, std::string& leaf) const;
-  // Creates leaf in parent, replacing a file or link of that name.
-  int CreateFresh(int parent, const std::string& leaf) const;
+  // Creates leaf in parent with mode (less the umask), replacing a file or
+  // link of that name.
+  int CreateFresh(int parent, const std::string& leaf, mode_t mode = 0644) const;
 
   int fd_;
 };

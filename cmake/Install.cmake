@@ -67,6 +67,8 @@ function(velmora_gzip source output)
 endfunction()
 
 set(VELMORA_GZ_DIR ${PROJECT_BINARY_DIR}/packaging)
+# Ninja makes an output's folder itself; the Makefile generators do not.
+file(MAKE_DIRECTORY ${VELMORA_GZ_DIR})
 velmora_gzip(${VELMORA_PACKAGING_DIR}/man/velmora.1 ${VELMORA_GZ_DIR}/velmora.1.gz)
 velmora_gzip(${VELMORA_PACKAGING_DIR}/man/velmora-cli.1 ${VELMORA_GZ_DIR}/velmora-cli.1.gz)
 velmora_gzip(${VELMORA_PACKAGING_DIR}/debian/changelog ${VELMORA_GZ_DIR}/changelog.Debian.gz)

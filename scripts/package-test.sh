@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks it with lintian, installs it on this
 # machine, runs the installed viewer on an X server of its own (from its
-# desktop entry's directory, from a disc named by the settings, and in a
-# directory without a disc), then purges the package and checks that nothing
-# of it is left.
+# desktop entry's directory, with a disc image through the entry's command
+# line, from a disc named by the settings, and in a directory without a
+# disc), then purges the package and checks that nothing of it is left.
 #
 # Needs root or password-less sudo (it installs a package); otherwise it says
 # so and skips. VELMORA_PACKAGE_BUILD=DIR packages that build directory
@@ -26,7 +26,7 @@ if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q "ok installed"; th
   exit 0
 fi
 
-VELMORA_PACKAGES+=(dpkg-dev file lintian desktop-file-utils appstream)
+VELMORA_PACKAGES+=(dpkg-dev file lintian desktop-file-utils appstream xorriso)
 velmora_install_packages
 
 build=${VELMORA_PACKAGE_BUILD:-$VELMORA_ROOT/build-package}
@@ -90,23 +90,37 @@ appstreamcli validate --no-net /usr/share/metainfo/org.kestrava.velmora.metainfo
 entry_path=$(sed -n 's/^Path=//p' "$desktop")
 entry_exec=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$entry_path" = /usr/share/velmora/disc ] || fail "the entry's Path is '$entry_path'"
-[ "$(command -v "$entry_exec")" = /usr/bin/velmora ] || fail "Exec=$entry_exec is not /usr/bin/velmora"
+[ "$(command -v "${entry_exec%% *}")" = /usr/bin/velmora ] || fail "Exec=$entry_exec is not /usr/bin/velmora"
+[ "$entry_exec" = "velmora %f" ] || fail "Exec=$entry_exec does not take a file"
+grep -q '^MimeType=.*application/x-cd-image;' "$desktop" || fail "the entry declares no disc image type"
 
-# Settings and the working directory stay inside the test's directory.
-export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" HOME="$work/home"
+# Settings, the cache and the working directory stay inside the test's
+# directory; no disc of this machine is offered.
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" TMPDIR="$work/tmp" \
+  HOME="$work/home" VELMORA_MEDIA_ROOTS="$work/media"
 mkdir -p "$XDG_CONFIG_HOME" "$TMPDIR" "$HOME"
 velmora_browser_environment
 # A real X server (Xvfb), as on a desktop.
 unset QT_QPA_PLATFORM
 
-# run_viewer NAME DIR: the installed viewer in DIR on an X server of its
-# own, unattended; sets status (the viewer's alone: the server's clean-up
-# cannot change it), leaves NAME.png, NAME.err.
+# run_viewer NAME DIR [FILE]: the installed viewer in DIR on an X server of
+# its own, unattended, started by the entry's command line with FILE for %f
+# as a file manager does (one argument, whatever it holds; none without
+# FILE); sets status (the viewer's alone: the server's clean-up cannot
+# change it), leaves NAME.png, NAME.err.
 run_viewer() {
-  local name=$1 dir=$2
+  local name=$1 dir=$2 word
+  local command=()
+  for word in $entry_exec; do
+    if [ "$word" = %f ]; then
+      [ $# -lt 3 ] || command+=("$3")
+    else
+      command+=("$word")
+    fi
+  done
   status=0
   (cd "$dir" && VELMORA_SCREENSHOT="$work/$name.png" VELMORA_SCREENSHOT_DELAY_MS=2000 \
-    timeout 180 "$VELMORA_ROOT/scripts/x11-session.sh" "$entry_exec" \
+    timeout 180 "$VELMORA_ROOT/scripts/x11-session.sh" "${command[@]}" \
     >"$work/$name.out" 2>"$work/$name.err") || status=$?
   if [ "$status" -ge 124 ]; then
     cat "$work/$name.err" >&2
@@ -129,15 +143,23 @@ expect_start_page() {
 run_viewer desktop-entry "$entry_path"
 expect_start_page desktop-entry
 
-# Started by hand where there is no disc: the missing table file is reported
-# and the viewer ends with status 1, not a crash.
+# Started by hand where there is no disc: the disc chooser comes (and is
+# closed once saved: nothing chosen, status 0, no settings written).
 mkdir "$work/empty"
 run_viewer no-disc "$work/empty"
-[ "$status" -eq 1 ] || { cat "$work/no-disc.err" >&2; fail "no-disc: status $status, expected 1"; }
-grep -q "Nie można otworzyć pliku: .*RP.CSV" "$work/no-disc.err" ||
-  { cat "$work/no-disc.err" >&2; fail "no-disc: the missing table file is not reported"; }
-[ ! -e "$work/no-disc.png" ] || fail "no-disc: a screenshot was taken"
-say "no-disc: missing table file reported, status 1"
+[ "$status" -eq 0 ] || { cat "$work/no-disc.err" >&2; fail "no-disc: status $status, expected 0"; }
+[ -s "$work/no-disc.png" ] || fail "no-disc: the chooser was not shown"
+[ ! -e "$XDG_CONFIG_HOME/Kestrava/VNQE.conf" ] || fail "no-disc: settings were written"
+say "no-disc: the disc chooser is shown"
+
+# A disc image opened as a file manager opens it: unpacked into the cache,
+# its Rock Ridge programs still runnable (no error box), the start page shown.
+xorriso -as mkisofs -quiet -J -R -o "$work/Velmora plyta.iso" /usr/share/velmora/disc
+run_viewer image "$work/empty" "$work/Velmora plyta.iso"
+expect_start_page image
+! grep -q "Błąd" "$work/image.err" || { cat "$work/image.err" >&2; fail "image: an error box"; }
+ls "$XDG_CACHE_HOME"/velmora/discs/*/complete >/dev/null 2>&1 || fail "image: nothing in the cache"
+[ ! -e "$XDG_CONFIG_HOME/Kestrava/VNQE.conf" ] || fail "image: settings were written"
 
 # A disc installed for the user: the settings name it, and it is shown from
 # any directory.

@@ -6,11 +6,15 @@
 #include <QWebEngineView>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "platform/qt/balloon_window.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/desktop_broker.h"
+#include "platform/qt/disc_opening.h"
 #include "platform/qt/engine_start.h"
 #include "platform/qt/network_seal.h"
 #include "platform/qt/qt_main_window.h"
@@ -55,6 +59,18 @@ void ArmScreenshot(platform::qt::QtMainWindow& window, bool startPageLoaded) {
   }
 }
 
+// The chooser, for a screenshot: saved like the main window, then closed
+// (nothing chosen).
+void ArmChooserScreenshot(QWidget& chooser) {
+  const QString file = qEnvironmentVariable("VELMORA_SCREENSHOT");
+  QTimer::singleShot(500, &chooser, [&chooser, file] {
+    if (!chooser.grab().save(file, "PNG")) {
+      qWarning("Cannot save the screenshot to %s", qPrintable(file));
+    }
+    chooser.close();
+  });
+}
+
 // Before anything else, while the process has one thread: the broker that
 // hands outside addresses to the desktop stays where the network is, the
 // viewer goes where there is none.
@@ -74,11 +90,19 @@ void SealOffNetwork() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const platform::qt::CommandLine line =
+      platform::qt::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (const std::optional<int> answered = platform::qt::AnswerWithoutStarting(line)) {
+    return *answered;
+  }
   SealOffNetwork();
   platform::qt::PrepareApplication();
   // The engine also takes switches from the program's arguments, where one
-  // may hold spaces (its environment variable splits at them).
-  std::vector<char*> arguments(argv, argv + argc);
+  // may hold spaces (its environment variable splits at them). Ours are
+  // read already; the toolkit's go on.
+  std::vector<char*> arguments(argv, argv + 1);
+  std::vector<std::string> toolkit = line.toolkit;
+  for (std::string& option : toolkit) arguments.push_back(option.data());
   for (const char* flag : platform::qt::EngineArguments()) {
     arguments.push_back(const_cast<char*>(flag));
   }
@@ -87,7 +111,13 @@ int main(int argc, char** argv) {
   QApplication app(count, arguments.data());
   QApplication::setApplicationName(QStringLiteral("Velmora"));
 
+  platform::qt::DiscOpeningOptions opening{Unattended(), nullptr};
+  if (Unattended()) opening.chooserShown = ArmChooserScreenshot;
+  const platform::qt::DiscOpening disc = platform::qt::OpenDisc(line.disc, opening);
+  if (disc.status) return *disc.status;
+
   platform::qt::QtPlatform qt;
+  if (disc.thisRun) qt.settings.UseForThisRun(*disc.thisRun);
   // With no one to answer, message boxes go to the error output instead.
   qt.ui.SetUnattended(Unattended());
 

@@ -120,6 +120,7 @@ QString QtSettingsStore::Location() {
 }
 
 std::optional<ContentKey> QtSettingsStore::OpenContentKey() {
+  if (thisRun_) return thisRun_;
 #ifdef Q_OS_WIN
   QSettings parent(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Kestrava"),
                    QSettings::NativeFormat);
@@ -138,6 +139,16 @@ std::optional<ContentKey> QtSettingsStore::OpenContentKey() {
   key.cdPath = ReadValue(settings, QStringLiteral("cdPath"));
   key.instPath = ReadValue(settings, QStringLiteral("instPath"));
   return key;
+}
+
+bool QtSettingsStore::Write(const QString& folder) {
+  QString root = folder;
+  if (!root.endsWith(u'/')) root += u'/';
+  QSettings settings(Location(), QSettings::NativeFormat);
+  settings.setValue(QStringLiteral("cdPath"), root);
+  settings.setValue(QStringLiteral("instPath"), root);
+  settings.sync();
+  return settings.status() == QSettings::NoError;
 }
 
 std::uint32_t QtClock::TickCount() {

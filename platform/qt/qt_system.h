@@ -45,6 +45,15 @@ class QtSettingsStore : public SettingsStore {
   std::optional<ContentKey> OpenContentKey() override;
   // Where the key lives on this system, for messages and documentation.
   static QString Location();
+  // A disc named for this run only: answered instead of the key, which
+  // stays as it is.
+  void UseForThisRun(const ContentKey& key) { thisRun_ = key; }
+  // Names one folder as both the disc and the installation, as the
+  // installer does; false when the settings cannot be written.
+  static bool Write(const QString& folder);
+
+ private:
+  std::optional<ContentKey> thisRun_;
 };
 
 // Milliseconds of the monotonic clock, wrapping like the system tick count.

@@ -108,6 +108,13 @@ TEST_F(CliInstallImage, rockRidgeImage_keepsTheProgramsRunnable) {
           .size(),
       1u)
       << replay.out;
+  // The execute bits the image records, and only they.
+  for (const char* program : {"start.exe", "fin.exe", "krazenie.exe"}) {
+    const fs::perms perms = fs::status(installed() + "/Anim/" + program).permissions();
+    EXPECT_EQ(perms & fs::perms::owner_exec, fs::perms::owner_exec) << program;
+  }
+  EXPECT_EQ(fs::status(installed() + "/Anim/bobry.avi").permissions() & fs::perms::owner_exec,
+            fs::perms::none);
   EXPECT_EQ(Run({"install", "--uninstall"}).status, 0);
 }
 

@@ -34,7 +34,9 @@
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/slide_window.h"
+#include "platform/timers.h"
 #include "tests/support/fake_platform.h"
+#include "windows/slide_form.h"
 
 namespace qt = velmora::platform::qt;
 using velmora::app::Application;
@@ -131,6 +133,22 @@ void SaveShot(QWidget& window, const char* name, QVideoWidget* video = nullptr) 
   shot.save(directory + "/" + name, "PNG");
 }
 
+// The slide show's own advance stays still: the test moves it with the
+// buttons, so a busy machine cannot move it on before a picture is read.
+class SlideTimerHeld : public velmora::platform::Timers {
+ public:
+  explicit SlideTimerHeld(velmora::platform::Timers& others) : others_(others) {}
+  velmora::platform::Timer& Get(const std::string& control) override {
+    if (control == velmora::windows::TSlideForm::kTimer1) {
+      return velmora::platform::NoTimers().Get(control);
+    }
+    return others_.Get(control);
+  }
+
+ private:
+  velmora::platform::Timers& others_;
+};
+
 void Pause(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
@@ -165,6 +183,7 @@ class MediaWindowsTest : public QObject {
   std::unique_ptr<qt::QtClock> clock_;
   std::unique_ptr<qt::QtMediaPlayers> players_;
   std::unique_ptr<qt::QtTimers> timers_;
+  std::unique_ptr<SlideTimerHeld> heldTimers_;
   std::unique_ptr<velmora::platform::Platform> platform_;
   std::unique_ptr<qt::QtMainWindow> mainWindow_;
   std::unique_ptr<qt::SlideWindow> slideWindow_;
@@ -188,8 +207,9 @@ void MediaWindowsTest::init() {
   clock_ = std::make_unique<qt::QtClock>();
   players_ = std::make_unique<qt::QtMediaPlayers>();
   timers_ = std::make_unique<qt::QtTimers>();
+  heldTimers_ = std::make_unique<SlideTimerHeld>(*timers_);
   platform_.reset(new velmora::platform::Platform{*ui_, *browsers_, *files_, *processes_, *shell_,
-                                                  *settings_, *clock_, *players_, *timers_});
+                                                  *settings_, *clock_, *players_, *heldTimers_});
 
   mainWindow_ = std::make_unique<qt::QtMainWindow>();
   ui_->RegisterWindow("MainForm", mainWindow_.get());
@@ -218,6 +238,7 @@ void MediaWindowsTest::cleanup() {
   slideWindow_.reset();
   mainWindow_.reset();
   platform_.reset();
+  heldTimers_.reset();
   timers_.reset();
   players_.reset();
 }

@@ -6,10 +6,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
-namespace velmora::cli {
+namespace velmora::disc {
 
 // What an image says it holds: the files it would unpack and their bytes as
 // declared (a zisofs file by its uncompressed size, a second name of one
@@ -28,9 +29,13 @@ std::optional<std::string> MeasureDiscImage(const std::filesystem::path& image,
 // kinds (links, devices) are skipped. Every file ends up exactly the size
 // the image declares (a file whose last blocks are left out as zeros is
 // completed), and no file nor the whole may grow past what was measured.
+// A file's execute bits that Rock Ridge records are kept (never set-id or
+// sticky bits), the user's umask applying as to any new file. `written`,
+// when given, hears of the bytes of each file as it is done.
 // Returns an error message, or nullopt when the whole image was read.
-std::optional<std::string> ExtractDiscImage(const std::filesystem::path& image,
-                                            const std::filesystem::path& into,
-                                            const ImageContents& measured);
+std::optional<std::string> ExtractDiscImage(
+    const std::filesystem::path& image, const std::filesystem::path& into,
+    const ImageContents& measured,
+    const std::function<void(std::uint64_t bytes)>& written = nullptr);
 
-}  // namespace velmora::cli
+}  // namespace velmora::disc

@@ -1,4 +1,4 @@
-#include "cli/install_space.h"
+#include "disc/free_space.h"
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace velmora::cli::install {
+namespace velmora::disc {
 namespace fs = std::filesystem;
 namespace {
 
@@ -54,4 +54,4 @@ std::string MiB(std::uint64_t bytes) {
   return std::to_string((bytes + kMiB - 1) / kMiB) + " MiB";
 }
 
-}  // namespace velmora::cli::install
+}  // namespace velmora::disc

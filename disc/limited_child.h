@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace velmora::cli {
+namespace velmora::disc {
 
 struct ChildLimits {
   // Address space the child may take beyond what it holds when it starts.
@@ -29,7 +29,9 @@ struct ChildOutcome {
 // must not write to the caller's streams; only its text comes back. A child
 // that ends by a signal or without a word (a library giving up when an
 // allocation is refused past the limit) counts as out of memory.
+// `waiting`, when given, is called in the caller a few times a second
+// while the child works.
 ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::string& error)>& work,
-                        const ChildLimits& limits);
+                        const ChildLimits& limits, const std::function<void()>& waiting = nullptr);
 
-}  // namespace velmora::cli
+}  // namespace velmora::disc

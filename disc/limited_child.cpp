@@ -1,4 +1,4 @@
-#include "cli/limited_child.h"
+#include "disc/limited_child.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -7,11 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 
-namespace velmora::cli {
+namespace velmora::disc {
 namespace {
 
 // The child's address space now, from /proc (0 when it cannot be read).
@@ -70,7 +71,7 @@ bool WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::string& error)>& work,
-                        const ChildLimits& limits) {
+                        const ChildLimits& limits, const std::function<void()>& waiting) {
   ChildOutcome outcome;
   int pipeFds[2];
   if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
@@ -102,7 +103,10 @@ ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::stri
       break;
     }
     pollfd fd{pipeFds[0], POLLIN, 0};
-    const int ready = ::poll(&fd, 1, static_cast<int>(left.count()));
+    constexpr std::chrono::milliseconds::rep kWaitingPace = 100;
+    const int ready = ::poll(
+        &fd, 1, static_cast<int>(waiting ? std::min(left.count(), kWaitingPace) : left.count()));
+    if (waiting) waiting();
     if (ready < 0 && errno == EINTR) continue;
     if (ready == 0) continue;  // the deadline is checked above
     const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
@@ -127,4 +131,4 @@ ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::stri
   return outcome;
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora::disc

@@ -1,4 +1,4 @@
-#include "cli/disc_image.h"
+#include "disc/disc_image.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -12,9 +12,9 @@
 #include <memory>
 #include <new>
 
-#include "cli/install_space.h"
+#include "disc/free_space.h"
 
-namespace velmora::cli {
+namespace velmora::disc {
 namespace {
 
 namespace fs = std::filesystem;
@@ -78,11 +78,14 @@ Reader OpenImage(const fs::path& image, std::string& error) {
 
 // The bytes of one regular entry written to target at the offsets the reader
 // gives, none past `declared`; then the file is made exactly that long.
+// The file is made with `mode`, less the umask.
 std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
-                                      const fs::path& target, std::uint64_t declared) {
+                                      const fs::path& target, std::uint64_t declared, mode_t mode) {
+  // A name the image gives twice is written again, as a new file.
+  ::unlink(target.c_str());
   const int out =
-      ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (out < 0) return "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+      ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (out < 0) return "cannot write " + target.string() + ": " + WriteFailure(errno);
   std::optional<std::string> error;
   const void* block = nullptr;
   size_t size = 0;
@@ -99,8 +102,8 @@ std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
       const ssize_t written = ::pwrite(out, data + done, size - done, offset + done);
       if (written < 0 && errno == EINTR) continue;
       if (written <= 0) {
-        error = "cannot write " + target.string() + ": " +
-                install::WriteFailure(written < 0 ? errno : ENOSPC);
+        error =
+            "cannot write " + target.string() + ": " + WriteFailure(written < 0 ? errno : ENOSPC);
         break;
       }
       done += static_cast<std::size_t>(written);
@@ -111,14 +114,14 @@ std::optional<std::string> WriteEntry(archive* reader, const fs::path& image,
   struct stat st {};
   if (!error && ::fstat(out, &st) == 0 && static_cast<std::uint64_t>(st.st_size) < declared &&
       ::ftruncate(out, static_cast<off_t>(declared)) != 0) {
-    error = "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+    error = "cannot write " + target.string() + ": " + WriteFailure(errno);
   }
   if (!error && (::fstat(out, &st) != 0 || static_cast<std::uint64_t>(st.st_size) != declared)) {
     error = "the copy of " + target.string() + " is not the " + std::to_string(declared) +
             " bytes the disc image declares";
   }
   if (::close(out) != 0 && !error) {
-    error = "cannot write " + target.string() + ": " + install::WriteFailure(errno);
+    error = "cannot write " + target.string() + ": " + WriteFailure(errno);
   }
   return error;
 }
@@ -167,8 +170,9 @@ std::optional<std::string> MeasureDiscImage(const fs::path& image, ImageContents
       });
 }
 
-std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::path& into,
-                                            const ImageContents& measured) {
+std::optional<std::string> ExtractDiscImage(
+    const fs::path& image, const fs::path& into, const ImageContents& measured,
+    const std::function<void(std::uint64_t bytes)>& written) {
   std::map<fs::path, std::uint64_t> sizes;
   std::uint64_t budget = measured.bytes;
   return ForEachEntry(
@@ -193,10 +197,10 @@ std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::pat
           budget -= found->second;
           if (!fs::copy_file(into / *from, target, fs::copy_options::overwrite_existing, ec) ||
               fs::file_size(target, ec) != found->second) {
-            return "cannot write " + target.string() + ": " +
-                   install::WriteFailure(ec ? ec.value() : EIO);
+            return "cannot write " + target.string() + ": " + WriteFailure(ec ? ec.value() : EIO);
           }
           sizes[relative] = found->second;
+          if (written) written(found->second);
           return std::nullopt;
         }
         if (type != AE_IFREG) return std::nullopt;
@@ -208,16 +212,16 @@ std::optional<std::string> ExtractDiscImage(const fs::path& image, const fs::pat
           return "the disc image " + image.string() + " holds more than it declared at first";
         }
         budget -= static_cast<std::uint64_t>(declared);
-        if (auto failed = WriteEntry(reader, image, target, static_cast<std::uint64_t>(declared))) {
+        // Rock Ridge keeps the programs' execute bits; the copy stays the owner's.
+        const mode_t mode = 0644 | (archive_entry_perm(entry) & 0111);
+        if (auto failed =
+                WriteEntry(reader, image, target, static_cast<std::uint64_t>(declared), mode)) {
           return failed;
         }
         sizes[relative] = static_cast<std::uint64_t>(declared);
-        // Rock Ridge keeps the programs' execute bits; the copy stays the owner's.
-        const auto perm = static_cast<fs::perms>(archive_entry_perm(entry) & 0755);
-        fs::permissions(target, perm | fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, ec);
+        if (written) written(static_cast<std::uint64_t>(declared));
         return std::nullopt;
       });
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora::disc
