@@ -141,7 +141,8 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   WAIT_VERIFY(PageFile().startsWith(QStringLiteral("$$RP_")));
 
   // Past the record's last link Tab leaves the page for the search box.
-  QVERIFY(PressUntil("Tab", [&] { return Focused("Szukaj"); }, 150));
+  QVERIFY(PressUntil(
+      "Tab", [&] { return Focused("Szukaj"); }, 150));
 
   // The gallery's slide show: a step, a pause, Escape.
   QVERIFY(PressUntil("Tab", [&] { return Focused("LMDSpeedButton6"); }));
