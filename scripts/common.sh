@@ -13,6 +13,7 @@ VELMORA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool weston xwayland
   iproute2 tcpdump
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 
 velmora_sudo() {

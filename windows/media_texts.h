@@ -49,6 +49,10 @@ inline constexpr const char* kSlideCaption = "Slide show";
 
 // Film window.
 inline constexpr const char* kMovieWindowCaption = "MovieShow";
+// What a screen reader calls the two windows and their close buttons.
+inline constexpr const char* kSlideWindowName = "Pokaz slajd\xF3w";
+inline constexpr const char* kMovieWindowName = "Film";
+inline constexpr const char* kCloseName = "Zamknij";
 inline constexpr const char* kMoviePlayCaption = ">";
 inline constexpr const char* kMoviePlayHint = "Uruchom";
 inline constexpr const char* kMoviePauseCaption = "||";

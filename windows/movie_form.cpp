@@ -85,6 +85,22 @@ void TMovieForm::LMDMMButton4Click() {
   Timer1.SetEnabled(true);
 }
 
+void TMovieForm::FormKeyDown(const std::string& key) {
+  if (key == "space") {
+    if (MediaPlayer1.Mode() == platform::MediaMode::Playing) {
+      LMDMMButton2Click();
+    } else {
+      LMDMMButton4Click();
+    }
+  } else if (key == "left") {
+    LMDMMButton1Click();
+  } else if (key == "right") {
+    LMDMMButton6Click();
+  } else if (key == "escape") {
+    LMDMMButton5Click();
+  }
+}
+
 void TMovieForm::LMDMMButton2Click() {
   MediaPlayer1.Stop();
   Timer1.SetEnabled(false);
@@ -157,6 +173,7 @@ void TMovieForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["Timer1Timer"] = [this](const std::string&) {
     if (Timer1.Enabled()) Timer1Timer();
   };
+  handlers["FormKeyDown"] = [this](const std::string& key) { FormKeyDown(key); };
   handlers["Panel2Resize"] = [this](const std::string& argument) {
     std::istringstream in(argument);
     int width = 0;

@@ -42,6 +42,9 @@ class TMovieForm {
   void LMDTrackBarFilmowMouseDown();
   void LMDTrackBarFilmowMouseUp();
   void Timer1Timer();
+  // A key of the window: "space" pauses a playing film and starts any
+  // other, "left" and "right" step as "|<" and ">|" do, "escape" closes.
+  void FormKeyDown(const std::string& key);
   // Keeps the display area centred in Panel2 of the given size.
   void Panel2Resize(int width, int height);
 
@@ -51,7 +54,7 @@ class TMovieForm {
 
   // Handlers reachable from a replay script or the Qt window, by name. The
   // bar's events take the bar position the user left it at (optional);
-  // Panel2Resize takes "WIDTH HEIGHT".
+  // Panel2Resize takes "WIDTH HEIGHT", FormKeyDown the key's name.
   void RegisterHandlers(platform::HandlerTable& handlers);
 
   platform::MediaPlayer& MediaPlayer1;

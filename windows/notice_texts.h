@@ -11,6 +11,8 @@ inline constexpr const char* kLoadingText =
     "Prosz\xEA czeka\xE6, trwa \xB3"
     "adowanie...";
 inline constexpr const char* kLoadingCaption = "Loading...";
+// What a screen reader calls the loading window (its caption is not shown).
+inline constexpr const char* kLoadingName = "Wczytywanie";
 inline constexpr int kLoadingWidth = 288;
 inline constexpr int kLoadingHeight = 41;
 

@@ -153,6 +153,22 @@ void TSlideForm::ToolButton1Click() { SetRunning(true); }
 
 void TSlideForm::ToolButton2Click() { SetRunning(false); }
 
+void TSlideForm::FormKeyDown(const std::string& key) {
+  if (key == "space") {
+    if (Advancing()) {
+      ToolButton2Click();
+    } else {
+      ToolButton1Click();
+    }
+  } else if (key == "left") {
+    ToolButton3Click();
+  } else if (key == "right") {
+    ToolButton4Click();
+  } else if (key == "escape") {
+    LMDMMButton5Click();
+  }
+}
+
 void TSlideForm::LMDSpinEditCzasuChange() { Timer1.SetInterval(delay_ * 1000); }
 
 // --- Music ---
@@ -265,6 +281,7 @@ void TSlideForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   handlers["FormResize"] = [this](const std::string&) { FormResize(); };
+  handlers["FormKeyDown"] = [this](const std::string& key) { FormKeyDown(key); };
 }
 
 }  // namespace velmora::windows

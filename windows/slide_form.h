@@ -78,6 +78,9 @@ class TSlideForm {
   void FormShow();
   void FormClose();
   void FormResize();
+  // A key of the window: "space" starts or pauses the advance, "left" and
+  // "right" step as "|<" and ">|" do, "escape" closes as "X" does.
+  void FormKeyDown(const std::string& key);
 
   // What the user did to a control before its event: the bar's position
   // (kept within 1 and the maximum), the delay (3 to 60 s), the switches.
@@ -96,7 +99,8 @@ class TSlideForm {
 
   // Handlers reachable from a replay script or the Qt window, by name.
   // Arguments: LMDTrackBarSlajdowClick P (the bar moved to P first),
-  // LMDSpinEditCzasuChange S, CheckBox1Click 0|1, CheckBox2Click 0|1.
+  // LMDSpinEditCzasuChange S, CheckBox1Click 0|1, CheckBox2Click 0|1,
+  // FormKeyDown KEY.
   void RegisterHandlers(platform::HandlerTable& handlers);
 
   platform::MediaPlayer& MediaPlayer1;

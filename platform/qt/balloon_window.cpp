@@ -1,9 +1,12 @@
 #include "platform/qt/balloon_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 #include "windows/chmurka_form.h"
 
@@ -14,6 +17,10 @@ namespace {
 // The client area a new balloon starts with, before the core places it.
 constexpr int kInitialWidth = 352;
 constexpr int kInitialHeight = 216;
+
+// How often and how far apart a new balloon asks for the keyboard.
+constexpr int kActivationTries = 20;
+constexpr int kActivationRetryMs = 50;
 
 }  // namespace
 
@@ -45,10 +52,19 @@ BalloonWindow::BalloonWindow(QWidget* parent)
   closeButton_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
   // It closes the balloon, not the program.
   closeButton_->setToolTip(QStringLiteral("Zamknij"));
+  closeButton_->setAccessibleName(QStringLiteral("Zamknij"));
   closeButton_->setFixedSize(windows::kTitleStripHeight - 2, windows::kTitleStripHeight - 2);
   connect(closeButton_, &QToolButton::clicked, this, [this] {
     if (onCloseClicked) onCloseClicked();
   });
+
+  // Escape closes the balloon as its button does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, [this] {
+    if (onCloseClicked) onCloseClicked();
+  });
+  browser_.view()->setAccessibleName(QStringLiteral("Objaśnienie"));
 
   browser_.view()->setGeometry(0, windows::kTitleStripHeight, width(),
                                height() - windows::kTitleStripHeight);
@@ -86,6 +102,30 @@ bool BalloonWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void BalloonWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The keyboard follows the reader to the new balloon, so that Escape and
+  // the window manager's close key close it and not the main window.
+  activationTries_ = kActivationTries;
+  TakeTheKeyboard();
+}
+
+void BalloonWindow::TakeTheKeyboard() {
+  if (!isVisible() || isActiveWindow() || activationTries_ <= 0) return;
+  --activationTries_;
+  activateWindow();
+  // A window manager still taking the new window on may refuse; asked again.
+  QTimer::singleShot(kActivationRetryMs, this, [this] { TakeTheKeyboard(); });
+}
+
+void BalloonWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // And goes back to the window the balloon came from.
+  if (parentWidget() != nullptr && QApplication::activeWindow() == nullptr) {
+    parentWidget()->activateWindow();
+  }
 }
 
 void BalloonWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 // 25-pixel title strip with the label and a close button, and its own
 // browser below. The strip's mouse events, the close button and closing go
 // to the core's TChmurkaForm; the core places the window and the browser.
+// A shown balloon takes the keyboard; Escape closes it.
 
 #include <QLabel>
 #include <QToolButton>
@@ -44,14 +45,19 @@ class BalloonWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void TakeTheKeyboard();
+
   QWidget* panel1_;
   QLabel* label1_;
   QToolButton* closeButton_;
   QtBrowser browser_;
+  int activationTries_ = 0;
 };
 
 }  // namespace velmora::platform::qt

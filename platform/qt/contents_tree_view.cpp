@@ -15,6 +15,26 @@ constexpr int kIndexRole = Qt::UserRole;
 constexpr const char* kStyle =
     "QTreeWidget::item:hover { color: #0000ff; text-decoration: underline; }";
 
+bool MovesTheCursor(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool ActsAsAClick(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
 }  // namespace
 
 ContentsTreeView::ContentsTreeView(QWidget* parent) : QTreeWidget(parent) {
@@ -48,8 +68,11 @@ ContentsTreeView::ContentsTreeView(QWidget* parent) : QTreeWidget(parent) {
     nodes_.push_back(item);
   }
 
-  connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-    if (current && onChange) onChange(IndexOf(current));
+  setAccessibleName(QString::fromUtf8("Mapa CD"));
+
+  connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+    const int selected = SelectedNode();
+    if (selected >= 0 && onChange) onChange(selected);
   });
   connect(this, &QTreeWidget::itemClicked, this, [this] {
     if (onClick) onClick();
@@ -76,9 +99,33 @@ void ContentsTreeView::ExpandNode(int index) {
   if (QTreeWidgetItem* item = Node(index)) item->setExpanded(true);
 }
 
-int ContentsTreeView::SelectedNode() const { return IndexOf(currentItem()); }
+int ContentsTreeView::SelectedNode() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? -1 : IndexOf(selected.first());
+}
+
+QItemSelectionModel::SelectionFlags ContentsTreeView::selectionCommand(const QModelIndex& index,
+                                                                       const QEvent* event) const {
+  if (event != nullptr && event->type() == QEvent::KeyPress) return QItemSelectionModel::NoUpdate;
+  return QTreeWidget::selectionCommand(index, event);
+}
 
 void ContentsTreeView::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    if (MovesTheCursor(event->key())) {
+      QTreeWidget::keyPressEvent(event);  // moves the cursor only (selectionCommand)
+      return;
+    }
+    if (ActsAsAClick(event->key())) {
+      event->accept();
+      if (QTreeWidgetItem* item = currentItem()) {
+        // A click selects the node, raising onChange when it changes.
+        selectionModel()->select(indexFromItem(item), QItemSelectionModel::ClearAndSelect);
+        if (onClick) onClick();
+      }
+      return;
+    }
+  }
   int key = event->key();
   if (onKeyDown) onKeyDown(key);
   if (key == 0) {

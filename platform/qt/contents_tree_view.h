@@ -3,6 +3,10 @@
 // Nodes are addressed by absolute index (depth-first position from 0); the
 // main window routes its events to the core's TreeViewCD handlers and the
 // Ui's tree operations to SelectNode and ExpandNode.
+//
+// The keyboard moves a cursor through the nodes without selecting them, so
+// that stepping past a leaf opens no page; Enter or Space on the cursor's
+// node does what a click on it does. Other keys go to onKeyDown.
 
 #include <QTreeWidget>
 #include <functional>
@@ -19,7 +23,7 @@ class ContentsTreeView : public QTreeWidget {
   // Selecting raises onChange, as a click does.
   void SelectNode(int index);
   void ExpandNode(int index);
-  // -1 when no node is selected.
+  // -1 when no node is selected (the keyboard's cursor may be elsewhere).
   int SelectedNode() const;
   QTreeWidgetItem* Node(int index) const;
   int IndexOf(const QTreeWidgetItem* item) const;
@@ -33,6 +37,8 @@ class ContentsTreeView : public QTreeWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 
  private:
   std::vector<QTreeWidgetItem*> nodes_;

@@ -17,26 +17,31 @@ FindBar::FindBar(QWebEnginePage& page, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 2, 4, 2);
   layout->setSpacing(4);
-  layout->addWidget(new QLabel(QString::fromUtf8("Znajdź na stronie:"), this));
+  auto* label = new QLabel(QString::fromUtf8("Znajdź na stronie:"), this);
+  label->setBuddy(edit_);  // the box is read out by the label's text
+  layout->addWidget(label);
   edit_->setObjectName(QStringLiteral("FindText"));
   edit_->setFixedWidth(180);
   edit_->installEventFilter(this);
   layout->addWidget(edit_);
-  auto addButton = [&](const QString& text, const QString& hint, auto slot) {
+  auto addButton = [&](const QString& text, const QString& spoken, const QString& hint, auto slot) {
     auto* button = new QToolButton(this);
     button->setText(text);
+    button->setAccessibleName(spoken);
     button->setToolTip(hint);
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, slot);
     layout->addWidget(button);
   };
-  addButton(QString::fromUtf8("▲"), QString::fromUtf8("Poprzednie (Shift+Enter)"),
-            &FindBar::FindPrevious);
-  addButton(QString::fromUtf8("▼"), QString::fromUtf8("Następne (Enter)"), &FindBar::FindNext);
+  addButton(QString::fromUtf8("▲"), QString::fromUtf8("Poprzednie"),
+            QString::fromUtf8("Poprzednie (Shift+Enter)"), &FindBar::FindPrevious);
+  addButton(QString::fromUtf8("▼"), QString::fromUtf8("Następne"),
+            QString::fromUtf8("Następne (Enter)"), &FindBar::FindNext);
   status_->setObjectName(QStringLiteral("FindStatus"));
   layout->addWidget(status_);
   layout->addStretch(1);
-  addButton(QStringLiteral("x"), QString::fromUtf8("Zamknij (Esc)"), &FindBar::Close);
+  addButton(QStringLiteral("x"), QStringLiteral("Zamknij"), QString::fromUtf8("Zamknij (Esc)"),
+            &FindBar::Close);
 
   connect(edit_, &QLineEdit::textEdited, this, [this] { Find(false); });
   connect(&page_, &QWebEnginePage::findTextFinished, this, &FindBar::Finished);

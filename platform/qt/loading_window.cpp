@@ -26,6 +26,7 @@ LoadingWindow::LoadingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), panel1_(new QLabel(this)) {
   setObjectName(QStringLiteral("LoadingForm"));
   setWindowTitle(QString::fromStdString(Win1250ToUtf8(notice::kLoadingCaption)));
+  setAccessibleName(QString::fromStdString(Win1250ToUtf8(notice::kLoadingName)));
   setFixedSize(notice::kLoadingWidth, notice::kLoadingHeight);
   setAttribute(Qt::WA_ShowWithoutActivating);
 

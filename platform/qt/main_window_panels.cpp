@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/qt/accessible_controls.h"
 #include "platform/qt/exit_open_dialog.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/logo_image.h"
@@ -47,6 +48,27 @@ constexpr ButtonSpec kHistoryButtons[] = {
     {"LMDSpeedButton26", "^", "BitBtn1Click"},
     {"LMDSpeedButton27", "<--", "Button8Click"},
     {"LMDSpeedButton28", "-->", "Button9Click"},
+};
+
+// What a screen reader says for the buttons whose caption is a sign.
+struct SpokenName {
+  const char* control;
+  const char* name;         // UTF-8
+  const char* description;  // UTF-8; empty: the tool-tip
+};
+
+constexpr SpokenName kSpokenNames[] = {
+    {"LMDSpeedButton29", "Minimalizuj", ""},
+    {"LMDSpeedButton30", "Zamknij", ""},
+    {"LMDSpeedButton26", "Początek strony", "Przewiń stronę do początku"},
+    {"LMDSpeedButton27", "Wstecz", "Poprzednia strona"},
+    {"LMDSpeedButton28", "Dalej", "Następna strona"},
+    {"Szukaj", "Szukany tekst", "Enter zaczyna wyszukiwanie"},
+    {"MainWebBrowser", "Strona", ""},
+    {"MenuWebBrowser", "Menu strony", ""},
+    {"TitleWebBrowser", "Tytuł strony", ""},
+    {"Image1", "Logo", ""},
+    {"Image2", "Logo wydawcy", ""},
 };
 
 // The first four are the choose-by group under the heading.
@@ -129,8 +151,15 @@ class StackedArea : public QWidget {
 
 QAbstractButton* QtMainWindow::AddButton(const std::string& name, const QString& caption,
                                          const char* handler, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setFocusPolicy(Qt::NoFocus);  // speed buttons take no focus
+  // Marked before a reader first hears of it: it keeps the first answer.
+  auto* button = new QPushButton;
+  AnnounceAsPushButton(*button);
+  button->setParent(parent);
+  button->setText(caption);
+  // Reached with Tab, not taken by a click (the page keeps the keyboard);
+  // Enter presses it as Space does.
+  button->setFocusPolicy(Qt::TabFocus);
+  button->setAutoDefault(true);
   Add(name, button);
   const std::string handlerName = handler;
   connect(button, &QPushButton::clicked, this, [this, handlerName] { Raise(handlerName); });
@@ -209,6 +238,8 @@ QWidget* QtMainWindow::BuildMainArea() {
     QAbstractButton* button =
         AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel1);
     button->setGeometry(left, 40, 60, 17);
+    button->setFocusPolicy(Qt::NoFocus);
+    HideFromReaders(*button);
     button->hide();
     left += 62;
   }
@@ -322,6 +353,45 @@ QWidget* QtMainWindow::BuildBottomBar() {
   }
   layout->addStretch(1);
   return panel2;
+}
+
+void QtMainWindow::NameForReaders() {
+  for (const SpokenName& spoken : kSpokenNames) {
+    QWidget* control = Control(spoken.control);
+    if (control == nullptr) continue;
+    control->setAccessibleName(QString::fromUtf8(spoken.name));
+    if (*spoken.description != '\0') {
+      control->setAccessibleDescription(QString::fromUtf8(spoken.description));
+    }
+  }
+}
+
+QList<QWidget*> QtMainWindow::TabStops() const {
+  std::vector<std::string> names;
+  QWidget* tree = Control("TreeViewCD");
+  // The tree covers the page while it is shown.
+  if (tree == nullptr || !tree->isVisible()) names.push_back("MainWebBrowser");
+  names.push_back("Szukaj");
+  for (const ButtonSpec& spec : kBottomButtons) names.push_back(spec.name);
+  names.push_back("LMDSpeedButton25");
+  for (const ButtonSpec& spec : kHistoryButtons) names.push_back(spec.name);
+  for (const ButtonSpec& spec : kTopicButtons) names.push_back(spec.name);
+  names.push_back("MenuWebBrowser");
+  names.push_back("TreeViewCD");
+  names.push_back("LMDSpeedButton29");
+  names.push_back("LMDSpeedButton30");
+  QList<QWidget*> stops;
+  for (const std::string& name : names) {
+    QWidget* control = Control(name);
+    if (control != nullptr && control->isVisible() && control->isEnabled()) stops.append(control);
+    // The find bar, when open, right after the page it searches.
+    if (name == "MainWebBrowser" && findBar_->isVisible()) {
+      for (QWidget* part : findBar_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if ((part->focusPolicy() & Qt::TabFocus) && part->isVisible()) stops.append(part);
+      }
+    }
+  }
+  return stops;
 }
 
 }  // namespace velmora::platform::qt

@@ -25,7 +25,12 @@ QString SpeedButtonSheet() {
       " border-top-color: rgb(80,70,50); border-left-color: rgb(80,70,50);"
       " border-bottom-color: rgb(255,255,255); border-right-color: rgb(255,255,255); }"
       "QPushButton:disabled { color: rgb(160,150,128); border-color: rgb(170,160,138); }"
-      "QLineEdit { background: white; border: 1px solid rgb(128,116,92); padding: 0px 2px; }");
+      // The keyboard's place: a frame in the title strip's green.
+      "QPushButton:focus { border: 2px solid rgb(30,70,36); padding: 0px 4px;"
+      " background: rgb(255,252,238); outline: none; }"
+      "QPushButton:checked:focus { background: rgb(214,204,176); }"
+      "QLineEdit { background: white; border: 1px solid rgb(128,116,92); padding: 0px 2px; }"
+      "QLineEdit:focus { border: 2px solid rgb(30,70,36); padding: 0px 1px; }");
 }
 
 void Paint(QWidget& panel, const QColor& color) {

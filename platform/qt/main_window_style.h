@@ -13,7 +13,8 @@ inline const QColor kTitleStripColor(68, 105, 59);
 
 // MS Sans Serif 8 pt where it exists, else a sans-serif of similar width.
 QFont DefaultFont();
-// Flat speed buttons on the button face; pressed topic buttons stay sunk.
+// Flat speed buttons on the button face; pressed topic buttons stay sunk;
+// the focused button and search box are framed.
 QString SpeedButtonSheet();
 // Fills a panel with a solid colour.
 void Paint(QWidget& panel, const QColor& color);

@@ -2,10 +2,10 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
+#include "platform/qt/media_keys.h"
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_ui.h"
 #include "windows/media_texts.h"
@@ -44,17 +44,16 @@ MovieWindow::MovieWindow(QWidget* parent)
       trackBar_(new TrackBar(panel1_)) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(FromWin1250(texts::kMovieWindowCaption));
+  setAccessibleName(FromWin1250(texts::kMovieWindowName));
   setAutoFillBackground(true);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
   setStyleSheet(MediaBarStyle());
   // Maximised and borderless, the window covers the screen; it is modal,
-  // so Escape leaves it as its "X" does.
+  // so its keys (Escape leaves it as its "X" does) are all it has.
   setWindowState(Qt::WindowMaximized);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, this, [this] { Raise("LMDMMButton5Click"); });
+  BindMediaKeys(*this, [this](const std::string& key) { Raise("FormKeyDown", key); });
 
   panel3_->setFixedSize(texts::kDisplayWidth, texts::kDisplayHeight);
   panel3_->setAutoFillBackground(true);
@@ -69,6 +68,7 @@ MovieWindow::MovieWindow(QWidget* parent)
 
   trackBar_->setRange(1, 100);
   trackBar_->setValue(1);
+  trackBar_->setAccessibleName(QString::fromUtf8("Położenie filmu"));
 
   auto* bar = new QHBoxLayout(panel1_);
   bar->setContentsMargins(6, 4, 6, 4);
@@ -76,6 +76,7 @@ MovieWindow::MovieWindow(QWidget* parent)
   for (const ButtonText& text : kButtons) {
     auto* button = new QPushButton(FromWin1250(text.caption), panel1_);
     button->setToolTip(FromWin1250(text.hint));
+    button->setAccessibleName(FromWin1250(text.number == 5 ? texts::kCloseName : text.hint));
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
     buttons_[text.number - 1] = button;

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "platform/qt/accessible_controls.h"
 #include "platform/qt/exit_open_dialog.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/main_window_style.h"
@@ -19,6 +20,7 @@ namespace velmora::platform::qt {
 
 QtMainWindow::QtMainWindow()
     : mainWebBrowser_(this), menuWebBrowser_(this), titleWebBrowser_(this) {
+  InstallAccessibleControls();
   setObjectName(QStringLiteral("MainForm"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Velmora"));
@@ -38,6 +40,7 @@ QtMainWindow::QtMainWindow()
   layout->setColumnStretch(0, 1);
   layout->setRowStretch(0, 1);
   BuildShortcuts();
+  NameForReaders();
   // The start page first: the menu and the title strip are asked for
   // earlier but matter less to the eye.
   menuWebBrowser_.LoadAfterFirstPageOf(mainWebBrowser_);
@@ -104,6 +107,10 @@ void QtMainWindow::BuildShortcuts() {
        [this] { ClickIfEnabled("LMDSpeedButton27", "Button8Click"); });
   bind(QKeySequence(Qt::ALT | Qt::Key_Right),
        [this] { ClickIfEnabled("LMDSpeedButton28", "Button9Click"); });
+  // F6 leaves a page (or the tree) for the next stop at once, where Tab
+  // would first go through every link.
+  bind(QKeySequence(Qt::Key_F6), [this] { focusNextPrevChild(true); });
+  bind(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { focusNextPrevChild(false); });
   bind(QKeySequence::ZoomIn, [this] { zoom_->ZoomIn(); });
   bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_->ZoomIn(); });
   bind(QKeySequence::ZoomOut, [this] { zoom_->ZoomOut(); });

@@ -60,12 +60,19 @@ class QtMainWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // Tab and Shift+Tab: TabStops() in a ring.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   QWidget* BuildMainArea();
   QWidget* BuildRightBar();
   QWidget* BuildBottomBar();
   void BuildShortcuts();
+  void NameForReaders();
+  // The page (while the tree does not cover it) and the open find bar, the
+  // search box, the bottom bar, the topic buttons, the menu page, the tree,
+  // "_" and "X", as far as they are shown and enabled.
+  QList<QWidget*> TabStops() const;
   QWidget* Add(const std::string& name, QWidget* control);
   QAbstractButton* AddButton(const std::string& name, const QString& caption, const char* handler,
                              QWidget* parent);

@@ -2,10 +2,10 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
+#include "platform/qt/media_keys.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_ui.h"
 #include "windows/media_texts.h"
@@ -18,9 +18,12 @@ namespace {
 
 QString FromWin1250(const char* text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
-QPushButton* MakeButton(QWidget* parent, const char* caption, const char* hint) {
+// A caption that is a sign is spoken as the tool-tip says it.
+QPushButton* MakeButton(QWidget* parent, const char* caption, const char* hint,
+                        const char* spoken = nullptr) {
   auto* button = new QPushButton(FromWin1250(caption), parent);
   button->setToolTip(FromWin1250(hint));
+  button->setAccessibleName(FromWin1250(spoken ? spoken : hint));
   button->setFlat(true);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
@@ -37,6 +40,7 @@ SlideWindow::SlideWindow(QWidget* parent)
       opisWebBrowser_(panel2_) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("SlideForm"));
+  setAccessibleName(FromWin1250(texts::kSlideWindowName));
   setMinimumSize(600, 400);
   setAutoFillBackground(true);
   QPalette black = palette();
@@ -44,11 +48,12 @@ SlideWindow::SlideWindow(QWidget* parent)
   setPalette(black);
   setStyleSheet(MediaBarStyle());
   // Maximised and borderless, the window covers the screen; it is modal,
-  // so Escape leaves it as its "X" does.
+  // so its keys (Escape leaves it as its "X" does) are all it has.
   setWindowState(Qt::WindowMaximized);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, this, [this] { Raise("LMDMMButton5Click"); });
+  BindMediaKeys(*this, [this](const std::string& key) { Raise("FormKeyDown", key); });
+
+  slideWebBrowser_.view()->setAccessibleName(QStringLiteral("Slajd"));
+  opisWebBrowser_.view()->setAccessibleName(QStringLiteral("Opis slajdu"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -61,16 +66,19 @@ SlideWindow::SlideWindow(QWidget* parent)
   pause_ = MakeButton(panel5_, texts::kSlidePauseCaption, texts::kSlidePauseHint);
   previous_ = MakeButton(panel5_, texts::kSlidePreviousCaption, texts::kSlidePreviousHint);
   next_ = MakeButton(panel5_, texts::kSlideNextCaption, texts::kSlideNextHint);
-  close_ = MakeButton(panel5_, texts::kSlideCloseCaption, texts::kSlideCloseHint);
+  close_ =
+      MakeButton(panel5_, texts::kSlideCloseCaption, texts::kSlideCloseHint, texts::kCloseName);
   trackBar_ = new TrackBar(panel5_);
   trackBar_->setRange(1, 1);
   trackBar_->setValue(1);
   trackBar_->setFixedWidth(160);
   trackBar_->setToolTip(FromWin1250(texts::kSlideBarHint));
+  trackBar_->setAccessibleName(FromWin1250(texts::kSlideBarHint));
   spin_ = new QSpinBox(panel5_);
   spin_->setRange(texts::kDelayMinimum, texts::kDelayMaximum);
   spin_->setValue(texts::kDelayMinimum);
   spin_->setToolTip(FromWin1250(texts::kSlideDelayHint));
+  spin_->setAccessibleName(FromWin1250(texts::kSlideDelayHint));
   repeat_ = new QCheckBox(FromWin1250(texts::kSlideRepeatCaption), panel5_);
   repeat_->setToolTip(FromWin1250(texts::kSlideRepeatHint));
   repeat_->setChecked(false);

@@ -160,6 +160,18 @@ TEST_F(MoviePlayer, pauseThenStart_continuesFromThePausedPosition) {
   EXPECT_TRUE(TimerOn(lines));
 }
 
+TEST_F(MoviePlayer, keys_pauseAndPlayStepAndClose) {
+  const auto lines = Play(1000,
+                          "MovieForm.MediaSetPosition 500\nMovieForm.FormKeyDown space\n"
+                          "MovieForm.FormKeyDown right\nMovieForm.FormKeyDown space\n"
+                          "MovieForm.FormKeyDown left\nMovieForm.FormKeyDown escape\n");
+  // Space paused at 500, the step played on, Space paused again at 600.
+  EXPECT_GE(Count(lines, {"\"call\":\"MediaStop\"", "\"position\":500"}), 1u);
+  EXPECT_EQ(Count(lines, {"\"call\":\"MediaStop\"", "\"position\":600"}), 1u);
+  EXPECT_EQ(BarPositions(lines), (std::vector<int>{60, 50}));
+  EXPECT_EQ(Count(lines, {"\"call\":\"CloseWindow\"", "MovieForm"}), 1u);
+}
+
 TEST_F(MoviePlayer, stopThenStart_playsFromTheBeginning) {
   const auto lines = Play(1000,
                           "MovieForm.MediaSetPosition 400\nMovieForm.LMDMMButton3Click\n"

@@ -160,6 +160,21 @@ TEST_F(SlideShow, pauseAndStart_switchTheAdvanceAndTheButtons) {
   EXPECT_NE(start[2].find("false"), std::string::npos);
 }
 
+TEST_F(SlideShow, keys_doWhatTheirButtonsDo) {
+  // Space pauses the running advance and starts it again; the arrows step.
+  const auto lines =
+      Run("MainWebBrowserBeforeNavigate2 http://db?sstrzy\nSlideForm.FormKeyDown space\n"
+          "SlideForm.Timer1Timer\nSlideForm.FormKeyDown right\nSlideForm.FormKeyDown left\n"
+          "SlideForm.FormKeyDown left\nSlideForm.FormKeyDown space\nSlideForm.FormKeyDown x\n"
+          "SlideForm.FormKeyDown escape\n");
+  EXPECT_EQ(Hints(lines), (std::vector<std::string>{"1 z 3", "2 z 3", "1 z 3", "3 z 3"}));
+  const auto start = Grep(lines, {"\"call\":\"SetEnabled\"", "SlideForm.LMDMMButton4"});
+  ASSERT_EQ(start.size(), 3u);
+  EXPECT_NE(start[1].find("true"), std::string::npos);
+  EXPECT_NE(start[2].find("false"), std::string::npos);
+  EXPECT_EQ(Count(lines, {"\"call\":\"CloseWindow\"", "SlideForm"}), 1u);
+}
+
 TEST_F(SlideShow, delayChange_appliesAtOnceWithinThreeToSixtySeconds) {
   const auto lines =
       Run("MainWebBrowserBeforeNavigate2 http://db?sstrzy\nSlideForm.LMDSpinEditCzasuChange 10\n"

@@ -1,5 +1,6 @@
 // The contents tree widget: its 232 nodes and look, selection and expansion
-// from the core, and the mouse and key events it hands to the core.
+// from the core, the mouse and key events it hands to the core, and the
+// keyboard's cursor.
 #include "platform/qt/contents_tree_view.h"
 
 #include <QApplication>
@@ -80,24 +81,33 @@ class ContentsTreeViewTest : public QObject {
     QCOMPARE(events.back(), QString("click 5"));
   }
 
-  void keysSwallowedWhenHandlerClearsThem() {
+  void keys_moveTheCursorWithoutOpeningAndEnterActsAsAClick() {
     ContentsTreeView tree;
     tree.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tree));
     tree.SelectNode(3);
-    int changes = 0;
-    tree.onChange = [&](int) { ++changes; };
-    tree.onKeyDown = [](int& key) { key = 0; };
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Return, Qt::Key_Plus}) {
+    std::vector<QString> events;
+    tree.onChange = [&](int index) { events.push_back(QString("change %1").arg(index)); };
+    tree.onClick = [&] { events.push_back("click"); };
+    tree.onKeyDown = [&](int& key) {
+      events.push_back("key");
+      key = 0;
+    };
+    // Stepping past nodes selects none of them: no page opens on the way.
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
       QTest::keyClick(&tree, key);
     }
+    QVERIFY(tree.Node(3)->isExpanded());
+    QCOMPARE(tree.currentItem(), tree.Node(4));
     QCOMPARE(tree.SelectedNode(), 3);
-    QVERIFY(!tree.Node(3)->isExpanded());
-    QCOMPARE(changes, 0);
-    // Without the handler the keys work as usual.
-    tree.onKeyDown = nullptr;
-    QTest::keyClick(&tree, Qt::Key_Down);
-    QCOMPARE(tree.SelectedNode(), 9);  // the next top node: 3 is collapsed
+    // Other keys are the core's, which swallows them.
+    QTest::keyClick(&tree, Qt::Key_Plus);
+    QCOMPARE(events, std::vector<QString>{"key"});
+    // Enter on the cursor's node, then Space on it again: as two clicks.
+    QTest::keyClick(&tree, Qt::Key_Return);
+    QTest::keyClick(&tree, Qt::Key_Space);
+    QCOMPARE(events, (std::vector<QString>{"key", "change 4", "click", "click"}));
+    QCOMPARE(tree.SelectedNode(), 4);
   }
 
   void screenshot_ofGalleryOpen() {

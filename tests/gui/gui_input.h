@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -48,6 +49,43 @@ inline void PressEscape(QWidget* window) {
     return;
   }
   QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+}
+
+// A key, named as xdotool names it ("Tab", "shift+Tab", "alt+F4", "Return",
+// "space"), to the window that has the keyboard.
+inline void PressKey(const QString& name) {
+  if (ThroughXServer()) {
+    Xdotool({QStringLiteral("key"), name});
+    return;
+  }
+  static const QMap<QString, Qt::Key> keys = {
+      {QStringLiteral("Tab"), Qt::Key_Tab},       {QStringLiteral("Return"), Qt::Key_Return},
+      {QStringLiteral("Escape"), Qt::Key_Escape}, {QStringLiteral("space"), Qt::Key_Space},
+      {QStringLiteral("Left"), Qt::Key_Left},     {QStringLiteral("Right"), Qt::Key_Right},
+      {QStringLiteral("Up"), Qt::Key_Up},         {QStringLiteral("Down"), Qt::Key_Down},
+      {QStringLiteral("F4"), Qt::Key_F4},         {QStringLiteral("F6"), Qt::Key_F6}};
+  QStringList parts = name.split(QLatin1Char('+'));
+  const QString key = parts.takeLast();
+  Qt::KeyboardModifiers modifiers;
+  for (const QString& modifier : parts) {
+    if (modifier == QLatin1String("shift")) modifiers |= Qt::ShiftModifier;
+    if (modifier == QLatin1String("alt")) modifiers |= Qt::AltModifier;
+    if (modifier == QLatin1String("ctrl")) modifiers |= Qt::ControlModifier;
+  }
+  Qt::Key code = keys.value(key, Qt::Key_unknown);
+  if (code == Qt::Key_Tab && modifiers == Qt::ShiftModifier) code = Qt::Key_Backtab;
+  if (QWindow* window = QGuiApplication::focusWindow()) QTest::keyClick(window, code, modifiers);
+}
+
+// Text typed into the focused control.
+inline void TypeText(const QString& text) {
+  if (ThroughXServer()) {
+    Xdotool({QStringLiteral("type"), text});
+    return;
+  }
+  if (QWindow* window = QGuiApplication::focusWindow()) {
+    for (const QChar letter : text) QTest::keyClick(window, letter.toLatin1());
+  }
 }
 
 // Gives the engine and the player a moment to paint.

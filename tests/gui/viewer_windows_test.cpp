@@ -41,6 +41,7 @@
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
 #include "sample_disc_viewer.h"
+#include "when_shown.h"
 
 using namespace velmora;
 
@@ -69,28 +70,6 @@ QString Describe(const QRect& r) {
 void Note(const char* what, const QRect& rect) {
   qInfo("%s: %s", what, qPrintable(Describe(rect)));
 }
-
-// Runs the scenario once inside the window's modal loop, after it is shown.
-class WhenShown : public QObject {
- public:
-  WhenShown(QWidget& window, std::function<void()> scenario)
-      : window_(window), scenario_(std::move(scenario)) {
-    window.installEventFilter(this);
-  }
-  ~WhenShown() override { window_.removeEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &window_ && event->type() == QEvent::Show && scenario_) {
-      QTimer::singleShot(0, this, std::exchange(scenario_, nullptr));
-    }
-    return false;
-  }
-
- private:
-  QWidget& window_;
-  std::function<void()> scenario_;
-};
 
 // What a modal media window showed, measured while it was open.
 struct MediaWindowView {
