@@ -1,0 +1,100 @@
+#include "cli/export/zim_sink.h"
+
+#include <unistd.h>
+#include <zim/writer/creator.h>
+#include <zim/writer/item.h>
+
+namespace velmora::cli::exporting {
+
+namespace fs = std::filesystem;
+
+ZimSink::ZimSink(fs::path finalFile, ZimMetadata metadata)
+    : finalFile_(std::move(finalFile)), metadata_(std::move(metadata)) {
+  partFile_ = finalFile_.parent_path() /
+              ("." + finalFile_.filename().string() + ".part-" + std::to_string(getpid()));
+  try {
+    auto creator = std::make_unique<zim::writer::Creator>();
+    creator->configIndexing(true, "pol").configClusterSize(2 * 1024 * 1024);
+    creator->startZimCreation(partFile_.string());
+    creator_ = std::move(creator);
+  } catch (const std::exception& error) {
+    error_ = "cannot start the archive " + finalFile_.string() + ": " + error.what();
+    RemovePartFiles();
+  }
+}
+
+ZimSink::~ZimSink() {
+  // An archive given up: libzim has only its working file to leave behind.
+  if (creator_) {
+    creator_.reset();
+    RemovePartFiles();
+  }
+}
+
+void ZimSink::RemovePartFiles() {
+  std::error_code ec;
+  fs::remove(partFile_, ec);
+  fs::remove(fs::path(partFile_.string() + ".tmp"), ec);
+}
+
+bool ZimSink::Fail(const std::string& what) {
+  if (error_.empty()) error_ = what;
+  return false;
+}
+
+bool ZimSink::Add(const ExportItem& item) {
+  if (!creator_) return Fail("no archive");
+  try {
+    zim::writer::Hints hints;
+    hints[zim::writer::FRONT_ARTICLE] = item.page ? 1 : 0;
+    const bool compress = item.mimeType.rfind("text/", 0) == 0 ||
+                          item.mimeType == "application/javascript" ||
+                          item.mimeType == "application/json";
+    hints[zim::writer::COMPRESS] = compress ? 1 : 0;
+    const std::string mimeType =
+        item.mimeType.rfind("text/", 0) == 0 ? item.mimeType + ";charset=utf-8" : item.mimeType;
+    if (!item.sourceFile.empty()) {
+      creator_->addItem(std::make_shared<zim::writer::FileItem>(item.path, mimeType, item.title,
+                                                                hints, item.sourceFile.string()));
+    } else {
+      creator_->addItem(
+          zim::writer::StringItem::create(item.path, mimeType, item.title, hints, item.content));
+    }
+    return true;
+  } catch (const std::exception& error) {
+    return Fail("cannot write " + item.path + " to the archive: " + error.what());
+  }
+}
+
+bool ZimSink::Finish(const std::string& mainPath) {
+  if (!creator_) return Fail("no archive");
+  try {
+    creator_->setMainPath(mainPath);
+    creator_->addMetadata("Title", metadata_.title);
+    creator_->addMetadata("Description", metadata_.description);
+    creator_->addMetadata("Language", "pol");
+    creator_->addMetadata("Creator", metadata_.creator);
+    creator_->addMetadata("Publisher", metadata_.publisher);
+    creator_->addMetadata("Date", metadata_.date);
+    creator_->addMetadata("Name", "velmora_pl_all");
+    creator_->addMetadata("Tags", "_category:other;_pictures:yes;_videos:yes");
+    if (!metadata_.illustration48Png.empty()) {
+      creator_->addIllustration(48, metadata_.illustration48Png);
+    }
+    creator_->finishZimCreation();
+    creator_.reset();
+  } catch (const std::exception& error) {
+    creator_.reset();
+    RemovePartFiles();
+    return Fail("cannot finish the archive " + finalFile_.string() + ": " + error.what());
+  }
+  std::error_code ec;
+  fs::rename(partFile_, finalFile_, ec);
+  if (ec) {
+    RemovePartFiles();
+    return Fail("cannot rename the archive to " + finalFile_.string() + ": " + ec.message());
+  }
+  return true;
+}
+
+}  // namespace velmora::cli::exporting
