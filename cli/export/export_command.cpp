@@ -10,6 +10,7 @@
 #include "cli/export/export_icon.h"
 #include "cli/export/exporter.h"
 #include "cli/export/html_text.h"
+#include "cli/export/site_link_check.h"
 #include "cli/export/site_sink.h"
 #include "cli/export/zim_sink.h"
 #include "cli/install_image.h"
@@ -29,6 +30,7 @@ struct ExportArgs {
   std::optional<std::string> disc;
   std::optional<std::string> site;
   std::optional<std::string> zim;
+  std::optional<std::string> checkSite;
   bool quiet = false;
 };
 
@@ -37,18 +39,22 @@ bool ParseArgs(const std::vector<std::string>& args, ExportArgs& parsed, std::os
     const std::string& arg = args[i];
     if (arg == "--quiet") {
       parsed.quiet = true;
-    } else if (arg == "--disc" || arg == "--site" || arg == "--zim") {
+    } else if (arg == "--disc" || arg == "--site" || arg == "--zim" || arg == "--check-site") {
       if (i + 1 >= args.size()) {
         err << "velmora-cli export: " << arg << " needs a value\n" << *CommandUsage("export");
         return false;
       }
-      (arg == "--disc" ? parsed.disc : arg == "--site" ? parsed.site : parsed.zim) = args[++i];
+      (arg == "--disc"   ? parsed.disc
+       : arg == "--site" ? parsed.site
+       : arg == "--zim"  ? parsed.zim
+                         : parsed.checkSite) = args[++i];
     } else {
       err << "velmora-cli export: unexpected argument: " << arg << "\n" << *CommandUsage("export");
       return false;
     }
   }
-  if (!parsed.disc || parsed.site.has_value() == parsed.zim.has_value()) {
+  if (parsed.checkSite && !parsed.disc && !parsed.site && !parsed.zim) return true;
+  if (!parsed.disc || parsed.site.has_value() == parsed.zim.has_value() || parsed.checkSite) {
     err << "velmora-cli export: needs --disc and one of --site, --zim\n" << *CommandUsage("export");
     return false;
   }
@@ -85,12 +91,30 @@ class CurrentDirectory {
   bool entered_ = false;
 };
 
+// The link check's summary; true when every link resolves inside.
+bool ReportLinks(const fs::path& site, std::ostream& out) {
+  const SiteLinkReport report = CheckSiteLinks(site);
+  for (const std::string& link : report.unresolved) out << "unresolved: " << link << "\n";
+  for (const std::string& link : report.network) out << "from the network: " << link << "\n";
+  out << "Links: " << report.links << " inside the export, " << report.unresolved.size()
+      << " unresolved, " << report.network.size() << " loading from the network, "
+      << report.broken.size() << " leading to a broken link of the disc.\n";
+  return report.unresolved.empty() && report.network.empty();
+}
+
 }  // namespace
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ExportArgs parsed;
   if (!ParseArgs(args, parsed, err)) return 2;
   std::error_code ec;
+  if (parsed.checkSite) {
+    if (!fs::is_directory(*parsed.checkSite, ec)) {
+      err << "velmora-cli export: no such folder: " << *parsed.checkSite << "\n";
+      return 2;
+    }
+    return ReportLinks(*parsed.checkSite, out) ? 0 : 1;
+  }
   const fs::path output = fs::absolute(parsed.site ? *parsed.site : *parsed.zim, ec);
   fs::path disc = fs::absolute(*parsed.disc, ec);
   if (!fs::exists(disc, ec)) {
@@ -169,6 +193,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     err << "velmora-cli export: " << sink->Error() << "\n";
     return 1;
   }
+  if (parsed.site) ReportLinks(output, out);
   out << "Exported to " << output.string() << " (" << exporter.Faults().size()
       << (exporter.Faults().size() == 1 ? " broken link" : " broken links") << ").\n";
   return 0;

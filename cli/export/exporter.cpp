@@ -213,14 +213,17 @@ bool Exporter::MakeDiscPage(const Job& job) {
   if (!html) return Emit(job.path, NotePage("Brak strony", "", true), false);
   std::string menuPath;
   if (const std::optional<std::string> menu = viewer_.Menu(job.source)) {
+    // One page for each menu and page number, as the viewer makes it anew
+    // only for another one (pages 123 and 123a share it).
+    menuPath = "gen/menu/" + SafeName(viewer_.form().lastMenu) + ".html";
     const std::optional<std::string> menuHtml = files_.ReadFile(navigation::LocalPath(*menu));
-    if (menuHtml) {
-      menuPath = "gen/menu/" + SafeName(job.path) + ".html";
-      if (!Emit(menuPath,
-                ExportPage(*menuHtml, viewer_.paths().workDir, menuPath, PageFrame::Popup, {}),
-                false)) {
-        return false;
-      }
+    if (!menuHtml) {
+      menuPath.clear();
+    } else if (wanted_.insert(menuPath).second &&
+               !Emit(menuPath,
+                     ExportPage(*menuHtml, viewer_.paths().workDir, menuPath, PageFrame::Popup, {}),
+                     false)) {
+      return false;
     }
   }
   MessagesText();  // a missing menu template: the menu check reports it
