@@ -7,8 +7,9 @@ std::string SafeName(const std::string& key) {
   std::string name;
   for (const char c : key) {
     const auto byte = static_cast<unsigned char>(c);
+    // A dot only after the first character: never "." or "..".
     if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-        (byte >= '0' && byte <= '9') || byte == '-') {
+        (byte >= '0' && byte <= '9') || byte == '-' || (byte == '.' && !name.empty())) {
       name += c;
     } else {
       name += '_';

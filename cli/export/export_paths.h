@@ -17,9 +17,10 @@ inline constexpr const char* kTreePage = "gen/tree.html";
 inline constexpr const char* kScriptFile = "gen/velmora-export.js";
 inline constexpr const char* kStyleFile = "gen/velmora-export.css";
 
-// A key as a file name: letters, digits and '-' stay, every other byte is
-// "_" and two hex digits, so no key reaches outside its folder, none needs
-// escaping in an address and no two keys share a name.
+// A key as a file name: letters, digits, '-' and '.' (not first) stay,
+// every other byte is "_" and two hex digits, so no key reaches outside its
+// folder, none needs escaping in an address, no two keys share a name and a
+// file keeps its extension.
 std::string SafeName(const std::string& key);
 
 // "gen/" + kind + "/" + SafeName(key) + ".html".

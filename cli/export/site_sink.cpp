@@ -1,6 +1,7 @@
 #include "cli/export/site_sink.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -84,6 +85,11 @@ bool SiteSink::Finish(const std::string& mainPath) {
       "\">Velmora</a></body></html>\n";
   if (!Add(index)) return false;
   std::error_code ec;
+  // A folder for readers, as the user's mask allows (mkdtemp made it the
+  // user's own).
+  const mode_t mask = umask(0);
+  umask(mask);
+  fs::permissions(partDir_, static_cast<fs::perms>(0755 & ~mask), ec);
   fs::rename(partDir_, finalDir_, ec);
   if (ec) return Fail("cannot rename the export to " + finalDir_.string() + ": " + ec.message());
   partDir_.clear();

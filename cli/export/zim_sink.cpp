@@ -1,5 +1,6 @@
 #include "cli/export/zim_sink.h"
 
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <zim/writer/creator.h>
 #include <zim/writer/item.h>
@@ -32,9 +33,24 @@ ZimSink::~ZimSink() {
 }
 
 void ZimSink::RemovePartFiles() {
+  // The archive's working file and the indexes libzim builds beside it.
   std::error_code ec;
-  fs::remove(partFile_, ec);
-  fs::remove(fs::path(partFile_.string() + ".tmp"), ec);
+  for (const char* suffix :
+       {"", ".tmp", "_fulltext.idx", "_fulltext.idx.tmp", "_title.idx", "_title.idx.tmp"}) {
+    fs::remove_all(fs::path(partFile_.string() + suffix), ec);
+  }
+}
+
+bool ZimSink::SpaceFor(std::uint64_t bytes) {
+  // libzim cannot recover from a failed write in its worker threads (the
+  // process ends), so the room is made sure of before: the item, the
+  // indexes and the final write of the archive's directory, with a reserve.
+  constexpr std::uint64_t kReserve = 64ull * 1024 * 1024;
+  struct statvfs info {};
+  if (statvfs(partFile_.parent_path().c_str(), &info) != 0) return true;
+  const std::uint64_t free = static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize;
+  written_ += bytes;
+  return free >= bytes + kReserve + written_ / 2;
 }
 
 bool ZimSink::Fail(const std::string& what) {
@@ -44,6 +60,12 @@ bool ZimSink::Fail(const std::string& what) {
 
 bool ZimSink::Add(const ExportItem& item) {
   if (!creator_) return Fail("no archive");
+  std::error_code ec;
+  const std::uint64_t size =
+      item.sourceFile.empty() ? item.content.size() : fs::file_size(item.sourceFile, ec);
+  if (!SpaceFor(ec ? 0 : size)) {
+    return Fail("not enough space left for the archive in " + finalFile_.parent_path().string());
+  }
   try {
     zim::writer::Hints hints;
     hints[zim::writer::FRONT_ARTICLE] = item.page ? 1 : 0;

@@ -3,6 +3,7 @@
 // libraries show, a full-text and a title index. Written under a hidden
 // name beside the final one and renamed to it at the end.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -37,11 +38,13 @@ class ZimSink : public ExportSink {
  private:
   bool Fail(const std::string& what);
   void RemovePartFiles();
+  bool SpaceFor(std::uint64_t bytes);
 
   std::filesystem::path finalFile_;
   std::filesystem::path partFile_;
   ZimMetadata metadata_;
   std::unique_ptr<zim::writer::Creator> creator_;
+  std::uint64_t written_ = 0;
   std::string error_;
 };
 
