@@ -182,7 +182,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     sink = std::move(zim);
   }
 
-  Exporter exporter(viewer, files, *sink);
+  Exporter exporter(viewer, files, *sink, parsed.site.has_value());
   ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
   const bool written = exporter.Run([&progress](const ExportCounts& counts) {
     progress.Update({counts.done, counts.total, 0, 0});

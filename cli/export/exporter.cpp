@@ -36,8 +36,16 @@ std::string Fragment(const std::string& address) {
 
 }  // namespace
 
-Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink)
-    : viewer_(viewer), files_(files), sink_(sink), exportPaths_(viewer.paths(), files) {}
+Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink,
+                   bool withSearch)
+    : viewer_(viewer),
+      files_(files),
+      sink_(sink),
+      exportPaths_(viewer.paths(), files),
+      withSearch_(withSearch),
+      dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
+  if (!dataDir_.ends_with('/')) dataDir_ += '/';
+}
 
 std::string Exporter::MainPath() {
   const std::optional<std::string> start =
@@ -106,6 +114,15 @@ void Exporter::SeedTables() {
       if (!key.empty()) NavigationTarget(link + key);
     }
   }
+  for (const auto& [table, kind] : {std::pair{&form.SG_Dic, 1}, std::pair{&form.SG_Bio, 2}}) {
+    for (int row = 0; withSearch_ && row < table->RowCount(); ++row) {
+      const std::string key(table->Cell(0, row));
+      if (key.empty()) continue;
+      search_.AddDefinition(
+          kind, key, std::string(table->Cell(1, row)),
+          NavigationTarget((kind == 1 ? "http://db?dic" : "http://db?bio") + key));
+    }
+  }
   for (int row = 0; row < form.SG_Foto.RowCount(); ++row) {
     const std::string key(form.SG_Foto.Cell(0, row));
     if (!key.empty())
@@ -145,6 +162,12 @@ bool Exporter::Run(const std::function<void(const ExportCounts&)>& progress) {
     if (progress) progress({++done, done + queue_.size()});
   }
   if (!Emit(kScriptFile, PopupScript(), false) || !Emit(kStyleFile, PopupStyle(), false)) {
+    return false;
+  }
+  if (withSearch_ &&
+      (!Emit(kSearchScript, SearchScript(), false) ||
+       !Emit(kSearchIndex, search_.Script(), false) ||
+       !Emit(kSearchPage, SearchPage(RelativeLink(kSearchPage, kStyleFile)), false))) {
     return false;
   }
   return sink_.Finish(MainPath());
@@ -228,6 +251,11 @@ bool Exporter::MakeDiscPage(const Job& job) {
   }
   MessagesText();  // a missing menu template: the menu check reports it
   page_ = job.path;
+  // The pages the viewer's search reads: "*.htm" of the data directory.
+  if (withSearch_ && DirectoryOf(job.source) == dataDir_ &&
+      platform::LowerAscii(job.source).ends_with(".htm")) {
+    search_.AddPage(job.path, *html);
+  }
   return Emit(job.path,
               ExportPage(*html, DirectoryOf(job.source), job.path, PageFrame::Whole, menuPath),
               true);
@@ -314,9 +342,12 @@ std::string Exporter::ExportPage(const std::string& html, const std::string& sou
     return InsertIntoHead(
         page, std::string(kFramedHead) + "<link rel=\"stylesheet\" href=\"" + style + "\">");
   }
-  PageChrome chrome{style, RelativeLink(path, kScriptFile), RelativeLink(path, MainPath()),
+  PageChrome chrome{style,
+                    RelativeLink(path, kScriptFile),
+                    RelativeLink(path, MainPath()),
                     RelativeLink(path, kTreePage),
-                    menuPath.empty() ? std::string() : RelativeLink(path, menuPath)};
+                    menuPath.empty() ? std::string() : RelativeLink(path, menuPath),
+                    withSearch_ ? RelativeLink(path, kSearchPage) : std::string()};
   page = InsertIntoHead(page, ChromeHead(chrome));
   return frame == PageFrame::InFrame ? page : InsertAtBodyEnd(page, ChromeBodyEnd(chrome));
 }

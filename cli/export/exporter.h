@@ -14,6 +14,7 @@
 #include "cli/check/html_links.h"
 #include "cli/export/export_paths.h"
 #include "cli/export/export_sink.h"
+#include "cli/export/search_index.h"
 #include "cli/export/viewer_session.h"
 
 namespace velmora::cli::exporting {
@@ -25,7 +26,9 @@ struct ExportCounts {
 
 class Exporter {
  public:
-  Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink);
+  // withSearch: the static site's own search page and index (an archive
+  // has the reader's full-text search).
+  Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink, bool withSearch);
 
   // Writes everything and finishes the sink; false when the sink failed.
   bool Run(const std::function<void(const ExportCounts&)>& progress);
@@ -87,6 +90,9 @@ class Exporter {
   platform::FileSystem& files_;
   ExportSink& sink_;
   ExportPaths exportPaths_;
+  bool withSearch_;
+  SearchIndex search_;
+  std::string dataDir_;  // real
   std::deque<Job> queue_;
   std::unordered_set<std::string> wanted_;
   std::vector<std::string> faults_;

@@ -63,7 +63,9 @@ std::string ChromeHead(const PageChrome& chrome) {
 
 std::string ChromeBodyEnd(const PageChrome& chrome) {
   std::string end = "<nav class=\"vx-bar\"><a href=\"" + chrome.start +
-                    "\">Strona startowa</a> | <a href=\"" + chrome.tree + "\">Mapa CD</a></nav>";
+                    "\">Strona startowa</a> | <a href=\"" + chrome.tree + "\">Mapa CD</a>";
+  if (!chrome.search.empty()) end += " | <a href=\"" + chrome.search + "\">Szukaj</a>";
+  end += "</nav>";
   if (!chrome.menu.empty()) {
     end += "<iframe class=\"vx-menu\" title=\"Menu\" src=\"" + chrome.menu + "\"></iframe>";
   }

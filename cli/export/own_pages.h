@@ -23,6 +23,7 @@ struct PageChrome {
   std::string start;   // link to the start page
   std::string tree;    // link to the contents page
   std::string menu;    // link to the page's menu, empty for none
+  std::string search;  // link to the search page, empty for none
 };
 std::string ChromeHead(const PageChrome& chrome);
 std::string ChromeBodyEnd(const PageChrome& chrome);
