@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,65 @@ TEST_F(CliExportSite, noPageNamesTheExportingComputersPaths) {
     const std::string page = ReadFile(site() + "/" + name);
     EXPECT_FALSE(Contains(page, disc)) << name;
     EXPECT_FALSE(Contains(page, "velmora-cli-")) << name;
+  }
+}
+
+// What a command prints on its standard output.
+std::string OutputOf(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+// The quoted strings of a JSON array of strings named key, in order.
+std::vector<std::string> JsonStrings(const std::string& json, const std::string& key) {
+  std::vector<std::string> found;
+  const std::size_t at = json.find("\"" + key + "\":[");
+  if (at == std::string::npos) return found;
+  const std::string list = json.substr(at, json.find(']', at) - at);
+  static const std::regex kString("\"([^\"]*)\"");
+  for (auto it = std::sregex_iterator(list.begin() + key.size() + 2, list.end(), kString);
+       it != std::sregex_iterator(); ++it) {
+    found.push_back((*it)[1]);
+  }
+  return found;
+}
+
+TEST_F(CliExportSite, searchPage_givesTheViewersResultsForSingleWords) {
+  ASSERT_EQ(result_->status, 0);
+  const std::string node = FindTool("node");
+  if (node.empty()) GTEST_SKIP() << "node is not installed";
+  // The search page's own script, on its index, as the page runs it.
+  WriteFile(*out_ / "search.js",
+            "const fs = require('fs'), vm = require('vm'), ctx = {};\n"
+            "const [site, word] = process.argv.slice(2);\n"
+            "vm.runInNewContext(fs.readFileSync(site + '/gen/velmora-search-index.js', 'utf8'), "
+            "ctx);\n"
+            "const r = require(site + '/gen/velmora-search.js')(ctx.VelmoraSearchIndex, word);\n"
+            "console.log(JSON.stringify({definitions: r.definitions.map(d => d[1]),\n"
+            "  pages: r.pages.map(p => p[0].replace(/^Data\\//, ''))}));\n");
+  for (const std::string word :
+       {"park", "PARK", "K\xC4\x99pa", "\xC5\x82\xC4\x85ki", "ochrona", "styledb", "1938"}) {
+    const std::string site = OutputOf(node + " " + *out_ / "search.js" + " " +
+                                      CliExportSite::site() + " '" + word + "'");
+    const CliResult viewer = RunCli({"search", word, "--content", VELMORA_SAMPLE_CONTENT});
+    ASSERT_EQ(viewer.status, 0) << word;
+    std::vector<std::string> definitions = JsonStrings(viewer.out, "dictionary");
+    for (const std::string& key : JsonStrings(viewer.out, "biotopes")) definitions.push_back(key);
+    std::vector<std::string> pages;
+    static const std::regex kPath("\"path\":\"[^\"]*/([^\"/]*)\"");
+    for (auto it = std::sregex_iterator(viewer.out.begin(), viewer.out.end(), kPath);
+         it != std::sregex_iterator(); ++it) {
+      pages.push_back((*it)[1]);
+    }
+    EXPECT_FALSE(pages.empty()) << word;
+    EXPECT_EQ(JsonStrings(site, "pages"), pages) << word;
+    EXPECT_EQ(JsonStrings(site, "definitions"), definitions) << word;
   }
 }
 
