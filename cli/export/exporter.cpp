@@ -349,7 +349,8 @@ std::string Exporter::ExportPage(const std::string& html, const std::string& sou
                     menuPath.empty() ? std::string() : RelativeLink(path, menuPath),
                     withSearch_ ? RelativeLink(path, kSearchPage) : std::string()};
   page = InsertIntoHead(page, ChromeHead(chrome));
-  return frame == PageFrame::InFrame ? page : InsertAtBodyEnd(page, ChromeBodyEnd(chrome));
+  if (frame == PageFrame::InFrame) return page;
+  return InsertAtBodyEnd(InsertAtBodyStart(page, TitleStrip(TitleOf(page))), ChromeBodyEnd(chrome));
 }
 
 std::string Exporter::Rewrite(const std::string& html, const std::string& sourceDir,

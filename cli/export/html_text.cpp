@@ -59,6 +59,14 @@ std::string InsertIntoHead(const std::string& html, const std::string& snippet) 
   return result.insert(at == std::string::npos ? 0 : at, snippet);
 }
 
+std::string InsertAtBodyStart(const std::string& html, const std::string& snippet) {
+  const std::size_t body = FindNoCase(html, "<body");
+  const std::size_t end = body == std::string::npos ? body : html.find('>', body);
+  if (end == std::string::npos) return html;
+  std::string result = html;
+  return result.insert(end + 1, snippet);
+}
+
 std::string InsertAtBodyEnd(const std::string& html, const std::string& snippet) {
   const std::size_t at = RFindNoCase(html, "</body");
   std::string result = html;

@@ -12,6 +12,9 @@ std::string PageAsUtf8(const std::string& html);
 
 // snippet placed just before "</head>" (else at the start of the page).
 std::string InsertIntoHead(const std::string& html, const std::string& snippet);
+// snippet placed just after the "<body ...>" tag; the page unchanged when
+// it has none (a frameset).
+std::string InsertAtBodyStart(const std::string& html, const std::string& snippet);
 // snippet placed just before the last "</body>" (else at the end).
 std::string InsertAtBodyEnd(const std::string& html, const std::string& snippet);
 

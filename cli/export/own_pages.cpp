@@ -50,6 +50,8 @@ std::string PopupStyle() {
   background: #ffffe8; border: 1px solid #886; box-shadow: 2px 2px 8px rgba(0,0,0,.3); }
 #vx-popup iframe { width: 100%; height: 100%; border: 0; }
 #vx-popup button { position: absolute; right: 2px; top: 2px; z-index: 1; }
+.vx-title { margin: 0 0 .5em; padding: .3em .5em; font: bold 15px sans-serif;
+  background: #e6eddc; border-bottom: 1px solid #9a9; }
 .vx-bar { clear: both; margin-top: 1em; padding: .3em; border-top: 1px solid #999; font: 13px sans-serif; }
 .vx-menu { display: block; width: 100%; height: 14em; border: 0; border-top: 1px solid #ccc; }
 .vx-gallery figure { margin: 1em 0; }
@@ -59,6 +61,12 @@ std::string PopupStyle() {
 
 std::string ChromeHead(const PageChrome& chrome) {
   return StyleLinkTag(chrome.style) + "<script src=\"" + chrome.script + "\" defer></script>";
+}
+
+std::string TitleStrip(const std::string& pageTitle) {
+  const std::size_t at = pageTitle.find("temat: ");
+  if (at == std::string::npos || at + 7 == pageTitle.size()) return {};
+  return "<div class=\"vx-title\">" + pageTitle.substr(at + 7) + "</div>";
 }
 
 std::string ChromeBodyEnd(const PageChrome& chrome) {

@@ -26,6 +26,9 @@ struct PageChrome {
   std::string search;  // link to the search page, empty for none
 };
 std::string ChromeHead(const PageChrome& chrome);
+// The viewer's title strip over the page: the topic its <title> names after
+// "temat: " (UTF-8 HTML), empty for a page without one.
+std::string TitleStrip(const std::string& pageTitle);
 std::string ChromeBodyEnd(const PageChrome& chrome);
 
 // A page shown in a frame (menu, pop-up): its links open in the whole tab.

@@ -76,6 +76,8 @@ TEST_F(CliExportSite, generatedPagesAreTheViewersInUtf8WithLinksInsideTheExport)
   EXPECT_TRUE(Contains(record, "href='../dic/rezerwat.html'"));
   EXPECT_TRUE(Contains(record, "href='../loc/rp101.html'"));
   EXPECT_TRUE(Contains(record, "velmora-export.js"));
+  // The title strip's topic as the page's heading.
+  EXPECT_TRUE(Contains(record, "<div class=\"vx-title\">Rezerwat przyrody K\xC4\x99pa"));
   const std::string definition = ReadFile(site() + "/gen/dic/rezerwat.html");
   EXPECT_TRUE(Contains(definition, "<b>rezerwat przyrody</b>"));
   EXPECT_TRUE(Contains(definition, "<base target=\"_top\">"));
