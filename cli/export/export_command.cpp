@@ -1,6 +1,7 @@
 #include "cli/export/export_command.h"
 
 #include <chrono>
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -89,6 +90,26 @@ class CurrentDirectory {
  private:
   fs::path previous_;
   bool entered_ = false;
+};
+
+// SIGINT and SIGTERM while it lives only set a flag, so that the export
+// ends between two items and its destructors remove the half output.
+class Interruption {
+ public:
+  static inline volatile std::sig_atomic_t happened = 0;
+  Interruption()
+      : previousInt_(std::signal(SIGINT, &Note)), previousTerm_(std::signal(SIGTERM, &Note)) {}
+  ~Interruption() {
+    std::signal(SIGINT, previousInt_);
+    std::signal(SIGTERM, previousTerm_);
+  }
+  Interruption(const Interruption&) = delete;
+  Interruption& operator=(const Interruption&) = delete;
+
+ private:
+  static void Note(int) { happened = 1; }
+  void (*previousInt_)(int);
+  void (*previousTerm_)(int);
 };
 
 // The link check's summary; true when every link resolves inside.
@@ -184,10 +205,18 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
 
   Exporter exporter(viewer, files, *sink, parsed.site.has_value());
   ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
+  // Interrupted, the export stops between two items and removes what it
+  // wrote, as on any failure.
+  const Interruption interruption;
   const bool written = exporter.Run([&progress](const ExportCounts& counts) {
     progress.Update({counts.done, counts.total, 0, 0});
+    return !Interruption::happened;
   });
   progress.Clear();
+  if (Interruption::happened) {
+    err << "velmora-cli export: interrupted; nothing was written\n";
+    return 1;
+  }
   for (const std::string& fault : exporter.Faults()) out << "broken: " << fault << "\n";
   if (!written) {
     err << "velmora-cli export: " << sink->Error() << "\n";

@@ -130,7 +130,7 @@ void Exporter::SeedTables() {
   }
 }
 
-bool Exporter::Run(const std::function<void(const ExportCounts&)>& progress) {
+bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
   const app::ContentPaths& paths = viewer_.paths();
   WantDiscFile(paths.dataDir + "799.htm");
   Want({kTreePage, Make::Tree, {}, {}});
@@ -159,7 +159,7 @@ bool Exporter::Run(const std::function<void(const ExportCounts&)>& progress) {
     const Job job = std::move(queue_.front());
     queue_.pop_front();
     if (!Produce(job) || failed_) return false;
-    if (progress) progress({++done, done + queue_.size()});
+    if (progress && !progress({++done, done + queue_.size()})) return false;
   }
   if (!Emit(kScriptFile, PopupScript(), false) || !Emit(kStyleFile, PopupStyle(), false)) {
     return false;

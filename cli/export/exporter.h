@@ -30,8 +30,9 @@ class Exporter {
   // has the reader's full-text search).
   Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink, bool withSearch);
 
-  // Writes everything and finishes the sink; false when the sink failed.
-  bool Run(const std::function<void(const ExportCounts&)>& progress);
+  // Writes everything and finishes the sink; false when the sink failed
+  // or progress answered false (the export is given up).
+  bool Run(const std::function<bool(const ExportCounts&)>& progress);
 
   // What a reader meets broken, UTF-8, one line each.
   const std::vector<std::string>& Faults() const { return faults_; }
