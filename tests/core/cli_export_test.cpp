@@ -187,6 +187,19 @@ TEST(CliExport, demoDiscArchive_passesZimcheck) {
   EXPECT_TRUE(RunQuietly({zimcheck, "-A", out / "demo.zim"}));
 }
 
+TEST(CliExport, discImage_exportsAsTheDiscItDrivesWould) {
+  const std::string genisoimage = FindTool("genisoimage");
+  if (genisoimage.empty()) GTEST_SKIP() << "genisoimage is not installed";
+  TempDir out;
+  ASSERT_TRUE(RunQuietly(
+      {genisoimage, "-quiet", "-R", "-J", "-o", out / "demo.iso", VELMORA_SAMPLE_CONTENT}));
+  const CliResult result =
+      RunCli({"export", "--disc", out / "demo.iso", "--site", out / "site", "--quiet"});
+  ASSERT_EQ(result.status, 0) << result.out << result.err;
+  EXPECT_EQ(Grep(result.lines, {"broken: "}).size(), 5u) << result.out;
+  EXPECT_TRUE(Contains(ReadFile(out / "site/gen/rp/101.html"), "K\xC4\x99pa Red\xC5\x82owska"));
+}
+
 TEST(CliExport, badInput_givesAClearErrorAndNoOutput) {
   TempDir out;
   const CliResult missing =
