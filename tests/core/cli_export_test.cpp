@@ -187,7 +187,7 @@ TEST(CliExport, demoDiscArchive_passesZimcheck) {
   EXPECT_TRUE(RunQuietly({zimcheck, "-A", out / "demo.zim"}));
 }
 
-TEST(CliExport, discImage_exportsAsTheDiscItDrivesWould) {
+TEST(CliExport, discImage_exportsAsTheDiscItHolds) {
   const std::string genisoimage = FindTool("genisoimage");
   if (genisoimage.empty()) GTEST_SKIP() << "genisoimage is not installed";
   TempDir out;
