@@ -11,6 +11,12 @@ namespace fs = std::filesystem;
 
 ZimSink::ZimSink(fs::path finalFile, ZimMetadata metadata)
     : finalFile_(std::move(finalFile)), metadata_(std::move(metadata)) {
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(finalFile_, ec))) {
+    // Never put in place of a file this run did not make.
+    error_ = "the output exists already: " + finalFile_.string();
+    return;
+  }
   partFile_ = finalFile_.parent_path() /
               ("." + finalFile_.filename().string() + ".part-" + std::to_string(getpid()));
   try {

@@ -27,6 +27,7 @@ struct ZimMetadata {
 
 class ZimSink : public ExportSink {
  public:
+  // Fails (Error() set) when finalFile exists.
   ZimSink(std::filesystem::path finalFile, ZimMetadata metadata);
   ~ZimSink() override;
 

@@ -218,9 +218,14 @@ TEST(CliExport, badInput_givesAClearErrorAndNoOutput) {
   EXPECT_EQ(taken.status, 1);
   EXPECT_EQ(ReadFile(out / "taken/keep.txt"), "mine");
   EXPECT_EQ(NamesIn(out / "taken"), std::vector<std::string>{"keep.txt"});
+  WriteFile(out / "taken.zim", "mine");
+  const CliResult takenArchive =
+      RunCli({"export", "--disc", VELMORA_SAMPLE_CONTENT, "--zim", out / "taken.zim", "--quiet"});
+  EXPECT_EQ(takenArchive.status, 1);
+  EXPECT_EQ(ReadFile(out / "taken.zim"), "mine");
   std::vector<std::string> left = NamesIn(out.path());
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"empty", "taken"}));
+  EXPECT_EQ(left, (std::vector<std::string>{"empty", "taken", "taken.zim"}));
 }
 
 // A small tmpfs at where, for this test process and its children only (in a
