@@ -5,6 +5,8 @@
 #include <zim/writer/creator.h>
 #include <zim/writer/item.h>
 
+#include <iostream>
+
 namespace velmora::cli::exporting {
 
 namespace fs = std::filesystem;
@@ -112,7 +114,17 @@ bool ZimSink::Finish(const std::string& mainPath) {
     if (!metadata_.illustration48Png.empty()) {
       creator_->addIllustration(48, metadata_.illustration48Png);
     }
-    creator_->finishZimCreation();
+    // libzim reports its last steps on standard output, which is ours.
+    std::streambuf* const out = std::cout.rdbuf(nullptr);
+    try {
+      creator_->finishZimCreation();
+    } catch (...) {
+      std::cout.rdbuf(out);
+      std::cout.clear();
+      throw;
+    }
+    std::cout.rdbuf(out);
+    std::cout.clear();
     creator_.reset();
   } catch (const std::exception& error) {
     creator_.reset();

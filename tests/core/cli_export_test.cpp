@@ -184,6 +184,10 @@ TEST(CliExport, demoDiscArchive_passesZimcheck) {
       RunCli({"export", "--disc", VELMORA_SAMPLE_CONTENT, "--zim", out / "demo.zim", "--quiet"});
   ASSERT_EQ(result.status, 0) << result.out << result.err;
   EXPECT_EQ(NamesIn(out.path()), std::vector<std::string>{"demo.zim"});
+  // The output is the command's own: the faults and the summary.
+  for (const std::string& line : result.lines) {
+    EXPECT_TRUE(line.starts_with("broken: ") || line.starts_with("Exported to ")) << line;
+  }
   EXPECT_TRUE(RunQuietly({zimcheck, "-A", out / "demo.zim"}));
 }
 
