@@ -54,6 +54,20 @@ constexpr Command kCommands[] = {
      "  --force           install over another installation or other files\n"
      "  --uninstall       remove exactly what the installation made\n"
      "  --quiet           no progress line on the terminal\n"},
+    {"export",
+     "velmora-cli export --disc DIR|IMAGE (--site OUTDIR | --zim OUT.zim) [--quiet]\n"
+     "velmora-cli export --check-site OUTDIR\n",
+     "Writes everything a reader can reach in the viewer, made by the viewer's\n"
+     "own code, as a static website or a ZIM archive for Kiwix. Links of the\n"
+     "disc lead inside the export; definitions and locations open as pop-ups.\n"
+     "Broken links of the disc are listed and lead to a page saying so.\n"
+     "\n"
+     "  --disc DIR|IMAGE  the disc, a copy of one or a disc image\n"
+     "  --site OUTDIR     a folder of pages (must not exist, or be empty)\n"
+     "  --zim OUT.zim     a ZIM archive with full-text and title indexes\n"
+     "  --quiet           no progress line on the terminal\n"
+     "  --check-site DIR  follow every link of a site export and report those\n"
+     "                    leading nowhere or to the network (exit status 1)\n"},
 };
 
 constexpr std::string_view kHelpOption = "  -h, --help        show this help\n";

@@ -7,6 +7,7 @@
 
 #include "cli/check/check_command.h"
 #include "cli/command_help.h"
+#include "cli/export/export_command.h"
 #include "cli/install_command.h"
 #include "cli/replay_command.h"
 #include "cli/search_command.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   if (command == "search") return RunSearchCommand(args, std::cout, std::cerr);
   if (command == "check") return RunCheckCommand(args, std::cout, std::cerr);
   if (command == "install") return RunInstallCommand(args, std::cout, std::cerr);
+  if (command == "export") return RunExportCommand(args, std::cout, std::cerr);
   if (command == "replay") return RunReplayCommand(args, std::cout, std::cerr);
   std::cerr << "velmora-cli: unknown command " << command << "\n" << GeneralUsage();
   return 2;

@@ -99,6 +99,7 @@ std::vector<HtmlLink> ExtractLinks(std::string_view html) {
                          attribute,
                          DecodeAmpersands(html.substr(valueStart, valueEnd - valueStart)),
                          valueStart,
+                         valueEnd - valueStart,
                          {},
                          {}});
       }

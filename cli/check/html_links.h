@@ -15,6 +15,7 @@ struct HtmlLink {
   std::string attribute;   // lower case: "href", "src" or "background"
   std::string value;       // as written, "&amp;" decoded
   std::size_t offset = 0;  // of the value in the text
+  std::size_t length = 0;  // of the value as written (before decoding)
   // The tag's target (a link's frame) and name (a frame's own) attributes,
   // as written; empty when absent.
   std::string target;

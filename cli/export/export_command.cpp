@@ -1,0 +1,231 @@
+#include "cli/export/export_command.h"
+
+#include <chrono>
+#include <csignal>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "cli/command_help.h"
+#include "cli/export/export_icon.h"
+#include "cli/export/exporter.h"
+#include "cli/export/html_text.h"
+#include "cli/export/site_link_check.h"
+#include "cli/export/site_sink.h"
+#include "cli/export/zim_sink.h"
+#include "cli/install_image.h"
+#include "cli/private_temp_dir.h"
+#include "cli/progress.h"
+#include "platform/codepage.h"
+#include "platform/native_file_system.h"
+#include "tables/startup_error.h"
+
+namespace velmora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace exporting;
+
+struct ExportArgs {
+  std::optional<std::string> disc;
+  std::optional<std::string> site;
+  std::optional<std::string> zim;
+  std::optional<std::string> checkSite;
+  bool quiet = false;
+};
+
+bool ParseArgs(const std::vector<std::string>& args, ExportArgs& parsed, std::ostream& err) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--quiet") {
+      parsed.quiet = true;
+    } else if (arg == "--disc" || arg == "--site" || arg == "--zim" || arg == "--check-site") {
+      if (i + 1 >= args.size()) {
+        err << "velmora-cli export: " << arg << " needs a value\n" << *CommandUsage("export");
+        return false;
+      }
+      (arg == "--disc"   ? parsed.disc
+       : arg == "--site" ? parsed.site
+       : arg == "--zim"  ? parsed.zim
+                         : parsed.checkSite) = args[++i];
+    } else {
+      err << "velmora-cli export: unexpected argument: " << arg << "\n" << *CommandUsage("export");
+      return false;
+    }
+  }
+  if (parsed.checkSite && !parsed.disc && !parsed.site && !parsed.zim) return true;
+  if (!parsed.disc || parsed.site.has_value() == parsed.zim.has_value() || parsed.checkSite) {
+    err << "velmora-cli export: needs --disc and one of --site, --zim\n" << *CommandUsage("export");
+    return false;
+  }
+  return true;
+}
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &utc);
+  return text;
+}
+
+// Changes the current directory for the run and back at its end: the
+// viewer finds the disc in the current directory.
+class CurrentDirectory {
+ public:
+  explicit CurrentDirectory(const fs::path& dir) {
+    std::error_code ec;
+    previous_ = fs::current_path(ec);
+    fs::current_path(dir, ec);
+    entered_ = !ec;
+  }
+  ~CurrentDirectory() {
+    std::error_code ec;
+    if (entered_) fs::current_path(previous_, ec);
+  }
+  bool entered() const { return entered_; }
+
+ private:
+  fs::path previous_;
+  bool entered_ = false;
+};
+
+// SIGINT and SIGTERM while it lives only set a flag, so that the export
+// ends between two items and its destructors remove the half output.
+class Interruption {
+ public:
+  static inline volatile std::sig_atomic_t happened = 0;
+  Interruption()
+      : previousInt_(std::signal(SIGINT, &Note)), previousTerm_(std::signal(SIGTERM, &Note)) {}
+  ~Interruption() {
+    std::signal(SIGINT, previousInt_);
+    std::signal(SIGTERM, previousTerm_);
+  }
+  Interruption(const Interruption&) = delete;
+  Interruption& operator=(const Interruption&) = delete;
+
+ private:
+  static void Note(int) { happened = 1; }
+  void (*previousInt_)(int);
+  void (*previousTerm_)(int);
+};
+
+// The link check's summary; true when every link resolves inside.
+bool ReportLinks(const fs::path& site, std::ostream& out) {
+  const SiteLinkReport report = CheckSiteLinks(site);
+  for (const std::string& link : report.unresolved) out << "unresolved: " << link << "\n";
+  for (const std::string& link : report.network) out << "from the network: " << link << "\n";
+  out << "Links: " << report.links << " inside the export, " << report.unresolved.size()
+      << " unresolved, " << report.network.size() << " loading from the network, "
+      << report.broken.size() << " leading to a broken link of the disc.\n";
+  return report.unresolved.empty() && report.network.empty();
+}
+
+}  // namespace
+
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ExportArgs parsed;
+  if (!ParseArgs(args, parsed, err)) return 2;
+  std::error_code ec;
+  if (parsed.checkSite) {
+    if (!fs::is_directory(*parsed.checkSite, ec)) {
+      err << "velmora-cli export: no such folder: " << *parsed.checkSite << "\n";
+      return 2;
+    }
+    return ReportLinks(*parsed.checkSite, out) ? 0 : 1;
+  }
+  const fs::path output = fs::absolute(parsed.site ? *parsed.site : *parsed.zim, ec);
+  fs::path disc = fs::absolute(*parsed.disc, ec);
+  if (!fs::exists(disc, ec)) {
+    err << "velmora-cli export: no such disc: " << *parsed.disc << "\n";
+    return 1;
+  }
+  if (ec || output.filename().empty()) {
+    err << "velmora-cli export: not a usable output name: " << output.string() << "\n";
+    return 2;
+  }
+  PrivateTempDir temp;
+  if (temp.path().empty()) {
+    err << "velmora-cli export: cannot create a temporary directory\n";
+    return 1;
+  }
+  if (!fs::is_directory(disc, ec)) {
+    // A disc image: unpacked first, under the installer's limits.
+    const fs::path unpacked = fs::path(temp.path()) / "disc";
+    fs::create_directory(unpacked, ec);
+    if (const auto error = install::UnpackDiscImage(disc, unpacked, output.parent_path())) {
+      err << "velmora-cli export: " << *error << "\n";
+      return 1;
+    }
+    disc = unpacked;
+  }
+
+  CurrentDirectory inDisc(disc);
+  if (!inDisc.entered()) {
+    err << "velmora-cli export: cannot enter the disc " << disc.string() << "\n";
+    return 1;
+  }
+  fs::create_directory(fs::path(temp.path()) / "work", ec);
+  ViewerSession viewer((fs::path(temp.path()) / "work").string());
+  try {
+    if (!viewer.Start()) {
+      err << "velmora-cli export: no disc found in " << disc.string() << "\n";
+      return 1;
+    }
+  } catch (const std::exception& error) {
+    err << "velmora-cli export: " << platform::Win1250ToUtf8(error.what()) << "\n";
+    return 1;
+  }
+
+  platform::NativeFileSystem files;
+  std::unique_ptr<ExportSink> sink;
+  if (parsed.site) {
+    auto site = std::make_unique<SiteSink>(output);
+    if (!site->Ready()) {
+      err << "velmora-cli export: " << site->Error() << "\n";
+      return 1;
+    }
+    sink = std::move(site);
+  } else {
+    const std::optional<std::string> start = files.ReadFile(viewer.paths().dataDir + "799.htm");
+    std::string title = start ? TitleOf(PageAsUtf8(*start)) : std::string();
+    if (title.empty()) title = "Velmora";
+    ZimMetadata metadata{title,     "Encyklopedia przyrody Velmora z płyty CD-ROM",
+                         "Velmora", "velmora-cli export",
+                         Today(),   std::string(ProgramIcon48Png())};
+    auto zim = std::make_unique<ZimSink>(output, std::move(metadata));
+    if (!zim->Ready()) {
+      err << "velmora-cli export: " << zim->Error() << "\n";
+      return 1;
+    }
+    sink = std::move(zim);
+  }
+
+  Exporter exporter(viewer, files, *sink, parsed.site.has_value());
+  ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
+  // Interrupted, the export stops between two items and removes what it
+  // wrote, as on any failure.
+  const Interruption interruption;
+  const bool written = exporter.Run([&progress](const ExportCounts& counts) {
+    progress.Update({counts.done, counts.total, 0, 0});
+    return !Interruption::happened;
+  });
+  progress.Clear();
+  if (Interruption::happened) {
+    err << "velmora-cli export: interrupted; nothing was written\n";
+    return 1;
+  }
+  for (const std::string& fault : exporter.Faults()) out << "broken: " << fault << "\n";
+  if (!written) {
+    err << "velmora-cli export: " << sink->Error() << "\n";
+    return 1;
+  }
+  if (parsed.site) ReportLinks(output, out);
+  out << "Exported to " << output.string() << " (" << exporter.Faults().size()
+      << (exporter.Faults().size() == 1 ? " broken link" : " broken links") << ").\n";
+  return 0;
+}
+
+}  // namespace velmora::cli

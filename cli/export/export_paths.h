@@ -1,0 +1,51 @@
+#pragma once
+// Where each thing a reader can reach lies inside an export: the disc's
+// files under their own relative paths, generated pages under "gen/", and
+// how one export path links to another.
+
+#include <optional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "tables/content_paths.h"
+
+namespace velmora::cli::exporting {
+
+// The export's own files; the disc's never take these names.
+inline constexpr const char* kIndexPage = "index.html";
+inline constexpr const char* kTreePage = "gen/tree.html";
+inline constexpr const char* kScriptFile = "gen/velmora-export.js";
+inline constexpr const char* kStyleFile = "gen/velmora-export.css";
+
+// A key as a file name: letters, digits, '-' and '.' (not first) stay,
+// every other byte is "_" and two hex digits, so no key reaches outside its
+// folder, none needs escaping in an address, no two keys share a name and a
+// file keeps its extension.
+std::string SafeName(const std::string& key);
+
+// "gen/" + kind + "/" + SafeName(key) + ".html".
+std::string GeneratedPath(const std::string& kind, const std::string& key);
+
+// The link from the page at export path `from` to export path `to`.
+std::string RelativeLink(const std::string& from, const std::string& to);
+
+class ExportPaths {
+ public:
+  ExportPaths(const tables::ContentPaths& paths, platform::FileSystem& files);
+
+  // The export path of a file of the disc (its name as the disc spells it),
+  // nullopt when the file is missing or lies outside the disc's roots.
+  std::optional<std::string> ForDiscFile(const std::string& corePath);
+  // The real path of a disc file, as ForDiscFile found it.
+  std::optional<std::string> RealPath(const std::string& corePath) {
+    return files_.RealPath(corePath);
+  }
+
+ private:
+  platform::FileSystem& files_;
+  std::string installRoot_;  // real, ending in '/'
+  std::string contentRoot_;
+  bool sameRoots_ = false;
+};
+
+}  // namespace velmora::cli::exporting

@@ -1,0 +1,368 @@
+#include "cli/export/exporter.h"
+
+#include <filesystem>
+
+#include "cli/export/html_text.h"
+#include "cli/export/own_pages.h"
+#include "navigation/link_protocol.h"
+#include "navigation/link_texts.h"
+#include "platform/codepage.h"
+#include "platform/native_path.h"
+#include "windows/media_texts.h"
+#include "windows/slide_form.h"
+
+namespace velmora::cli::exporting {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+std::string DirectoryOf(const std::string& corePath) {
+  const std::size_t slash = corePath.rfind('/');
+  return slash == std::string::npos ? std::string() : corePath.substr(0, slash + 1);
+}
+
+bool IsPageName(const std::string& path) {
+  const std::string lower = platform::LowerAscii(path);
+  return lower.ends_with(".htm") || lower.ends_with(".html");
+}
+
+}  // namespace
+
+Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink,
+                   bool withSearch)
+    : viewer_(viewer),
+      files_(files),
+      sink_(sink),
+      exportPaths_(viewer.paths(), files),
+      withSearch_(withSearch),
+      dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
+  if (!dataDir_.ends_with('/')) dataDir_ += '/';
+}
+
+std::string Exporter::MainPath() {
+  const std::optional<std::string> start =
+      exportPaths_.ForDiscFile(viewer_.paths().dataDir + "799.htm");
+  return start ? *start : std::string(kTreePage);
+}
+
+std::string Exporter::Want(Job job) {
+  if (wanted_.insert(job.path).second) queue_.push_back(job);
+  return job.path;
+}
+
+std::string Exporter::WantBroken(const std::string& what, const std::string& message) {
+  const std::string shownWhat = Display(what);
+  const std::string path = "gen/broken/" + SafeName(shownWhat) + ".html";
+  const std::string said = Display(message);
+  if (!wanted_.count(path)) {
+    faults_.push_back((page_.empty() ? std::string("tables") : page_) + ": " + shownWhat + ": " +
+                      said);
+  }
+  return Want({path, Make::Broken, shownWhat, said});
+}
+
+std::string Exporter::Display(const std::string& text) {
+  // The message as the viewer says it, with the paths of this computer cut
+  // to the disc's own and on one line, in UTF-8.
+  std::string shown = text;
+  const app::ContentPaths& paths = viewer_.paths();
+  for (const std::string& root : {paths.installRoot, paths.contentRoot, paths.workDir}) {
+    for (const std::string& spelling : {root, platform::LowerAscii(root)}) {
+      for (std::size_t at = shown.find(spelling); !spelling.empty() && at != std::string::npos;
+           at = shown.find(spelling, at)) {
+        shown.erase(at, spelling.size());
+      }
+    }
+  }
+  std::string line;
+  for (const char c : shown) {
+    if (c == '\r') continue;
+    line += c == '\n' ? ' ' : c;
+  }
+  return platform::Win1250ToUtf8(line);
+}
+
+std::string Exporter::WantDiscFile(const std::string& corePath) {
+  const std::optional<std::string> path = exportPaths_.ForDiscFile(corePath);
+  if (!path) {
+    return WantBroken(corePath, navigation::link_texts::kMissingFile + corePath);
+  }
+  const std::string real = exportPaths_.RealPath(corePath).value_or(corePath);
+  return Want({*path, IsPageName(*path) ? Make::DiscPage : Make::DiscFile, real, {}});
+}
+
+void Exporter::SeedTables() {
+  app::TMainForm& form = viewer_.form();
+  page_.clear();
+  // Every key of every table a link can name, as its link would.
+  const std::pair<const tables::Table*, const char*> kLinked[] = {
+      {&form.SG_RP, "http://db?rp"},   {&form.SG_PK, "http://db?pk"},
+      {&form.SG_OChK, "http://db?ok"}, {&form.SG_Eco, "http://db?ec"},
+      {&form.SG_Dic, "http://db?dic"}, {&form.SG_Bio, "http://db?bio"},
+      {&form.SG_Slide, "http://db?ss"}};
+  for (const auto& [table, link] : kLinked) {
+    for (int row = 0; row < table->RowCount(); ++row) {
+      const std::string key(table->Cell(0, row));
+      if (!key.empty()) NavigationTarget(link + key);
+    }
+  }
+  for (const auto& [table, kind] : {std::pair{&form.SG_Dic, 1}, std::pair{&form.SG_Bio, 2}}) {
+    for (int row = 0; withSearch_ && row < table->RowCount(); ++row) {
+      const std::string key(table->Cell(0, row));
+      if (key.empty()) continue;
+      search_.AddDefinition(
+          kind, key, std::string(table->Cell(1, row)),
+          NavigationTarget((kind == 1 ? "http://db?dic" : "http://db?bio") + key));
+    }
+  }
+  for (int row = 0; row < form.SG_Foto.RowCount(); ++row) {
+    const std::string key(form.SG_Foto.Cell(0, row));
+    if (!key.empty())
+      NavigationTarget("http://db?sh" + std::string(form.SG_Foto.Cell(1, row)) + key + ".jpg");
+  }
+}
+
+bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
+  const app::ContentPaths& paths = viewer_.paths();
+  WantDiscFile(paths.dataDir + "799.htm");
+  Want({kTreePage, Make::Tree, {}, {}});
+  SeedTables();
+  // The disc's own pages, pictures and maps, and every location and map
+  // picture's page.
+  for (const std::string& dir : {paths.dataDir, paths.photoDir, paths.mapDir}) {
+    std::error_code ec;
+    const std::string real = exportPaths_.RealPath(dir).value_or(dir);
+    for (auto it = fs::recursive_directory_iterator(platform::native::ToNative(real), ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+      if (!it->is_regular_file(ec)) continue;
+      const std::string file = platform::native::FromNative(it->path());
+      WantDiscFile(file);
+      if (dir != paths.mapDir) continue;
+      const std::string name = platform::LowerAscii(it->path().filename().string());
+      if (StartsWith(name, "ml-") && name.ends_with(".jpg")) {
+        NavigationTarget("http://db?ml-" + name.substr(3, name.size() - 7));
+      } else if (StartsWith(name, "mp-") && name.ends_with(".gif")) {
+        NavigationTarget("http://db?map-" + name.substr(3, name.size() - 7));
+      }
+    }
+  }
+  std::size_t done = 0;
+  while (!queue_.empty()) {
+    const Job job = std::move(queue_.front());
+    queue_.pop_front();
+    if (!Produce(job) || failed_) return false;
+    if (progress && !progress({++done, done + queue_.size()})) return false;
+  }
+  if (!Emit(kScriptFile, PopupScript(), false) || !Emit(kStyleFile, PopupStyle(), false)) {
+    return false;
+  }
+  if (withSearch_ &&
+      (!Emit(kSearchScript, SearchScript(), false) ||
+       !Emit(kSearchIndex, search_.Script(), false) ||
+       !Emit(kSearchPage, SearchPage(RelativeLink(kSearchPage, kStyleFile)), false))) {
+    return false;
+  }
+  return sink_.Finish(MainPath());
+}
+
+bool Exporter::Emit(const std::string& path, std::string content, bool page) {
+  ExportItem item;
+  item.path = path;
+  item.mimeType = MimeTypeOf(path);
+  if (page) {
+    item.title = TitleOf(content);
+    if (item.title.empty()) item.title = path;
+  }
+  item.content = std::move(content);
+  item.page = page;
+  return sink_.Add(item);
+}
+
+bool Exporter::Produce(const Job& job) {
+  page_ = job.path;
+  switch (job.make) {
+    case Make::DiscFile: {
+      ExportItem item;
+      item.path = job.path;
+      item.mimeType = MimeTypeOf(job.path);
+      item.sourceFile = platform::native::ToNative(job.source);
+      return sink_.Add(item);
+    }
+    case Make::DiscPage:
+      return MakeDiscPage(job);
+    case Make::Follow:
+      return MakeFollowed(job);
+    case Make::Gallery:
+      return MakeGallery(job);
+    case Make::Tree:
+      return MakeTree(job);
+    case Make::Animation:
+      return Emit(job.path,
+                  NotePage("Animacja: " + platform::Win1250ToUtf8(job.source),
+                           "Ta animacja to program dołączony do płyty (Anim/" +
+                               EscapeHtml(platform::Win1250ToUtf8(job.source)) +
+                               ".exe); działa tylko w przeglądarce płyty.",
+                           false),
+                  true);
+    case Make::Broken:
+      return Emit(
+          job.path,
+          NotePage("Brak strony",
+                   EscapeHtml(job.note) + "<br>Ten odnośnik płyty nie prowadzi do niczego.", true),
+          false);
+  }
+  return true;
+}
+
+std::string Exporter::MessagesText() {
+  std::string text;
+  // The trace gives them in UTF-8 already.
+  for (const std::string& message : viewer_.TakeMessages()) {
+    text += (text.empty() ? "" : " ") + Display(platform::Utf8ToWin1250(message));
+  }
+  return text;
+}
+
+bool Exporter::MakeDiscPage(const Job& job) {
+  const std::optional<std::string> html = files_.ReadFile(job.source);
+  if (!html) return Emit(job.path, NotePage("Brak strony", "", true), false);
+  std::string menuPath;
+  if (const std::optional<std::string> menu = viewer_.Menu(job.source)) {
+    // One page for each menu and page number, as the viewer makes it anew
+    // only for another one (pages 123 and 123a share it).
+    menuPath = "gen/menu/" + SafeName(viewer_.form().lastMenu) + ".html";
+    const std::optional<std::string> menuHtml = files_.ReadFile(navigation::LocalPath(*menu));
+    if (!menuHtml) {
+      menuPath.clear();
+    } else if (wanted_.insert(menuPath).second &&
+               !Emit(menuPath,
+                     ExportPage(*menuHtml, viewer_.paths().workDir, menuPath, PageFrame::Popup, {}),
+                     false)) {
+      return false;
+    }
+  }
+  MessagesText();  // a missing menu template: the menu check reports it
+  page_ = job.path;
+  // The pages the viewer's search reads: "*.htm" of the data directory.
+  if (withSearch_ && DirectoryOf(job.source) == dataDir_ &&
+      platform::LowerAscii(job.source).ends_with(".htm")) {
+    search_.AddPage(job.path, *html);
+  }
+  return Emit(job.path,
+              ExportPage(*html, DirectoryOf(job.source), job.path, PageFrame::Whole, menuPath),
+              true);
+}
+
+bool Exporter::MakeFollowed(const Job& job) {
+  const std::optional<Shown> shown = viewer_.Follow(job.source);
+  const std::string messages = MessagesText();
+  const std::string file = shown ? navigation::LocalPath(shown->address) : std::string();
+  const std::string& workDir = viewer_.paths().workDir;
+  std::optional<std::string> html;
+  if (shown && StartsWith(file, workDir.c_str())) html = files_.ReadFile(file);
+  if (html) {
+    if (!messages.empty()) faults_.push_back(job.path + ": " + messages);
+    return Emit(
+        job.path,
+        ExportPage(*html, workDir, job.path,
+                   shown->where == ShownIn::Balloon ? PageFrame::Popup : PageFrame::Whole, {}),
+        true);
+  }
+  if (shown && exportPaths_.ForDiscFile(file)) {
+    // A page or picture of the disc itself.
+    return Emit(job.path, RedirectPage(RelativeLink(job.path, WantDiscFile(file))), false);
+  }
+  const std::string said = messages.empty() ? "nic się nie dzieje" : messages;
+  faults_.push_back(job.path + ": " + Display(job.source) + ": " + said);
+  return Emit(
+      job.path,
+      NotePage("Brak strony", EscapeHtml(Display(job.source)) + "<br>" + EscapeHtml(said), true),
+      false);
+}
+
+bool Exporter::MakeGallery(const Job& job) {
+  app::TMainForm& form = viewer_.form();
+  const app::ContentPaths& paths = viewer_.paths();
+  const std::vector<std::string> names =
+      windows::UsableSlides(form.SG_Slide, job.source, files_, paths.photoDir);
+  const std::string title = "Pokaz slajdów: " + platform::Win1250ToUtf8(job.source);
+  if (names.empty()) {
+    const std::string said = platform::Win1250ToUtf8(windows::media_texts::kSlideNotDefined) +
+                             platform::Win1250ToUtf8(job.source);
+    faults_.push_back(job.path + ": " + said);
+    return Emit(job.path, NotePage(title, EscapeHtml(said), true), false);
+  }
+  std::vector<Slide> slides;
+  for (const std::string& name : names) {
+    // The slide show's description: the photograph's key is the name
+    // without its prefix letter.
+    const std::string key = name.size() > 1 ? name.substr(1) : std::string();
+    std::string line = form.Dane(form.SG_Foto, key, 5, 0);
+    if (!line.empty()) line += " - ";
+    line += form.Dane(form.SG_Foto, key, 7, 0);
+    slides.push_back({RelativeLink(job.path, WantDiscFile(paths.photoDir + name + ".jpg")),
+                      platform::Iso88592ToUtf8(line)});
+  }
+  const std::string sound = paths.animDir + "kev1.wav";
+  const std::string soundLink =
+      files_.FileExists(sound) ? RelativeLink(job.path, WantDiscFile(sound)) : std::string();
+  return Emit(job.path, GalleryPage(title, slides, soundLink, RelativeLink(job.path, kStyleFile)),
+              true);
+}
+
+bool Exporter::MakeTree(const Job& job) {
+  app::TMainForm& form = viewer_.form();
+  std::vector<TreeEntry> entries;
+  for (int index = 0; index < tables::kTreeNodeCount; ++index) {
+    const tables::TreeNode& node = tables::kTreeNodes[static_cast<std::size_t>(index)];
+    TreeEntry entry{node.level, platform::Win1250ToUtf8(node.text), {}};
+    const std::string& page = form.daneDrzewa[static_cast<std::size_t>(index)];
+    if (!page.empty() && !tables::TreeNodeHasChildren(index)) {
+      entry.link = RelativeLink(job.path, WantDiscFile(viewer_.paths().dataDir + page));
+    }
+    entries.push_back(std::move(entry));
+  }
+  return Emit(job.path, TreePage(entries, RelativeLink(job.path, kStyleFile)), true);
+}
+
+std::string Exporter::ExportPage(const std::string& html, const std::string& sourceDir,
+                                 const std::string& path, PageFrame frame,
+                                 const std::string& menuPath) {
+  std::string page = PageAsUtf8(Rewrite(html, sourceDir, path));
+  const std::string style = RelativeLink(path, kStyleFile);
+  if (frame == PageFrame::Popup) {
+    return InsertIntoHead(
+        page, std::string(kFramedHead) + "<link rel=\"stylesheet\" href=\"" + style + "\">");
+  }
+  PageChrome chrome{style,
+                    RelativeLink(path, kScriptFile),
+                    RelativeLink(path, MainPath()),
+                    RelativeLink(path, kTreePage),
+                    menuPath.empty() ? std::string() : RelativeLink(path, menuPath),
+                    withSearch_ ? RelativeLink(path, kSearchPage) : std::string()};
+  page = InsertIntoHead(page, ChromeHead(chrome));
+  if (frame == PageFrame::InFrame) return page;
+  return InsertAtBodyEnd(InsertAtBodyStart(page, TitleStrip(TitleOf(page))), ChromeBodyEnd(chrome));
+}
+
+std::string Exporter::Rewrite(const std::string& html, const std::string& sourceDir,
+                              const std::string& path) {
+  page_ = path;
+  std::string out;
+  out.reserve(html.size() + html.size() / 8);
+  std::size_t copied = 0;
+  for (const check::HtmlLink& link : check::ExtractLinks(html)) {
+    const std::string target = Target(link, sourceDir);
+    if (target.empty() || link.offset < copied) continue;
+    out.append(html, copied, link.offset - copied);
+    out += target;
+    copied = link.offset + link.length;
+  }
+  out.append(html, copied, std::string::npos);
+  return out;
+}
+
+}  // namespace velmora::cli::exporting
