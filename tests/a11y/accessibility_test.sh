@@ -19,6 +19,7 @@ if ! "$python" -c 'import pyatspi' 2>/dev/null; then
   exit 77
 fi
 
-export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+# On the X server: offscreen windows reach no accessibility bus.
+export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 exec dbus-run-session -- "$session" --window-manager \
   "$python" "$here/accessible_objects.py" "$viewer" "$disc"
