@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "small_filesystem.h"
 #include "test_support.h"
 
 namespace velmora::test {
@@ -231,26 +232,6 @@ TEST(CliExport, badInput_givesAClearErrorAndNoOutput) {
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"empty", "taken", "taken.zim"}));
 }
-
-// A small tmpfs at where, for this test process and its children only (in a
-// mount namespace of its own); root only.
-class SmallFilesystem {
- public:
-  SmallFilesystem(std::string where, const std::string& options) : where_(std::move(where)) {
-    fs::create_directories(where_);
-    mounted_ = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
-               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-               ::mount("velmora-test", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
-  }
-  ~SmallFilesystem() {
-    if (mounted_) ::umount2(where_.c_str(), MNT_DETACH);
-  }
-  bool mounted() const { return mounted_; }
-
- private:
-  std::string where_;
-  bool mounted_ = false;
-};
 
 TEST(CliExport, fullDisk_saysSoAndLeavesNothingBehind) {
   TempDir out;

@@ -30,6 +30,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_ui.h"
+#include "tests/support/fake_platform.h"
 
 using namespace velmora;
 using platform::qt::BalloonWindow;
@@ -51,12 +52,6 @@ QString PageText(QWebEngineView* view) {
 class NoSettingsKey : public platform::SettingsStore {
  public:
   std::optional<platform::ContentKey> OpenContentKey() override { return std::nullopt; }
-};
-
-class NoShell : public platform::Shell {
- public:
-  void OpenAddress(const std::string&) override {}
-  void StartProgram(const std::string&) override {}
 };
 
 // The viewer on the demo disc, with the bottom button bar and the title
@@ -110,7 +105,7 @@ struct Viewer {
   platform::qt::QtBrowsers browsers;
   platform::NativeFileSystem files;
   platform::qt::QtProcesses processes;
-  NoShell shell;
+  velmora::test::FakeShell shell;
   NoSettingsKey settings;
   platform::qt::QtClock clock;
   platform::Platform platform{ui, browsers, files, processes, shell, settings, clock};

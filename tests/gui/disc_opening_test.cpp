@@ -19,17 +19,12 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_system.h"
 #include "sample_disc_viewer.h"
+#include "tests/support/fake_platform.h"
 
 namespace fs = std::filesystem;
 using namespace velmora;
 
 namespace {
-
-class NoShell : public platform::Shell {
- public:
-  void OpenAddress(const std::string&) override {}
-  void StartProgram(const std::string&) override {}
-};
 
 struct Run {
   int status = -1;
@@ -181,7 +176,7 @@ void DiscOpeningTest::discChosenWithTheKeyboard_isWritten_andShowsTheStartPage()
   QCOMPARE(QString::fromStdString(*key->cdPath), mounted + u'/');
   QCOMPARE(*key->instPath, *key->cdPath);
 
-  NoShell shell;
+  velmora::test::FakeShell shell;
   SampleDiscViewer viewer(shell, nullptr, SampleDiscKey(*key->cdPath));
   QVERIFY(viewer.Start());
   QWebEngineView* view = viewer.Viewer().MainWindow().MainWebBrowser().view();

@@ -16,19 +16,12 @@
 #include "gui_wait.h"
 #include "platform/qt/qt_timers.h"
 #include "sample_disc_viewer.h"
+#include "tests/support/fake_platform.h"
 #include "when_shown.h"
 
 using namespace velmora;
 
-namespace {
-
-class NoShell : public platform::Shell {
- public:
-  void OpenAddress(const std::string&) override {}
-  void StartProgram(const std::string&) override {}
-};
-
-}  // namespace
+namespace {}  // namespace
 
 class KeyboardTest : public QObject {
   Q_OBJECT
@@ -51,7 +44,7 @@ class KeyboardTest : public QObject {
   // `reached` holds; false when it never does.
   bool PressUntil(const char* key, const std::function<bool()>& reached, int limit = 60);
 
-  NoShell shell_;
+  velmora::test::FakeShell shell_;
   platform::qt::QtTimers timers_;
   std::unique_ptr<SampleDiscViewer> sample_;
 };

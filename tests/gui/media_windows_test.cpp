@@ -36,6 +36,7 @@
 #include "platform/qt/slide_window.h"
 #include "platform/timers.h"
 #include "tests/support/fake_platform.h"
+#include "when_shown.h"
 #include "windows/slide_form.h"
 
 namespace qt = velmora::platform::qt;
@@ -64,30 +65,6 @@ class TestBrowsers : public velmora::platform::Browsers {
  private:
   qt::QtBrowsers& known_;
   std::map<std::string, std::unique_ptr<qt::QtBrowser>> others_;
-};
-
-// Runs scenario once inside the window's modal loop, after it is shown.
-class OnShown : public QObject {
- public:
-  OnShown(QWidget& window, std::function<void()> scenario)
-      : window_(window), scenario_(std::move(scenario)) {
-    window.installEventFilter(this);
-  }
-  ~OnShown() override { window_.removeEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &window_ && event->type() == QEvent::Show && scenario_) {
-      auto scenario = std::move(scenario_);
-      scenario_ = nullptr;
-      QTimer::singleShot(0, this, scenario);
-    }
-    return false;
-  }
-
- private:
-  QWidget& window_;
-  std::function<void()> scenario_;
 };
 
 QString Evaluate(qt::QtBrowser& browser, const QString& script) {
@@ -254,7 +231,7 @@ void MediaWindowsTest::slideLink_showsSlidesAndGivesTheMainWindowBack() {
   QString firstPicture, firstDescription, secondPicture, barHint;
   bool modalWhileShown = false;
   bool closed = false;
-  OnShown scenario(*slideWindow_, [&] {
+  WhenShown scenario(*slideWindow_, [&] {
     qt::SlideWindow& window = *slideWindow_;
     modalWhileShown = QApplication::activeModalWidget() == &window;
     WaitUntil([&] { return !ShownPicture(window.SlideWebBrowser()).isEmpty(); });
@@ -298,7 +275,7 @@ void MediaWindowsTest::movieLink_playsTheFilm() {
   bool drawn = false;
   int bar = 0;
   bool closed = false;
-  OnShown scenario(*movieWindow_, [&] {
+  WhenShown scenario(*movieWindow_, [&] {
     qt::QtMediaPlayer* player = players_->Find("MovieForm.MediaPlayer1");
     if (!player) return;
     length = player->Length();
@@ -331,7 +308,7 @@ void MediaWindowsTest::movieWindow_centresTheDisplayAndLabelsItsButtons() {
   QPoint displayOffset;
   QSize displaySize;
   QSize panelSize;
-  OnShown scenario(*movieWindow_, [&] {
+  WhenShown scenario(*movieWindow_, [&] {
     WaitUntil([&] { return movieWindow_->Panel2()->width() > 400; }, 5000);
     Pause(100);
     displayOffset = movieWindow_->Panel3()->pos();

@@ -41,6 +41,7 @@
 #include "platform/recording/recording_ui.h"
 #include "platform/recording/trace.h"
 #include "sample_disc_viewer.h"
+#include "tests/support/fake_platform.h"
 #include "when_shown.h"
 
 using namespace velmora;
@@ -51,12 +52,6 @@ using gui_input::ClickOn;
 using gui_input::PressEscape;
 using gui_input::Settle;
 using gui_input::Shoot;
-
-class NoShell : public platform::Shell {
- public:
-  void OpenAddress(const std::string&) override {}
-  void StartProgram(const std::string&) override {}
-};
 
 QRect OnScreen(const QWidget* widget) {
   return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
@@ -133,7 +128,7 @@ class ViewerWindowsTest : public QObject {
   // The window covered the screen with its bar and "X", and closed.
   void VerifyCoversScreen(const MediaWindowView& view);
 
-  NoShell shell_;
+  velmora::test::FakeShell shell_;
   platform::qt::QtTimers timers_;
   std::unique_ptr<SampleDiscViewer> sample_;
 };
