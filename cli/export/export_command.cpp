@@ -203,7 +203,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     sink = std::move(zim);
   }
 
-  Exporter exporter(viewer, files, *sink, parsed.site.has_value());
+  FilmTranscoder films(fs::path(temp.path()) / "films");
+  Exporter exporter(viewer, files, *sink, parsed.site.has_value(), &films);
   ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
   // Interrupted, the export stops between two items and removes what it
   // wrote, as on any failure.
@@ -218,6 +219,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     return 1;
   }
   for (const std::string& fault : exporter.Faults()) out << "broken: " << fault << "\n";
+  for (const std::string& film : exporter.FilmFailures())
+    out << "film not transcoded: " << film << "\n";
   if (!written) {
     err << "velmora-cli export: " << sink->Error() << "\n";
     return 1;

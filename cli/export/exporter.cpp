@@ -32,12 +32,13 @@ bool IsPageName(const std::string& path) {
 }  // namespace
 
 Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink,
-                   bool withSearch)
+                   bool withSearch, FilmTranscoder* films)
     : viewer_(viewer),
       files_(files),
       sink_(sink),
       exportPaths_(viewer.paths(), files),
       withSearch_(withSearch),
+      films_(films),
       dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
   if (!dataDir_.ends_with('/')) dataDir_ += '/';
 }
@@ -199,6 +200,8 @@ bool Exporter::Produce(const Job& job) {
       return MakeGallery(job);
     case Make::Tree:
       return MakeTree(job);
+    case Make::Film:
+      return MakeFilm(job);
     case Make::Animation:
       return Emit(job.path,
                   NotePage("Animacja: " + platform::Win1250ToUtf8(job.source),
@@ -326,6 +329,30 @@ bool Exporter::MakeTree(const Job& job) {
     entries.push_back(std::move(entry));
   }
   return Emit(job.path, TreePage(entries, RelativeLink(job.path, kStyleFile)), true);
+}
+
+bool Exporter::MakeFilm(const Job& job) {
+  const std::string title = "Film: " + platform::Win1250ToUtf8(job.note);
+  const std::string original = RelativeLink(job.path, WantDiscFile(job.source));
+  std::string error;
+  const std::string name = SafeName(job.note);
+  const std::optional<fs::path> webm = films_->Transcode(
+      platform::native::ToNative(exportPaths_.RealPath(job.source).value_or(job.source)), name,
+      error);
+  std::string video;
+  if (webm) {
+    const std::string videoPath = "gen/film/" + name + ".webm";
+    ExportItem item;
+    item.path = videoPath;
+    item.mimeType = MimeTypeOf(videoPath);
+    item.sourceFile = *webm;
+    if (!sink_.Add(item)) return false;
+    video = RelativeLink(job.path, videoPath);
+  } else {
+    filmFailures_.push_back(job.path + ": " + Display(job.source) + ": " + error);
+  }
+  return Emit(job.path, FilmPage(title, video, error, original, RelativeLink(job.path, kStyleFile)),
+              true);
 }
 
 std::string Exporter::ExportPage(const std::string& html, const std::string& sourceDir,

@@ -14,6 +14,7 @@
 #include "cli/check/html_links.h"
 #include "cli/export/export_paths.h"
 #include "cli/export/export_sink.h"
+#include "cli/export/film_transcoder.h"
 #include "cli/export/search_index.h"
 #include "cli/export/viewer_session.h"
 
@@ -27,8 +28,10 @@ struct ExportCounts {
 class Exporter {
  public:
   // withSearch: the static site's own search page and index (an archive
-  // has the reader's full-text search).
-  Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink, bool withSearch);
+  // has the reader's full-text search). films: where films become WebM;
+  // without one a film links the disc's AVI.
+  Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSink& sink, bool withSearch,
+           FilmTranscoder* films = nullptr);
 
   // Writes everything and finishes the sink; false when the sink failed
   // or progress answered false (the export is given up).
@@ -36,6 +39,8 @@ class Exporter {
 
   // What a reader meets broken, UTF-8, one line each.
   const std::vector<std::string>& Faults() const { return faults_; }
+  // Films left as the disc's AVI (the page says why), one line each.
+  const std::vector<std::string>& FilmFailures() const { return filmFailures_; }
   // The export path of the start page.
   std::string MainPath();
 
@@ -46,6 +51,7 @@ class Exporter {
     Follow,     // a link the viewer answers with a generated page
     Gallery,    // a slide show
     Animation,  // a note: the program is not run
+    Film,       // a page playing the film transcoded
     Tree,       // the contents tree
     Broken,     // the page a broken link leads to
   };
@@ -67,6 +73,7 @@ class Exporter {
   bool MakeFollowed(const Job& job);
   bool MakeGallery(const Job& job);
   bool MakeTree(const Job& job);
+  bool MakeFilm(const Job& job);
   enum class PageFrame {
     Whole,    // a page of the tab: script, style, the bar and the menu
     InFrame,  // a frame of such a page: script and style
@@ -92,11 +99,13 @@ class Exporter {
   ExportSink& sink_;
   ExportPaths exportPaths_;
   bool withSearch_;
+  FilmTranscoder* films_;
   SearchIndex search_;
   std::string dataDir_;  // real
   std::deque<Job> queue_;
   std::unordered_set<std::string> wanted_;
   std::vector<std::string> faults_;
+  std::vector<std::string> filmFailures_;
   std::string page_;     // the export path of the page being rewritten
   bool failed_ = false;  // the sink failed in the middle of a page
 };

@@ -111,7 +111,8 @@ std::string Exporter::NavigationTarget(const std::string& address) {
       const app::ContentPaths& paths = viewer_.paths();
       const std::string film = paths.animDir + link.key + ".avi";
       if (platform::LiesInsideDiscDirectory(files_, film, paths.animDir, paths.contentRoot)) {
-        return WantDiscFile(film);
+        if (!films_) return WantDiscFile(film);
+        return Want({GeneratedPath("film", link.key), Make::Film, film, link.key});
       }
       return WantBroken("film-" + link.key, windows::media_texts::kMovieMissingFile + film);
     }

@@ -125,6 +125,20 @@ std::string GalleryPage(const std::string& title, const std::vector<Slide>& slid
   return page + "</div>\n</body></html>\n";
 }
 
+std::string FilmPage(const std::string& title, const std::string& videoLink,
+                     const std::string& note, const std::string& originalLink,
+                     const std::string& styleLink) {
+  std::string page =
+      PageStart(title, StyleLinkTag(styleLink)) + "<h1>" + EscapeHtml(title) + "</h1>\n";
+  if (!videoLink.empty()) {
+    page += "<video controls src=\"" + videoLink + "\"></video>\n";
+  } else {
+    page += "<p class=\"vx-note\">Tego filmu nie udało się przekodować (" + EscapeHtml(note) +
+            "); przeglądarka go nie odtworzy. Można go pobrać w postaci z płyty.</p>\n";
+  }
+  return page + "<p><a href=\"" + originalLink + "\">Film z płyty (AVI)</a></p>\n</body></html>\n";
+}
+
 std::string NotePage(const std::string& title, const std::string& paragraph, bool broken) {
   return PageStart(title, broken ? kBrokenMark : "") + "<h1>" + EscapeHtml(title) + "</h1><p>" +
          paragraph + "</p>\n</body></html>\n";

@@ -48,6 +48,12 @@ struct Slide {
 std::string GalleryPage(const std::string& title, const std::vector<Slide>& slides,
                         const std::string& soundLink, const std::string& styleLink);
 
+// A film: the WebM played in the page (videoLink) or, when it could not be
+// made (videoLink empty), the note why; the disc's original linked either way.
+std::string FilmPage(const std::string& title, const std::string& videoLink,
+                     const std::string& note, const std::string& originalLink,
+                     const std::string& styleLink);
+
 // A short page with a title and one paragraph (UTF-8 HTML).
 std::string NotePage(const std::string& title, const std::string& paragraph, bool broken);
 

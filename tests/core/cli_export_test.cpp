@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -89,6 +90,41 @@ TEST_F(CliExportSite, generatedPagesAreTheViewersInUtf8WithLinksInsideTheExport)
   EXPECT_TRUE(Contains(ReadFile(site() + "/index.html"), "url=Data/799.htm"));
   // A data page with its menu beside it.
   EXPECT_TRUE(Contains(ReadFile(site() + "/Data/100.htm"), "class=\"vx-menu\""));
+}
+
+TEST_F(CliExportSite, filmsPlayAsWebmTranscodedOnce) {
+  ASSERT_EQ(result_->status, 0);
+  EXPECT_TRUE(Grep(result_->lines, {"film not transcoded"}).empty()) << result_->out;
+  EXPECT_TRUE(Contains(ReadFile(site() + "/Data/799.htm"), "../gen/film/"));
+  for (const std::string film : {"bobry", "dawny", "wydmy"}) {
+    const std::string page = ReadFile(site() + "/gen/film/" + film + ".html");
+    EXPECT_TRUE(Contains(page, "<video controls src=\"" + film + ".webm\">")) << page;
+    const std::string webm = ReadFile(site() + "/gen/film/" + film + ".webm");
+    EXPECT_EQ(webm.substr(0, 4), "\x1A\x45\xDF\xA3") << film;
+    EXPECT_TRUE(Contains(webm, "V_VP8")) << film;
+    // The one film with sound keeps it; the silent ones are made without
+    // waiting for a sound that never comes.
+    EXPECT_EQ(Contains(webm, "A_VORBIS"), film == "dawny") << film;
+  }
+}
+
+TEST(CliExport, filmNotTranscoded_keepsTheOriginalAndSaysWhy) {
+  TempDir out;
+  // A GStreamer that fails every film.
+  WriteFile(out / "bin/gst-launch-1.0", "#!/bin/sh\nexit 1\n");
+  fs::permissions(out / "bin/gst-launch-1.0", fs::perms::owner_all);
+  const ScopedEnv path("PATH", out / "bin:" + std::string(std::getenv("PATH")));
+  const CliResult result =
+      RunCli({"export", "--disc", VELMORA_SAMPLE_CONTENT, "--site", out / "site", "--quiet"});
+  ASSERT_EQ(result.status, 0) << result.out << result.err;
+  EXPECT_EQ(Grep(result.lines, {"film not transcoded: ", "bobry"}).size(), 1u) << result.out;
+  EXPECT_EQ(Grep(result.lines, {"broken: "}).size(), 5u) << result.out;
+  const std::string page = ReadFile(out / "site/gen/film/bobry.html");
+  EXPECT_FALSE(Contains(page, "<video")) << page;
+  EXPECT_TRUE(Contains(page, "nie uda\xC5\x82o si\xC4\x99 przekodowa\xC4\x87")) << page;
+  EXPECT_TRUE(Contains(page, "href=\"../../Anim/bobry.avi\"")) << page;
+  EXPECT_TRUE(fs::exists(out / "site/Anim/bobry.avi"));
+  EXPECT_FALSE(fs::exists(out / "site/gen/film/bobry.webm"));
 }
 
 TEST_F(CliExportSite, noPageNamesTheExportingComputersPaths) {
