@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -145,6 +146,13 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
   if (ec || output.filename().empty()) {
     err << "velmora-cli export: not a usable output name: " << output.string() << "\n";
     return 2;
+  }
+  if (!parsed.site) {
+    // Xapian keeps the postings of this many pages in memory before it
+    // writes them (10,000 by default: the pages of a large disc took
+    // hundreds of MB); read when libzim opens its index. Set before any
+    // thread starts; a setting of the user's own is kept.
+    ::setenv("XAPIAN_FLUSH_THRESHOLD", "1000", 0);
   }
   PrivateTempDir temp;
   if (temp.path().empty()) {

@@ -23,10 +23,11 @@ ZimSink::ZimSink(fs::path finalFile, ZimMetadata metadata)
               ("." + finalFile_.filename().string() + ".part-" + std::to_string(getpid()));
   try {
     auto creator = std::make_unique<zim::writer::Creator>();
-    // zstd at libzim's level takes the time and the memory: two workers for
-    // the two cores of a small machine; larger clusters measured both
-    // faster and smaller in memory (bench/README.md).
-    creator->configIndexing(true, "pol").configClusterSize(8 * 1024 * 1024).configNbWorkers(2);
+    // zstd at libzim's level holds about 90 MB for each cluster it
+    // compresses at a time: one worker (the main thread makes the pages
+    // meanwhile); larger clusters measured both faster and smaller in
+    // memory (bench/README.md).
+    creator->configIndexing(true, "pol").configClusterSize(8 * 1024 * 1024).configNbWorkers(1);
     creator->startZimCreation(partFile_.string());
     creator_ = std::move(creator);
   } catch (const std::exception& error) {
