@@ -169,14 +169,19 @@ FilmTranscoder::Ending FilmTranscoder::Run(const std::vector<std::string>& argum
   const auto deadline = std::chrono::steady_clock::now() + limit;
   bool outOfTime = false;
   for (;;) {
-    int status = 0;
-    const pid_t done = ::waitpid(child, &status, WNOHANG);
-    if (done == child) {
+    // Seen ended but not yet reaped, so that its number (its group's too)
+    // cannot have gone to another process when helpers it left are ended.
+    siginfo_t info{};
+    const int seen = ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT);
+    if (seen == 0 && info.si_pid == child) {
       if (pidFd >= 0) ::close(pidFd);
-      ::kill(-child, SIGKILL);  // helpers it left behind
+      ::kill(-child, SIGKILL);
+      int status = 0;
+      while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+      }
       return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Ending::kDone : Ending::kFailed;
     }
-    if (done < 0 && errno != EINTR) break;
+    if (seen < 0 && errno != EINTR) break;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
