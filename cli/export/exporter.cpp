@@ -224,7 +224,8 @@ std::string Exporter::MessagesText() {
   std::string text;
   // The trace gives them in UTF-8 already.
   for (const std::string& message : viewer_.TakeMessages()) {
-    text += (text.empty() ? "" : " ") + Display(platform::Utf8ToWin1250(message));
+    if (!text.empty()) text += ' ';
+    text += Display(platform::Utf8ToWin1250(message));
   }
   return text;
 }
