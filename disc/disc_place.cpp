@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace velmora::disc {
 namespace fs = std::filesystem;
@@ -16,29 +17,29 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// The name under dir that equals `name` but for letter case.
-bool HasEntry(const fs::path& dir, const std::string& name, fs::path& found) {
+// The entry under dir that equals `name` but for letter case, when it is of
+// `type`; the exact spelling, when there, decides.
+std::optional<fs::path> FindEntry(const fs::path& dir, const std::string& name,
+                                  fs::file_type type) {
   std::error_code ec;
-  if (fs::exists(dir / name, ec)) {
-    found = dir / name;
-    return true;
+  const fs::file_status exact = fs::status(dir / name, ec);
+  if (fs::exists(exact)) {
+    if (exact.type() == type) return dir / name;
+    return std::nullopt;
   }
   const std::string wanted = Lower(name);
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     if (Lower(it->path().filename().string()) == wanted) {
-      found = it->path();
-      return true;
+      if (it->status(ec).type() == type) return it->path();
+      return std::nullopt;
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 bool HoldsFile(const fs::path& root, const std::string& folder, const std::string& file) {
-  fs::path dir;
-  fs::path path;
-  std::error_code ec;
-  return HasEntry(root, folder, dir) && fs::is_directory(dir, ec) && HasEntry(dir, file, path) &&
-         fs::is_regular_file(path, ec);
+  const std::optional<fs::path> dir = FindEntry(root, folder, fs::file_type::directory);
+  return dir && FindEntry(*dir, file, fs::file_type::regular);
 }
 
 std::string UserName() {

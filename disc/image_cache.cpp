@@ -140,8 +140,9 @@ OpenedImage OpenImageThroughCache(const fs::path& given, const fs::path& cacheRo
   const fs::path entry = cacheRoot / Hex(Digest(image.c_str(), image.string().size()));
   fs::create_directories(entry, ec);
   fs::permissions(entry, fs::perms::owner_all, fs::perm_options::replace, ec);
+  // Opening the lock file inside it also tells that the directory is there.
   const LockFile lock(entry / "lock");
-  if (!lock.Held() || !fs::is_directory(entry, ec)) {
+  if (!lock.Held()) {
     return Failed(UnpackFailure::Kind::kWrite, "cannot make the directory " + entry.string());
   }
   const fs::path disc = entry / "disc";
