@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "disc/disc_place.h"
 #include "disc/image_cache.h"
@@ -138,9 +139,13 @@ DiscOpening OpenDisc(const std::optional<std::string>& given, const DiscOpeningO
     // A folder that is no disc gets the message of a missing disc.
     return {std::nullopt, KeyFor(folder)};
   }
+  // Handed on, so that the core does not read the settings again.
+  if (std::optional<ContentKey> known = QtSettingsStore().OpenContentKey()) {
+    return {std::nullopt, std::move(known)};
+  }
   std::error_code ec;
   const fs::path current = fs::current_path(ec);
-  if (QtSettingsStore().OpenContentKey() || (!ec && disc::HoldsTables(current))) return {};
+  if (!ec && disc::HoldsTables(current)) return {};
   return {ChooseDisc(options), std::nullopt};
 }
 

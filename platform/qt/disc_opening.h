@@ -25,7 +25,8 @@ struct DiscOpening {
   // Set when the program ends here: 0 when the chooser was closed, 1 when
   // the disc cannot be opened.
   std::optional<int> status;
-  // The disc for this run only, for QtSettingsStore::UseForThisRun.
+  // The disc for this run, for QtSettingsStore::UseForThisRun: one given
+  // on the command line, or the settings' as already read here.
   std::optional<ContentKey> thisRun;
 };
 
