@@ -78,19 +78,14 @@ bool HasHiddenChild(const QObject& object) {
   return false;
 }
 
-// A window of the program: a frame to a reader, named by its title or by
-// the name it was given.
-class WindowInterface : public QAccessibleWidget {
- public:
-  explicit WindowInterface(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
-};
-
 QAccessibleInterface* Factory(const QString& key, QObject* object) {
   if (key == QLatin1String("QPushButton") && Marked(*object, kPushButton)) {
     return new PushButtonInterface(static_cast<QAbstractButton*>(object));
   }
+  // A window of the program: a frame to a reader, named by its title or by
+  // the name it was given.
   if (key == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow()) {
-    return new WindowInterface(static_cast<QWidget*>(object));
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   if (key == QLatin1String("QWidget") && HasHiddenChild(*object)) {
     return new PanelInterface(static_cast<QWidget*>(object));

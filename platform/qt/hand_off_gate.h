@@ -13,9 +13,9 @@
 #include <QWebEnginePage>
 #include <vector>
 
-class QWidget;
-
 #include "platform/qt/refusal_log.h"
+
+class QWidget;
 
 namespace velmora::platform::qt {
 

@@ -1,6 +1,5 @@
 #include "platform/qt/request_guard.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>

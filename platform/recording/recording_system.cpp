@@ -22,9 +22,9 @@ platform::WaitResult RecordingProcesses::Wait(platform::ProcessHandle, int) {
 void RecordingProcesses::Close(platform::ProcessHandle) {}
 
 bool RecordingProcesses::NeedsWine(const std::string& path) {
-  const bool needs = files_.FileExists(path) &&
-                     platform::IsWindowsProgram(platform::native::ToNative(path).string()) &&
-                     !platform::FindWine();
+  // No command for an existing program: a Windows one, and no wine.
+  const bool needs =
+      files_.FileExists(path) && !platform::CommandFor(platform::native::ToNative(path).string());
   trace_.Call("NeedsWine", {{"path", path}, {"needsWine", needs}});
   return needs;
 }

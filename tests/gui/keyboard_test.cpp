@@ -14,14 +14,13 @@
 
 #include "gui_input.h"
 #include "gui_wait.h"
+#include "page_script.h"
 #include "platform/qt/qt_timers.h"
 #include "sample_disc_viewer.h"
 #include "tests/support/fake_platform.h"
 #include "when_shown.h"
 
 using namespace velmora;
-
-namespace {}  // namespace
 
 class KeyboardTest : public QObject {
   Q_OBJECT
@@ -54,17 +53,12 @@ QString KeyboardTest::FocusState() {
   if (focused == nullptr) return QStringLiteral("-");
   QWebEngineView* page = Main().MainWebBrowser().view();
   if (focused != page && !page->isAncestorOf(focused)) return focused->objectName();
-  auto link = std::make_shared<QString>();
-  auto answered = std::make_shared<bool>(false);
-  Main().MainWebBrowser().page()->runJavaScript(
-      QStringLiteral("document.activeElement ? (document.activeElement.getAttribute('href')"
-                     " || document.activeElement.tagName) : ''"),
-      [link, answered](const QVariant& value) {
-        *link = value.toString();
-        *answered = true;
-      });
-  WaitUntil([&] { return *answered; }, 20000);
-  return QStringLiteral("page:") + *link;
+  return QStringLiteral("page:") +
+         RunPageScript(*Main().MainWebBrowser().page(),
+                       QStringLiteral("document.activeElement ? (document.activeElement"
+                                      ".getAttribute('href') || document.activeElement.tagName)"
+                                      " : ''"),
+                       20000);
 }
 
 bool KeyboardTest::PressUntil(const char* key, const std::function<bool()>& reached, int limit) {
