@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
 std::string DirectoryOf(const std::string& corePath) {
   const std::size_t slash = corePath.rfind('/');
   return slash == std::string::npos ? std::string() : corePath.substr(0, slash + 1);
@@ -41,12 +39,10 @@ Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSin
       films_(films),
       dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
   if (!dataDir_.ends_with('/')) dataDir_ += '/';
-}
-
-std::string Exporter::MainPath() {
+  // Every page links it: looked up once, not stat'ed again for each.
   const std::optional<std::string> start =
-      exportPaths_.ForDiscFile(viewer_.paths().dataDir + "799.htm");
-  return start ? *start : std::string(kTreePage);
+      exportPaths_.ForDiscFile(viewer.paths().dataDir + "799.htm");
+  mainPath_ = start ? *start : std::string(kTreePage);
 }
 
 std::string Exporter::Want(Job job) {
@@ -143,9 +139,9 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
       WantDiscFile(file);
       if (dir != paths.mapDir) continue;
       const std::string name = platform::LowerAscii(it->path().filename().string());
-      if (StartsWith(name, "ml-") && name.ends_with(".jpg")) {
+      if (name.starts_with("ml-") && name.ends_with(".jpg")) {
         NavigationTarget("http://db?ml-" + name.substr(3, name.size() - 7));
-      } else if (StartsWith(name, "mp-") && name.ends_with(".gif")) {
+      } else if (name.starts_with("mp-") && name.ends_with(".gif")) {
         NavigationTarget("http://db?map-" + name.substr(3, name.size() - 7));
       }
     }
@@ -266,7 +262,7 @@ bool Exporter::MakeFollowed(const Job& job) {
   const std::string file = shown ? navigation::LocalPath(shown->address) : std::string();
   const std::string& workDir = viewer_.paths().workDir;
   std::optional<std::string> html;
-  if (shown && StartsWith(file, workDir.c_str())) html = files_.ReadFile(file);
+  if (shown && file.starts_with(workDir)) html = files_.ReadFile(file);
   if (html) {
     if (!messages.empty()) faults_.push_back(job.path + ": " + messages);
     return Emit(

@@ -57,16 +57,15 @@ SiteLinkReport CheckSiteLinks(const fs::path& root) {
       const std::string& value = link.value;
       const std::string lower = platform::LowerAscii(value);
       if (value.empty() || value[0] == '#') continue;
-      if (lower.rfind("javascript:", 0) == 0 || lower.rfind("data:", 0) == 0 ||
-          lower.rfind("about:", 0) == 0 || lower.rfind("mailto:", 0) == 0) {
+      if (lower.starts_with("javascript:") || lower.starts_with("data:") ||
+          lower.starts_with("about:") || lower.starts_with("mailto:")) {
         continue;
       }
-      if (lower.find("://") != std::string::npos || lower.rfind("file:", 0) == 0 ||
-          value[0] == '/') {
+      if (lower.find("://") != std::string::npos || lower.starts_with("file:") || value[0] == '/') {
         // An outside link opens elsewhere; anything that loads into the page,
         // or a local file named absolutely, does not belong in an export.
         if (check::IsNavigation(link) && lower.find("://") != std::string::npos &&
-            lower.rfind("file:", 0) != 0) {
+            !lower.starts_with("file:")) {
           continue;
         }
         report.network.push_back(shown + ": " + value);
