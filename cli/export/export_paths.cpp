@@ -52,7 +52,7 @@ ExportPaths::ExportPaths(const tables::ContentPaths& paths, platform::FileSystem
       contentRoot_(WithSlash(files.RealPath(paths.contentRoot).value_or(paths.contentRoot))),
       sameRoots_(installRoot_ == contentRoot_) {}
 
-std::optional<std::string> ExportPaths::ForDiscFile(const std::string& corePath) {
+std::optional<DiscFile> ExportPaths::ForDiscFile(const std::string& corePath) {
   if (!files_.FileExists(corePath)) return std::nullopt;
   const std::optional<std::string> real = files_.RealPath(corePath);
   if (!real) return std::nullopt;
@@ -69,12 +69,12 @@ std::optional<std::string> ExportPaths::ForDiscFile(const std::string& corePath)
   for (const char c : relative) {
     if (static_cast<unsigned char>(c) >= 0x80 || c == '%' || c == '#' || c == '?' || c == ' ' ||
         c == '"' || c == '\'' || c == '<' || c == '>' || c == '&') {
-      return "gen/files/" + SafeName(relative);
+      return DiscFile{"gen/files/" + SafeName(relative), *real};
     }
   }
   // The export's own names stay its own.
-  if (relative.rfind("gen/", 0) == 0 || relative == kIndexPage) return "disc/" + relative;
-  return relative;
+  if (relative.starts_with("gen/") || relative == kIndexPage) relative.insert(0, "disc/");
+  return DiscFile{relative, *real};
 }
 
 }  // namespace velmora::cli::exporting

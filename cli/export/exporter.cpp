@@ -40,9 +40,9 @@ Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSin
       dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
   if (!dataDir_.ends_with('/')) dataDir_ += '/';
   // Every page links it: looked up once, not stat'ed again for each.
-  const std::optional<std::string> start =
+  const std::optional<DiscFile> start =
       exportPaths_.ForDiscFile(viewer.paths().dataDir + "799.htm");
-  mainPath_ = start ? *start : std::string(kTreePage);
+  mainPath_ = start ? start->path : std::string(kTreePage);
 }
 
 std::string Exporter::Want(Job job) {
@@ -83,12 +83,12 @@ std::string Exporter::Display(const std::string& text) {
 }
 
 std::string Exporter::WantDiscFile(const std::string& corePath) {
-  const std::optional<std::string> path = exportPaths_.ForDiscFile(corePath);
-  if (!path) {
+  const std::optional<DiscFile> file = exportPaths_.ForDiscFile(corePath);
+  if (!file) {
     return WantBroken(corePath, navigation::link_texts::kMissingFile + corePath);
   }
-  const std::string real = exportPaths_.RealPath(corePath).value_or(corePath);
-  return Want({*path, IsPageName(*path) ? Make::DiscPage : Make::DiscFile, real, {}});
+  return Want(
+      {file->path, IsPageName(file->path) ? Make::DiscPage : Make::DiscFile, file->real, {}});
 }
 
 void Exporter::SeedTables() {
@@ -131,7 +131,7 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
   // picture's page.
   for (const std::string& dir : {paths.dataDir, paths.photoDir, paths.mapDir}) {
     std::error_code ec;
-    const std::string real = exportPaths_.RealPath(dir).value_or(dir);
+    const std::string real = files_.RealPath(dir).value_or(dir);
     for (auto it = fs::recursive_directory_iterator(platform::native::ToNative(real), ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;
@@ -334,8 +334,7 @@ bool Exporter::MakeFilm(const Job& job) {
   std::string error;
   const std::string name = SafeName(job.note);
   const std::optional<fs::path> webm = films_->Transcode(
-      platform::native::ToNative(exportPaths_.RealPath(job.source).value_or(job.source)), name,
-      error);
+      platform::native::ToNative(files_.RealPath(job.source).value_or(job.source)), name, error);
   std::string video;
   if (webm) {
     const std::string videoPath = "gen/film/" + name + ".webm";
