@@ -1,5 +1,7 @@
 #include "cli/export/export_paths.h"
 
+#include "platform/codepage.h"
+
 namespace velmora::cli::exporting {
 
 std::string SafeName(const std::string& key) {
@@ -35,6 +37,26 @@ std::string RelativeLink(const std::string& from, const std::string& to) {
     if (from[i] == '/') link += "../";
   }
   return link + to.substr(common);
+}
+
+bool IsKeptAsWritten(const std::string& value) {
+  if (value.empty() || value[0] == '#') return true;
+  const std::string lower = platform::LowerAscii(value);
+  for (const char* kept : {"javascript:", "mailto:", "data:", "about:"}) {
+    if (lower.starts_with(kept)) return true;
+  }
+  return false;
+}
+
+bool IsAbsoluteLink(const std::string& value) {
+  const std::string lower = platform::LowerAscii(value);
+  return lower.find("://") != std::string::npos || lower.starts_with("file:") ||
+         value.starts_with('/');
+}
+
+bool IsNetworkAddress(const std::string& value) {
+  const std::string lower = platform::LowerAscii(value);
+  return lower.find("://") != std::string::npos && !lower.starts_with("file:");
 }
 
 namespace {

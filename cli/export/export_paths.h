@@ -29,6 +29,15 @@ std::string GeneratedPath(const std::string& kind, const std::string& key);
 // The link from the page at export path `from` to export path `to`.
 std::string RelativeLink(const std::string& from, const std::string& to);
 
+// How a link's value reads, the same for the export that rewrites it and
+// for the check that follows it. Left as written: empty, a place in its
+// own page, or a script, mail, data or blank address.
+bool IsKeptAsWritten(const std::string& value);
+// Named absolutely: with a scheme ("://" or "file:") or from the root.
+bool IsAbsoluteLink(const std::string& value);
+// On the network: "://" in an address other than "file:".
+bool IsNetworkAddress(const std::string& value);
+
 // A file of the disc, found once: its place in the export and on disk.
 struct DiscFile {
   std::string path;  // export path (its name as the disc spells it)

@@ -22,16 +22,10 @@ std::string Fragment(const std::string& address) {
 
 std::string Exporter::Target(const check::HtmlLink& link, const std::string& sourceDir) {
   const std::string& value = link.value;
-  if (value.empty() || value[0] == '#') return {};
-  const std::string lower = platform::LowerAscii(value);
-  for (const char* kept : {"javascript:", "mailto:", "data:", "about:"}) {
-    if (lower.starts_with(kept)) return {};
-  }
+  if (IsKeptAsWritten(value)) return {};
   // The address as the browser hands it to the dispatcher: a relative one
   // made absolute against the page's folder.
-  const bool absolute =
-      lower.find("://") != std::string::npos || lower.starts_with("file:") || value[0] == '/';
-  const std::string address = absolute ? value : sourceDir + value;
+  const std::string address = IsAbsoluteLink(value) ? value : sourceDir + value;
   std::string target = WorkingDirectoryTarget(address);
   if (target.empty()) {
     target = check::IsNavigation(link) ? NavigationTarget(address) : ResourceTarget(address);
@@ -129,9 +123,8 @@ std::string Exporter::NavigationTarget(const std::string& address) {
 }
 
 std::string Exporter::ResourceTarget(const std::string& address) {
-  const std::string lower = platform::LowerAscii(address);
   // Nothing of an export loads from the network.
-  if (lower.find("://") != std::string::npos && !lower.starts_with("file:")) return "data:,";
+  if (IsNetworkAddress(address)) return "data:,";
   return WantDiscFile(navigation::LocalPath(address));
 }
 
