@@ -101,18 +101,15 @@ void Exporter::SeedTables() {
       {&form.SG_Dic, "http://db?dic"}, {&form.SG_Bio, "http://db?bio"},
       {&form.SG_Slide, "http://db?ss"}};
   for (const auto& [table, link] : kLinked) {
+    // The dictionaries' headings also go to the search index.
+    const int definitionKind = table == &form.SG_Dic ? 1 : table == &form.SG_Bio ? 2 : 0;
     for (int row = 0; row < table->RowCount(); ++row) {
       const std::string key(table->Cell(0, row));
-      if (!key.empty()) NavigationTarget(link + key);
-    }
-  }
-  for (const auto& [table, kind] : {std::pair{&form.SG_Dic, 1}, std::pair{&form.SG_Bio, 2}}) {
-    for (int row = 0; withSearch_ && row < table->RowCount(); ++row) {
-      const std::string key(table->Cell(0, row));
       if (key.empty()) continue;
-      search_.AddDefinition(
-          kind, key, std::string(table->Cell(1, row)),
-          NavigationTarget((kind == 1 ? "http://db?dic" : "http://db?bio") + key));
+      const std::string target = NavigationTarget(link + key);
+      if (withSearch_ && definitionKind != 0) {
+        search_.AddDefinition(definitionKind, key, std::string(table->Cell(1, row)), target);
+      }
     }
   }
   for (int row = 0; row < form.SG_Foto.RowCount(); ++row) {
