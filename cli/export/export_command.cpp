@@ -2,7 +2,6 @@
 
 #include <malloc.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>

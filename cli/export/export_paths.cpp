@@ -1,5 +1,7 @@
 #include "cli/export/export_paths.h"
 
+#include "platform/codepage.h"
+
 namespace velmora::cli::exporting {
 
 std::string SafeName(const std::string& key) {
@@ -37,6 +39,26 @@ std::string RelativeLink(const std::string& from, const std::string& to) {
   return link + to.substr(common);
 }
 
+bool IsKeptAsWritten(const std::string& value) {
+  if (value.empty() || value[0] == '#') return true;
+  const std::string lower = platform::LowerAscii(value);
+  for (const char* kept : {"javascript:", "mailto:", "data:", "about:"}) {
+    if (lower.starts_with(kept)) return true;
+  }
+  return false;
+}
+
+bool IsAbsoluteLink(const std::string& value) {
+  const std::string lower = platform::LowerAscii(value);
+  return lower.find("://") != std::string::npos || lower.starts_with("file:") ||
+         value.starts_with('/');
+}
+
+bool IsNetworkAddress(const std::string& value) {
+  const std::string lower = platform::LowerAscii(value);
+  return lower.find("://") != std::string::npos && !lower.starts_with("file:");
+}
+
 namespace {
 
 std::string WithSlash(std::string dir) {
@@ -52,7 +74,7 @@ ExportPaths::ExportPaths(const tables::ContentPaths& paths, platform::FileSystem
       contentRoot_(WithSlash(files.RealPath(paths.contentRoot).value_or(paths.contentRoot))),
       sameRoots_(installRoot_ == contentRoot_) {}
 
-std::optional<std::string> ExportPaths::ForDiscFile(const std::string& corePath) {
+std::optional<DiscFile> ExportPaths::ForDiscFile(const std::string& corePath) {
   if (!files_.FileExists(corePath)) return std::nullopt;
   const std::optional<std::string> real = files_.RealPath(corePath);
   if (!real) return std::nullopt;
@@ -69,12 +91,12 @@ std::optional<std::string> ExportPaths::ForDiscFile(const std::string& corePath)
   for (const char c : relative) {
     if (static_cast<unsigned char>(c) >= 0x80 || c == '%' || c == '#' || c == '?' || c == ' ' ||
         c == '"' || c == '\'' || c == '<' || c == '>' || c == '&') {
-      return "gen/files/" + SafeName(relative);
+      return DiscFile{"gen/files/" + SafeName(relative), *real};
     }
   }
   // The export's own names stay its own.
-  if (relative.rfind("gen/", 0) == 0 || relative == kIndexPage) return "disc/" + relative;
-  return relative;
+  if (relative.starts_with("gen/") || relative == kIndexPage) relative.insert(0, "disc/");
+  return DiscFile{relative, *real};
 }
 
 }  // namespace velmora::cli::exporting

@@ -29,17 +29,28 @@ std::string GeneratedPath(const std::string& kind, const std::string& key);
 // The link from the page at export path `from` to export path `to`.
 std::string RelativeLink(const std::string& from, const std::string& to);
 
+// How a link's value reads, the same for the export that rewrites it and
+// for the check that follows it. Left as written: empty, a place in its
+// own page, or a script, mail, data or blank address.
+bool IsKeptAsWritten(const std::string& value);
+// Named absolutely: with a scheme ("://" or "file:") or from the root.
+bool IsAbsoluteLink(const std::string& value);
+// On the network: "://" in an address other than "file:".
+bool IsNetworkAddress(const std::string& value);
+
+// A file of the disc, found once: its place in the export and on disk.
+struct DiscFile {
+  std::string path;  // export path (its name as the disc spells it)
+  std::string real;  // real path
+};
+
 class ExportPaths {
  public:
   ExportPaths(const tables::ContentPaths& paths, platform::FileSystem& files);
 
-  // The export path of a file of the disc (its name as the disc spells it),
-  // nullopt when the file is missing or lies outside the disc's roots.
-  std::optional<std::string> ForDiscFile(const std::string& corePath);
-  // The real path of a disc file, as ForDiscFile found it.
-  std::optional<std::string> RealPath(const std::string& corePath) {
-    return files_.RealPath(corePath);
-  }
+  // The disc file at corePath, nullopt when it is missing or lies outside
+  // the disc's roots.
+  std::optional<DiscFile> ForDiscFile(const std::string& corePath);
 
  private:
   platform::FileSystem& files_;

@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
 std::string DirectoryOf(const std::string& corePath) {
   const std::size_t slash = corePath.rfind('/');
   return slash == std::string::npos ? std::string() : corePath.substr(0, slash + 1);
@@ -41,12 +39,10 @@ Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSin
       films_(films),
       dataDir_(files.RealPath(viewer.paths().dataDir).value_or(viewer.paths().dataDir)) {
   if (!dataDir_.ends_with('/')) dataDir_ += '/';
-}
-
-std::string Exporter::MainPath() {
-  const std::optional<std::string> start =
-      exportPaths_.ForDiscFile(viewer_.paths().dataDir + "799.htm");
-  return start ? *start : std::string(kTreePage);
+  // Every page links it: looked up once, not stat'ed again for each.
+  const std::optional<DiscFile> start =
+      exportPaths_.ForDiscFile(viewer.paths().dataDir + "799.htm");
+  mainPath_ = start ? start->path : std::string(kTreePage);
 }
 
 std::string Exporter::Want(Job job) {
@@ -87,12 +83,12 @@ std::string Exporter::Display(const std::string& text) {
 }
 
 std::string Exporter::WantDiscFile(const std::string& corePath) {
-  const std::optional<std::string> path = exportPaths_.ForDiscFile(corePath);
-  if (!path) {
+  const std::optional<DiscFile> file = exportPaths_.ForDiscFile(corePath);
+  if (!file) {
     return WantBroken(corePath, navigation::link_texts::kMissingFile + corePath);
   }
-  const std::string real = exportPaths_.RealPath(corePath).value_or(corePath);
-  return Want({*path, IsPageName(*path) ? Make::DiscPage : Make::DiscFile, real, {}});
+  return Want(
+      {file->path, IsPageName(file->path) ? Make::DiscPage : Make::DiscFile, file->real, {}});
 }
 
 void Exporter::SeedTables() {
@@ -105,18 +101,15 @@ void Exporter::SeedTables() {
       {&form.SG_Dic, "http://db?dic"}, {&form.SG_Bio, "http://db?bio"},
       {&form.SG_Slide, "http://db?ss"}};
   for (const auto& [table, link] : kLinked) {
+    // The dictionaries' headings also go to the search index.
+    const int definitionKind = table == &form.SG_Dic ? 1 : table == &form.SG_Bio ? 2 : 0;
     for (int row = 0; row < table->RowCount(); ++row) {
       const std::string key(table->Cell(0, row));
-      if (!key.empty()) NavigationTarget(link + key);
-    }
-  }
-  for (const auto& [table, kind] : {std::pair{&form.SG_Dic, 1}, std::pair{&form.SG_Bio, 2}}) {
-    for (int row = 0; withSearch_ && row < table->RowCount(); ++row) {
-      const std::string key(table->Cell(0, row));
       if (key.empty()) continue;
-      search_.AddDefinition(
-          kind, key, std::string(table->Cell(1, row)),
-          NavigationTarget((kind == 1 ? "http://db?dic" : "http://db?bio") + key));
+      const std::string target = NavigationTarget(link + key);
+      if (withSearch_ && definitionKind != 0) {
+        search_.AddDefinition(definitionKind, key, std::string(table->Cell(1, row)), target);
+      }
     }
   }
   for (int row = 0; row < form.SG_Foto.RowCount(); ++row) {
@@ -135,7 +128,7 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
   // picture's page.
   for (const std::string& dir : {paths.dataDir, paths.photoDir, paths.mapDir}) {
     std::error_code ec;
-    const std::string real = exportPaths_.RealPath(dir).value_or(dir);
+    const std::string real = files_.RealPath(dir).value_or(dir);
     for (auto it = fs::recursive_directory_iterator(platform::native::ToNative(real), ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;
@@ -143,9 +136,9 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
       WantDiscFile(file);
       if (dir != paths.mapDir) continue;
       const std::string name = platform::LowerAscii(it->path().filename().string());
-      if (StartsWith(name, "ml-") && name.ends_with(".jpg")) {
+      if (name.starts_with("ml-") && name.ends_with(".jpg")) {
         NavigationTarget("http://db?ml-" + name.substr(3, name.size() - 7));
-      } else if (StartsWith(name, "mp-") && name.ends_with(".gif")) {
+      } else if (name.starts_with("mp-") && name.ends_with(".gif")) {
         NavigationTarget("http://db?map-" + name.substr(3, name.size() - 7));
       }
     }
@@ -266,7 +259,7 @@ bool Exporter::MakeFollowed(const Job& job) {
   const std::string file = shown ? navigation::LocalPath(shown->address) : std::string();
   const std::string& workDir = viewer_.paths().workDir;
   std::optional<std::string> html;
-  if (shown && StartsWith(file, workDir.c_str())) html = files_.ReadFile(file);
+  if (shown && file.starts_with(workDir)) html = files_.ReadFile(file);
   if (html) {
     if (!messages.empty()) faults_.push_back(job.path + ": " + messages);
     return Emit(
@@ -338,8 +331,7 @@ bool Exporter::MakeFilm(const Job& job) {
   std::string error;
   const std::string name = SafeName(job.note);
   const std::optional<fs::path> webm = films_->Transcode(
-      platform::native::ToNative(exportPaths_.RealPath(job.source).value_or(job.source)), name,
-      error);
+      platform::native::ToNative(files_.RealPath(job.source).value_or(job.source)), name, error);
   std::string video;
   if (webm) {
     const std::string videoPath = "gen/film/" + name + ".webm";

@@ -42,7 +42,7 @@ class Exporter {
   // Films left as the disc's AVI (the page says why), one line each.
   const std::vector<std::string>& FilmFailures() const { return filmFailures_; }
   // The export path of the start page.
-  std::string MainPath();
+  const std::string& MainPath() const { return mainPath_; }
 
  private:
   enum class Make {
@@ -102,6 +102,7 @@ class Exporter {
   FilmTranscoder* films_;
   SearchIndex search_;
   std::string dataDir_;  // real
+  std::string mainPath_;
   std::deque<Job> queue_;
   std::unordered_set<std::string> wanted_;
   std::vector<std::string> faults_;

@@ -13,8 +13,6 @@ namespace velmora::cli::exporting {
 
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
 std::string Fragment(const std::string& address) {
   const std::size_t hash = address.find('#');
   return hash == std::string::npos ? std::string() : address.substr(hash);
@@ -24,32 +22,26 @@ std::string Fragment(const std::string& address) {
 
 std::string Exporter::Target(const check::HtmlLink& link, const std::string& sourceDir) {
   const std::string& value = link.value;
-  if (value.empty() || value[0] == '#') return {};
-  const std::string lower = platform::LowerAscii(value);
-  for (const char* kept : {"javascript:", "mailto:", "data:", "about:"}) {
-    if (StartsWith(lower, kept)) return {};
-  }
+  if (IsKeptAsWritten(value)) return {};
   // The address as the browser hands it to the dispatcher: a relative one
   // made absolute against the page's folder.
-  const bool absolute =
-      lower.find("://") != std::string::npos || StartsWith(lower, "file:") || value[0] == '/';
-  const std::string address = absolute ? value : sourceDir + value;
+  const std::string address = IsAbsoluteLink(value) ? value : sourceDir + value;
   std::string target = WorkingDirectoryTarget(address);
   if (target.empty()) {
     target = check::IsNavigation(link) ? NavigationTarget(address) : ResourceTarget(address);
   }
   if (target.empty()) return {};
   // An address of its own (outside, or nothing) goes as it is.
-  if (target == "#" || StartsWith(target, "data:")) return target;
-  return RelativeLink(page_, target) + (StartsWith(target, "gen/") ? "" : Fragment(value));
+  if (target == "#" || target.starts_with("data:")) return target;
+  return RelativeLink(page_, target) + (target.starts_with("gen/") ? "" : Fragment(value));
 }
 
 std::string Exporter::WorkingDirectoryTarget(const std::string& address) {
   const std::string file = navigation::LocalPath(address);
   const std::string& workDir = viewer_.paths().workDir;
-  if (!StartsWith(file, workDir.c_str()) || !files_.FileExists(file)) return {};
+  if (!file.starts_with(workDir) || !files_.FileExists(file)) return {};
   const std::string name = file.substr(workDir.size());
-  if (!StartsWith(name, "$$")) {
+  if (!name.starts_with("$$")) {
     // A support file the viewer copies beside its pages.
     return Want({"gen/support/" + SafeName(name), Make::DiscFile, file, {}});
   }
@@ -131,9 +123,8 @@ std::string Exporter::NavigationTarget(const std::string& address) {
 }
 
 std::string Exporter::ResourceTarget(const std::string& address) {
-  const std::string lower = platform::LowerAscii(address);
   // Nothing of an export loads from the network.
-  if (lower.find("://") != std::string::npos && !StartsWith(lower, "file:")) return "data:,";
+  if (IsNetworkAddress(address)) return "data:,";
   return WantDiscFile(navigation::LocalPath(address));
 }
 

@@ -9,10 +9,8 @@ namespace velmora::cli::exporting {
 
 namespace {
 
-std::size_t FindNoCase(const std::string& text, const std::string& lowerNeedle,
-                       std::size_t from = 0) {
-  const std::string lower = platform::LowerAscii(text);
-  return lower.find(lowerNeedle, from);
+std::size_t FindNoCase(const std::string& text, const std::string& lowerNeedle) {
+  return platform::LowerAscii(text).find(lowerNeedle);
 }
 
 std::size_t RFindNoCase(const std::string& text, const std::string& lowerNeedle) {

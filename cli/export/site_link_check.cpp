@@ -6,6 +6,7 @@
 #include <set>
 
 #include "cli/check/html_links.h"
+#include "cli/export/export_paths.h"
 #include "cli/export/own_pages.h"
 #include "platform/codepage.h"
 
@@ -55,20 +56,11 @@ SiteLinkReport CheckSiteLinks(const fs::path& root) {
     const std::string shown = it->path().lexically_relative(base).generic_string();
     for (const check::HtmlLink& link : check::ExtractLinks(ReadAll(it->path()))) {
       const std::string& value = link.value;
-      const std::string lower = platform::LowerAscii(value);
-      if (value.empty() || value[0] == '#') continue;
-      if (lower.rfind("javascript:", 0) == 0 || lower.rfind("data:", 0) == 0 ||
-          lower.rfind("about:", 0) == 0 || lower.rfind("mailto:", 0) == 0) {
-        continue;
-      }
-      if (lower.find("://") != std::string::npos || lower.rfind("file:", 0) == 0 ||
-          value[0] == '/') {
+      if (IsKeptAsWritten(value)) continue;
+      if (IsAbsoluteLink(value)) {
         // An outside link opens elsewhere; anything that loads into the page,
         // or a local file named absolutely, does not belong in an export.
-        if (check::IsNavigation(link) && lower.find("://") != std::string::npos &&
-            lower.rfind("file:", 0) != 0) {
-          continue;
-        }
+        if (check::IsNavigation(link) && IsNetworkAddress(value)) continue;
         report.network.push_back(shown + ": " + value);
         continue;
       }

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "cli/export/export_paths.h"
+#include "platform/codepage.h"
 
 namespace velmora::cli::exporting {
 
@@ -15,8 +16,8 @@ namespace fs = std::filesystem;
 
 std::string MimeTypeOf(const std::string& path) {
   const std::size_t dot = path.rfind('.');
-  std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-  for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  const std::string ext =
+      dot == std::string::npos ? "" : platform::LowerAscii(path.substr(dot + 1));
   static const std::pair<const char*, const char*> kTypes[] = {
       {"htm", "text/html"},   {"html", "text/html"},
       {"css", "text/css"},    {"js", "application/javascript"},

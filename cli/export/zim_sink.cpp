@@ -81,12 +81,11 @@ bool ZimSink::Add(const ExportItem& item) {
   try {
     zim::writer::Hints hints;
     hints[zim::writer::FRONT_ARTICLE] = item.page ? 1 : 0;
-    const bool compress = item.mimeType.rfind("text/", 0) == 0 ||
-                          item.mimeType == "application/javascript" ||
-                          item.mimeType == "application/json";
+    const bool text = item.mimeType.starts_with("text/");
+    const bool compress =
+        text || item.mimeType == "application/javascript" || item.mimeType == "application/json";
     hints[zim::writer::COMPRESS] = compress ? 1 : 0;
-    const std::string mimeType =
-        item.mimeType.rfind("text/", 0) == 0 ? item.mimeType + ";charset=utf-8" : item.mimeType;
+    const std::string mimeType = text ? item.mimeType + ";charset=utf-8" : item.mimeType;
     if (!item.sourceFile.empty()) {
       creator_->addItem(std::make_shared<zim::writer::FileItem>(item.path, mimeType, item.title,
                                                                 hints, item.sourceFile.string()));

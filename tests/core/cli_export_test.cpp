@@ -112,7 +112,7 @@ TEST(CliExport, filmNotTranscoded_keepsTheOriginalAndSaysWhy) {
   TempDir out;
   // A GStreamer that fails every film.
   WriteFile(out / "bin/gst-launch-1.0", "#!/bin/sh\nexit 1\n");
-  fs::permissions(out / "bin/gst-launch-1.0", fs::perms::owner_all);
+  MakeExecutable(out / "bin/gst-launch-1.0");
   const ScopedEnv path("PATH", out / "bin:" + std::string(std::getenv("PATH")));
   const CliResult result =
       RunCli({"export", "--disc", VELMORA_SAMPLE_CONTENT, "--site", out / "site", "--quiet"});

@@ -19,7 +19,7 @@ using cli::exporting::FilmTranscoder;
 std::string StandIn(const TempDir& dir, const std::string& script) {
   const std::string program = dir / "gst-launch-1.0";
   WriteFile(program, "#!/bin/sh\n" + script);
-  fs::permissions(program, fs::perms::owner_all);
+  MakeExecutable(program);
   return program;
 }
 
