@@ -9,8 +9,6 @@
 #include "app/handlers.h"
 #include "app/main_form.h"
 #include "platform/platform.h"
-#include "windows/movie_form.h"
-#include "windows/slide_form.h"
 
 namespace velmora::app {
 
@@ -31,9 +29,6 @@ class Application {
  private:
   platform::Platform& platform_;
   std::unique_ptr<TMainForm> mainForm_;
-  std::unique_ptr<windows::TSlideForm> slideForm_;
-  std::unique_ptr<windows::TMovieForm> movieForm_;
-  std::unique_ptr<windows::TCzekajForm> czekajForm_;
 };
 
 }  // namespace velmora::app

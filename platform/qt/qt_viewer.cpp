@@ -36,8 +36,8 @@ void QtViewer::Connect(app::Application& application) {
   handlers_ = application.Handlers();
   mainWindow_.SetHandlers(handlers_);
   if (app::TMainForm* form = application.MainForm()) {
-    if (form->DictionaryBalloon) dictionaryBalloon_.Connect(*form->DictionaryBalloon);
-    if (form->LocationBalloon) locationBalloon_.Connect(*form->LocationBalloon);
+    if (auto* balloon = form->DictionaryBalloon()) dictionaryBalloon_.Connect(*balloon);
+    if (auto* balloon = form->LocationBalloon()) locationBalloon_.Connect(*balloon);
   }
   slides_.raise = [this](const std::string& handler, const std::string& argument) {
     Raise(platform::HandlerName(platform::names::kSlideForm, handler), argument);

@@ -132,8 +132,7 @@ class ContentsTree : public ::testing::Test {
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
     // The program entry creates the slide window after the main window.
-    slide_ = std::make_unique<velmora::windows::TSlideForm>(form_->SlideShowHost(), fake_.platform);
-    form_->SlideForm = slide_.get();
+    form_->CreateMediaWindows();
     return *form_;
   }
   FakeBrowser& Main() {
@@ -151,7 +150,7 @@ class ContentsTree : public ::testing::Test {
 TEST_F(ContentsTree, startUp_readsPagesAndReportsOutOfRangeOnce) {
   fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "232;x.htm\r\n300;y.htm\r\n7;r.htm\r\n";
   TMainForm& form = Start();
-  EXPECT_EQ(form.daneDrzewa[7], "r.htm");
+  EXPECT_EQ(form.TreePageNames()[7], "r.htm");
   ASSERT_EQ(fake_.ui.messages.size(), 1u);
   EXPECT_EQ(fake_.ui.messages[0].text,
             "Warto\x9C\xE6 iloscElemDrzewa za ma\xB3"

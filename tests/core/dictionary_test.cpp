@@ -57,8 +57,10 @@ TEST_F(Dictionary, emptyDicFile_givesTheHeadwordAlone) {
 
 TEST_F(Dictionary, missingDicFile_neverShowsWhatTheBufferHeldBefore) {
   SetFile("DICT.CSV", "las;Las;<--file-->\r\n");
+  // The title strip is made in the buffer the definitions are read into.
+  fake_.files.files["/disc/Makiety/title.html"] = "last search page";
   TMainForm& form = Start();
-  form.RichEditSearch.SetText("last search page");
+  form.ShowTitleStrip("topic");
   EXPECT_EQ(form.LookupDefinition(1, "las"), "<b>Las</b>" + kMissingDefinition);
 }
 

@@ -49,8 +49,8 @@ TEST_F(LocationPage, mapMode_showsThePictureButAnswersFalse) {
   TMainForm& form = Start();
   EXPECT_FALSE(form.ShowLocation("rp7", 1));
   ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
-  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
-  EXPECT_EQ(fake_.files.files[form.paths.workDir + "$$chmurka.html"],
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.Paths().workDir + "$$chmurka.html");
+  EXPECT_EQ(fake_.files.files[form.Paths().workDir + "$$chmurka.html"],
             "<title>temat: Rezerwat przyrody Ciche Bagno</title>/disc/Map/mp-rp7.gif");
 }
 
@@ -71,7 +71,7 @@ TEST_F(LocationPage, mapDirectoryNamedLikeALocationPicture_stillFallsBackToTheMa
   TMainForm& form = Start("/ml-park");
   EXPECT_FALSE(form.ShowLocation("rp7", 2));
   ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
-  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.Paths().workDir + "$$chmurka.html");
 }
 
 }  // namespace

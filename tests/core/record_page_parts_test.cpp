@@ -15,8 +15,8 @@ class RecordPageParts : public ::testing::Test {
  protected:
   void SetUp() override { disc.Start(); }
   app::TMainForm& form() { return *disc.form; }
-  void SetPage(const std::string& text) { form().MainRichEdit.SetText(text); }
-  const std::string& PageText() { return form().MainRichEdit.Text(); }
+  void SetPage(const std::string& text) { form().RecordPages().Buffer().SetText(text); }
+  const std::string& PageText() { return form().RecordPages().Buffer().Text(); }
 
   FakeRecordDisc disc;
 };
