@@ -30,13 +30,13 @@ TMainForm::TMainForm(platform::Platform& platform)
       locations_(pageContext_, MainRichEdit_, MainWebBrowser_, AreaTablesOf(tables_),
                  {.showMap =
                       [this](const std::string& picture) {
-                        PlaceBalloon(2);
+                        PlaceBalloon(windows::BalloonKind::LocationPicture);
                         locationBalloon_->ShowLocationMap(paths_.templateDir, picture,
                                                           paths_.workDir);
                       },
                   .showPage =
                       [this](const std::string& page) {
-                        PlaceBalloon(3);
+                        PlaceBalloon(windows::BalloonKind::LocationPage);
                         locationBalloon_->ShowLocationPage(page);
                       }}),
       records_(pageContext_, MainRichEdit_, MainWebBrowser_, AreaTablesOf(tables_)),

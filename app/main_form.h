@@ -29,6 +29,7 @@
 #include "tables/menu_definition.h"
 #include "tables/table.h"
 #include "tables/table_loading.h"
+#include "windows/balloon_placement.h"
 #include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
@@ -87,20 +88,20 @@ class TMainForm {
     records_.MakeDynamicPage(key, kindMarker);
   }
   pages::RecordPages& RecordPages() { return records_; }
-  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
-  // location in the balloon (pages::LocationPages).
-  bool ShowLocation(const std::string& name, int mode) {
+  // (pages::LocationPages)
+  bool ShowLocation(const std::string& name, pages::LocationMode mode) {
     return locations_.ShowLocation(name, mode);
   }
   std::string CategoryTitle(const std::string& name) { return locations_.CategoryTitle(name); }
-  std::string LookupDefinition(int kind, const std::string& word) {
+  std::string LookupDefinition(navigation::DefinitionKind kind, const std::string& word) {
     std::string definition = dictionary_.LookupDefinition(kind, word);
     ReleaseTableText();
     return definition;
   }
   void CreateBalloons();
-  void PlaceBalloon(int kind);
-  void ShowDefinition(int kind, const std::string& definition, const std::string& word);
+  void PlaceBalloon(windows::BalloonKind kind);
+  void ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
+                      const std::string& word);
   void ShowSlideShow(const std::string& key);
   void ShowMovie(const std::string& name);
   void ShowTreePage() { tree_.ShowTreePage(); }
@@ -190,7 +191,7 @@ class TMainForm {
   void RunStartupSequence();
   void RegisterCommandHandlers(HandlerTable& handlers);
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
-  void ShowDictionaryLink(int kind, const std::string& word);
+  void ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word);
   void LoadTables();
   // The table files' pages a page was made from go back to the system's
   // file cache once it is written: the process keeps only what it reads.

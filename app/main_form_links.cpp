@@ -32,10 +32,10 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       ui_.SetText("Szukaj", "PN: " + link.key);
       break;
     case Row::Map:
-      locations_.ShowLocation(link.key, 1);
+      locations_.ShowLocation(link.key, pages::LocationMode::LargeMap);
       break;
     case Row::Location:
-      locations_.ShowLocation(link.key, 2);
+      locations_.ShowLocation(link.key, pages::LocationMode::InBalloon);
       break;
     case Row::Photo:
       locations_.ShowPhoto(link.key);
@@ -45,10 +45,10 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
                                   link.key);
       break;
     case Row::Dictionary:
-      ShowDictionaryLink(1, link.key);
+      ShowDictionaryLink(navigation::DefinitionKind::Dictionary, link.key);
       break;
     case Row::Biotope:
-      ShowDictionaryLink(2, link.key);
+      ShowDictionaryLink(navigation::DefinitionKind::Biotope, link.key);
       break;
     case Row::Animation:
       navigation::StartAnimation(pageContext_, platform_.processes, platform_.shell, link.key,
@@ -100,32 +100,34 @@ void TMainForm::MainWebBrowserDownloadComplete() {
   if (currentAddress_.find("drzewo.htm") == std::string::npos) ShowBrowserView(true);
 }
 
-void TMainForm::ShowDictionaryLink(int kind, const std::string& word) {
+void TMainForm::ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word) {
   std::string definition = LookupDefinition(kind, word);
   if (definition.empty()) definition = navigation::link_texts::kWordMissing;
-  PlaceBalloon(1);
+  PlaceBalloon(windows::BalloonKind::Definition);
   ShowDefinition(kind, definition, word);
 }
 
 void TMainForm::CreateBalloons() {
   auto create = [this](const char* name, const char* label) {
-    return windows::CreateBalloon(name, label, platform_,
-                                  {.paths = paths_,
-                                   .mainBrowser = MainWebBrowser_,
-                                   .lookupDefinition = [this](int kind, const std::string& word) {
-                                     return LookupDefinition(kind, word);
-                                   }});
+    return windows::CreateBalloon(
+        name, label, platform_,
+        {.paths = paths_,
+         .mainBrowser = MainWebBrowser_,
+         .lookupDefinition = [this](navigation::DefinitionKind kind, const std::string& word) {
+           return LookupDefinition(kind, word);
+         }});
   };
   dictionaryBalloon_ =
       create(platform::names::kDictionaryBalloon, windows::balloon_texts::kDictionary);
   locationBalloon_ = create(platform::names::kLocationBalloon, windows::balloon_texts::kLocation);
 }
 
-void TMainForm::PlaceBalloon(int kind) {
+void TMainForm::PlaceBalloon(windows::BalloonKind kind) {
   windows::PlaceBalloon(ui_, dictionaryBalloon_.get(), locationBalloon_.get(), kind);
 }
 
-void TMainForm::ShowDefinition(int kind, const std::string& definition, const std::string& word) {
+void TMainForm::ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
+                               const std::string& word) {
   if (dictionaryBalloon_) dictionaryBalloon_->ShowDefinition(kind, definition, word);
 }
 

@@ -18,8 +18,8 @@ constexpr std::size_t kKindCodeLength = 2;
 
 }  // namespace
 
-bool LocationPages::ShowLocation(const std::string& name, int mode) {
-  if (mode == 2) {
+bool LocationPages::ShowLocation(const std::string& name, LocationMode mode) {
+  if (mode == LocationMode::InBalloon) {
     const std::string fileName = "ml-" + name + ".jpg";
     const std::string picture = context_.paths.mapDir + fileName;
     if (context_.files.FileExists(picture)) {
@@ -51,7 +51,7 @@ bool LocationPages::ShowLocation(const std::string& name, int mode) {
   }
   const std::string picture = MapPicturePath(context_.paths, name);
   if (!context_.files.FileExists(picture)) return false;
-  if (mode == 0) return true;
+  if (mode == LocationMode::TestForMap) return true;
   std::string title = CategoryTitle(name);
   if (!title.empty()) title = "temat: " + title;
   ShowLargePicture(picture, " ", title);

@@ -58,10 +58,10 @@ void TChmurkaForm::UkryjPasekBrowsera(bool hide) {
                     -kTitleStripHeight);
 }
 
-void TChmurkaForm::ShowDefinition(int kind, const std::string& definition,
+void TChmurkaForm::ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
                                   const std::string& word) {
-  if (kind == 1) ui_.SetCaption(name_, balloon_texts::kDictionary);
-  if (kind == 2) ui_.SetCaption(name_, balloon_texts::kBiotopes);
+  ui_.SetCaption(name_, kind == navigation::DefinitionKind::Dictionary ? balloon_texts::kDictionary
+                                                                       : balloon_texts::kBiotopes);
   MakeVisible();
   UkryjPasekBrowsera(false);
   // An unreadable template leaves the balloon on its previous page.
@@ -106,7 +106,8 @@ void TChmurkaForm::CppWebBrowserBeforeNavigate2(const std::string& address, bool
   const std::size_t dic = address.find("?dic");
   if (dic != std::string::npos) {
     const std::string word = address.substr(dic + 4);
-    ShowDefinition(1, host_.lookupDefinition(1, word), word);
+    constexpr auto kDictionary = navigation::DefinitionKind::Dictionary;
+    ShowDefinition(kDictionary, host_.lookupDefinition(kDictionary, word), word);
     cancel = true;
     return;
   }

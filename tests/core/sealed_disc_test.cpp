@@ -114,10 +114,11 @@ TEST_F(SealedDisc, definitionFileLinkedOut_readsAsMissingDefinition) {
   tree.Write("cd/Slownik/bor.txt", "gesty las");
   Link("cd/DB/bor.dic", "../Slownik/bor.txt");
   Start();
-  const std::string las = form->LookupDefinition(1, "las");
+  const std::string las = form->LookupDefinition(navigation::DefinitionKind::Dictionary, "las");
   EXPECT_EQ(las.find(kSecret), std::string::npos) << las;
   EXPECT_NE(las.find(navigation::kDefinitionMissing), std::string::npos) << las;
-  EXPECT_NE(form->LookupDefinition(1, "bor").find("gesty las"), std::string::npos);
+  EXPECT_NE(form->LookupDefinition(navigation::DefinitionKind::Dictionary, "bor").find("gesty las"),
+            std::string::npos);
 }
 
 TEST_F(SealedDisc, namesLeadingOutThroughDotsOrLetterCase_readAsMissing) {
