@@ -18,11 +18,11 @@ bool Application::Start() {
   return !mainForm_->ContentMissing();
 }
 
-HandlerTable Application::Handlers() {
-  HandlerTable all;
+platform::HandlerTable Application::Handlers() {
+  platform::HandlerTable all;
   if (!mainForm_) return all;
   auto add = [&all](const std::string& window, auto& form) {
-    HandlerTable own;
+    platform::HandlerTable own;
     form.RegisterHandlers(own);
     for (auto& [name, handler] : own) all[platform::HandlerName(window, name)] = std::move(handler);
   };

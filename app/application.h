@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/handlers.h"
 #include "app/main_form.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
 
 namespace velmora::app {
@@ -24,7 +24,7 @@ class Application {
   TMainForm* MainForm() { return mainForm_.get(); }
 
   // Every window's handlers, keyed "Window.Handler" ("MainForm.FormShow").
-  HandlerTable Handlers();
+  platform::HandlerTable Handlers();
 
  private:
   platform::Platform& platform_;

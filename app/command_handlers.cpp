@@ -76,7 +76,7 @@ void TMainForm::Button14Click() {
   ui_.SetVisible("Memo2", memo2Visible_);
 }
 
-void TMainForm::RegisterCommandHandlers(HandlerTable& handlers) {
+void TMainForm::RegisterCommandHandlers(platform::HandlerTable& handlers) {
   for (const FixedPageButton& button : kFixedPageButtons) {
     const std::string page(button.page);
     const bool release = button.releasesCategoryButtons;

@@ -6,6 +6,7 @@
 #include "app/working_directory.h"
 #include "pages/generated_page.h"
 #include "tables/catalogue.h"
+#include "tables/disc_files.h"
 
 namespace velmora::app {
 
@@ -97,14 +98,14 @@ void TMainForm::RunStartupSequence() {
   }
   LoadTables();
   tables::ResolveSlidePictures(tables_[tables::kSlideTable], files_, paths_.photoDir);
-  LoadDaneMenu("MENU.CSV");
+  LoadDaneMenu(tables::disc_files::kMenuTable);
   ui_.ProcessMessages();
-  LoadDaneDrzewa1("DRZEWO1.CSV");
+  LoadDaneDrzewa1(tables::disc_files::kTreeTable);
   ui_.ProcessMessages();
   CreateBalloons();
 
   ui_.MaximizeWindow("MainForm");
-  MainWebBrowser_.Navigate(paths_.dataDir + "799.htm");
+  MainWebBrowser_.Navigate(paths_.dataDir + tables::disc_files::kStartPage);
   ShowBrowserView(true);
   loadingForm_->Close();
   ui_.ProcessMessages();
@@ -135,7 +136,8 @@ void TMainForm::FormShow() {
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
   tableLoading_.Resume();
-  const DiscProgramStart start = LaunchDiscProgram(platform_, paths_, "start.exe");
+  const DiscProgramStart start =
+      LaunchDiscProgram(platform_, paths_, tables::disc_files::kStartProgram);
   if (start.neededWine) TellOnceThatWineWouldPlay(platform_, paths_);
   WaitForProgram(start.handle);
   std::vector<const tables::Table*> all;
@@ -156,10 +158,10 @@ void TMainForm::FormClose() {
   ui_.SetVisible("Panel1", false);
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
-  WaitForProgram(LaunchDiscProgram(platform_, paths_, "fin.exe").handle);
+  WaitForProgram(LaunchDiscProgram(platform_, paths_, tables::disc_files::kClosingProgram).handle);
 }
 
-void TMainForm::RegisterHandlers(HandlerTable& handlers) {
+void TMainForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   RegisterCommandHandlers(handlers);
@@ -183,10 +185,10 @@ void TMainForm::CreateMediaWindows() {
   mediaWindowsCreated_ = true;
 }
 
-void TMainForm::RegisterBalloonHandlers(HandlerTable& handlers) {
+void TMainForm::RegisterBalloonHandlers(platform::HandlerTable& handlers) {
   for (windows::TChmurkaForm* balloon : {dictionaryBalloon_.get(), locationBalloon_.get()}) {
     if (!balloon) continue;
-    HandlerTable own;
+    platform::HandlerTable own;
     balloon->RegisterHandlers(own);
     for (auto& [name, handler] : own) handlers[balloon->name() + "." + name] = std::move(handler);
   }

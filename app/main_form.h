@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/content_paths.h"
-#include "app/handlers.h"
 #include "app/programs.h"
 #include "navigation/contents_tree_page.h"
 #include "navigation/dictionary.h"
@@ -21,10 +19,12 @@
 #include "pages/page_buffer.h"
 #include "pages/record_page.h"
 #include "pages/title_strip.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
 #include "tables/catalogue.h"
 #include "tables/catalogue_tables.h"
 #include "tables/column_accessor.h"
+#include "tables/content_paths.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
@@ -150,9 +150,9 @@ class TMainForm {
   void Button1Click() { menus_.DumpMenuNames(); }
 
   // Handlers reachable from a replay script, by name.
-  void RegisterHandlers(HandlerTable& handlers);
+  void RegisterHandlers(platform::HandlerTable& handlers);
   // The balloons' handlers, keyed "DictionaryBalloon.Panel1MouseDown".
-  void RegisterBalloonHandlers(HandlerTable& handlers);
+  void RegisterBalloonHandlers(platform::HandlerTable& handlers);
 
   // The slide-show and film windows' create events, which the program entry
   // runs after the first show. Until then the menu panel shows the start
@@ -162,7 +162,7 @@ class TMainForm {
   platform::Platform& platform() { return platform_; }
 
   // What the program entry, the other front ends and the tests read.
-  const ContentPaths& Paths() const { return paths_; }
+  const tables::ContentPaths& Paths() const { return paths_; }
   // The content was not found: the start-up stopped early.
   bool ContentMissing() const { return contentMissing_; }
   // The working directory is the program's own, made at start-up (it is
@@ -189,7 +189,7 @@ class TMainForm {
 
  private:
   void RunStartupSequence();
-  void RegisterCommandHandlers(HandlerTable& handlers);
+  void RegisterCommandHandlers(platform::HandlerTable& handlers);
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
   void ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word);
   void LoadTables();
@@ -203,7 +203,7 @@ class TMainForm {
   platform::Browser& MainWebBrowser_;
   platform::Browser& MenuWebBrowser_;
 
-  ContentPaths paths_;
+  tables::ContentPaths paths_;
   std::string currentAddress_;
   std::string lastMenu_;
   bool contentMissing_ = false;

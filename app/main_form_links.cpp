@@ -87,8 +87,7 @@ void TMainForm::ReleaseTableText() {
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
   const std::string lower = platform::LowerAscii(address);
-  if (lower.find("drzewo.htm") != std::string::npos ||
-      lower.find("$$menu.htm") != std::string::npos) {
+  if (lower.find("drzewo.htm") != std::string::npos || navigation::IsMenuPage(lower)) {
     return;
   }
   MainWebBrowser_.Navigate(lower);

@@ -3,6 +3,7 @@
 #include "navigation/page_scan.h"
 #include "navigation/search_texts.h"
 #include "navigation/text_search.h"
+#include "pages/template_files.h"
 #include "platform/codepage.h"
 
 namespace velmora::navigation {
@@ -127,7 +128,7 @@ void FullTextSearch::MakeSearchPage(const std::string& word) {
   lastSearch_ = {};
   {
     SearchingFlag flag(searching_);
-    if (!buffer_.LoadFromFile(context_.paths.templateDir + "search.html")) return;
+    if (!buffer_.LoadFromFile(context_.paths.templateDir + pages::template_files::kSearch)) return;
     ReplaceAll(search_texts::kPlaceholder,
                platform::Win1250ToIso(search_texts::kHeaderStart + AsPageText(word)) +
                    search_texts::kHeaderEnd);

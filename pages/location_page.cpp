@@ -1,11 +1,13 @@
 #include "pages/location_page.h"
 
 #include "pages/generated_page.h"
+#include "pages/template_files.h"
 
 namespace velmora::pages {
 
 std::string LocationTemplateFor(const std::string& key) {
-  return key.rfind("pn", 0) == 0 ? "pn_loc.html" : "pk_loc.html";
+  return key.rfind("pn", 0) == 0 ? template_files::kNationalParkLocation
+                                 : template_files::kParkLocation;
 }
 
 std::string MapPicturePath(const tables::ContentPaths& paths, const std::string& name) {
@@ -44,7 +46,7 @@ bool LocationPages::ShowLocation(const std::string& name, LocationMode mode) {
       if (context_.files.FileExists(page)) {
         balloon_.showPage(page);
       } else {
-        context_.ui.MessageBox("Brak pliku: " + page, kLocationCaption, platform::Icon::Stop);
+        context_.ui.MessageBox(kMissingFile + page, kLocationCaption, platform::Icon::Stop);
       }
       return true;
     }

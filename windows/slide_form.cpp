@@ -4,6 +4,8 @@
 
 #include "pages/generated_page.h"
 #include "pages/replacement.h"
+#include "pages/template_files.h"
+#include "tables/disc_files.h"
 #include "windows/handler_arguments.h"
 #include "windows/media_texts.h"
 
@@ -119,7 +121,7 @@ void TSlideForm::Timer1Timer() {
 
 void TSlideForm::ShowSlide(const std::string& picture, const std::string& description) {
   pages::PageBuffer& buffer = show_.buffer;
-  if (!buffer.LoadFromFile(show_.paths.templateDir + "slide.html")) return;
+  if (!buffer.LoadFromFile(show_.paths.templateDir + pages::template_files::kSlide)) return;
   const std::size_t picturePlaceholder = buffer.Find("m.jpg", 0, true);
   if (picturePlaceholder != pages::PageBuffer::npos) buffer.Replace(picturePlaceholder, 5, picture);
   pages::ReplaceAllIn(buffer, "<!--@opis@-->", "<i>" + description + "</i>");
@@ -140,7 +142,8 @@ void TSlideForm::ShowSlide(const std::string& picture, const std::string& descri
 }
 
 void TSlideForm::ShowSlideDescription(const std::string& text) {
-  if (!RichEdit.LoadFromFile(show_.paths.templateDir + "opis.html")) return;
+  if (!RichEdit.LoadFromFile(show_.paths.templateDir + pages::template_files::kSlideDescription))
+    return;
   const std::string placeholder = "<!--@opis@-->";
   const std::size_t at = RichEdit.Find(placeholder, 0, true);
   if (at != pages::PageBuffer::npos) RichEdit.Replace(at, placeholder.size(), text);
@@ -211,7 +214,7 @@ void TSlideForm::FormShow() {
   SetRunning(true);
   // A music file that cannot be opened leaves the player not ready: the
   // show goes on silently and the watcher does not retry.
-  MediaPlayer1.SetFileName(show_.paths.animDir + "kev1.wav");
+  MediaPlayer1.SetFileName(show_.paths.animDir + tables::disc_files::kSlideMusic);
   MediaPlayer1.Open();
   if (music_) {
     MediaPlayer1.Play();

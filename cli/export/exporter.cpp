@@ -65,7 +65,7 @@ std::string Exporter::Display(const std::string& text) {
   // The message as the viewer says it, with the paths of this computer cut
   // to the disc's own and on one line, in UTF-8.
   std::string shown = text;
-  const app::ContentPaths& paths = viewer_.paths();
+  const tables::ContentPaths& paths = viewer_.paths();
   for (const std::string& root : {paths.installRoot, paths.contentRoot, paths.workDir}) {
     for (const std::string& spelling : {root, platform::LowerAscii(root)}) {
       for (std::size_t at = shown.find(spelling); !spelling.empty() && at != std::string::npos;
@@ -127,7 +127,7 @@ void Exporter::SeedTables() {
 }
 
 bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
-  const app::ContentPaths& paths = viewer_.paths();
+  const tables::ContentPaths& paths = viewer_.paths();
   WantDiscFile(paths.dataDir + "799.htm");
   Want({kTreePage, Make::Tree, {}, {}});
   SeedTables();
@@ -289,7 +289,7 @@ bool Exporter::MakeFollowed(const Job& job) {
 
 bool Exporter::MakeGallery(const Job& job) {
   app::TMainForm& form = viewer_.form();
-  const app::ContentPaths& paths = viewer_.paths();
+  const tables::ContentPaths& paths = viewer_.paths();
   const std::vector<std::string> names = windows::UsableSlides(
       form.CatalogueTable(tables::kSlideTable), job.source, files_, paths.photoDir);
   const std::string title = "Pokaz slajdów: " + platform::Win1250ToUtf8(job.source);

@@ -48,7 +48,7 @@ class QtViewer {
   SlideWindow slides_;
   MovieWindow movie_;
   velmora::qt::ContentsTreeView* tree_;  // owned by the main window
-  app::HandlerTable handlers_;
+  platform::HandlerTable handlers_;
 };
 
 }  // namespace velmora::platform::qt

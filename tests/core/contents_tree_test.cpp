@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "app/startup_error.h"
+#include "tables/startup_error.h"
 #include "tests/support/fake_platform.h"
 #include "windows/slide_form.h"
 
-using velmora::app::StartupError;
 using velmora::app::TMainForm;
 using velmora::platform::Icon;
+using velmora::tables::StartupError;
 using velmora::test::FakeBrowser;
 using velmora::test::FakePlatform;
 using namespace velmora::tables;

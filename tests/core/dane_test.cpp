@@ -10,13 +10,13 @@
 #include <thread>
 
 #include "app/main_form.h"
-#include "app/startup_error.h"
 #include "tables/catalogue.h"
+#include "tables/startup_error.h"
 #include "tests/support/fake_platform.h"
 
-using velmora::app::StartupError;
 using velmora::app::TMainForm;
 using velmora::platform::Icon;
+using velmora::tables::StartupError;
 using velmora::test::FakePlatform;
 namespace tables = velmora::tables;
 

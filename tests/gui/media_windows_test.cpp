@@ -167,7 +167,7 @@ class MediaWindowsTest : public QObject {
   std::unique_ptr<qt::SlideWindow> slideWindow_;
   std::unique_ptr<qt::MovieWindow> movieWindow_;
   std::unique_ptr<Application> application_;
-  velmora::app::HandlerTable handlers_;
+  velmora::platform::HandlerTable handlers_;
 };
 
 void MediaWindowsTest::init() {
