@@ -64,6 +64,20 @@ class ExportSiteTest : public QObject {
                               ".join(' ')") == expected.join(' '));
   }
 
+  // The page as a reader sees it, painted with the export's style (its
+  // title strip's colour); VELMORA_EXPORT_SCREENSHOT=FILE.png keeps it
+  // (docs/screenshots/export-record-page.png).
+  void recordPage_isPaintedWithTheExportsStyle() {
+    QWebEngineView view;
+    view.resize(900, 640);
+    view.show();
+    QVERIFY(LoadUrl(*view.page(), QUrl::fromLocalFile(site_ + "/gen/rp/101.html")));
+    QImage shot;
+    WAIT_VERIFY((shot = view.grab().toImage(), HasColour(shot, qRgb(0xe6, 0xed, 0xdc))));
+    const QString keep = qEnvironmentVariable("VELMORA_EXPORT_SCREENSHOT");
+    if (!keep.isEmpty()) QVERIFY(shot.save(keep, "PNG"));
+  }
+
   void film_playsAsHtml5Video_data() { Sources(); }
   void film_playsAsHtml5Video() {
     QWebEnginePage page;
@@ -75,6 +89,15 @@ class ExportSiteTest : public QObject {
     QTest::addColumn<bool>("served");
     QTest::newRow("file") << false;
     QTest::newRow("http") << true;
+  }
+
+  static bool HasColour(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); y += 2) {
+      for (int x = 0; x < image.width(); x += 2) {
+        if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
+      }
+    }
+    return false;
   }
 
   QUrl Address(const QString& path) const {
