@@ -466,7 +466,7 @@ class NoTempPath : public platform::NativeFileSystem {
 
 TEST(WorkingDirectoryFallback, noTempPath_triesTheRootAndFallsBackToIt) {
   NoTempPath files;
-  ContentPaths paths;
+  tables::ContentPaths paths;
   paths.installRoot = "/content/";
   paths.DeriveDirectories();
   EXPECT_FALSE(PrepareWorkingDirectory(files, paths));
