@@ -15,9 +15,9 @@
 
 #include "app/application.h"
 #include "bench/gui_probe.h"
-#include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_viewer.h"
+#include "viewer/qt_main_window.h"
+#include "viewer/qt_platform.h"
+#include "viewer/qt_viewer.h"
 
 using namespace velmora;
 using namespace velmora::bench;

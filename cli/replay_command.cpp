@@ -27,7 +27,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "app/application.h"
 #include "cli/private_temp_dir.h"
 #include "cli/script.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 
 namespace velmora::cli {
 

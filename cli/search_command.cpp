@@ -8,7 +8,7 @@
 #include "cli/command_help.h"
 #include "cli/private_temp_dir.h"
 #include "platform/codepage.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 
 namespace velmora::cli {
 

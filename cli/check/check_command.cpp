@@ -9,7 +9,7 @@
 #include "cli/command_help.h"
 #include "cli/progress.h"
 #include "platform/codepage.h"
-#include "platform/recording/recording_system.h"
+#include "recording/recording_system.h"
 
 namespace velmora::cli {
 namespace {

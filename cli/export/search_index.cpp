@@ -5,7 +5,7 @@
 #include "cli/export/html_text.h"
 #include "navigation/iso_fold.h"
 #include "platform/codepage.h"
-#include "platform/recording/trace.h"
+#include "recording/trace.h"
 
 namespace velmora::cli::exporting {
 

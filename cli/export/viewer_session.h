@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 
 namespace velmora::cli::exporting {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 #include "test_support.h"
 
 namespace velmora::test {

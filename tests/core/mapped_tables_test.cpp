@@ -24,7 +24,7 @@
 #include "app/application.h"
 #include "platform/mapping_fault_guard.h"
 #include "platform/native_file_system.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 #include "tables/background_reader.h"
 #include "tables/table.h"
 #include "test_support.h"

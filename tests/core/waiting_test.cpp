@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/main_form.h"
-#include "platform/recording/recording_platform.h"
+#include "recording/recording_platform.h"
 #include "test_support.h"
 
 namespace velmora::test {

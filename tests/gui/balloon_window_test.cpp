@@ -5,7 +5,7 @@
 // With VELMORA_BALLOON_SCREENSHOTS=DIR the test also saves a definition
 // balloon and a location balloon over the start page into DIR.
 
-#include "platform/qt/balloon_window.h"
+#include "viewer/balloon_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,11 +26,11 @@
 #include "app/main_form.h"
 #include "gui_wait.h"
 #include "platform/native_file_system.h"
-#include "platform/qt/qt_browsers.h"
-#include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_ui.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/qt_browsers.h"
+#include "viewer/qt_main_window.h"
+#include "viewer/qt_system.h"
+#include "viewer/qt_ui.h"
 
 using namespace velmora;
 using platform::qt::BalloonWindow;

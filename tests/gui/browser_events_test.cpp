@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "gui_wait.h"
-#include "platform/qt/qt_browser.h"
-#include "platform/qt/qt_ui.h"
 #include "test_page_browser.h"
+#include "viewer/qt_browser.h"
+#include "viewer/qt_ui.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::Icon;

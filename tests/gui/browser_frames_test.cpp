@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gui_wait.h"
-#include "platform/qt/qt_browser.h"
 #include "test_page_browser.h"
+#include "viewer/qt_browser.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::qt::QtBrowser;

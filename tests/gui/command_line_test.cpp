@@ -1,7 +1,7 @@
 // The viewer's command line: a disc, --help and --version, the toolkit's
 // own options passed on, and wrong usage refused with status 2.
 
-#include "platform/qt/command_line.h"
+#include "viewer/command_line.h"
 
 #include <QProcess>
 #include <QTest>

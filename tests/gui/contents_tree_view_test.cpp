@@ -1,7 +1,7 @@
 // The contents tree widget: its 232 nodes and look, selection and expansion
 // from the core, the mouse and key events it hands to the core, and the
 // keyboard's cursor.
-#include "platform/qt/contents_tree_view.h"
+#include "viewer/contents_tree_view.h"
 
 #include <QApplication>
 #include <QDir>

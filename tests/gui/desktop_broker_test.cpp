@@ -1,7 +1,7 @@
 // The broker that hands outside addresses to the desktop from outside the
 // viewer's network namespace: what it starts, for which addresses, how often.
 
-#include "platform/qt/desktop_broker.h"
+#include "viewer/desktop_broker.h"
 
 #include <QDir>
 #include <QFile>

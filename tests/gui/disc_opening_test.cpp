@@ -4,7 +4,7 @@
 // copy; with no disc known the chooser comes, and a disc chosen there with
 // the keyboard is written to the settings and shows the start page.
 
-#include "platform/qt/disc_opening.h"
+#include "viewer/disc_opening.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +16,10 @@
 #include <filesystem>
 
 #include "gui_wait.h"
-#include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_system.h"
 #include "sample_disc_viewer.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/qt_main_window.h"
+#include "viewer/qt_system.h"
 
 namespace fs = std::filesystem;
 using namespace velmora;

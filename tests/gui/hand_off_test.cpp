@@ -11,10 +11,10 @@
 
 #include "gui_wait.h"
 #include "page_script.h"
-#include "platform/qt/desktop_hand_off.h"
-#include "platform/qt/hand_off_gate.h"
-#include "platform/qt/qt_system.h"
 #include "sample_disc_viewer.h"
+#include "viewer/desktop_hand_off.h"
+#include "viewer/hand_off_gate.h"
+#include "viewer/qt_system.h"
 
 namespace qt = velmora::platform::qt;
 

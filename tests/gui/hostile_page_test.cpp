@@ -24,10 +24,10 @@
 #include "page_script.h"
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_viewer.h"
-#include "platform/qt/request_guard.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/qt_system.h"
+#include "viewer/qt_viewer.h"
+#include "viewer/request_guard.h"
 
 namespace qt = velmora::platform::qt;
 namespace fs = std::filesystem;

@@ -15,9 +15,9 @@
 #include "gui_input.h"
 #include "gui_wait.h"
 #include "page_script.h"
-#include "platform/qt/qt_timers.h"
 #include "sample_disc_viewer.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/qt_timers.h"
 #include "when_shown.h"
 
 using namespace velmora;

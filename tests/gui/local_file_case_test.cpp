@@ -1,7 +1,7 @@
 // Local files named in another letter case than on disk: the page, the
 // links the program lets proceed and the pictures inside still load.
 
-#include "platform/qt/local_file_case.h"
+#include "viewer/local_file_case.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,8 +19,8 @@
 
 #include "gui_wait.h"
 #include "platform/codepage.h"
-#include "platform/qt/qt_browser.h"
-#include "platform/qt/request_guard.h"
+#include "viewer/qt_browser.h"
+#include "viewer/request_guard.h"
 
 using velmora::platform::BrowserEvents;
 using velmora::platform::qt::QtBrowser;

@@ -32,13 +32,13 @@
 #include "gui_wait.h"
 #include "page_script.h"
 #include "platform/native_file_system.h"
-#include "platform/qt/find_bar.h"
-#include "platform/qt/page_zoom.h"
-#include "platform/qt/qt_browser.h"
-#include "platform/qt/qt_media_player.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_viewer.h"
 #include "sample_disc_viewer.h"
+#include "viewer/find_bar.h"
+#include "viewer/page_zoom.h"
+#include "viewer/qt_browser.h"
+#include "viewer/qt_media_player.h"
+#include "viewer/qt_system.h"
+#include "viewer/qt_viewer.h"
 
 using namespace velmora;
 using platform::qt::QtMainWindow;

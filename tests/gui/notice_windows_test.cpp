@@ -10,10 +10,10 @@
 #include "app/main_form.h"
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
-#include "platform/qt/loading_window.h"
-#include "platform/qt/wait_window.h"
 #include "tests/support/content_tree_workdir.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/loading_window.h"
+#include "viewer/wait_window.h"
 #include "windows/czekaj_form.h"
 
 using velmora::platform::qt::LoadingWindow;

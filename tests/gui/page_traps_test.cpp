@@ -22,11 +22,11 @@
 #include "dialog_answerer.h"
 #include "gui_input.h"
 #include "gui_wait.h"
-#include "platform/qt/page_caused.h"
-#include "platform/qt/page_dialogs.h"
-#include "platform/qt/renderer_recovery.h"
 #include "sample_disc_viewer.h"
 #include "tests/support/fake_platform.h"
+#include "viewer/page_caused.h"
+#include "viewer/page_dialogs.h"
+#include "viewer/renderer_recovery.h"
 
 namespace qt = velmora::platform::qt;
 

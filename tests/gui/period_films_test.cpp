@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "gui_wait.h"
-#include "platform/qt/qt_media_player.h"
+#include "viewer/qt_media_player.h"
 
 namespace qt = velmora::platform::qt;
 using velmora::platform::MediaMode;

@@ -1,6 +1,6 @@
 // Qt's own dialogs speak Polish like the rest of the viewer.
 
-#include "platform/qt/polish_translations.h"
+#include "viewer/polish_translations.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

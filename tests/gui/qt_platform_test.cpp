@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <ctime>
 
-#include "platform/qt/address_codec.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_ui.h"
+#include "viewer/address_codec.h"
+#include "viewer/qt_system.h"
+#include "viewer/qt_ui.h"
 
 using namespace velmora::platform;
 using namespace velmora::platform::qt;

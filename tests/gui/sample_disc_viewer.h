@@ -9,11 +9,11 @@
 
 #include "app/application.h"
 #include "platform/native_file_system.h"
-#include "platform/qt/local_file_case.h"
-#include "platform/qt/qt_media_player.h"
-#include "platform/qt/qt_system.h"
-#include "platform/qt/qt_viewer.h"
 #include "sample_disc_key.h"
+#include "viewer/local_file_case.h"
+#include "viewer/qt_media_player.h"
+#include "viewer/qt_system.h"
+#include "viewer/qt_viewer.h"
 
 class SampleDiscViewer {
  public:

@@ -17,10 +17,10 @@
 #include "dialog_answerer.h"
 #include "gui_input.h"
 #include "gui_wait.h"
-#include "platform/qt/desktop_hand_off.h"
-#include "platform/qt/hand_off_gate.h"
-#include "platform/qt/qt_system.h"
 #include "sample_disc_viewer.h"
+#include "viewer/desktop_hand_off.h"
+#include "viewer/hand_off_gate.h"
+#include "viewer/qt_system.h"
 
 namespace qt = velmora::platform::qt;
 namespace fs = std::filesystem;

@@ -5,8 +5,8 @@
 #include <QString>
 #include <memory>
 
-#include "platform/qt/qt_browser.h"
-#include "platform/qt/request_guard.h"
+#include "viewer/qt_browser.h"
+#include "viewer/request_guard.h"
 
 inline std::unique_ptr<velmora::platform::qt::QtBrowser> ShownTestPageBrowser() {
   velmora::platform::qt::AllowLocalRoots({QStringLiteral(VELMORA_TEST_DATA "/gui")});

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "dialog_answerer.h"
-#include "platform/qt/desktop_broker.h"
-#include "platform/qt/qt_platform.h"
+#include "viewer/desktop_broker.h"
+#include "viewer/qt_platform.h"
 
 using namespace velmora::platform::qt;
 

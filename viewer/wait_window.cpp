@@ -1,0 +1,73 @@
+#include "viewer/wait_window.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "platform/codepage.h"
+#include "viewer/loading_window.h"
+#include "viewer/win1250_text.h"
+#include "windows/notice_texts.h"
+
+namespace velmora::platform::qt {
+
+namespace notice = velmora::windows::notice;
+
+WaitWindow::WaitWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      panel1_(new QWidget(this)),
+      label1_(new QLabel(panel1_)),
+      progress_(new QProgressBar(panel1_)) {
+  setObjectName(QStringLiteral("CzekajForm"));
+  setWindowTitle(FromWin1250(notice::kWaitCaption));
+  setFixedSize(notice::kWaitWidth, notice::kWaitHeight);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+
+  panel1_->setObjectName(QStringLiteral("Panel1"));
+  panel1_->setAttribute(Qt::WA_StyledBackground);
+  panel1_->setStyleSheet(
+      QStringLiteral("#Panel1 { background: %1; }").arg(ColourName(notice::kPanelColor)));
+
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setText(FromWin1250(notice::kWaitText));
+  label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QFont font = label1_->font();
+  font.setPixelSize(notice::kFontPixels);
+  label1_->setFont(font);
+  label1_->setStyleSheet(QStringLiteral("color: %1;").arg(ColourName(notice::kTextColor)));
+
+  // A raised bar filled with a green gradient.
+  progress_->setObjectName(QStringLiteral("LMDProgressFill1"));
+  progress_->setRange(0, notice::kProgressMaximum);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+  progress_->setStyleSheet(
+      QStringLiteral("QProgressBar { border: 2px outset #c8bfb4; background: #e8e2da; }"
+                     "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                     " stop:0 #9be07a, stop:0.5 #2e9a2e, stop:1 #1c6b1c); }"));
+
+  auto* inner = new QVBoxLayout(panel1_);
+  inner->setContentsMargins(8, 8, 8, 10);
+  inner->setSpacing(6);
+  inner->addWidget(label1_);
+  inner->addWidget(progress_);
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(panel1_);
+}
+
+void WaitWindow::SetPosition(int position) {
+  if (position < 0 || position > notice::kProgressMaximum) return;
+  progress_->setValue(position);
+}
+
+int WaitWindow::Position() const { return progress_->value(); }
+
+void WaitWindow::showEvent(QShowEvent* event) {
+  progress_->setValue(0);
+  CentreOnScreen(*this);
+  QWidget::showEvent(event);
+}
+
+}  // namespace velmora::platform::qt
