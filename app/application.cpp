@@ -14,32 +14,22 @@ bool Application::Start() {
   // of its construction, and FormShow runs the start-up animation.
   platform_.ui.ShowWindow(platform::names::kMainForm);
   mainForm_->FormShow();
-  slideForm_ = std::make_unique<windows::TSlideForm>(mainForm_->SlideShowHost(), platform_);
-  mainForm_->SlideForm = slideForm_.get();
-  movieForm_ = std::make_unique<windows::TMovieForm>(platform_);
-  mainForm_->MovieForm = movieForm_.get();
-  czekajForm_ = std::make_unique<windows::TCzekajForm>(platform_.ui);
-  mainForm_->CzekajForm = czekajForm_.get();
-  return !mainForm_->contentMissing;
+  mainForm_->CreateMediaWindows();
+  return !mainForm_->ContentMissing();
 }
 
-HandlerTable Application::Handlers() {
-  HandlerTable all;
-  if (mainForm_) {
-    HandlerTable own;
-    mainForm_->RegisterHandlers(own);
-    for (auto& [name, handler] : own)
-      all[platform::HandlerName(platform::names::kMainForm, name)] = std::move(handler);
-    mainForm_->RegisterBalloonHandlers(all);
-  }
+platform::HandlerTable Application::Handlers() {
+  platform::HandlerTable all;
+  if (!mainForm_) return all;
   auto add = [&all](const std::string& window, auto& form) {
-    if (!form) return;
-    HandlerTable own;
-    form->RegisterHandlers(own);
+    platform::HandlerTable own;
+    form.RegisterHandlers(own);
     for (auto& [name, handler] : own) all[platform::HandlerName(window, name)] = std::move(handler);
   };
-  add(platform::names::kSlideForm, slideForm_);
-  add(platform::names::kMovieForm, movieForm_);
+  add(platform::names::kMainForm, *mainForm_);
+  mainForm_->RegisterBalloonHandlers(all);
+  add(platform::names::kSlideForm, mainForm_->SlideForm());
+  add(platform::names::kMovieForm, mainForm_->MovieForm());
   return all;
 }
 

@@ -6,11 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/handlers.h"
 #include "app/main_form.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
-#include "windows/movie_form.h"
-#include "windows/slide_form.h"
 
 namespace velmora::app {
 
@@ -26,14 +24,11 @@ class Application {
   TMainForm* MainForm() { return mainForm_.get(); }
 
   // Every window's handlers, keyed "Window.Handler" ("MainForm.FormShow").
-  HandlerTable Handlers();
+  platform::HandlerTable Handlers();
 
  private:
   platform::Platform& platform_;
   std::unique_ptr<TMainForm> mainForm_;
-  std::unique_ptr<windows::TSlideForm> slideForm_;
-  std::unique_ptr<windows::TMovieForm> movieForm_;
-  std::unique_ptr<windows::TCzekajForm> czekajForm_;
 };
 
 }  // namespace velmora::app

@@ -8,7 +8,7 @@ namespace velmora::app {
 
 void TMainForm::ShowFixedPage(const std::string& pageName, bool releaseCategoryButtons) {
   if (releaseCategoryButtons) ReleaseCategoryButtons();
-  MainWebBrowser_.Navigate(paths.dataDir + pageName);
+  MainWebBrowser_.Navigate(paths_.dataDir + pageName);
 }
 
 void TMainForm::ReleaseCategoryButtons() {
@@ -26,11 +26,11 @@ void TMainForm::Button9Click() {
 }
 
 void TMainForm::BitBtn1Click() {
-  if (currentAddress.empty()) return;
-  const std::size_t hash = currentAddress.find('#');
-  if (hash != std::string::npos && hash > 0) currentAddress.erase(hash);
-  currentAddress += "#start";
-  MainWebBrowser_.Navigate(currentAddress);
+  if (currentAddress_.empty()) return;
+  const std::size_t hash = currentAddress_.find('#');
+  if (hash != std::string::npos && hash > 0) currentAddress_.erase(hash);
+  currentAddress_ += "#start";
+  MainWebBrowser_.Navigate(currentAddress_);
 }
 
 void TMainForm::Button21Click() {
@@ -72,11 +72,11 @@ void TMainForm::SzukajKeyPress(char key) {
 }
 
 void TMainForm::Button14Click() {
-  memo2Visible = !memo2Visible;
-  ui_.SetVisible("Memo2", memo2Visible);
+  memo2Visible_ = !memo2Visible_;
+  ui_.SetVisible("Memo2", memo2Visible_);
 }
 
-void TMainForm::RegisterCommandHandlers(HandlerTable& handlers) {
+void TMainForm::RegisterCommandHandlers(platform::HandlerTable& handlers) {
   for (const FixedPageButton& button : kFixedPageButtons) {
     const std::string page(button.page);
     const bool release = button.releasesCategoryButtons;

@@ -6,52 +6,57 @@
 #include "app/working_directory.h"
 #include "pages/generated_page.h"
 #include "tables/catalogue.h"
+#include "tables/disc_files.h"
 
 namespace velmora::app {
 
+namespace {
+
+pages::AreaTables AreaTablesOf(const tables::CatalogueTables& tables) {
+  return {tables[tables::kReserveTable], tables[tables::kParkTable],
+          tables[tables::kLandscapeTable], tables[tables::kEconetTable],
+          tables[tables::kPhotoTable]};
+}
+
+}  // namespace
+
 TMainForm::TMainForm(platform::Platform& platform)
-    : MainRichEdit(platform.files),
-      RichEditSearch(platform.files),
-      platform_(platform),
+    : platform_(platform),
       ui_(platform.ui),
       files_(platform.files),
       MainWebBrowser_(platform.browsers.Get(platform::names::kMainWebBrowser)),
       MenuWebBrowser_(platform.browsers.Get(platform::names::kMenuWebBrowser)),
-      locations_(pageContext_, MainRichEdit, MainWebBrowser_,
-                 {SG_RP, SG_PK, SG_OChK, SG_Eco, SG_Foto},
+      MainRichEdit_(platform.files),
+      RichEditSearch_(platform.files),
+      locations_(pageContext_, MainRichEdit_, MainWebBrowser_, AreaTablesOf(tables_),
                  {.showMap =
                       [this](const std::string& picture) {
-                        PlaceBalloon(2);
-                        LocationBalloon->ShowLocationMap(paths.templateDir, picture, paths.workDir);
+                        PlaceBalloon(windows::BalloonKind::LocationPicture);
+                        locationBalloon_->ShowLocationMap(paths_.templateDir, picture,
+                                                          paths_.workDir);
                       },
                   .showPage =
                       [this](const std::string& page) {
-                        PlaceBalloon(3);
-                        LocationBalloon->ShowLocationPage(page);
+                        PlaceBalloon(windows::BalloonKind::LocationPage);
+                        locationBalloon_->ShowLocationPage(page);
                       }}),
-      records_(pageContext_, MainRichEdit, MainWebBrowser_,
-               {SG_RP, SG_PK, SG_OChK, SG_Eco, SG_Foto}),
-      titleStrip_(pageContext_, RichEditSearch, platform.browsers),
-      dictionary_(pageContext_, RichEditSearch, SG_Dic, SG_Bio),
-      menus_(pageContext_, MainRichEdit, MenuWebBrowser_, typMenu, plikMenu, lastMenu,
-             {.windowExists = [this] { return SlideWindowExists(); },
+      records_(pageContext_, MainRichEdit_, MainWebBrowser_, AreaTablesOf(tables_)),
+      titleStrip_(pageContext_, RichEditSearch_, platform.browsers),
+      dictionary_(pageContext_, RichEditSearch_, tables_[tables::kDictionaryTable],
+                  tables_[tables::kBiotopeTable]),
+      menus_(pageContext_, MainRichEdit_, MenuWebBrowser_, typMenu_, plikMenu_, lastMenu_,
+             {.windowExists = [this] { return mediaWindowsCreated_; },
               .advancing = [this] { return SlideShowAdvancing(); }}),
-      tree_(pageContext_, MainWebBrowser_, daneDrzewa, [this] { ReleaseCategoryButtons(); }),
-      search_(pageContext_, MainRichEdit, RichEditSearch, MainWebBrowser_, SG_Dic, SG_Bio,
-              dictionary_,
+      tree_(pageContext_, MainWebBrowser_, daneDrzewa_, [this] { ReleaseCategoryButtons(); }),
+      search_(pageContext_, MainRichEdit_, RichEditSearch_, MainWebBrowser_,
+              tables_[tables::kDictionaryTable], tables_[tables::kBiotopeTable], dictionary_,
               {.releaseCategoryButtons = [this] { ReleaseCategoryButtons(); },
-               .showWait =
-                   [this] {
-                     if (CzekajForm) CzekajForm->Show();
-                   },
-               .advanceWait =
-                   [this] {
-                     if (CzekajForm) CzekajForm->Advance();
-                   },
-               .hideWait =
-                   [this] {
-                     if (CzekajForm) CzekajForm->Hide();
-                   }}) {
+               .showWait = [this] { czekajForm_.Show(); },
+               .advanceWait = [this] { czekajForm_.Advance(); },
+               .hideWait = [this] { czekajForm_.Hide(); }}),
+      slideForm_({paths_, MainRichEdit_, tables_[tables::kPhotoTable], columns_}, platform),
+      movieForm_(platform),
+      czekajForm_(platform.ui) {
   platform::BrowserEvents mainEvents;
   mainEvents.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
     MainWebBrowserBeforeNavigate2(address, cancel);
@@ -71,60 +76,56 @@ TMainForm::TMainForm(platform::Platform& platform)
 }
 
 void TMainForm::RunStartupSequence() {
-  contentMissing = !LocateContent(platform_, paths);
-  if (contentMissing) {
+  contentMissing_ = !LocateContent(platform_, paths_);
+  if (contentMissing_) {
     ui_.Terminate();
     return;
   }
-  LoadingForm = std::make_unique<windows::TLoadingForm>(ui_);
-  LoadingForm->Show();
+  loadingForm_ = std::make_unique<windows::TLoadingForm>(ui_);
+  loadingForm_->Show();
   ui_.ProcessMessages();
 
-  paths.DeriveDirectories();
-  workDirCreated = PrepareWorkingDirectory(files_, paths);
-  if (workDirCreated) {
-    platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot, paths.workDir});
+  paths_.DeriveDirectories();
+  workDirCreated_ = PrepareWorkingDirectory(files_, paths_);
+  if (workDirCreated_) {
+    platform_.browsers.AllowLocalDirectories(
+        {paths_.contentRoot, paths_.installRoot, paths_.workDir});
   } else {
     // The temporary-files directory itself: the pages may load what the
     // program put there, not what other programs keep in it.
-    platform_.browsers.AllowLocalDirectories({paths.contentRoot, paths.installRoot});
-    platform_.browsers.AllowLocalFilesIn(paths.workDir, OwnWorkingFileNames());
+    platform_.browsers.AllowLocalDirectories({paths_.contentRoot, paths_.installRoot});
+    platform_.browsers.AllowLocalFilesIn(paths_.workDir, OwnWorkingFileNames());
   }
   LoadTables();
-  tables::ResolveSlidePictures(SG_Slide, files_, paths.photoDir);
-  LoadDaneMenu("MENU.CSV");
+  tables::ResolveSlidePictures(tables_[tables::kSlideTable], files_, paths_.photoDir);
+  LoadDaneMenu(tables::disc_files::kMenuTable);
   ui_.ProcessMessages();
-  LoadDaneDrzewa1("DRZEWO1.CSV");
+  LoadDaneDrzewa1(tables::disc_files::kTreeTable);
   ui_.ProcessMessages();
   CreateBalloons();
 
   ui_.MaximizeWindow("MainForm");
-  MainWebBrowser_.Navigate(paths.dataDir + "799.htm");
+  MainWebBrowser_.Navigate(paths_.dataDir + tables::disc_files::kStartPage);
   ShowBrowserView(true);
-  LoadingForm->Close();
+  loadingForm_->Close();
   ui_.ProcessMessages();
-}
-
-std::vector<tables::Table*> TMainForm::CatalogueTables() {
-  // In the catalogue's order, which is the loading order.
-  return {&SG_RP, &SG_PK, &SG_OChK, &SG_Foto, &SG_Eco, &SG_Trans, &SG_Dic, &SG_Bio, &SG_Slide};
 }
 
 void TMainForm::LoadTables() {
   // Read once the start page has had its time (FormShow).
   tableLoading_.Hold();
-  const auto members = CatalogueTables();
   for (std::size_t i = 0; i < tables::kCatalogue.size(); ++i) {
+    const auto index = static_cast<tables::CatalogueIndex>(i);
     const tables::CatalogueEntry& entry = tables::kCatalogue[i];
     // The slide table is used at once (ResolveSlidePictures).
-    tableLoading_.Load(*members[i], entry.declaredColumns,
-                       paths.tableDir + std::string(entry.fileName), members[i] == &SG_Slide);
+    tableLoading_.Load(tables_[index], entry.declaredColumns,
+                       paths_.tableDir + std::string(entry.fileName), index == tables::kSlideTable);
     ui_.ProcessMessages();
   }
 }
 
 void TMainForm::FormShow() {
-  if (contentMissing) {
+  if (contentMissing_) {
     ui_.SetWindowLeft(platform::names::kMainForm, 1500);
     ui_.Terminate();
     return;
@@ -135,11 +136,13 @@ void TMainForm::FormShow() {
   // while the start-up program plays. A failed read still ends the start-up
   // as a missing file does.
   tableLoading_.Resume();
-  const DiscProgramStart start = LaunchDiscProgram(platform_, paths, "start.exe");
-  if (start.neededWine) TellOnceThatWineWouldPlay(platform_, paths);
+  const DiscProgramStart start =
+      LaunchDiscProgram(platform_, paths_, tables::disc_files::kStartProgram);
+  if (start.neededWine) TellOnceThatWineWouldPlay(platform_, paths_);
   WaitForProgram(start.handle);
-  const std::vector<tables::Table*> all = CatalogueTables();
-  tableLoading_.WaitForAll({all.begin(), all.end()});
+  std::vector<const tables::Table*> all;
+  for (const tables::Table& table : tables_) all.push_back(&table);
+  tableLoading_.WaitForAll(all);
 }
 
 void TMainForm::ShowBrowserView(bool show) {
@@ -150,15 +153,15 @@ void TMainForm::ShowBrowserView(bool show) {
 }
 
 void TMainForm::FormClose() {
-  CleanWorkingDirectory(files_, paths.workDir, workDirCreated);
+  CleanWorkingDirectory(files_, paths_.workDir, workDirCreated_);
   ui_.SetColor("MainForm", 0x000000);
   ui_.SetVisible("Panel1", false);
   ui_.SetVisible("Panel2", false);
   ui_.SetVisible("Panel3", false);
-  WaitForProgram(LaunchDiscProgram(platform_, paths, "fin.exe").handle);
+  WaitForProgram(LaunchDiscProgram(platform_, paths_, tables::disc_files::kClosingProgram).handle);
 }
 
-void TMainForm::RegisterHandlers(HandlerTable& handlers) {
+void TMainForm::RegisterHandlers(platform::HandlerTable& handlers) {
   handlers["FormShow"] = [this](const std::string&) { FormShow(); };
   handlers["FormClose"] = [this](const std::string&) { FormClose(); };
   RegisterCommandHandlers(handlers);
@@ -176,10 +179,16 @@ void TMainForm::RegisterHandlers(HandlerTable& handlers) {
   handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
 }
 
-void TMainForm::RegisterBalloonHandlers(HandlerTable& handlers) {
-  for (windows::TChmurkaForm* balloon : {DictionaryBalloon.get(), LocationBalloon.get()}) {
+void TMainForm::CreateMediaWindows() {
+  slideForm_.FormCreate();
+  movieForm_.FormCreate();
+  mediaWindowsCreated_ = true;
+}
+
+void TMainForm::RegisterBalloonHandlers(platform::HandlerTable& handlers) {
+  for (windows::TChmurkaForm* balloon : {dictionaryBalloon_.get(), locationBalloon_.get()}) {
     if (!balloon) continue;
-    HandlerTable own;
+    platform::HandlerTable own;
     balloon->RegisterHandlers(own);
     for (auto& [name, handler] : own) handlers[balloon->name() + "." + name] = std::move(handler);
   }

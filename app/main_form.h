@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/content_paths.h"
-#include "app/handlers.h"
 #include "app/programs.h"
 #include "navigation/contents_tree_page.h"
 #include "navigation/dictionary.h"
@@ -21,28 +19,29 @@
 #include "pages/page_buffer.h"
 #include "pages/record_page.h"
 #include "pages/title_strip.h"
+#include "platform/handlers.h"
 #include "platform/platform.h"
 #include "tables/catalogue.h"
+#include "tables/catalogue_tables.h"
 #include "tables/column_accessor.h"
+#include "tables/content_paths.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
 #include "tables/table_loading.h"
+#include "windows/balloon_placement.h"
 #include "windows/chmurka_form.h"
 #include "windows/czekaj_form.h"
 #include "windows/loading_form.h"
+#include "windows/movie_form.h"
 #include "windows/slide_form.h"
-
-namespace velmora::windows {
-class TMovieForm;
-}  // namespace velmora::windows
 
 namespace velmora::app {
 
 class TMainForm {
  public:
   // Runs the start-up sequence. Throws StartupError when a table file cannot
-  // be read. With the content missing it stops early and sets contentMissing.
+  // be read. With the content missing it stops early (ContentMissing).
   explicit TMainForm(platform::Platform& platform);
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
@@ -63,7 +62,8 @@ class TMainForm {
                    int& row) {
     return columns_.Dane(table, word, nrKol, keyColumn, row);
   }
-  // MENU.CSV into typMenu and plikMenu, DRZEWO1.CSV into daneDrzewa. A file
+  // MENU.CSV into the menu names and page map, DRZEWO1.CSV into the tree's
+  // pages. A file
   // that cannot be read, or a menu page number that is not a number, throws
   // StartupError.
   void LoadDaneMenu(const std::string& fileName) { menus_.LoadDaneMenu(fileName); }
@@ -88,25 +88,25 @@ class TMainForm {
     records_.MakeDynamicPage(key, kindMarker);
   }
   pages::RecordPages& RecordPages() { return records_; }
-  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
-  // location in the balloon (pages::LocationPages).
-  bool ShowLocation(const std::string& name, int mode) {
+  // (pages::LocationPages)
+  bool ShowLocation(const std::string& name, pages::LocationMode mode) {
     return locations_.ShowLocation(name, mode);
   }
   std::string CategoryTitle(const std::string& name) { return locations_.CategoryTitle(name); }
-  std::string LookupDefinition(int kind, const std::string& word) {
+  std::string LookupDefinition(navigation::DefinitionKind kind, const std::string& word) {
     tableTextRead_ = true;
     return dictionary_.LookupDefinition(kind, word);
   }
   void CreateBalloons();
-  void PlaceBalloon(int kind);
+  void PlaceBalloon(windows::BalloonKind kind);
   // Called by the platform while the program waits, a period (about a
   // second) apart. The table files' pages the pages were made from stay in
   // the process from one click to the next, and go back to the system's
   // file cache once a whole period has passed with no page made: mapping
   // them in again at every click cost more than making the page.
   void ReleaseTableTextWhenIdle();
-  void ShowDefinition(int kind, const std::string& definition, const std::string& word);
+  void ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
+                      const std::string& word);
   void ShowSlideShow(const std::string& key);
   void ShowMovie(const std::string& name);
   void ShowTreePage() { tree_.ShowTreePage(); }
@@ -151,72 +151,53 @@ class TMainForm {
   void TreeViewCDClick() { tree_.TreeViewCDClick(); }
   void TreeViewCDKeyDown(int& key) { key = 0; }  // the tree is worked with the mouse only
 
-  // Hidden diagnostic button: dump of typMenu into Memo2.
+  // Hidden diagnostic button: dump of the menu names into Memo2.
   void Button1Click() { menus_.DumpMenuNames(); }
 
   // Handlers reachable from a replay script, by name.
-  void RegisterHandlers(HandlerTable& handlers);
+  void RegisterHandlers(platform::HandlerTable& handlers);
   // The balloons' handlers, keyed "DictionaryBalloon.Panel1MouseDown".
-  void RegisterBalloonHandlers(HandlerTable& handlers);
+  void RegisterBalloonHandlers(platform::HandlerTable& handlers);
+
+  // The slide-show and film windows' create events, which the program entry
+  // runs after the first show. Until then the menu panel shows the start
+  // page's menu only.
+  void CreateMediaWindows();
 
   platform::Platform& platform() { return platform_; }
 
-  // State, as the other windows and page kinds read it.
-  ContentPaths paths;
-  std::string currentAddress;
-  std::string lastMenu;
-  bool contentMissing = false;
-  bool workDirCreated = false;
-  bool memo2Visible = false;
-  // The wait window, created by the program entry with the other windows.
-  windows::TCzekajForm* CzekajForm = nullptr;
-  // The slide-show and film windows, created by the program entry.
-  windows::TSlideForm* SlideForm = nullptr;
-  windows::TMovieForm* MovieForm = nullptr;
+  // What the program entry, the other front ends and the tests read.
+  const tables::ContentPaths& Paths() const { return paths_; }
+  // The content was not found: the start-up stopped early.
+  bool ContentMissing() const { return contentMissing_; }
+  // The working directory is the program's own, made at start-up (it is
+  // removed on close), rather than the shared temporary-files directory.
+  bool OwnsWorkingDirectory() const { return workDirCreated_; }
+  const tables::Table& CatalogueTable(tables::CatalogueIndex index) const { return tables_[index]; }
+  // The menu and page number of the menu page made last ("las123").
+  const std::string& LastMenu() const { return lastMenu_; }
+  // The next page's menu is made even when it is the one shown last.
+  void ForgetLastMenu() { lastMenu_.clear(); }
+  // DRZEWO1.CSV: the page of each entry of the contents tree.
+  const tables::TreePages& TreePageNames() const { return daneDrzewa_; }
 
-  // Slide show: the running set, its number of usable slides, the 1-based
-  // number of the next slide, and the usable slides' picture names in
-  // showing order (the non-empty cells of the row whose picture exists).
-  std::string slideSetKey;
-  std::int32_t slideCount = 0;
-  std::int32_t slideIndex = 1;
-  std::vector<std::string> slideNames;
-  // Whether the slide window exists, and whether its automatic advance is
-  // on (pages loaded meanwhile hide the menu panel).
-  bool SlideWindowExists() const { return SlideForm != nullptr; }
-  bool SlideShowAdvancing() const;
-  // What the slide-show window works with.
-  windows::SlideShowHost SlideShowHost();
-
-  pages::PageBuffer MainRichEdit;
-  pages::PageBuffer RichEditSearch;
-  // Shown during construction only; lives as long as the main window.
-  std::unique_ptr<windows::TLoadingForm> LoadingForm;
-  // Created hidden at start-up; live as long as the main window.
-  std::unique_ptr<windows::TChmurkaForm> DictionaryBalloon;
-  std::unique_ptr<windows::TChmurkaForm> LocationBalloon;
-
-  tables::MenuNames typMenu;
-  tables::MenuPageMap plikMenu;
-  tables::TreePages daneDrzewa;
-
-  tables::Table SG_RP{"SG_RP", tables::DeclaredColumns(tables::kReserveTable)};
-  tables::Table SG_PK{"SG_PK", tables::DeclaredColumns(tables::kParkTable)};
-  tables::Table SG_OChK{"SG_OChK", tables::DeclaredColumns(tables::kLandscapeTable)};
-  tables::Table SG_Foto{"SG_Foto", tables::DeclaredColumns(tables::kPhotoTable)};
-  tables::Table SG_Eco{"SG_Eco", tables::DeclaredColumns(tables::kEconetTable)};
-  tables::Table SG_Trans{"SG_Trans", tables::DeclaredColumns(tables::kTranslationTable)};
-  tables::Table SG_Dic{"SG_Dic", tables::DeclaredColumns(tables::kDictionaryTable)};
-  tables::Table SG_Bio{"SG_Bio", tables::DeclaredColumns(tables::kBiotopeTable)};
-  tables::Table SG_Slide{"SG_Slide", tables::DeclaredColumns(tables::kSlideTable)};
+  // The windows the main window opens. The balloons exist once the start-up
+  // has run (null while the content is missing).
+  windows::TSlideForm& SlideForm() { return slideForm_; }
+  windows::TMovieForm& MovieForm() { return movieForm_; }
+  windows::TCzekajForm& CzekajForm() { return czekajForm_; }
+  windows::TChmurkaForm* DictionaryBalloon() { return dictionaryBalloon_.get(); }
+  windows::TChmurkaForm* LocationBalloon() { return locationBalloon_.get(); }
+  // Whether the slide show's automatic advance is on (pages loaded
+  // meanwhile hide the menu panel).
+  bool SlideShowAdvancing() const { return slideForm_.Advancing(); }
 
  private:
   void RunStartupSequence();
-  void RegisterCommandHandlers(HandlerTable& handlers);
+  void RegisterCommandHandlers(platform::HandlerTable& handlers);
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
-  void ShowDictionaryLink(int kind, const std::string& word);
+  void ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word);
   void LoadTables();
-  std::vector<tables::Table*> CatalogueTables();
   void ReleaseTableText();
 
   platform::Platform& platform_;
@@ -225,11 +206,32 @@ class TMainForm {
   platform::Browser& MainWebBrowser_;
   platform::Browser& MenuWebBrowser_;
 
+  tables::ContentPaths paths_;
+  std::string currentAddress_;
+  std::string lastMenu_;
+  bool contentMissing_ = false;
+  bool workDirCreated_ = false;
+  bool memo2Visible_ = false;
+  bool mediaWindowsCreated_ = false;
+
+  pages::PageBuffer MainRichEdit_;
+  pages::PageBuffer RichEditSearch_;
+  tables::CatalogueTables tables_;
+  tables::MenuNames typMenu_;
+  tables::MenuPageMap plikMenu_;
+  tables::TreePages daneDrzewa_;
+
+  // Shown during construction only.
+  std::unique_ptr<windows::TLoadingForm> loadingForm_;
+  // Created hidden at start-up.
+  std::unique_ptr<windows::TChmurkaForm> dictionaryBalloon_;
+  std::unique_ptr<windows::TChmurkaForm> locationBalloon_;
+
   // The work behind the handlers, each with what it needs.
   // Reads the table files while start-up goes on.
   tables::TableLoading tableLoading_{files_, ui_};
   tables::ColumnAccessor columns_{ui_};
-  pages::PageContext pageContext_{paths, files_, ui_, columns_};
+  pages::PageContext pageContext_{paths_, files_, ui_, columns_};
   pages::LocationPages locations_;
   pages::RecordPages records_;
   pages::TitleStrip titleStrip_;
@@ -243,6 +245,10 @@ class TMainForm {
   // what they mapped was given back since the last one was made.
   bool tableTextRead_ = false;
   bool tableTextReleased_ = true;
+
+  windows::TSlideForm slideForm_;
+  windows::TMovieForm movieForm_;
+  windows::TCzekajForm czekajForm_;
 };
 
 }  // namespace velmora::app

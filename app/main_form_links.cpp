@@ -16,7 +16,7 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
     cancel = true;
     return;
   }
-  currentAddress = platform::LowerAscii(address);
+  currentAddress_ = platform::LowerAscii(address);
   const navigation::Link link = navigation::ParseLink(
       address, [this](const std::string& path) { return files_.FileExists(path); });
   namespace texts = navigation::link_texts;
@@ -29,22 +29,23 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       ui_.SetText("Szukaj", "PN: " + link.key);
       break;
     case Row::Map:
-      locations_.ShowLocation(link.key, 1);
+      locations_.ShowLocation(link.key, pages::LocationMode::LargeMap);
       break;
     case Row::Location:
-      locations_.ShowLocation(link.key, 2);
+      locations_.ShowLocation(link.key, pages::LocationMode::InBalloon);
       break;
     case Row::Photo:
       locations_.ShowPhoto(link.key);
       break;
     case Row::Translation:
-      navigation::ShowTranslation(pageContext_, MainWebBrowser_, SG_Trans, link.key);
+      navigation::ShowTranslation(pageContext_, MainWebBrowser_, tables_[tables::kTranslationTable],
+                                  link.key);
       break;
     case Row::Dictionary:
-      ShowDictionaryLink(1, link.key);
+      ShowDictionaryLink(navigation::DefinitionKind::Dictionary, link.key);
       break;
     case Row::Biotope:
-      ShowDictionaryLink(2, link.key);
+      ShowDictionaryLink(navigation::DefinitionKind::Biotope, link.key);
       break;
     case Row::Animation:
       navigation::StartAnimation(pageContext_, platform_.processes, platform_.shell, link.key,
@@ -60,25 +61,25 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       tree_.ShowTreePage();
       break;
     case Row::Outside:
-      platform_.shell.OpenAddress(currentAddress);
+      platform_.shell.OpenAddress(currentAddress_);
       break;
     case Row::TreePage:
       tree_.ShowTreeOverPage();
       return;  // proceeds
     case Row::LocalFile:
-      menus_.ShowPageMenu(currentAddress);
+      menus_.ShowPageMenu(currentAddress_);
       return;  // proceeds
     case Row::Mail:
       return;  // proceeds: an e-mail address
     case Row::Missing:
-      ui_.MessageBox(texts::kMissingFile + currentAddress, texts::kCaption, platform::Icon::Stop);
+      ui_.MessageBox(texts::kMissingFile + currentAddress_, texts::kCaption, platform::Icon::Stop);
       break;
   }
   cancel = true;
 }
 
 void TMainForm::ReleaseTableText() {
-  for (const tables::Table* table : CatalogueTables()) table->ReleaseText();
+  for (const tables::Table& table : tables_) table.ReleaseText();
 }
 
 void TMainForm::ReleaseTableTextWhenIdle() {
@@ -94,8 +95,7 @@ void TMainForm::ReleaseTableTextWhenIdle() {
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
   const std::string lower = platform::LowerAscii(address);
-  if (lower.find("drzewo.htm") != std::string::npos ||
-      lower.find("$$menu.htm") != std::string::npos) {
+  if (lower.find("drzewo.htm") != std::string::npos || navigation::IsMenuPage(lower)) {
     return;
   }
   MainWebBrowser_.Navigate(lower);
@@ -104,36 +104,38 @@ void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& 
 
 void TMainForm::MainWebBrowserDownloadComplete() {
   // The contents tree stays over the contents page only.
-  if (currentAddress.find("drzewo.htm") == std::string::npos) ShowBrowserView(true);
+  if (currentAddress_.find("drzewo.htm") == std::string::npos) ShowBrowserView(true);
 }
 
-void TMainForm::ShowDictionaryLink(int kind, const std::string& word) {
+void TMainForm::ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word) {
   std::string definition = LookupDefinition(kind, word);
   if (definition.empty()) definition = navigation::link_texts::kWordMissing;
-  PlaceBalloon(1);
+  PlaceBalloon(windows::BalloonKind::Definition);
   ShowDefinition(kind, definition, word);
 }
 
 void TMainForm::CreateBalloons() {
   auto create = [this](const char* name, const char* label) {
-    return windows::CreateBalloon(name, label, platform_,
-                                  {.paths = paths,
-                                   .mainBrowser = MainWebBrowser_,
-                                   .lookupDefinition = [this](int kind, const std::string& word) {
-                                     return LookupDefinition(kind, word);
-                                   }});
+    return windows::CreateBalloon(
+        name, label, platform_,
+        {.paths = paths_,
+         .mainBrowser = MainWebBrowser_,
+         .lookupDefinition = [this](navigation::DefinitionKind kind, const std::string& word) {
+           return LookupDefinition(kind, word);
+         }});
   };
-  DictionaryBalloon =
+  dictionaryBalloon_ =
       create(platform::names::kDictionaryBalloon, windows::balloon_texts::kDictionary);
-  LocationBalloon = create(platform::names::kLocationBalloon, windows::balloon_texts::kLocation);
+  locationBalloon_ = create(platform::names::kLocationBalloon, windows::balloon_texts::kLocation);
 }
 
-void TMainForm::PlaceBalloon(int kind) {
-  windows::PlaceBalloon(ui_, DictionaryBalloon.get(), LocationBalloon.get(), kind);
+void TMainForm::PlaceBalloon(windows::BalloonKind kind) {
+  windows::PlaceBalloon(ui_, dictionaryBalloon_.get(), locationBalloon_.get(), kind);
 }
 
-void TMainForm::ShowDefinition(int kind, const std::string& definition, const std::string& word) {
-  if (DictionaryBalloon) DictionaryBalloon->ShowDefinition(kind, definition, word);
+void TMainForm::ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
+                               const std::string& word) {
+  if (dictionaryBalloon_) dictionaryBalloon_->ShowDefinition(kind, definition, word);
 }
 
 }  // namespace velmora::app

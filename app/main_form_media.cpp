@@ -10,39 +10,27 @@ namespace velmora::app {
 
 namespace media_texts = windows::media_texts;
 
-bool TMainForm::SlideShowAdvancing() const { return SlideForm && SlideForm->Advancing(); }
-
 void TMainForm::ShowSlideShow(const std::string& key) {
-  slideSetKey = key;
-  slideIndex = 1;
-  slideNames = windows::UsableSlides(SG_Slide, key, files_, paths.photoDir);
-  slideCount = static_cast<std::int32_t>(slideNames.size());
-  if (slideCount == 0) {
+  slideForm_.LoadSlides(
+      windows::UsableSlides(tables_[tables::kSlideTable], key, files_, paths_.photoDir));
+  if (slideForm_.SlideCount() == 0) {
     ui_.MessageBox(media_texts::kSlideNotDefined + key, media_texts::kSlideDebugCaption,
                    platform::Icon::Stop);
     return;
   }
-  if (!SlideForm) return;
-  SlideForm->SetTrackBarMaximum(slideCount);
-  // Slide 1 is prepared while the window is still hidden.
-  SlideForm->ToolButton4Click();
-  SlideForm->ShowModal();
-}
-
-windows::SlideShowHost TMainForm::SlideShowHost() {
-  return {paths, MainRichEdit, SG_Foto, columns_, slideCount, slideIndex, slideNames};
+  slideForm_.ShowFromFirstSlide();
 }
 
 void TMainForm::ShowMovie(const std::string& name) {
-  const std::string path = paths.animDir + name + ".avi";
-  if (MovieForm) MovieForm->MediaPlayer1.SetFileName(path);
+  const std::string path = paths_.animDir + name + ".avi";
+  movieForm_.MediaPlayer1.SetFileName(path);
   // A film of the animation directory only, as its programs.
-  if (!platform::LiesInsideDiscDirectory(files_, path, paths.animDir, paths.contentRoot)) {
+  if (!platform::LiesInsideDiscDirectory(files_, path, paths_.animDir, paths_.contentRoot)) {
     ui_.MessageBox(media_texts::kMovieMissingFile + path, media_texts::kMovieCaption,
                    platform::Icon::Stop);
     return;
   }
-  if (MovieForm) MovieForm->ShowModal();
+  movieForm_.ShowModal();
 }
 
 }  // namespace velmora::app

@@ -5,6 +5,7 @@
 
 #include "app/texts.h"
 #include "platform/handlers.h"
+#include "tables/disc_files.h"
 
 namespace velmora::app {
 
@@ -17,7 +18,7 @@ std::optional<platform::ProcessHandle> LaunchProgram(platform::Platform& platfor
   return handle;
 }
 
-DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const ContentPaths& paths,
+DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const tables::ContentPaths& paths,
                                    const std::string& name) {
   const std::string path = paths.animDir + name;
   if (!platform::LiesInsideDiscDirectory(platform.files, path, paths.animDir, paths.contentRoot)) {
@@ -33,7 +34,7 @@ DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const ContentPa
   return {LaunchProgram(platform, real), false};
 }
 
-void TellOnceThatWineWouldPlay(platform::Platform& platform, const ContentPaths& paths) {
+void TellOnceThatWineWouldPlay(platform::Platform& platform, const tables::ContentPaths& paths) {
   if (!platform.settings.FirstNotice(texts::kWineNoticeName, paths.contentRoot)) return;
   platform.ui.MessageBox(texts::kWineWouldPlay, texts::kApplicationTitle,
                          platform::Icon::Information);
@@ -64,12 +65,13 @@ void PauseWithMessages(platform::Platform& platform, int milliseconds) {
   } while (elapsed <= milliseconds);
 }
 
-bool LocateContent(platform::Platform& platform, ContentPaths& paths) {
+bool LocateContent(platform::Platform& platform, tables::ContentPaths& paths) {
   const std::optional<platform::ContentKey> key = platform.settings.OpenContentKey();
   if (key) {
     paths.contentRoot = key->cdPath.value_or("");
     paths.installRoot = key->instPath.value_or("");
-    if (platform.files.FileExists(paths.contentRoot + "Anim/start.exe")) return true;
+    if (platform.files.FileExists(paths.contentRoot + "Anim/" + tables::disc_files::kStartProgram))
+      return true;
     platform.ui.MessageBox(texts::kNoDisc + paths.contentRoot + texts::kInsertDisc,
                            texts::kApplicationTitle, platform::Icon::Stop);
     return false;

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/content_paths.h"
 #include "platform/platform.h"
+#include "tables/content_paths.h"
 
 namespace velmora::app {
 
@@ -26,12 +26,12 @@ struct DiscProgramStart {
 // LaunchProgram for a program of the animation directory (start.exe,
 // fin.exe): one that resolves to a place outside it, or outside the disc,
 // counts as missing.
-DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const ContentPaths& paths,
+DiscProgramStart LaunchDiscProgram(platform::Platform& platform, const tables::ContentPaths& paths,
                                    const std::string& name);
 
 // Tells the user, the first time this disc is opened here, that with wine
 // installed its animations would play.
-void TellOnceThatWineWouldPlay(platform::Platform& platform, const ContentPaths& paths);
+void TellOnceThatWineWouldPlay(platform::Platform& platform, const tables::ContentPaths& paths);
 
 // Waits for a started program with the main window disabled and the
 // hourglass shown, answering messages meanwhile; closes the handle.
@@ -43,6 +43,6 @@ void PauseWithMessages(platform::Platform& platform, int milliseconds);
 // The content root and installation root from the settings key, else the
 // current directory. False, after telling the user, when the key names a
 // disc without its start-up program.
-bool LocateContent(platform::Platform& platform, ContentPaths& paths);
+bool LocateContent(platform::Platform& platform, tables::ContentPaths& paths);
 
 }  // namespace velmora::app

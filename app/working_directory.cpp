@@ -50,7 +50,7 @@ std::string WorkDirLockFile(const std::string& workDir, bool workDirCreated) {
   return base + "VNQETMP.lock";
 }
 
-bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths) {
+bool PrepareWorkingDirectory(platform::FileSystem& files, tables::ContentPaths& paths) {
   const std::string temp = files.TempPath();
   const std::string base = temp.size() >= 2 ? temp : kFallbackTempRoot;
   // Taken before anything is created, so that a viewer shutting down at

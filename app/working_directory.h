@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/content_paths.h"
 #include "platform/file_system.h"
+#include "tables/content_paths.h"
 
 namespace velmora::app {
 
@@ -25,7 +25,7 @@ inline constexpr const char* kWorkDirName = "VNQETMP/";
 // program's own directory exists (then all of it is the program's); false
 // when it fell back to the temporary-files path itself, also when the
 // directory found there is a link or belongs to another user.
-bool PrepareWorkingDirectory(platform::FileSystem& files, ContentPaths& paths);
+bool PrepareWorkingDirectory(platform::FileSystem& files, tables::ContentPaths& paths);
 
 // Removes what the program put into the working directory: with an own
 // directory every plain file in it and then the directory, else only the

@@ -53,16 +53,15 @@ void InFreshPrograms(benchmark::State& state, const Disc& disc, Timed timed, Aft
   }
 }
 
-void DaneExact(benchmark::State& state, Disc disc, tables::Table app::TMainForm::*member,
-               int nrKol) {
+void DaneExact(benchmark::State& state, Disc disc, tables::CatalogueIndex table, int nrKol) {
   Session session(disc);
   session.Start();
   app::TMainForm& form = session.Form();
-  const tables::Table& table = form.*member;
-  const std::vector<std::string> keys = SpreadKeys(table, 64);
+  const tables::Table& rows = form.CatalogueTable(table);
+  const std::vector<std::string> keys = SpreadKeys(rows, 64);
   std::size_t next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(form.Dane(table, keys[next], nrKol, 0));
+    benchmark::DoNotOptimize(form.Dane(rows, keys[next], nrKol, 0));
     next = (next + 1) % keys.size();
   }
   state.SetItemsProcessed(state.iterations());
@@ -72,16 +71,18 @@ void DaneMissingKey(benchmark::State& state, Disc disc) {
   Session session(disc);
   session.Start();
   app::TMainForm& form = session.Form();
-  for (auto _ : state) benchmark::DoNotOptimize(form.Dane(form.SG_Foto, "no such key", 5, 0));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        form.Dane(form.CatalogueTable(tables::kPhotoTable), "no such key", 5, 0));
 }
 
 // From the click's navigation to the written "$$RP_<key>.html".
-void RecordPage(benchmark::State& state, Disc disc, tables::Table app::TMainForm::*member,
+void RecordPage(benchmark::State& state, Disc disc, tables::CatalogueIndex table,
                 std::string scheme) {
   Session session(disc);
   session.Start();
   app::TMainForm& form = session.Form();
-  const std::string address = "http://db?" + scheme + MiddleKey(form.*member);
+  const std::string address = "http://db?" + scheme + MiddleKey(form.CatalogueTable(table));
   for (auto _ : state) {
     bool cancel = false;
     form.MainWebBrowserBeforeNavigate2(address, cancel);
@@ -99,7 +100,7 @@ void FirstRecordPage(benchmark::State& state, Disc disc) {
   {
     Session probe(disc);
     probe.Start();
-    address = "http://db?rp" + MiddleKey(probe.Form().SG_RP);
+    address = "http://db?rp" + MiddleKey(probe.Form().CatalogueTable(tables::kReserveTable));
   }
   bool cancel = false;
   InFreshPrograms(
@@ -118,24 +119,25 @@ void DispatcherRow(benchmark::State& state, Disc disc, std::string row) {
   Session session(disc);
   session.Start();
   app::TMainForm& form = session.Form();
-  const std::string rp = MiddleKey(form.SG_RP);
-  const std::string photo = MiddleKey(form.SG_Foto);
-  const std::string word = MiddleKey(form.SG_Dic);
-  const std::string biotope = MiddleKey(form.SG_Bio);
-  const std::string& data = form.paths.dataDir;
-  const std::string address = row == "pn"       ? "http://db?pnbialowieski"
-                              : row == "map"    ? "http://db?map-rp" + rp
-                              : row == "ml"     ? "http://db?ml-rp" + rp
-                              : row == "sh"     ? "http://db?shf" + photo + ".jpg"
-                              : row == "trans"  ? "http://db?trans-intro_en.htm"
-                              : row == "dic"    ? "http://db?dic" + word
-                              : row == "bio"    ? "http://db?bio" + biotope
-                              : row == "tree"   ? "http://db?tree"
-                              : row == "www"    ? "http://www.example.org/"
-                              : row == "drzewo" ? data + "drzewo.htm"
-                              : row == "page"   ? data + "750.htm"
-                              : row == "mail"   ? "mailto:a@b"
-                                                : "http://db?" + row + MiddleKey(form.SG_Eco);
+  const std::string rp = MiddleKey(form.CatalogueTable(tables::kReserveTable));
+  const std::string photo = MiddleKey(form.CatalogueTable(tables::kPhotoTable));
+  const std::string word = MiddleKey(form.CatalogueTable(tables::kDictionaryTable));
+  const std::string biotope = MiddleKey(form.CatalogueTable(tables::kBiotopeTable));
+  const std::string& data = form.Paths().dataDir;
+  const std::string address =
+      row == "pn"       ? "http://db?pnbialowieski"
+      : row == "map"    ? "http://db?map-rp" + rp
+      : row == "ml"     ? "http://db?ml-rp" + rp
+      : row == "sh"     ? "http://db?shf" + photo + ".jpg"
+      : row == "trans"  ? "http://db?trans-intro_en.htm"
+      : row == "dic"    ? "http://db?dic" + word
+      : row == "bio"    ? "http://db?bio" + biotope
+      : row == "tree"   ? "http://db?tree"
+      : row == "www"    ? "http://www.example.org/"
+      : row == "drzewo" ? data + "drzewo.htm"
+      : row == "page"   ? data + "750.htm"
+      : row == "mail"   ? "mailto:a@b"
+                        : "http://db?" + row + MiddleKey(form.CatalogueTable(tables::kEconetTable));
   for (auto _ : state) {
     bool cancel = false;
     form.MainWebBrowserBeforeNavigate2(address, cancel);
@@ -204,17 +206,17 @@ void RegisterAll(const Disc& disc, bool smoke) {
   const int steps = times(large ? 100 : 300);
   add("Startup", Startup)->Iterations(times(large ? 20 : 100));
   for (const auto& [name, table, column] :
-       {std::tuple{"DaneExact/SG_RP", &app::TMainForm::SG_RP, 2},
-        std::tuple{"DaneExact/SG_Foto", &app::TMainForm::SG_Foto, 5}}) {
+       {std::tuple{"DaneExact/SG_RP", tables::kReserveTable, 2},
+        std::tuple{"DaneExact/SG_Foto", tables::kPhotoTable, 5}}) {
     auto* exact = add(name, DaneExact, table, column)->Unit(benchmark::kMicrosecond);
     if (smoke) exact->Iterations(1);
   }
   auto* missing = add("DaneExact/missing", DaneMissingKey)->Unit(benchmark::kMicrosecond);
   if (smoke) missing->Iterations(1);
-  add("RecordPage/rp", RecordPage, &app::TMainForm::SG_RP, std::string("rp"))->Iterations(steps);
-  add("RecordPage/pk", RecordPage, &app::TMainForm::SG_PK, std::string("pk"))->Iterations(steps);
-  add("RecordPage/ok", RecordPage, &app::TMainForm::SG_OChK, std::string("ok"))->Iterations(steps);
-  add("RecordPage/ec", RecordPage, &app::TMainForm::SG_Eco, std::string("ec"))->Iterations(steps);
+  add("RecordPage/rp", RecordPage, tables::kReserveTable, std::string("rp"))->Iterations(steps);
+  add("RecordPage/pk", RecordPage, tables::kParkTable, std::string("pk"))->Iterations(steps);
+  add("RecordPage/ok", RecordPage, tables::kLandscapeTable, std::string("ok"))->Iterations(steps);
+  add("RecordPage/ec", RecordPage, tables::kEconetTable, std::string("ec"))->Iterations(steps);
   add("RecordPage/first", FirstRecordPage)->Iterations(times(large ? 10 : 50));
   for (const char* row :
        {"pn", "map", "ml", "sh", "trans", "dic", "bio", "tree", "www", "drzewo", "page", "mail"}) {

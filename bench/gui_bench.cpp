@@ -93,16 +93,18 @@ int main(int argc, char** argv) {
   auto go = [js](const std::string& address) { js("location.href = '" + address + "';"); };
 
   auto visitEveryKind = [&] {
-    const tables::Table& rp = form->SG_RP;
-    const std::string pk(form->SG_PK.Cell(0, 0)), ok(form->SG_OChK.Cell(0, 0));
-    const std::string ec(form->SG_Eco.Cell(0, 0)), key(rp.Cell(0, 0));
-    const std::string word(form->SG_Dic.Cell(0, 0)), biotope(form->SG_Bio.Cell(0, 0));
-    const std::string photo(form->SG_Foto.Cell(0, 0));
+    const tables::Table& rp = form->CatalogueTable(tables::kReserveTable);
+    const std::string pk(form->CatalogueTable(tables::kParkTable).Cell(0, 0)),
+        ok(form->CatalogueTable(tables::kLandscapeTable).Cell(0, 0));
+    const std::string ec(form->CatalogueTable(tables::kEconetTable).Cell(0, 0)), key(rp.Cell(0, 0));
+    const std::string word(form->CatalogueTable(tables::kDictionaryTable).Cell(0, 0)),
+        biotope(form->CatalogueTable(tables::kBiotopeTable).Cell(0, 0));
+    const std::string photo(form->CatalogueTable(tables::kPhotoTable).Cell(0, 0));
     std::vector<Step> steps{
         {"pk", [=] { go("http://db?pk" + pk); }},
         {"ok", [=] { go("http://db?ok" + ok); }},
         {"ec", [=] { go("http://db?ec" + ec); }},
-        {"page", [=] { go("file://" + form->paths.dataDir + "750.htm"); }},
+        {"page", [=] { go("file://" + form->Paths().dataDir + "750.htm"); }},
         {"dic", [=] { go("http://db?dic" + word); }},
         {"bio", [=] { go("http://db?bio" + biotope); }},
         {"location", [=] { go("http://db?ml-rp" + key); }},
@@ -124,7 +126,7 @@ int main(int argc, char** argv) {
   };
 
   auto clickRecord = [&] {
-    const std::string key(form->SG_RP.Cell(0, 0));
+    const std::string key(form->CatalogueTable(tables::kReserveTable).Cell(0, 0));
     const Clock::time_point click = Clock::now();
     ReportNextLoad(view, click);
     probe.Arm([&, key, click] {
@@ -132,7 +134,7 @@ int main(int argc, char** argv) {
       const QByteArray copy = qgetenv("VELMORA_BENCH_RECORD_COPY");
       if (!copy.isEmpty()) {
         QFile::remove(QString::fromLocal8Bit(copy));
-        QFile::copy(QString::fromStdString(form->paths.workDir + "$$RP_" + key + ".html"),
+        QFile::copy(QString::fromStdString(form->Paths().workDir + "$$RP_" + key + ".html"),
                     QString::fromLocal8Bit(copy));
       }
       QTimer::singleShot(300, visitEveryKind);

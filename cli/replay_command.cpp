@@ -81,7 +81,7 @@ bool ParseArgs(const std::vector<std::string>& args, ReplayArgs& parsed, std::os
 // Drives the started program from the script's lines.
 class ScriptRunner {
  public:
-  ScriptRunner(recording::RecordingPlatform& recording, app::HandlerTable handlers,
+  ScriptRunner(recording::RecordingPlatform& recording, platform::HandlerTable handlers,
                std::vector<ScriptLine> lines)
       : recording_(recording), handlers_(std::move(handlers)), lines_(std::move(lines)) {
     recording_.ui().onModal = [this](const std::string& window) { RunModal(window); };
@@ -232,7 +232,7 @@ class ScriptRunner {
   const std::size_t probeEvery_ = ProbeInterval();
   std::size_t nextProbe_ = probeEvery_;
   recording::RecordingPlatform& recording_;
-  app::HandlerTable handlers_;
+  platform::HandlerTable handlers_;
   std::vector<ScriptLine> lines_;
   std::size_t next_ = 0;
   std::set<std::string> openModals_;

@@ -2,6 +2,7 @@
 
 #include "navigation/menu_tree_texts.h"
 #include "platform/handlers.h"
+#include "tables/disc_files.h"
 #include "tables/startup_error.h"
 
 namespace velmora::navigation {
@@ -25,7 +26,7 @@ void ContentsTreePage::LoadDaneDrzewa1(const std::string& fileName) {
 }
 
 void ContentsTreePage::ShowTreePage() {
-  mainBrowser_.Navigate(context_.paths.dataDir + "drzewo.htm");
+  mainBrowser_.Navigate(context_.paths.dataDir + tables::disc_files::kContentsPage);
   releaseCategoryButtons_();
 }
 

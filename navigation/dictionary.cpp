@@ -11,9 +11,9 @@ std::string JoinedLines(const std::string& text) {
   return joined;
 }
 
-std::string DictionaryLookup::LookupDefinition(int kind, const std::string& word) {
+std::string DictionaryLookup::LookupDefinition(DefinitionKind kind, const std::string& word) {
   if (word.empty()) return {};
-  if (kind == 1) {
+  if (kind == DefinitionKind::Dictionary) {
     const std::string headword = context_.columns.Dane(dictionary_, word, 2, 0);
     if (headword.empty()) return {};
     std::string definition = context_.columns.Dane(dictionary_, word, 3, 0);
@@ -27,7 +27,7 @@ std::string DictionaryLookup::LookupDefinition(int kind, const std::string& word
     }
     return "<b>" + headword + "</b>" + definition;
   }
-  if (kind == 2) {
+  if (kind == DefinitionKind::Biotope) {
     const std::string name = context_.columns.Dane(biotopes_, word, 2, 0);
     if (name.empty()) return {};
     std::string result = "<b>" + name + "</b>";

@@ -19,6 +19,10 @@ inline constexpr const char* kDefinitionMissing =
 // LF, CR or LF) is dropped.
 std::string JoinedLines(const std::string& text);
 
+// The two dictionaries: the general one (DICT.CSV, "?dic" links) and the
+// biotopes (BIOTOP.CSV, "?bio" links).
+enum class DefinitionKind { Dictionary, Biotope };
+
 class DictionaryLookup {
  public:
   // Definition files are read through the page buffer, as the search reads
@@ -27,9 +31,8 @@ class DictionaryLookup {
                    const tables::Table& dictionary, const tables::Table& biotopes)
       : context_(context), buffer_(buffer), dictionary_(dictionary), biotopes_(biotopes) {}
 
-  // Kind 1: the general dictionary, 2: the biotopes. Empty when the word
-  // has no entry.
-  std::string LookupDefinition(int kind, const std::string& word);
+  // Empty when the word has no entry.
+  std::string LookupDefinition(DefinitionKind kind, const std::string& word);
 
  private:
   pages::PageContext context_;

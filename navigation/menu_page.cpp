@@ -7,6 +7,10 @@
 
 namespace velmora::navigation {
 
+bool IsMenuPage(std::string_view address) {
+  return address.substr(address.rfind('/') + 1) == kMenuPageName;
+}
+
 namespace {
 
 // Letters after a page number that share the number's menu.
@@ -85,7 +89,8 @@ void MenuPages::MakeMenuPage(const std::string& menu, const std::string& page) {
   if (!buffer_.LoadFromFile(templatePath)) return;
   pages::ReplaceAllIn(buffer_, "http://db?pg", context_.paths.dataDir + page);
   pages::ReplaceAllIn(buffer_, "http://db?path", context_.paths.dataDir);
-  context_.Show(buffer_, "$$menu.html", menuBrowser_, menu_tree_texts::kMissingFileCaption);
+  context_.Show(buffer_, std::string(kMenuPageName), menuBrowser_,
+                menu_tree_texts::kMissingFileCaption);
 }
 
 }  // namespace velmora::navigation

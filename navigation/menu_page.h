@@ -4,11 +4,19 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "pages/page_context.h"
 #include "tables/menu_definition.h"
 
 namespace velmora::navigation {
+
+// The menu page's name in the working directory.
+inline constexpr std::string_view kMenuPageName = "$$menu.html";
+
+// Whether the address names the menu page: its file name is kMenuPageName
+// exactly, not merely containing it.
+bool IsMenuPage(std::string_view address);
 
 // What the menu panel asks of the slide show: whether its window exists yet
 // (start-up is over) and whether it is advancing by itself.

@@ -3,6 +3,7 @@
 #include "navigation/page_scan.h"
 #include "navigation/search_texts.h"
 #include "navigation/text_search.h"
+#include "pages/template_files.h"
 #include "platform/codepage.h"
 
 namespace velmora::navigation {
@@ -127,13 +128,13 @@ void FullTextSearch::MakeSearchPage(const std::string& word) {
   lastSearch_ = {};
   {
     SearchingFlag flag(searching_);
-    if (!buffer_.LoadFromFile(context_.paths.templateDir + "search.html")) return;
+    if (!buffer_.LoadFromFile(context_.paths.templateDir + pages::template_files::kSearch)) return;
     ReplaceAll(search_texts::kPlaceholder,
                platform::Win1250ToIso(search_texts::kHeaderStart + AsPageText(word)) +
                    search_texts::kHeaderEnd);
     searchResults_.emplace(buffer_, search_texts::kPlaceholder);
-    SearchDictionary(dictionary_, 1, word, lastSearch_.dictionaryKeys);
-    SearchDictionary(biotopes_, 2, word, lastSearch_.biotopeKeys);
+    SearchDictionary(dictionary_, DefinitionKind::Dictionary, word, lastSearch_.dictionaryKeys);
+    SearchDictionary(biotopes_, DefinitionKind::Biotope, word, lastSearch_.biotopeKeys);
     SearchPageFiles(word);
     searchResults_.reset();
     ReplaceAll(search_texts::kPlaceholder, "");
@@ -145,8 +146,8 @@ void FullTextSearch::MakeSearchPage(const std::string& word) {
   context_.Show(buffer_, "$$search.html", mainBrowser_, "Duza mapa");
 }
 
-void FullTextSearch::SearchDictionary(const tables::Table& table, int kind, const std::string& word,
-                                      std::vector<std::string>& keys) {
+void FullTextSearch::SearchDictionary(const tables::Table& table, DefinitionKind kind,
+                                      const std::string& word, std::vector<std::string>& keys) {
   // A match in the next-to-last row ends the pass: the last row is only
   // reached by a scan that started earlier.
   for (int row = 0; row < table.RowCount() - 1; ++row) {

@@ -64,7 +64,7 @@ class FullTextSearch {
   std::string PageResultItem(const std::string& path);
 
  private:
-  void SearchDictionary(const tables::Table& table, int kind, const std::string& word,
+  void SearchDictionary(const tables::Table& table, DefinitionKind kind, const std::string& word,
                         std::vector<std::string>& keys);
   void SearchPageFiles(const std::string& word);
   // The outcomes of the scan in directory order, onto the results page.

@@ -58,7 +58,7 @@ bool SaveAndShow(const PageBuffer& buffer, const std::string& workDir, const std
     browser.Navigate(path);
     return true;
   }
-  ui.MessageBox("Brak pliku: " + path, caption, platform::Icon::Stop);
+  ui.MessageBox(kMissingFile + path, caption, platform::Icon::Stop);
   return false;
 }
 

@@ -11,6 +11,10 @@
 
 namespace velmora::pages {
 
+// Followed by the path: what the program says of a page, template or picture
+// that is not there.
+inline constexpr const char* kMissingFile = "Brak pliku: ";
+
 // "$$" + stem + key + ".html". The key (or word) comes from a link; the few
 // characters a file name cannot hold (path separators, drive colon, NUL and
 // other control characters, * ? " < > |), and the two an address reads
@@ -24,7 +28,7 @@ std::string GeneratedFileName(const std::string& stem, const std::string& key = 
 std::string FileNameSafeKey(const std::string& key);
 
 // Writes the buffer to workDir + name, then navigates the browser to that
-// path if the file exists; otherwise shows "Brak pliku: " + path with the
+// path if the file exists; otherwise shows kMissingFile + path with the
 // caption and the error icon and leaves the browser where it was. A write
 // failure counts only through the existence test, so an older file of the
 // same name is shown. Returns whether the browser was navigated.

@@ -2,12 +2,13 @@
 // description, shown in the main browser.
 
 #include "pages/location_page.h"
+#include "pages/template_files.h"
 
 namespace velmora::pages {
 
 void LocationPages::ShowLargePicture(const std::string& picturePath, const std::string& description,
                                      const std::string& title) {
-  if (!buffer_.LoadFromFile(context_.paths.templateDir + "chmurka.html")) return;
+  if (!buffer_.LoadFromFile(context_.paths.templateDir + template_files::kPicture)) return;
   const std::size_t at = buffer_.Find("m.jpg", 0, true);
   if (at != PageBuffer::npos) buffer_.Replace(at, 5, picturePath);
   ReplaceAll("<!--@opis@-->", "<I>" + description + "</i>");

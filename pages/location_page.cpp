@@ -1,11 +1,13 @@
 #include "pages/location_page.h"
 
 #include "pages/generated_page.h"
+#include "pages/template_files.h"
 
 namespace velmora::pages {
 
 std::string LocationTemplateFor(const std::string& key) {
-  return key.rfind("pn", 0) == 0 ? "pn_loc.html" : "pk_loc.html";
+  return key.rfind("pn", 0) == 0 ? template_files::kNationalParkLocation
+                                 : template_files::kParkLocation;
 }
 
 std::string MapPicturePath(const tables::ContentPaths& paths, const std::string& name) {
@@ -18,8 +20,8 @@ constexpr std::size_t kKindCodeLength = 2;
 
 }  // namespace
 
-bool LocationPages::ShowLocation(const std::string& name, int mode) {
-  if (mode == 2) {
+bool LocationPages::ShowLocation(const std::string& name, LocationMode mode) {
+  if (mode == LocationMode::InBalloon) {
     const std::string fileName = "ml-" + name + ".jpg";
     const std::string picture = context_.paths.mapDir + fileName;
     if (context_.files.FileExists(picture)) {
@@ -44,14 +46,14 @@ bool LocationPages::ShowLocation(const std::string& name, int mode) {
       if (context_.files.FileExists(page)) {
         balloon_.showPage(page);
       } else {
-        context_.ui.MessageBox("Brak pliku: " + page, kLocationCaption, platform::Icon::Stop);
+        context_.ui.MessageBox(kMissingFile + page, kLocationCaption, platform::Icon::Stop);
       }
       return true;
     }
   }
   const std::string picture = MapPicturePath(context_.paths, name);
   if (!context_.files.FileExists(picture)) return false;
-  if (mode == 0) return true;
+  if (mode == LocationMode::TestForMap) return true;
   std::string title = CategoryTitle(name);
   if (!title.empty()) title = "temat: " + title;
   ShowLargePicture(picture, " ", title);

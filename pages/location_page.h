@@ -30,6 +30,13 @@ struct LocationBalloonHost {
   std::function<void(const std::string& page)> showPage;
 };
 
+// What ShowLocation does with a location's key.
+enum class LocationMode {
+  TestForMap,  // only tells whether the map picture exists
+  LargeMap,    // shows the map picture large in the main browser
+  InBalloon,   // shows the location picture or page in the location balloon
+};
+
 class LocationPages {
  public:
   LocationPages(PageContext context, PageBuffer& buffer, platform::Browser& browser,
@@ -40,9 +47,9 @@ class LocationPages {
         tables_(tables),
         balloon_(std::move(balloon)) {}
 
-  // Mode 0 tests for the map picture, 1 shows it large, 2 shows the
-  // location in the balloon.
-  bool ShowLocation(const std::string& name, int mode);
+  // True when the location was shown in the balloon, or with TestForMap
+  // when the map picture exists.
+  bool ShowLocation(const std::string& name, LocationMode mode);
   // The category and record name of "rp"/"pk"/"ok" + key, else empty.
   std::string CategoryTitle(const std::string& name);
   void ShowLargePicture(const std::string& picturePath, const std::string& description,

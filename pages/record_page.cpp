@@ -9,6 +9,7 @@
 #include "pages/generated_page.h"
 #include "pages/record_texts.h"
 #include "pages/replacement.h"
+#include "pages/template_files.h"
 #include "tables/catalogue.h"
 
 namespace velmora::pages {
@@ -26,11 +27,11 @@ struct RecordKind {
 
 constexpr RecordKind kRecordKinds[] = {
     {"?rp", [](const RecordTables& t) -> const tables::Table& { return t.reserves; },
-     tables::DeclaredColumns(tables::kReserveTable), "rp.html", "RP_", 10},
+     tables::DeclaredColumns(tables::kReserveTable), template_files::kReserve, "RP_", 10},
     {"?pk", [](const RecordTables& t) -> const tables::Table& { return t.parks; },
-     tables::DeclaredColumns(tables::kParkTable), "pk.html", "PK_", 21},
+     tables::DeclaredColumns(tables::kParkTable), template_files::kPark, "PK_", 21},
     {"?ok", [](const RecordTables& t) -> const tables::Table& { return t.landscapes; },
-     tables::DeclaredColumns(tables::kLandscapeTable), "OCHK.html", "OChK_", 15},
+     tables::DeclaredColumns(tables::kLandscapeTable), template_files::kLandscape, "OChK_", 15},
 };
 
 constexpr const char* kEconetMarker = "?ec";
@@ -89,11 +90,10 @@ void RecordPages::MakeDynamicPage(const std::string& key, const std::string& kin
   const tables::Table& table = econet ? tables_.econet : kind->table(tables_);
   const int columns = econet ? kEconetColumns : kind->columns;
   const std::string templatePath =
-      context_.paths.templateDir + (econet ? "econet.html" : kind->templateName);
+      context_.paths.templateDir + (econet ? template_files::kEconet : kind->templateName);
   if (!buffer_.LoadFromFile(templatePath)) {
     // Nothing is generated without the template; say which one is missing.
-    context_.ui.MessageBox(texts::kMissingFile + templatePath, texts::kCaption,
-                           platform::Icon::Stop);
+    context_.ui.MessageBox(kMissingFile + templatePath, texts::kCaption, platform::Icon::Stop);
     return;
   }
 
@@ -136,7 +136,7 @@ void RecordPages::MakeDynamicPage(const std::string& key, const std::string& kin
   if (context_.files.FileExists(framePage)) {
     browser_.Navigate(framePage);
   } else {
-    context_.ui.MessageBox(texts::kMissingFile + framePage, texts::kCaption, platform::Icon::Stop);
+    context_.ui.MessageBox(kMissingFile + framePage, texts::kCaption, platform::Icon::Stop);
   }
 }
 

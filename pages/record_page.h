@@ -35,6 +35,8 @@ class RecordPages {
   std::size_t FindLastBefore(const std::string& text, std::size_t limit);
   void HideMissingMap();
   void FillPhotoStrip(const std::string& kindCode, const std::string& key);
+  // The buffer the pages are made in.
+  PageBuffer& Buffer() { return buffer_; }
 
  private:
   void ReplaceAll(const std::string& placeholder, const std::string& value) {

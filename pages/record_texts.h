@@ -10,7 +10,6 @@ inline constexpr const char* kCaption = "Make Dynamic Error";
 inline constexpr const char* kUnknownLink = "Nieznany link: ";
 // Followed by the kind number, which is 0 for a marker of no kind.
 inline constexpr const char* kCannotHappen = "Nie ma prawa si\xEA wydarzy\xE6: ";
-inline constexpr const char* kMissingFile = "Brak pliku: ";
 
 // By the last character of an ECONET key.
 inline constexpr const char* kNationalNode = " - Krajowy obszar w\xEAz\xB3owy ";

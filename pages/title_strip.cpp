@@ -1,5 +1,6 @@
 #include "pages/title_strip.h"
 
+#include "pages/template_files.h"
 #include "platform/handlers.h"
 
 namespace velmora::pages {
@@ -12,7 +13,7 @@ void TitleStrip::TitleChange(const std::string& title) {
 }
 
 void TitleStrip::Show(const std::string& topic) {
-  if (!buffer_.LoadFromFile(context_.paths.templateDir + "title.html")) return;
+  if (!buffer_.LoadFromFile(context_.paths.templateDir + template_files::kTitle)) return;
   ReplaceAllIn(buffer_, "<!--@opis@-->", topic.empty() ? kApplicationTitle : topic);
   context_.Show(buffer_, "$$title.html", browsers_.Get(platform::names::kTitleWebBrowser),
                 "Title strony");

@@ -10,7 +10,7 @@ VELMORA_PACKAGES=(
   qt6-multimedia-dev libgl1-mesa-dev libvulkan-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   gstreamer1.0-tools
-  ffmpeg libarchive-dev xorriso genisoimage libzim-dev zim-tools
+  ffmpeg libarchive-dev xorriso genisoimage libzim-dev zim-tools kiwix-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core openbox xdotool weston xwayland
   iproute2 tcpdump

@@ -38,6 +38,8 @@ enum CatalogueIndex : std::size_t {
   kSlideTable,
 };
 
+constexpr std::string_view FileName(CatalogueIndex index) { return kCatalogue[index].fileName; }
+
 // The number of columns a table file is read with.
 constexpr int DeclaredColumns(CatalogueIndex index) { return kCatalogue[index].declaredColumns; }
 

@@ -11,7 +11,7 @@ std::unique_ptr<TChmurkaForm> CreateBalloon(const std::string& name, const std::
 }
 
 void PlaceBalloon(platform::Ui& ui, TChmurkaForm* dictionaryBalloon, TChmurkaForm* locationBalloon,
-                  int kind) {
+                  BalloonKind kind) {
   struct Size {
     int width;
     int height;
@@ -19,26 +19,24 @@ void PlaceBalloon(platform::Ui& ui, TChmurkaForm* dictionaryBalloon, TChmurkaFor
   TChmurkaForm* balloon = nullptr;
   Size size{};
   switch (kind) {
-    case 1:
+    case BalloonKind::Definition:
       balloon = dictionaryBalloon;
       size = {350, 250};
       break;
-    case 2:
+    case BalloonKind::LocationPicture:
       balloon = locationBalloon;
       size = {250, 250};
       break;
-    case 3:
+    case BalloonKind::LocationPage:
       balloon = locationBalloon;
       size = {260, 280};
       break;
-    default:
-      return;
   }
   if (!balloon) return;
   const platform::Bounds window = ui.GetBounds("MainForm");
   int left = 0;
   int top = 0;
-  if (kind == 1) {
+  if (kind == BalloonKind::Definition) {
     // At the right edge, just above the bottom button bar.
     left = window.width - size.width;
     top = ui.GetBounds("Panel2").top - size.height;

@@ -1,6 +1,5 @@
 #pragma once
-// Where a balloon goes before it is shown, by kind: 1 the definition
-// balloon, 2 a location picture, 3 a generated location page.
+// Where a balloon goes before it is shown, by what it shows.
 
 #include <memory>
 #include <string>
@@ -11,13 +10,17 @@
 
 namespace velmora::windows {
 
+// What a balloon is about to show: a definition (the dictionary balloon), a
+// location picture or a generated location page (the location balloon).
+enum class BalloonKind { Definition, LocationPicture, LocationPage };
+
 // A balloon window, hidden, with its title label.
 std::unique_ptr<TChmurkaForm> CreateBalloon(const std::string& name, const std::string& label,
                                             platform::Platform& platform, BalloonHost host);
 
-// Sets the balloon's bounds from the main window's; a kind without a
-// balloon, or a missing balloon, is left alone.
+// Sets the balloon's bounds from the main window's; a missing balloon is
+// left alone.
 void PlaceBalloon(platform::Ui& ui, TChmurkaForm* dictionaryBalloon, TChmurkaForm* locationBalloon,
-                  int kind);
+                  BalloonKind kind);
 
 }  // namespace velmora::windows

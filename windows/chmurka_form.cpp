@@ -2,6 +2,7 @@
 
 #include "pages/generated_page.h"
 #include "pages/replacement.h"
+#include "pages/template_files.h"
 
 namespace velmora::windows {
 
@@ -58,21 +59,21 @@ void TChmurkaForm::UkryjPasekBrowsera(bool hide) {
                     -kTitleStripHeight);
 }
 
-void TChmurkaForm::ShowDefinition(int kind, const std::string& definition,
+void TChmurkaForm::ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
                                   const std::string& word) {
-  if (kind == 1) ui_.SetCaption(name_, balloon_texts::kDictionary);
-  if (kind == 2) ui_.SetCaption(name_, balloon_texts::kBiotopes);
+  ui_.SetCaption(name_, kind == navigation::DefinitionKind::Dictionary ? balloon_texts::kDictionary
+                                                                       : balloon_texts::kBiotopes);
   MakeVisible();
   UkryjPasekBrowsera(false);
   // An unreadable template leaves the balloon on its previous page.
-  if (!RichEdit.LoadFromFile(host_.paths.templateDir + "dict.html")) return;
+  if (!RichEdit.LoadFromFile(host_.paths.templateDir + pages::template_files::kDefinition)) return;
   ReplaceAll("<!--@opis@-->", definition);
   ReplaceAll("http://db?path", host_.paths.dataDir);
   if (!justShown_) ReplaceAll("<!--@back@-->", balloon_texts::kBackLink);
   const std::string path = host_.paths.workDir + pages::GeneratedFileName("dict", word);
   RichEdit.SaveToFile(path);  // the existence test decides
   if (!files_.FileExists(path)) {
-    ui_.MessageBox("Brak pliku: " + path, balloon_texts::kShowDictionaryCaption,
+    ui_.MessageBox(pages::kMissingFile + path, balloon_texts::kShowDictionaryCaption,
                    platform::Icon::Stop);
     return;
   }
@@ -83,7 +84,7 @@ void TChmurkaForm::ShowDefinition(int kind, const std::string& definition,
 void TChmurkaForm::ShowLocationMap(const std::string& templateDir, const std::string& picture,
                                    const std::string& workDir) {
   ui_.SetCaption(name_, balloon_texts::kLocation);
-  if (RichEdit.LoadFromFile(templateDir + "chmurka.html")) {
+  if (RichEdit.LoadFromFile(templateDir + pages::template_files::kPicture)) {
     const std::size_t at = RichEdit.Find("m.jpg", 0, true);
     if (at != pages::PageBuffer::npos) RichEdit.Replace(at, 5, picture);
     const std::string path = workDir + pages::GeneratedFileName("chmurka");
@@ -106,7 +107,8 @@ void TChmurkaForm::CppWebBrowserBeforeNavigate2(const std::string& address, bool
   const std::size_t dic = address.find("?dic");
   if (dic != std::string::npos) {
     const std::string word = address.substr(dic + 4);
-    ShowDefinition(1, host_.lookupDefinition(1, word), word);
+    constexpr auto kDictionary = navigation::DefinitionKind::Dictionary;
+    ShowDefinition(kDictionary, host_.lookupDefinition(kDictionary, word), word);
     cancel = true;
     return;
   }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "navigation/dictionary.h"
 #include "pages/page_buffer.h"
 #include "platform/handlers.h"
 #include "platform/platform.h"
@@ -43,7 +44,8 @@ bool DragAllowed(DragOffset offset, int screenWidth, int screenHeight, bool left
 struct BalloonHost {
   const tables::ContentPaths& paths;
   platform::Browser& mainBrowser;
-  std::function<std::string(int kind, const std::string& word)> lookupDefinition;
+  std::function<std::string(navigation::DefinitionKind kind, const std::string& word)>
+      lookupDefinition;
 };
 
 class TChmurkaForm {
@@ -54,7 +56,8 @@ class TChmurkaForm {
   TChmurkaForm(const TChmurkaForm&) = delete;
   TChmurkaForm& operator=(const TChmurkaForm&) = delete;
 
-  void ShowDefinition(int kind, const std::string& definition, const std::string& word);
+  void ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
+                      const std::string& word);
   void ShowLocationMap(const std::string& templateDir, const std::string& picture,
                        const std::string& workDir);
   void ShowLocationPage(const std::string& file);

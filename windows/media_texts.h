@@ -43,7 +43,6 @@ inline constexpr int kDelayMaximum = 60;
 // Slide messages.
 inline constexpr const char* kSlideNotDefined = "Nie zdefiniowano poprawnie slajdu: ";
 inline constexpr const char* kSlideDebugCaption = "SLIDE DEBUG";
-inline constexpr const char* kMissingFile = "Brak pliku: ";
 inline constexpr const char* kMissingDescription = "Brak pliku opisu: ";
 inline constexpr const char* kSlideCaption = "Slide show";
 

@@ -20,9 +20,12 @@ TMovieForm::TMovieForm(platform::Platform& platform)
     : MediaPlayer1(platform.players.Get(kPlayer)),
       Timer1(platform.timers.Get(kTimer1)),
       ui_(platform.ui) {
+  Timer1.SetHandler([this] { Timer1Timer(); });
+}
+
+void TMovieForm::FormCreate() {
   MediaPlayer1.SetDisplay(kDisplay);
   Timer1.SetInterval(1000);
-  Timer1.SetHandler([this] { Timer1Timer(); });
 }
 
 void TMovieForm::ShowModal() {

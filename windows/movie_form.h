@@ -23,6 +23,10 @@ class TMovieForm {
   TMovieForm(const TMovieForm&) = delete;
   TMovieForm& operator=(const TMovieForm&) = delete;
 
+  // The settings the window is created with; run where the program entry
+  // creates it, after the slide-show window.
+  void FormCreate();
+
   // Runs FormShow and keeps the window on screen until it is closed. A film
   // the player cannot open or play is reported and the window not shown.
   void ShowModal();

@@ -4,6 +4,8 @@
 
 #include "pages/generated_page.h"
 #include "pages/replacement.h"
+#include "pages/template_files.h"
+#include "tables/disc_files.h"
 #include "windows/handler_arguments.h"
 #include "windows/media_texts.h"
 
@@ -38,7 +40,19 @@ TSlideForm::TSlideForm(SlideShowHost host, platform::Platform& platform)
       OpisWebBrowser_(platform.browsers.Get(kDescriptionBrowser)) {
   Timer1.SetHandler([this] { Timer1Timer(); });
   Timer2.SetHandler([this] { Timer2Timer(); });
-  Timer2.SetInterval(250);
+}
+
+void TSlideForm::FormCreate() { Timer2.SetInterval(250); }
+
+void TSlideForm::LoadSlides(std::vector<std::string> slides) {
+  slides_ = std::move(slides);
+  nextSlide_ = 1;
+}
+
+void TSlideForm::ShowFromFirstSlide() {
+  SetTrackBarMaximum(SlideCount());
+  ToolButton4Click();
+  ShowModal();
 }
 
 void TSlideForm::ShowModal() {
@@ -51,44 +65,48 @@ void TSlideForm::ShowModal() {
 void TSlideForm::RewriteBarHint() {
   ui_.SetHint(kTrackBar, std::string(texts::kSlideBarHint) + ": " +
                              std::to_string(trackBarPosition_) + " z " +
-                             std::to_string(show_.slideCount));
+                             std::to_string(SlideCount()));
 }
 
 void TSlideForm::ShowSlideNumber(int k) {
-  // The main window keeps only the usable slides, so that a gap in the row
-  // never becomes an empty or broken slide.
-  if (k < 1 || k > static_cast<int>(show_.slideNames.size())) return;
-  ShowSlide(show_.paths.photoDir + show_.slideNames[static_cast<std::size_t>(k - 1)] + ".jpg", " ");
+  // Only the usable slides are kept, so that a gap in the row never becomes
+  // an empty or broken slide.
+  if (k < 1 || k > SlideCount()) return;
+  ShowSlide(show_.paths.photoDir + slides_[static_cast<std::size_t>(k - 1)] + ".jpg", " ");
 }
 
-void TSlideForm::ToolButton4Click() {
-  if (show_.slideIndex > show_.slideCount) show_.slideIndex = 1;
-  SetTrackBarPosition(show_.slideIndex);
+void TSlideForm::ShowNextSlide() {
+  SetTrackBarPosition(nextSlide_);
   RewriteBarHint();
-  const int k = show_.slideIndex;
-  show_.slideIndex = k + 1;
+  const int k = nextSlide_;
+  nextSlide_ = k + 1;
   ShowSlideNumber(k);
 }
 
+void TSlideForm::ToolButton4Click() {
+  if (nextSlide_ > SlideCount()) nextSlide_ = 1;
+  ShowNextSlide();
+}
+
 void TSlideForm::ToolButton3Click() {
-  show_.slideIndex -= 1;
-  if (show_.slideIndex <= 1) show_.slideIndex = show_.slideCount + 1;
-  SetTrackBarPosition(show_.slideIndex - 1);
+  nextSlide_ -= 1;
+  if (nextSlide_ <= 1) nextSlide_ = SlideCount() + 1;
+  SetTrackBarPosition(nextSlide_ - 1);
   RewriteBarHint();
-  ShowSlideNumber(show_.slideIndex - 1);
+  ShowSlideNumber(nextSlide_ - 1);
 }
 
 void TSlideForm::LMDTrackBarSlajdowClick() {
   const int p = trackBarPosition_;
-  show_.slideIndex = p;
+  nextSlide_ = p;
   RewriteBarHint();
-  show_.slideIndex = p + 1;
+  nextSlide_ = p + 1;
   ShowSlideNumber(p);
 }
 
 void TSlideForm::Timer1Timer() {
-  if (show_.slideIndex > show_.slideCount) {
-    show_.slideIndex = 1;
+  if (nextSlide_ > SlideCount()) {
+    nextSlide_ = 1;
     if (!repeat_) {
       SetRunning(false);
       ToolButton4Click();
@@ -96,18 +114,14 @@ void TSlideForm::Timer1Timer() {
       return;
     }
   }
-  SetTrackBarPosition(show_.slideIndex);
-  RewriteBarHint();
-  const int k = show_.slideIndex;
-  show_.slideIndex = k + 1;
-  ShowSlideNumber(k);
+  ShowNextSlide();
 }
 
 // --- Pages ---
 
 void TSlideForm::ShowSlide(const std::string& picture, const std::string& description) {
   pages::PageBuffer& buffer = show_.buffer;
-  if (!buffer.LoadFromFile(show_.paths.templateDir + "slide.html")) return;
+  if (!buffer.LoadFromFile(show_.paths.templateDir + pages::template_files::kSlide)) return;
   const std::size_t picturePlaceholder = buffer.Find("m.jpg", 0, true);
   if (picturePlaceholder != pages::PageBuffer::npos) buffer.Replace(picturePlaceholder, 5, picture);
   pages::ReplaceAllIn(buffer, "<!--@opis@-->", "<i>" + description + "</i>");
@@ -128,7 +142,8 @@ void TSlideForm::ShowSlide(const std::string& picture, const std::string& descri
 }
 
 void TSlideForm::ShowSlideDescription(const std::string& text) {
-  if (!RichEdit.LoadFromFile(show_.paths.templateDir + "opis.html")) return;
+  if (!RichEdit.LoadFromFile(show_.paths.templateDir + pages::template_files::kSlideDescription))
+    return;
   const std::string placeholder = "<!--@opis@-->";
   const std::size_t at = RichEdit.Find(placeholder, 0, true);
   if (at != pages::PageBuffer::npos) RichEdit.Replace(at, placeholder.size(), text);
@@ -192,14 +207,14 @@ void TSlideForm::Timer2Timer() {
 
 void TSlideForm::FormShow() {
   FormResize();
-  ui_.SetTickFrequency(kTrackBar, show_.slideCount / 12);
+  ui_.SetTickFrequency(kTrackBar, SlideCount() / 12);
   Timer1.SetInterval(delay_ * 1000);
   Timer1.SetEnabled(true);
   Timer2.SetEnabled(true);
   SetRunning(true);
   // A music file that cannot be opened leaves the player not ready: the
   // show goes on silently and the watcher does not retry.
-  MediaPlayer1.SetFileName(show_.paths.animDir + "kev1.wav");
+  MediaPlayer1.SetFileName(show_.paths.animDir + tables::disc_files::kSlideMusic);
   MediaPlayer1.Open();
   if (music_) {
     MediaPlayer1.Play();

@@ -2,9 +2,8 @@
 // The slide-show window: one slide at a time as a generated page, its
 // description strip, the player buttons, the position bar, the delay, the
 // repeat and music switches, the automatic advance (Timer1) and the music
-// watcher (Timer2). The show's state (set key, slide count, next slide)
-// lives in the main window; this window is created once and hidden between
-// shows.
+// watcher (Timer2). The window keeps the running set's slides and the
+// number of the next one; it is created once and hidden between shows.
 
 #include <cstdint>
 #include <string>
@@ -19,18 +18,14 @@
 
 namespace velmora::windows {
 
-// What the slide show works with: the running show's state, kept by the
-// main window (the number of usable slides, the 1-based number of the next
-// one and their picture names in showing order), the main page buffer the
-// slide page is made in, and the photograph table for the descriptions.
+// What the slide show works with, kept by the main window: the main page
+// buffer the slide page is made in, and the photograph table for the
+// descriptions.
 struct SlideShowHost {
   const tables::ContentPaths& paths;
   pages::PageBuffer& buffer;
   const tables::Table& photos;
   tables::ColumnAccessor& columns;
-  std::int32_t& slideCount;
-  std::int32_t& slideIndex;
-  const std::vector<std::string>& slideNames;
 };
 
 // The picture names of the set's slides whose pictures exist, in column
@@ -56,6 +51,18 @@ class TSlideForm {
   TSlideForm(SlideShowHost host, platform::Platform& platform);
   TSlideForm(const TSlideForm&) = delete;
   TSlideForm& operator=(const TSlideForm&) = delete;
+
+  // The settings the window is created with; run where the program entry
+  // creates it, after the main window's first show.
+  void FormCreate();
+
+  // Takes a set's usable slides (UsableSlides) as the running show, from
+  // its first slide on.
+  void LoadSlides(std::vector<std::string> slides);
+  int SlideCount() const { return static_cast<int>(slides_.size()); }
+  // Prepares the first slide while the window is still hidden, then shows
+  // the window until it is closed.
+  void ShowFromFirstSlide();
 
   // Runs FormShow and keeps the window on screen until it is closed.
   void ShowModal();
@@ -111,6 +118,8 @@ class TSlideForm {
  private:
   // Shows slide k of the set (1-based) with the bar on it.
   void ShowSlideNumber(int k);
+  // Shows the slide numbered nextSlide_ and moves the number on.
+  void ShowNextSlide();
   void RewriteBarHint();
   void SetRunning(bool running);
 
@@ -119,6 +128,10 @@ class TSlideForm {
   platform::FileSystem& files_;
   platform::Browser& SlideWebBrowser_;
   platform::Browser& OpisWebBrowser_;
+  // The running set's picture names in showing order, and the 1-based
+  // number of the slide the next step shows.
+  std::vector<std::string> slides_;
+  std::int32_t nextSlide_ = 1;
   int trackBarPosition_ = 1;
   int trackBarMaximum_ = 1;
   int delay_ = 3;

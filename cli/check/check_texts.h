@@ -8,6 +8,7 @@
 #include "navigation/dictionary.h"
 #include "navigation/link_texts.h"
 #include "navigation/menu_tree_texts.h"
+#include "pages/generated_page.h"
 #include "pages/record_texts.h"
 #include "platform/codepage.h"
 #include "windows/media_texts.h"
@@ -20,7 +21,7 @@ inline std::string Utf8(const std::string& win1250) { return platform::Win1250To
 
 // The viewer's own messages. "Brak pliku: " as the pages and the film
 // player show it.
-inline constexpr const char* kMissingFile = pages::record_texts::kMissingFile;
+inline constexpr const char* kMissingFile = pages::kMissingFile;
 inline constexpr const char* kBadSlideSet = windows::media_texts::kSlideNotDefined;
 inline constexpr const char* kUnknownLink = pages::record_texts::kUnknownLink;
 inline constexpr const char* kNoPageForNode = navigation::menu_tree_texts::kNoPageCaption;

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/content_paths.h"
 #include "platform/native_file_system.h"
 #include "platform/system.h"
+#include "tables/content_paths.h"
 #include "tables/contents_tree.h"
 #include "tables/menu_definition.h"
 #include "tables/table.h"
@@ -35,7 +35,7 @@ class Disc {
   Disc(const Disc&) = delete;
   Disc& operator=(const Disc&) = delete;
 
-  const app::ContentPaths& paths() const { return paths_; }
+  const tables::ContentPaths& paths() const { return paths_; }
   bool keyGiven() const { return keyGiven_; }
 
   // Existence of a plain file, remembered per path.
@@ -72,7 +72,7 @@ class Disc {
   void ResolveSlidePictures();
 
   platform::NativeFileSystem files_;
-  app::ContentPaths paths_;
+  tables::ContentPaths paths_;
   bool keyGiven_ = false;
   std::map<std::string, bool> exists_;
   std::vector<TableFile> tables_;

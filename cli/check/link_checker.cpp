@@ -6,7 +6,9 @@
 #include "cli/check/check_texts.h"
 #include "navigation/link_protocol.h"
 #include "pages/location_page.h"
+#include "pages/template_files.h"
 #include "platform/codepage.h"
+#include "tables/catalogue.h"
 
 namespace velmora::cli::check {
 namespace {
@@ -167,14 +169,15 @@ bool LinkChecker::WorkingDirectoryHas(const Source& source, const std::string& n
   }
   const std::string templateName =
       platform::LowerAscii(source.path.substr(source.path.rfind('/') + 1));
-  const bool recordTemplate = templateName == "rp.html" || templateName == "pk.html" ||
-                              templateName == "ochk.html" || templateName == "econet.html";
+  namespace TF = pages::template_files;
+  const auto is = [&templateName](const char* name) {
+    return templateName == platform::LowerAscii(name);
+  };
+  const bool recordTemplate =
+      is(TF::kReserve) || is(TF::kPark) || is(TF::kLandscape) || is(TF::kEconet);
   // Placeholders the page kinds replace by a picture of their own.
-  if (lower == "m.jpg" && (templateName == "chmurka.html" || templateName == "slide.html")) {
-    return true;
-  }
-  if ((lower == "m.jpg" && recordTemplate) ||
-      (lower == "econet.jpg" && templateName == "econet.html")) {
+  if (lower == "m.jpg" && (is(TF::kPicture) || is(TF::kSlide))) return true;
+  if ((lower == "m.jpg" && recordTemplate) || (lower == "econet.jpg" && is(TF::kEconet))) {
     return disc_.Exists(disc_.paths().templateDir + name);
   }
   return false;
@@ -187,7 +190,7 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
   const navigation::Link link =
       navigation::ParseLink(address, [](const std::string&) { return false; });
   const std::string lower = platform::LowerAscii(address);
-  const app::ContentPaths& paths = disc_.paths();
+  const tables::ContentPaths& paths = disc_.paths();
   using Row = navigation::LinkRow;
   switch (link.row) {
     case Row::Record:
@@ -213,7 +216,8 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
       return;
     case Row::Translation: {
       const std::string name = link.key.substr(0, link.key.find(".htm"));
-      const std::optional<std::string> number = disc_.Lookup("TRANSL.CSV", name, 2);
+      const std::optional<std::string> number =
+          disc_.Lookup(tables::FileName(tables::kTranslationTable), name, 2);
       if (!number || number->empty()) {
         Add(place, "translation-missing",
             "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
@@ -227,7 +231,8 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
     }
     case Row::Dictionary:
     case Row::Biotope: {
-      const char* table = link.row == Row::Dictionary ? "DICT.CSV" : "BIOTOP.CSV";
+      const std::string_view table = tables::FileName(
+          link.row == Row::Dictionary ? tables::kDictionaryTable : tables::kBiotopeTable);
       const std::optional<std::string> entry = disc_.Lookup(table, link.key, 2);
       if (!entry || entry->empty()) {
         Add(place, "word-missing",

@@ -8,14 +8,18 @@
 #include "cli/check/link_checker.h"
 #include "cli/check/records.h"
 #include "platform/codepage.h"
+#include "tables/catalogue.h"
 
 namespace velmora::cli::check {
 namespace {
 
 // Tables whose cells end up in pages: the record tables, the photograph
 // captions and the two dictionaries.
-constexpr const char* kShownTables[] = {"RP.CSV",   "PK.CSV",   "OCHK.CSV",  "ECONET.CSV",
-                                        "FOTO.CSV", "DICT.CSV", "BIOTOP.CSV"};
+constexpr std::string_view kShownTables[] = {
+    tables::FileName(tables::kReserveTable),   tables::FileName(tables::kParkTable),
+    tables::FileName(tables::kLandscapeTable), tables::FileName(tables::kEconetTable),
+    tables::FileName(tables::kPhotoTable),     tables::FileName(tables::kDictionaryTable),
+    tables::FileName(tables::kBiotopeTable)};
 
 void CheckPagesUnder(Disc& disc, LinkChecker& links, const std::string& dir, int depth) {
   for (const std::string& name : disc.ListFiles(dir, "*.htm*")) {
@@ -34,7 +38,7 @@ void CheckPagesUnder(Disc& disc, LinkChecker& links, const std::string& dir, int
 
 void CheckLinks(Disc& disc, Findings& findings) {
   LinkChecker links(disc, findings);
-  const app::ContentPaths& paths = disc.paths();
+  const tables::ContentPaths& paths = disc.paths();
   CheckPagesUnder(disc, links, paths.dataDir, 4);
 
   for (const std::string& name : disc.ListFiles(paths.templateDir, "*.htm*")) {

@@ -3,6 +3,7 @@
 
 #include "cli/check/check_texts.h"
 #include "cli/check/link_checker.h"
+#include "tables/catalogue.h"
 
 namespace velmora::cli::check {
 
@@ -14,10 +15,11 @@ void LinkChecker::CheckRecord(const Place& place, const std::string& marker,
     return;
   }
   if (marker == std::string("?ec") && key == "[bd]") return;  // the ECONET page, a button page
-  const char* table = marker == std::string("?rp")   ? "RP.CSV"
-                      : marker == std::string("?pk") ? "PK.CSV"
-                      : marker == std::string("?ok") ? "OCHK.CSV"
-                                                     : "ECONET.CSV";
+  const std::string_view table =
+      tables::FileName(marker == std::string("?rp")   ? tables::kReserveTable
+                       : marker == std::string("?pk") ? tables::kParkTable
+                       : marker == std::string("?ok") ? tables::kLandscapeTable
+                                                      : tables::kEconetTable);
   if (disc_.Lookup(table, key, 1)) return;
   Add(place, "record-key-missing",
       std::string(table) + " has no row with the key \"" + texts::IsoUtf8(key) + "\"",
@@ -25,7 +27,7 @@ void LinkChecker::CheckRecord(const Place& place, const std::string& marker,
 }
 
 void LinkChecker::CheckLocation(const Place& place, const std::string& name) {
-  const app::ContentPaths& paths = disc_.paths();
+  const tables::ContentPaths& paths = disc_.paths();
   const std::string picture = paths.mapDir + "ml-" + name + ".jpg";
   if (disc_.Exists(picture)) return;
   // Names beginning with "p" get a location page from their position values.

@@ -6,6 +6,7 @@
 #include "cli/check/check_texts.h"
 #include "cli/check/checks.h"
 #include "cli/check/records.h"
+#include "tables/catalogue.h"
 
 namespace velmora::cli::check {
 namespace {
@@ -14,8 +15,8 @@ namespace {
 // is declared with 6 but its rows carry a seventh cell that is read (the
 // place); slide rows are as long as their sets.
 int ExpectedCells(const TableFile& file) {
-  if (file.fileName == "FOTO.CSV") return 7;
-  if (file.fileName == "SLIDE.CSV") return INT_MAX;
+  if (file.fileName == tables::FileName(tables::kPhotoTable)) return 7;
+  if (file.fileName == tables::FileName(tables::kSlideTable)) return INT_MAX;
   return file.declaredColumns;
 }
 

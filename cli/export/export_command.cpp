@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "cli/command_help.h"
+#include "cli/export/disc_icon.h"
 #include "cli/export/export_icon.h"
 #include "cli/export/exporter.h"
 #include "cli/export/html_text.h"
@@ -203,9 +204,12 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     const std::optional<std::string> start = files.ReadFile(viewer.paths().dataDir + "799.htm");
     std::string title = start ? TitleOf(PageAsUtf8(*start)) : std::string();
     if (title.empty()) title = "Velmora";
+    // The disc's own icon, as the reader knew it; the program's without one.
+    std::string icon = DiscIcon48Png(disc);
+    if (icon.empty()) icon = ProgramIcon48Png();
     ZimMetadata metadata{title,     "Encyklopedia przyrody Velmora z płyty CD-ROM",
                          "Velmora", "velmora-cli export",
-                         Today(),   std::string(ProgramIcon48Png())};
+                         Today(),   std::move(icon)};
     auto zim = std::make_unique<ZimSink>(output, std::move(metadata));
     if (!zim->Ready()) {
       err << "velmora-cli export: " << zim->Error() << "\n";

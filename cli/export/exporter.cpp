@@ -65,7 +65,7 @@ std::string Exporter::Display(const std::string& text) {
   // The message as the viewer says it, with the paths of this computer cut
   // to the disc's own and on one line, in UTF-8.
   std::string shown = text;
-  const app::ContentPaths& paths = viewer_.paths();
+  const tables::ContentPaths& paths = viewer_.paths();
   for (const std::string& root : {paths.installRoot, paths.contentRoot, paths.workDir}) {
     for (const std::string& spelling : {root, platform::LowerAscii(root)}) {
       for (std::size_t at = shown.find(spelling); !spelling.empty() && at != std::string::npos;
@@ -96,13 +96,18 @@ void Exporter::SeedTables() {
   page_.clear();
   // Every key of every table a link can name, as its link would.
   const std::pair<const tables::Table*, const char*> kLinked[] = {
-      {&form.SG_RP, "http://db?rp"},   {&form.SG_PK, "http://db?pk"},
-      {&form.SG_OChK, "http://db?ok"}, {&form.SG_Eco, "http://db?ec"},
-      {&form.SG_Dic, "http://db?dic"}, {&form.SG_Bio, "http://db?bio"},
-      {&form.SG_Slide, "http://db?ss"}};
+      {&form.CatalogueTable(tables::kReserveTable), "http://db?rp"},
+      {&form.CatalogueTable(tables::kParkTable), "http://db?pk"},
+      {&form.CatalogueTable(tables::kLandscapeTable), "http://db?ok"},
+      {&form.CatalogueTable(tables::kEconetTable), "http://db?ec"},
+      {&form.CatalogueTable(tables::kDictionaryTable), "http://db?dic"},
+      {&form.CatalogueTable(tables::kBiotopeTable), "http://db?bio"},
+      {&form.CatalogueTable(tables::kSlideTable), "http://db?ss"}};
   for (const auto& [table, link] : kLinked) {
     // The dictionaries' headings also go to the search index.
-    const int definitionKind = table == &form.SG_Dic ? 1 : table == &form.SG_Bio ? 2 : 0;
+    const int definitionKind = table == &form.CatalogueTable(tables::kDictionaryTable) ? 1
+                               : table == &form.CatalogueTable(tables::kBiotopeTable)  ? 2
+                                                                                       : 0;
     for (int row = 0; row < table->RowCount(); ++row) {
       const std::string key(table->Cell(0, row));
       if (key.empty()) continue;
@@ -112,15 +117,17 @@ void Exporter::SeedTables() {
       }
     }
   }
-  for (int row = 0; row < form.SG_Foto.RowCount(); ++row) {
-    const std::string key(form.SG_Foto.Cell(0, row));
+  for (int row = 0; row < form.CatalogueTable(tables::kPhotoTable).RowCount(); ++row) {
+    const std::string key(form.CatalogueTable(tables::kPhotoTable).Cell(0, row));
     if (!key.empty())
-      NavigationTarget("http://db?sh" + std::string(form.SG_Foto.Cell(1, row)) + key + ".jpg");
+      NavigationTarget("http://db?sh" +
+                       std::string(form.CatalogueTable(tables::kPhotoTable).Cell(1, row)) + key +
+                       ".jpg");
   }
 }
 
 bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
-  const app::ContentPaths& paths = viewer_.paths();
+  const tables::ContentPaths& paths = viewer_.paths();
   WantDiscFile(paths.dataDir + "799.htm");
   Want({kTreePage, Make::Tree, {}, {}});
   SeedTables();
@@ -230,7 +237,7 @@ bool Exporter::MakeDiscPage(const Job& job) {
   if (const std::optional<std::string> menu = viewer_.Menu(job.source)) {
     // One page for each menu and page number, as the viewer makes it anew
     // only for another one (pages 123 and 123a share it).
-    menuPath = "gen/menu/" + SafeName(viewer_.form().lastMenu) + ".html";
+    menuPath = "gen/menu/" + SafeName(viewer_.form().LastMenu()) + ".html";
     const std::optional<std::string> menuHtml = files_.ReadFile(navigation::LocalPath(*menu));
     if (!menuHtml) {
       menuPath.clear();
@@ -282,9 +289,9 @@ bool Exporter::MakeFollowed(const Job& job) {
 
 bool Exporter::MakeGallery(const Job& job) {
   app::TMainForm& form = viewer_.form();
-  const app::ContentPaths& paths = viewer_.paths();
-  const std::vector<std::string> names =
-      windows::UsableSlides(form.SG_Slide, job.source, files_, paths.photoDir);
+  const tables::ContentPaths& paths = viewer_.paths();
+  const std::vector<std::string> names = windows::UsableSlides(
+      form.CatalogueTable(tables::kSlideTable), job.source, files_, paths.photoDir);
   const std::string title = "Pokaz slajdów: " + platform::Win1250ToUtf8(job.source);
   if (names.empty()) {
     const std::string said = platform::Win1250ToUtf8(windows::media_texts::kSlideNotDefined) +
@@ -297,9 +304,9 @@ bool Exporter::MakeGallery(const Job& job) {
     // The slide show's description: the photograph's key is the name
     // without its prefix letter.
     const std::string key = name.size() > 1 ? name.substr(1) : std::string();
-    std::string line = form.Dane(form.SG_Foto, key, 5, 0);
+    std::string line = form.Dane(form.CatalogueTable(tables::kPhotoTable), key, 5, 0);
     if (!line.empty()) line += " - ";
-    line += form.Dane(form.SG_Foto, key, 7, 0);
+    line += form.Dane(form.CatalogueTable(tables::kPhotoTable), key, 7, 0);
     slides.push_back({RelativeLink(job.path, WantDiscFile(paths.photoDir + name + ".jpg")),
                       platform::Iso88592ToUtf8(line)});
   }
@@ -316,7 +323,7 @@ bool Exporter::MakeTree(const Job& job) {
   for (int index = 0; index < tables::kTreeNodeCount; ++index) {
     const tables::TreeNode& node = tables::kTreeNodes[static_cast<std::size_t>(index)];
     TreeEntry entry{node.level, platform::Win1250ToUtf8(node.text), {}};
-    const std::string& page = form.daneDrzewa[static_cast<std::size_t>(index)];
+    const std::string& page = form.TreePageNames()[static_cast<std::size_t>(index)];
     if (!page.empty() && !tables::TreeNodeHasChildren(index)) {
       entry.link = RelativeLink(job.path, WantDiscFile(viewer_.paths().dataDir + page));
     }

@@ -90,7 +90,7 @@ std::string Exporter::NavigationTarget(const std::string& address) {
       return WantBroken("trans-" + link.key, "?trans-" + link.key);
     }
     case Row::Animation: {
-      const app::ContentPaths& paths = viewer_.paths();
+      const tables::ContentPaths& paths = viewer_.paths();
       if (!platform::LiesInsideDiscDirectory(files_, paths.animDir + link.key + ".exe",
                                              paths.animDir, paths.contentRoot)) {
         return WantBroken("anim-" + link.key, navigation::link_texts::kMissingFile + link.key);
@@ -100,7 +100,7 @@ std::string Exporter::NavigationTarget(const std::string& address) {
     case Row::SlideShow:
       return Want({GeneratedPath("slides", link.key), Make::Gallery, link.key, {}});
     case Row::Movie: {
-      const app::ContentPaths& paths = viewer_.paths();
+      const tables::ContentPaths& paths = viewer_.paths();
       const std::string film = paths.animDir + link.key + ".avi";
       if (platform::LiesInsideDiscDirectory(files_, film, paths.animDir, paths.contentRoot)) {
         if (!films_) return WantDiscFile(film);

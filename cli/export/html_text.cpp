@@ -17,9 +17,14 @@ std::size_t RFindNoCase(const std::string& text, const std::string& lowerNeedle)
   return platform::LowerAscii(text).rfind(lowerNeedle);
 }
 
-// The charset name after "charset=" in the head: where it starts and ends.
-std::pair<std::size_t, std::size_t> DeclaredCharset(const std::string& html) {
-  const std::string head = platform::LowerAscii(html.substr(0, 4096));
+// The declaration is looked for in a page's first bytes, its head.
+constexpr std::size_t kHeadBytes = 4096;
+
+// The charset name after "charset=" in the first `within` bytes: where it
+// starts and ends.
+std::pair<std::size_t, std::size_t> DeclaredCharset(const std::string& html,
+                                                    std::size_t within = kHeadBytes) {
+  const std::string head = platform::LowerAscii(html.substr(0, within));
   const std::size_t at = head.find("charset=");
   if (at == std::string::npos) return {std::string::npos, std::string::npos};
   std::size_t start = at + 8;
@@ -46,8 +51,9 @@ std::string PageAsUtf8(const std::string& html) {
   std::string converted = charset == "windows-1250" || charset == "cp1250"
                               ? platform::Win1250ToUtf8(html)
                               : platform::Iso88592ToUtf8(html);
-  // Found again: letters before it may have grown.
-  const auto [newStart, newEnd] = DeclaredCharset(converted);
+  // Found again, as the first one still: each letter before it may have
+  // grown to three bytes.
+  const auto [newStart, newEnd] = DeclaredCharset(converted, 3 * kHeadBytes);
   return converted.replace(newStart, newEnd - newStart, "utf-8");
 }
 

@@ -100,8 +100,8 @@ std::optional<Shown> ViewerSession::Follow(const std::string& address) {
   app::TMainForm& main = form();
   // A balloon opened afresh each time, so no page gets the balloon's back
   // link from the one before.
-  if (main.DictionaryBalloon) main.DictionaryBalloon->FormClose();
-  if (main.LocationBalloon) main.LocationBalloon->FormClose();
+  if (auto* balloon = main.DictionaryBalloon()) balloon->FormClose();
+  if (auto* balloon = main.LocationBalloon()) balloon->FormClose();
   shown_.reset();
   bool cancel = false;
   main.MainWebBrowserBeforeNavigate2(address, cancel);
@@ -111,7 +111,7 @@ std::optional<Shown> ViewerSession::Follow(const std::string& address) {
 
 std::optional<std::string> ViewerSession::Menu(const std::string& pagePath) {
   app::TMainForm& main = form();
-  main.lastMenu.clear();  // made anew for every page, not only on a change
+  main.ForgetLastMenu();  // made anew for every page, not only on a change
   menu_.reset();
   main.ShowPageMenu(platform::LowerAscii(pagePath));
   return std::exchange(menu_, std::nullopt);

@@ -36,7 +36,7 @@ class ViewerSession {
   // start-up does.
   bool Start();
   app::TMainForm& form() { return *application_->MainForm(); }
-  const app::ContentPaths& paths() { return form().paths; }
+  const tables::ContentPaths& paths() { return form().Paths(); }
 
   // The link as a click in the main browser: what the viewer then showed,
   // or nullopt when it kept its page.

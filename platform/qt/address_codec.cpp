@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/local_file_case.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -67,7 +68,7 @@ std::string ToCoreAddress(const QUrl& url, const QByteArray& pageCharset) {
 }
 
 QUrl ToEngineUrl(const std::string& address) {
-  const QString text = QString::fromStdString(Win1250ToUtf8(address));
+  const QString text = FromWin1250(address);
   const bool drivePath = text.size() > 2 && text[0].isLetter() && text[1] == QLatin1Char(':') &&
                          (text[2] == QLatin1Char('/') || text[2] == QLatin1Char('\\'));
   if (text.startsWith(QLatin1Char('/')) || drivePath) {

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "platform/codepage.h"
+#include "platform/qt/win1250_text.h"
 #include "tables/contents_tree.h"
 
 namespace velmora::qt {
@@ -60,7 +61,7 @@ ContentsTreeView::ContentsTreeView(QWidget* parent) : QTreeWidget(parent) {
     const auto level = static_cast<std::size_t>(node.level);
     auto* item =
         level == 0 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(lastAtLevel[level - 1]);
-    item->setText(0, QString::fromStdString(platform::Win1250ToUtf8(node.text)));
+    item->setText(0, platform::qt::FromWin1250(node.text));
     item->setData(0, kIndexRole, index);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     lastAtLevel.resize(level + 1);

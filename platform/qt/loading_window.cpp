@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
+#include "platform/qt/win1250_text.h"
 #include "windows/notice_texts.h"
 
 namespace velmora::platform::qt {
@@ -25,13 +26,13 @@ void CentreOnScreen(QWidget& window) {
 LoadingWindow::LoadingWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), panel1_(new QLabel(this)) {
   setObjectName(QStringLiteral("LoadingForm"));
-  setWindowTitle(QString::fromStdString(Win1250ToUtf8(notice::kLoadingCaption)));
-  setAccessibleName(QString::fromStdString(Win1250ToUtf8(notice::kLoadingName)));
+  setWindowTitle(FromWin1250(notice::kLoadingCaption));
+  setAccessibleName(FromWin1250(notice::kLoadingName));
   setFixedSize(notice::kLoadingWidth, notice::kLoadingHeight);
   setAttribute(Qt::WA_ShowWithoutActivating);
 
   panel1_->setObjectName(QStringLiteral("Panel1"));
-  panel1_->setText(QString::fromStdString(Win1250ToUtf8(notice::kLoadingText)));
+  panel1_->setText(FromWin1250(notice::kLoadingText));
   panel1_->setAlignment(Qt::AlignCenter);
   QFont font = panel1_->font();
   font.setPixelSize(notice::kFontPixels);

@@ -5,6 +5,7 @@
 
 #include "platform/codepage.h"
 #include "platform/native_file_system.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 
@@ -30,7 +31,7 @@ QUrl WithRealLocalPath(const QUrl& url) {
   const std::string corePath = Utf8ToWin1250(path.toStdString());
   const std::string real = Lookups().ResolvePath(corePath);
   if (real == corePath) return url;
-  QUrl resolved = QUrl::fromLocalFile(QString::fromStdString(Win1250ToUtf8(real)));
+  QUrl resolved = QUrl::fromLocalFile(FromWin1250(real));
   if (url.hasQuery()) resolved.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
   if (url.hasFragment()) resolved.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
   return resolved;

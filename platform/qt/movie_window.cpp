@@ -8,6 +8,7 @@
 #include "platform/qt/media_keys.h"
 #include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/qt/win1250_text.h"
 #include "windows/media_texts.h"
 
 namespace velmora::platform::qt {
@@ -15,8 +16,6 @@ namespace velmora::platform::qt {
 namespace texts = windows::media_texts;
 
 namespace {
-
-QString FromWin1250(const char* text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
 struct ButtonText {
   int number;

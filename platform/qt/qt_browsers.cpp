@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/request_guard.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 
@@ -20,7 +21,7 @@ Browser& QtBrowsers::Get(const std::string& control) {
 void QtBrowsers::AllowLocalDirectories(const std::vector<std::string>& directories) {
   std::vector<QString> roots;
   for (const std::string& directory : directories) {
-    roots.push_back(QString::fromStdString(Win1250ToUtf8(directory)));
+    roots.push_back(FromWin1250(directory));
   }
   AllowLocalRoots(roots);
 }
@@ -29,9 +30,9 @@ void QtBrowsers::AllowLocalFilesIn(const std::string& directory,
                                    const std::vector<std::string>& names) {
   std::vector<QString> converted;
   for (const std::string& name : names) {
-    converted.push_back(QString::fromStdString(Win1250ToUtf8(name)));
+    converted.push_back(FromWin1250(name));
   }
-  qt::AllowLocalFilesIn(QString::fromStdString(Win1250ToUtf8(directory)), converted);
+  qt::AllowLocalFilesIn(FromWin1250(directory), converted);
 }
 
 }  // namespace velmora::platform::qt

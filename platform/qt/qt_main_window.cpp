@@ -78,7 +78,7 @@ void QtMainWindow::ReplaceTreeView(QWidget* tree, QtUi& ui) {
   delete placeholder;
 }
 
-void QtMainWindow::SetHandlers(app::HandlerTable handlers) { handlers_ = std::move(handlers); }
+void QtMainWindow::SetHandlers(platform::HandlerTable handlers) { handlers_ = std::move(handlers); }
 
 void QtMainWindow::Raise(const std::string& handler, const std::string& argument) {
   // Before the core is connected (the window is sized while it starts up)

@@ -13,7 +13,7 @@
 #include <map>
 #include <string>
 
-#include "app/handlers.h"
+#include "platform/handlers.h"
 #include "platform/qt/qt_browser.h"
 
 class QButtonGroup;
@@ -41,7 +41,7 @@ class QtMainWindow : public QWidget {
   void Register(QtUi& ui, QtBrowsers& browsers);
   // The core's handlers, keyed "MainForm.<handler>". Until they are set the
   // controls raise nothing.
-  void SetHandlers(app::HandlerTable handlers);
+  void SetHandlers(platform::HandlerTable handlers);
 
   // A control by its form name ("LMDSpeedButton23", "Szukaj"), or null.
   QWidget* Control(const std::string& name) const;
@@ -84,7 +84,7 @@ class QtMainWindow : public QWidget {
   QtBrowser menuWebBrowser_;
   QtBrowser titleWebBrowser_;
   std::map<std::string, QWidget*> controls_;
-  app::HandlerTable handlers_;
+  platform::HandlerTable handlers_;
   QButtonGroup* categoryButtons_ = nullptr;
   QWidget* mainArea_ = nullptr;
   FindBar* findBar_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/media_file_check.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 
@@ -70,7 +71,7 @@ bool QtMediaPlayer::Open() {
   Close();
   failed_ = false;
   lastError_.clear();
-  const QString path = QString::fromStdString(Win1250ToUtf8(fileName_));
+  const QString path = FromWin1250(fileName_);
   // Refused as a file the media layer cannot open: the player never sees it.
   const QString refusal = MediaFileRefusal(path);
   if (!refusal.isEmpty()) {

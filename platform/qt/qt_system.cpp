@@ -12,6 +12,7 @@
 #include "platform/codepage.h"
 #include "platform/program_command.h"
 #include "platform/qt/hand_off_gate.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 namespace {
@@ -23,8 +24,6 @@ QStringList Arguments(const ProgramCommand& command) {
   }
   return arguments;
 }
-
-QString FromWin1250(const std::string& text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
 std::optional<std::string> ReadValue(const QSettings& settings, const QString& name) {
   if (!settings.contains(name)) return std::nullopt;

@@ -23,11 +23,10 @@
 #include "platform/qt/contents_tree_view.h"
 #include "platform/qt/exit_open_dialog.h"
 #include "platform/qt/page_caused.h"
+#include "platform/qt/win1250_text.h"
 
 namespace velmora::platform::qt {
 namespace {
-
-QString FromWin1250(const std::string& text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
 // Ends a nested event loop when the watched window is hidden, closed or
 // destroyed.

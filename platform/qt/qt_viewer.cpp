@@ -44,8 +44,8 @@ void QtViewer::Connect(app::Application& application) {
   handlers_ = application.Handlers();
   mainWindow_.SetHandlers(handlers_);
   if (app::TMainForm* form = application.MainForm()) {
-    if (form->DictionaryBalloon) dictionaryBalloon_.Connect(*form->DictionaryBalloon);
-    if (form->LocationBalloon) locationBalloon_.Connect(*form->LocationBalloon);
+    if (auto* balloon = form->DictionaryBalloon()) dictionaryBalloon_.Connect(*balloon);
+    if (auto* balloon = form->LocationBalloon()) locationBalloon_.Connect(*balloon);
     idleRelease_.setInterval(kIdleReleasePeriodMs);
     QObject::connect(&idleRelease_, &QTimer::timeout, [form] { form->ReleaseTableTextWhenIdle(); });
     // The core goes when the loop ends; nothing may call it after that.

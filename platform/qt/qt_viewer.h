@@ -49,7 +49,7 @@ class QtViewer {
   SlideWindow slides_;
   MovieWindow movie_;
   velmora::qt::ContentsTreeView* tree_;  // owned by the main window
-  app::HandlerTable handlers_;
+  platform::HandlerTable handlers_;
   // Gives the table files' pages back once the program has waited a while.
   QTimer idleRelease_;
 };

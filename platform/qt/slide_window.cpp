@@ -8,6 +8,7 @@
 #include "platform/qt/media_keys.h"
 #include "platform/qt/qt_browsers.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/qt/win1250_text.h"
 #include "windows/media_texts.h"
 
 namespace velmora::platform::qt {
@@ -15,8 +16,6 @@ namespace velmora::platform::qt {
 namespace texts = windows::media_texts;
 
 namespace {
-
-QString FromWin1250(const char* text) { return QString::fromStdString(Win1250ToUtf8(text)); }
 
 // A caption that is a sign is spoken as the tool-tip says it.
 QPushButton* MakeButton(QWidget* parent, const char* caption, const char* hint,

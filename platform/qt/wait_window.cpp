@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/loading_window.h"
+#include "platform/qt/win1250_text.h"
 #include "windows/notice_texts.h"
 
 namespace velmora::platform::qt {
@@ -18,7 +19,7 @@ WaitWindow::WaitWindow(QWidget* parent)
       label1_(new QLabel(panel1_)),
       progress_(new QProgressBar(panel1_)) {
   setObjectName(QStringLiteral("CzekajForm"));
-  setWindowTitle(QString::fromStdString(Win1250ToUtf8(notice::kWaitCaption)));
+  setWindowTitle(FromWin1250(notice::kWaitCaption));
   setFixedSize(notice::kWaitWidth, notice::kWaitHeight);
   setAttribute(Qt::WA_ShowWithoutActivating);
 
@@ -28,7 +29,7 @@ WaitWindow::WaitWindow(QWidget* parent)
       QStringLiteral("#Panel1 { background: %1; }").arg(ColourName(notice::kPanelColor)));
 
   label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setText(QString::fromStdString(Win1250ToUtf8(notice::kWaitText)));
+  label1_->setText(FromWin1250(notice::kWaitText));
   label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   QFont font = label1_->font();
   font.setPixelSize(notice::kFontPixels);

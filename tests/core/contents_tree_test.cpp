@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "app/startup_error.h"
+#include "tables/startup_error.h"
 #include "tests/support/fake_platform.h"
 #include "windows/slide_form.h"
 
-using velmora::app::StartupError;
 using velmora::app::TMainForm;
 using velmora::platform::Icon;
+using velmora::tables::StartupError;
 using velmora::test::FakeBrowser;
 using velmora::test::FakePlatform;
 using namespace velmora::tables;
@@ -132,8 +132,7 @@ class ContentsTree : public ::testing::Test {
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
     // The program entry creates the slide window after the main window.
-    slide_ = std::make_unique<velmora::windows::TSlideForm>(form_->SlideShowHost(), fake_.platform);
-    form_->SlideForm = slide_.get();
+    form_->CreateMediaWindows();
     return *form_;
   }
   FakeBrowser& Main() {
@@ -151,7 +150,7 @@ class ContentsTree : public ::testing::Test {
 TEST_F(ContentsTree, startUp_readsPagesAndReportsOutOfRangeOnce) {
   fake_.files.files["/disc/DB/DRZEWO1.CSV"] = "232;x.htm\r\n300;y.htm\r\n7;r.htm\r\n";
   TMainForm& form = Start();
-  EXPECT_EQ(form.daneDrzewa[7], "r.htm");
+  EXPECT_EQ(form.TreePageNames()[7], "r.htm");
   ASSERT_EQ(fake_.ui.messages.size(), 1u);
   EXPECT_EQ(fake_.ui.messages[0].text,
             "Warto\x9C\xE6 iloscElemDrzewa za ma\xB3"

@@ -10,14 +10,15 @@
 #include <thread>
 
 #include "app/main_form.h"
-#include "app/startup_error.h"
 #include "tables/catalogue.h"
+#include "tables/startup_error.h"
 #include "tests/support/fake_platform.h"
 
-using velmora::app::StartupError;
 using velmora::app::TMainForm;
 using velmora::platform::Icon;
+using velmora::tables::StartupError;
 using velmora::test::FakePlatform;
+namespace tables = velmora::tables;
 
 namespace {
 
@@ -53,24 +54,24 @@ class TableStore : public ::testing::Test {
 
 TEST_F(TableStore, startUp_loadsEachTableFromItsFile) {
   TMainForm& form = Start();
-  EXPECT_EQ(form.SG_RP.Cell(0, 0), "RP.CSV");
-  EXPECT_EQ(form.SG_PK.Cell(0, 0), "PK.CSV");
-  EXPECT_EQ(form.SG_OChK.Cell(0, 0), "OCHK.CSV");
-  EXPECT_EQ(form.SG_Foto.Cell(0, 0), "FOTO.CSV");
-  EXPECT_EQ(form.SG_Eco.Cell(0, 0), "ECONET.CSV");
-  EXPECT_EQ(form.SG_Trans.Cell(0, 0), "TRANSL.CSV");
-  EXPECT_EQ(form.SG_Dic.Cell(0, 0), "DICT.CSV");
-  EXPECT_EQ(form.SG_Bio.Cell(0, 0), "BIOTOP.CSV");
-  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "SLIDE.CSV");
-  EXPECT_EQ(form.SG_PK.ColumnCount(), 33);
-  EXPECT_EQ(form.SG_Slide.RowCount(), 7);
+  EXPECT_EQ(form.CatalogueTable(tables::kReserveTable).Cell(0, 0), "RP.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kParkTable).Cell(0, 0), "PK.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kLandscapeTable).Cell(0, 0), "OCHK.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kPhotoTable).Cell(0, 0), "FOTO.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kEconetTable).Cell(0, 0), "ECONET.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kTranslationTable).Cell(0, 0), "TRANSL.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kDictionaryTable).Cell(0, 0), "DICT.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kBiotopeTable).Cell(0, 0), "BIOTOP.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(0, 0), "SLIDE.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kParkTable).ColumnCount(), 33);
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).RowCount(), 7);
 }
 
 TEST_F(TableStore, wideRecordRow_raisesColumnCountOfRP) {
   std::string row = "k";
   for (int i = 1; i < 20; ++i) row += ";" + std::to_string(i);
   SetTable("RP.CSV", row + "\r\n");
-  EXPECT_EQ(Start().SG_RP.ColumnCount(), 20);
+  EXPECT_EQ(Start().CatalogueTable(tables::kReserveTable).ColumnCount(), 20);
 }
 
 TEST_F(TableStore, unreadableTable_endsStartUpNamingItsPath) {
@@ -105,8 +106,8 @@ TEST_F(TableStore, tablesReadOnAnotherThread_startUpWaitsForThemAnsweringMessage
   EXPECT_GE(answeredWhileWaiting, 1);
   EXPECT_NE(reader, std::this_thread::get_id());
   EXPECT_GE(fake_.files.backgroundReads, 1);
-  EXPECT_EQ(form.SG_PK.Cell(0, 0), "PK.CSV");
-  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "SLIDE.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kParkTable).Cell(0, 0), "PK.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(0, 0), "SLIDE.CSV");
 }
 
 TEST_F(TableStore, tablesReadOnAnotherThread_areReadAfterTheStartUpPause) {
@@ -133,7 +134,7 @@ TEST_F(TableStore, tablesReadOnAnotherThread_areReadAfterTheStartUpPause) {
   EXPECT_EQ(reads, 8);  // all but the slide table
   EXPECT_GT(pauseWaits, 0);
   EXPECT_EQ(fewestWaitsAtARead, pauseWaits);
-  EXPECT_EQ(form.SG_Bio.Cell(0, 0), "BIOTOP.CSV");
+  EXPECT_EQ(form.CatalogueTable(tables::kBiotopeTable).Cell(0, 0), "BIOTOP.CSV");
 }
 
 TEST_F(TableStore, tableFailingOnAnotherThread_endsStartUpWhenItIsWaitedFor) {
@@ -156,33 +157,33 @@ TEST_F(TableStore, tableFailingOnAnotherThread_endsStartUpWhenItIsWaitedFor) {
 TEST_F(TableStore, exactForm_returnsColumnOfFirstRowWithKey) {
   SetTable("TRANSL.CSV", "a;1\r\nb;2\r\nb;3\r\nB;4\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "b", 2, 0), "2");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "B", 2, 0), "4");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "b", 1, 0), "b");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "2", 1, 1), "b");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "b", 2, 0), "2");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "B", 2, 0), "4");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "b", 1, 0), "b");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "2", 1, 1), "b");
   EXPECT_TRUE(fake_.ui.messages.empty());
 }
 
 TEST_F(TableStore, exactForm_matchesWholeTextOnly) {
   SetTable("TRANSL.CSV", "abc;1\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "ab", 2, 0), "");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "abc ", 2, 0), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "ab", 2, 0), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "abc ", 2, 0), "");
 }
 
 TEST_F(TableStore, exactForm_emptyKeyMatchesFirstEmptyKeyCell) {
   SetTable("TRANSL.CSV", "a;1\r\n;2\r\n;3\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "", 2, 0), "2");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "", 2, 0), "2");
 }
 
 TEST_F(TableStore, missingKeyOrColumnBeyondCount_giveEmptyWithoutMessage) {
   SetTable("TRANSL.CSV", "a;1\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "zz", 2, 0), "");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "a", 9, 0), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "zz", 2, 0), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "a", 9, 0), "");
   // The column count itself is accepted as key column; its cells are empty.
-  EXPECT_EQ(form.Dane(form.SG_Trans, "", 1, 2), "a");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "", 1, 2), "a");
   EXPECT_TRUE(fake_.ui.messages.empty());
 }
 
@@ -190,7 +191,7 @@ TEST_F(TableStore, missingKeyOrColumnBeyondCount_giveEmptyWithoutMessage) {
 
 TEST_F(TableStore, nrKolZero_showsMessageAndReturnsEmpty) {
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 0, 0), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "TRANSL.CSV", 0, 0), "");
   ASSERT_EQ(fake_.ui.messages.size(), 1u);
   EXPECT_EQ(fake_.ui.messages[0].text, "Dane(nrKol) = 0");
   EXPECT_EQ(fake_.ui.messages[0].caption, "Error");
@@ -199,8 +200,8 @@ TEST_F(TableStore, nrKolZero_showsMessageAndReturnsEmpty) {
 
 TEST_F(TableStore, keyColumnOutsideTable_showsColumnCount) {
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 1, 3), "");
-  EXPECT_EQ(form.Dane(form.SG_Trans, "TRANSL.CSV", 1, -1), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "TRANSL.CSV", 1, 3), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kTranslationTable), "TRANSL.CSV", 1, -1), "");
   ASSERT_EQ(fake_.ui.messages.size(), 2u);
   for (const auto& message : fake_.ui.messages) {
     EXPECT_EQ(message.text, "Tablica SG_Trans posiada 2 kolumn.");
@@ -212,8 +213,8 @@ TEST_F(TableStore, keyColumnOutsideTable_showsColumnCount) {
 TEST_F(TableStore, searchForm_reportsSameMessagesAndLeavesRow) {
   TMainForm& form = Start();
   int row = 2;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "x", -4, 1, row), "");
-  EXPECT_EQ(form.Dane(form.SG_Dic, "x", 1, 4, row), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "x", -4, 1, row), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "x", 1, 4, row), "");
   EXPECT_EQ(row, 2);
   ASSERT_EQ(fake_.ui.messages.size(), 2u);
   EXPECT_EQ(fake_.ui.messages[0].text, "Dane(nrKol) = -4");
@@ -226,12 +227,12 @@ TEST_F(TableStore, searchForm_findsWordInCapitalsInsideLongerText) {
   SetTable("DICT.CSV", "k0;woda;d\r\nk1;g\xEAsty las li\xB6\x63iasty;d\r\nk2;las;d\r\n");
   TMainForm& form = Start();
   int row = 0;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k1");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "LAS", 1, 1, row), "k1");
   EXPECT_EQ(row, 1);
-  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k1");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "LAS", 1, 1, row), "k1");
   EXPECT_EQ(row, 1);
   ++row;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "LAS", 1, 1, row), "k2");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "LAS", 1, 1, row), "k2");
   EXPECT_EQ(row, 2);
 }
 
@@ -239,8 +240,8 @@ TEST_F(TableStore, searchForm_noMatchLeavesRowAtRowCount) {
   SetTable("DICT.CSV", "k0;woda;d\r\n");
   TMainForm& form = Start();
   int row = 0;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "las", 1, 1, row), "");
-  EXPECT_EQ(row, form.SG_Dic.RowCount());
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "las", 1, 1, row), "");
+  EXPECT_EQ(row, form.CatalogueTable(tables::kDictionaryTable).RowCount());
 }
 
 TEST_F(TableStore, searchForm_lowerCasesPolishCapitalsOfBothCodePages) {
@@ -249,16 +250,17 @@ TEST_F(TableStore, searchForm_lowerCasesPolishCapitalsOfBothCodePages) {
   SetTable("DICT.CSV", "k0;\xA6WIAT;d\r\nk1;mokra \xB3\xB1ka;d\r\n");
   TMainForm& form = Start();
   int row = 0;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "\xA3\xA5KA", 1, 1, row), "k1");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "\xA3\xA5KA", 1, 1, row),
+            "k1");
   row = 0;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "\x9Cwiat", 1, 1, row), "k0");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "\x9Cwiat", 1, 1, row), "k0");
 }
 
 TEST_F(TableStore, searchForm_negativeRowStartsAtFirstRow) {
   SetTable("DICT.CSV", "k0;las;d\r\n");
   TMainForm& form = Start();
   int row = -5;
-  EXPECT_EQ(form.Dane(form.SG_Dic, "las", 1, 1, row), "k0");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kDictionaryTable), "las", 1, 1, row), "k0");
   EXPECT_EQ(row, 0);
 }
 
@@ -270,20 +272,21 @@ TEST_F(TableStore, slidePictures_preferFThenMThenLeaveName) {
   fake_.files.files[kPhotoDir + "mx.jpg"] = "";
   fake_.files.files[kPhotoDir + "my.jpg"] = "";
   TMainForm& form = Start();
-  EXPECT_EQ(form.SG_Slide.Cell(0, 0), "x");  // the show's name is never touched
-  EXPECT_EQ(form.SG_Slide.Cell(1, 0), "fx");
-  EXPECT_EQ(form.SG_Slide.Cell(2, 0), "my");
-  EXPECT_EQ(form.SG_Slide.Cell(3, 0), "z");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(0, 0),
+            "x");  // the show's name is never touched
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(1, 0), "fx");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(2, 0), "my");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(3, 0), "z");
 }
 
 TEST_F(TableStore, slidePictures_rewrittenCellsAreWhatDaneFinds) {
   SetTable("SLIDE.CSV", "s1;x;y\r\ns2;y\r\n");
   fake_.files.files[kPhotoDir + "fy.jpg"] = "";
   TMainForm& form = Start();
-  EXPECT_EQ(form.Dane(form.SG_Slide, "s2", 2, 0), "fy");
-  EXPECT_EQ(form.Dane(form.SG_Slide, "fy", 1, 1), "s2");
-  EXPECT_EQ(form.Dane(form.SG_Slide, "y", 1, 2), "");
-  EXPECT_EQ(form.Dane(form.SG_Slide, "x", 1, 1), "s1");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kSlideTable), "s2", 2, 0), "fy");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kSlideTable), "fy", 1, 1), "s2");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kSlideTable), "y", 1, 2), "");
+  EXPECT_EQ(form.Dane(form.CatalogueTable(tables::kSlideTable), "x", 1, 1), "s1");
 }
 
 TEST_F(TableStore, slidePictures_emptyCellsStayEmptyInEveryRow) {
@@ -292,10 +295,10 @@ TEST_F(TableStore, slidePictures_emptyCellsStayEmptyInEveryRow) {
   fake_.files.files[kPhotoDir + "fa.jpg"] = "";
   fake_.files.files[kPhotoDir + "mb.jpg"] = "";
   TMainForm& form = Start();
-  EXPECT_EQ(form.SG_Slide.Cell(1, 0), "");
-  EXPECT_EQ(form.SG_Slide.Cell(2, 0), "fa");
-  EXPECT_EQ(form.SG_Slide.Cell(1, 1), "mb");
-  EXPECT_EQ(form.SG_Slide.Cell(2, 1), "");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(1, 0), "");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(2, 0), "fa");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(1, 1), "mb");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(2, 1), "");
 }
 
 }  // namespace

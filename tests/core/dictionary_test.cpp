@@ -9,6 +9,7 @@
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
+using velmora::navigation::DefinitionKind;
 using velmora::test::FakePlatform;
 
 namespace {
@@ -37,7 +38,8 @@ class Dictionary : public ::testing::Test {
 
 TEST_F(Dictionary, headwordAndDefinition_areJoinedWithoutBlank) {
   SetFile("DICT.CSV", "las;Las;teren poro\xB6ni\xEAty drzewami\r\n");
-  EXPECT_EQ(Start().LookupDefinition(1, "las"), "<b>Las</b>teren poro\xB6ni\xEAty drzewami");
+  EXPECT_EQ(Start().LookupDefinition(DefinitionKind::Dictionary, "las"),
+            "<b>Las</b>teren poro\xB6ni\xEAty drzewami");
 }
 
 TEST_F(Dictionary, fileMarker_readsTheDicFileWithLinesJoined) {
@@ -45,42 +47,46 @@ TEST_F(Dictionary, fileMarker_readsTheDicFileWithLinesJoined) {
   SetFile("las.dic", "ab\r\ncd\r\n");
   SetFile("bor.dic", "a\nb\rc");
   TMainForm& form = Start();
-  EXPECT_EQ(form.LookupDefinition(1, "las"), "<b>Las</b>abcd");
-  EXPECT_EQ(form.LookupDefinition(1, "bor"), "<b>Bor</b>abc");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "las"), "<b>Las</b>abcd");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "bor"), "<b>Bor</b>abc");
 }
 
 TEST_F(Dictionary, emptyDicFile_givesTheHeadwordAlone) {
   SetFile("DICT.CSV", "las;Las;<--file-->\r\n");
   SetFile("las.dic", "");
-  EXPECT_EQ(Start().LookupDefinition(1, "las"), "<b>Las</b>");
+  EXPECT_EQ(Start().LookupDefinition(DefinitionKind::Dictionary, "las"), "<b>Las</b>");
 }
 
 TEST_F(Dictionary, missingDicFile_neverShowsWhatTheBufferHeldBefore) {
   SetFile("DICT.CSV", "las;Las;<--file-->\r\n");
+  // The title strip is made in the buffer the definitions are read into.
+  fake_.files.files["/disc/Makiety/title.html"] = "last search page";
   TMainForm& form = Start();
-  form.RichEditSearch.SetText("last search page");
-  EXPECT_EQ(form.LookupDefinition(1, "las"), "<b>Las</b>" + kMissingDefinition);
+  form.ShowTitleStrip("topic");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "las"),
+            "<b>Las</b>" + kMissingDefinition);
 }
 
 TEST_F(Dictionary, emptyDefinition_saysTheDefinitionIsMissing) {
   SetFile("DICT.CSV", "las;Las;\r\n");
-  EXPECT_EQ(Start().LookupDefinition(1, "las"), "<b>Las</b>" + kMissingDefinition);
+  EXPECT_EQ(Start().LookupDefinition(DefinitionKind::Dictionary, "las"),
+            "<b>Las</b>" + kMissingDefinition);
 }
 
 TEST_F(Dictionary, emptyHeadwordOrUnknownWord_countAsMissing) {
   SetFile("DICT.CSV", "las;;definicja\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.LookupDefinition(1, "las"), "");
-  EXPECT_EQ(form.LookupDefinition(1, "bor"), "");
-  EXPECT_EQ(form.LookupDefinition(1, ""), "");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "las"), "");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "bor"), "");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, ""), "");
 }
 
 TEST_F(Dictionary, keyWordsDifferingInCase_areDifferentEntries) {
   SetFile("DICT.CSV", "las;las ma\xB3y;d1\r\nLas;Las du\xBFy;d2\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.LookupDefinition(1, "las"), "<b>las ma\xB3y</b>d1");
-  EXPECT_EQ(form.LookupDefinition(1, "Las"), "<b>Las du\xBFy</b>d2");
-  EXPECT_EQ(form.LookupDefinition(1, "LAS"), "");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "las"), "<b>las ma\xB3y</b>d1");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "Las"), "<b>Las du\xBFy</b>d2");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Dictionary, "LAS"), "");
 }
 
 // Biotope dictionary.
@@ -88,22 +94,15 @@ TEST_F(Dictionary, keyWordsDifferingInCase_areDifferentEntries) {
 TEST_F(Dictionary, biotope_showsNameLatinNameAndNote) {
   SetFile("BIOTOP.CSV", "b1;a;b;x;x;x;c\r\nb2;a;;x;x;x;c\r\nb3;a;b\r\nb4;a\r\n");
   TMainForm& form = Start();
-  EXPECT_EQ(form.LookupDefinition(2, "b1"), "<b>a</b> <i>b</i> - c");
-  EXPECT_EQ(form.LookupDefinition(2, "b2"), "<b>a</b> - c");
-  EXPECT_EQ(form.LookupDefinition(2, "b3"), "<b>a</b> <i>b</i>");
-  EXPECT_EQ(form.LookupDefinition(2, "b4"), "<b>a</b>");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Biotope, "b1"), "<b>a</b> <i>b</i> - c");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Biotope, "b2"), "<b>a</b> - c");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Biotope, "b3"), "<b>a</b> <i>b</i>");
+  EXPECT_EQ(form.LookupDefinition(DefinitionKind::Biotope, "b4"), "<b>a</b>");
 }
 
 TEST_F(Dictionary, biotopeWithEmptyName_countsAsMissing) {
   SetFile("BIOTOP.CSV", "b1;;b;x;x;x;c\r\n");
-  EXPECT_EQ(Start().LookupDefinition(2, "b1"), "");
-}
-
-TEST_F(Dictionary, kindsOtherThanTheTwoDictionaries_giveNothing) {
-  SetFile("DICT.CSV", "las;Las;d\r\n");
-  TMainForm& form = Start();
-  EXPECT_EQ(form.LookupDefinition(0, "las"), "");
-  EXPECT_EQ(form.LookupDefinition(3, "las"), "");
+  EXPECT_EQ(Start().LookupDefinition(DefinitionKind::Biotope, "b1"), "");
 }
 
 }  // namespace

@@ -306,7 +306,7 @@ TEST_F(HostileDisc, discRemovedWhileRunning_everyActionReportsOrDoesNothing) {
   std::ostringstream trace;
   recording::RecordingPlatform recording(trace, {temp + "/", std::nullopt});
   const int status = app::RunProgram(recording.platform(), [&](app::Application& application) {
-    app::HandlerTable handlers = application.Handlers();
+    platform::HandlerTable handlers = application.Handlers();
     recording.ui().onClose = [&](const std::string& window) {
       if (window == "MainForm") handlers.at("MainForm.FormClose")("");
     };

@@ -246,5 +246,16 @@ TEST_F(LinkDispatcher, menuPageItself_loadsInTheMenuBrowser) {
             1u);
 }
 
+TEST_F(LinkDispatcher, namesThatOnlyContainTheMenuPagesName_goToTheMainBrowser) {
+  const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.htm\n"
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/old$$menu.html\n"
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.html.htm\n");
+  EXPECT_EQ(Count(result.lines, {"\"event\":\"BeforeNavigate2\"", "\"control\":\"MenuWebBrowser\"",
+                                 "\"cancel\":true"}),
+            3u)
+      << result.out;
+}
+
 }  // namespace
 }  // namespace velmora::test

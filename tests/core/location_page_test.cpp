@@ -9,6 +9,7 @@
 #include "tests/support/fake_platform.h"
 
 using velmora::app::TMainForm;
+using velmora::pages::LocationMode;
 using velmora::test::FakeBrowser;
 using velmora::test::FakePlatform;
 
@@ -39,18 +40,18 @@ class LocationPage : public ::testing::Test {
 TEST_F(LocationPage, testMode_answersWhetherTheMapPictureExistsAndShowsNothing) {
   TMainForm& form = Start();
   const std::size_t before = Browser("MainWebBrowser").navigations.size();
-  EXPECT_TRUE(form.ShowLocation("rp7", 0));
-  EXPECT_FALSE(form.ShowLocation("rp8", 0));
-  EXPECT_FALSE(form.ShowLocation("RP7x", 0));
+  EXPECT_TRUE(form.ShowLocation("rp7", LocationMode::TestForMap));
+  EXPECT_FALSE(form.ShowLocation("rp8", LocationMode::TestForMap));
+  EXPECT_FALSE(form.ShowLocation("RP7x", LocationMode::TestForMap));
   EXPECT_EQ(Browser("MainWebBrowser").navigations.size(), before);
 }
 
 TEST_F(LocationPage, mapMode_showsThePictureButAnswersFalse) {
   TMainForm& form = Start();
-  EXPECT_FALSE(form.ShowLocation("rp7", 1));
+  EXPECT_FALSE(form.ShowLocation("rp7", LocationMode::LargeMap));
   ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
-  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
-  EXPECT_EQ(fake_.files.files[form.paths.workDir + "$$chmurka.html"],
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.Paths().workDir + "$$chmurka.html");
+  EXPECT_EQ(fake_.files.files[form.Paths().workDir + "$$chmurka.html"],
             "<title>temat: Rezerwat przyrody Ciche Bagno</title>/disc/Map/mp-rp7.gif");
 }
 
@@ -69,9 +70,9 @@ TEST_F(LocationPage, categoryTitle_byKindCodeWithLaterCodesWinning) {
 
 TEST_F(LocationPage, mapDirectoryNamedLikeALocationPicture_stillFallsBackToTheMap) {
   TMainForm& form = Start("/ml-park");
-  EXPECT_FALSE(form.ShowLocation("rp7", 2));
+  EXPECT_FALSE(form.ShowLocation("rp7", LocationMode::InBalloon));
   ASSERT_FALSE(Browser("MainWebBrowser").navigations.empty());
-  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.paths.workDir + "$$chmurka.html");
+  EXPECT_EQ(Browser("MainWebBrowser").navigations.back(), form.Paths().workDir + "$$chmurka.html");
 }
 
 }  // namespace

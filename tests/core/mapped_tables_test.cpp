@@ -248,7 +248,10 @@ TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
   app::RunProgram(recording.platform(), [&](app::Application& application) {
     app::TMainForm& form = *application.MainForm();
     const std::vector<std::pair<const Table*, std::string>> kinds{
-        {&form.SG_RP, "rp"}, {&form.SG_PK, "pk"}, {&form.SG_OChK, "ok"}, {&form.SG_Eco, "ec"}};
+        {&form.CatalogueTable(tables::kReserveTable), "rp"},
+        {&form.CatalogueTable(tables::kParkTable), "pk"},
+        {&form.CatalogueTable(tables::kLandscapeTable), "ok"},
+        {&form.CatalogueTable(tables::kEconetTable), "ec"}};
     std::map<std::string, std::string> first;
     for (int round = 0; round < 3; ++round) {
       for (int row = 0; row < 8; ++row) {
@@ -261,7 +264,7 @@ TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
           // An ECONET record is shown in a fixed frame page around its own.
           const std::string page =
               ReadFile(scheme == "ec"
-                           ? form.paths.workDir + pages::GeneratedFileName("econet")
+                           ? form.Paths().workDir + pages::GeneratedFileName("econet")
                            : recording.browsers().GetRecording("MainWebBrowser").CurrentAddress());
           ASSERT_NE(page.find(key), std::string::npos) << scheme + key;
           auto [kept, isNew] = first.emplace(scheme + key, page);
@@ -273,7 +276,10 @@ TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
             form.ReleaseTableTextWhenIdle();
           }
           // A definition reads the dictionary between two record pages.
-          if (row == 3) form.LookupDefinition(1, std::string(form.SG_Dic.Cell(0, 0)));
+          if (row == 3)
+            form.LookupDefinition(
+                navigation::DefinitionKind::Dictionary,
+                std::string(form.CatalogueTable(tables::kDictionaryTable).Cell(0, 0)));
         }
       }
     }

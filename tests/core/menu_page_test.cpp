@@ -39,8 +39,7 @@ class MenuPage : public ::testing::Test {
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(fake_.platform);
     // The program entry creates the slide window after the main window.
-    slide_ = std::make_unique<velmora::windows::TSlideForm>(form_->SlideShowHost(), fake_.platform);
-    form_->SlideForm = slide_.get();
+    form_->CreateMediaWindows();
     Menu().navigations.clear();
     return *form_;
   }
@@ -53,7 +52,7 @@ class MenuPage : public ::testing::Test {
     form_->MainWebBrowserBeforeNavigate2("/disc/Data/" + page, cancel);
     ASSERT_FALSE(cancel) << page;
   }
-  std::string MenuFile() { return form_->paths.workDir + "$$menu.html"; }
+  std::string MenuFile() { return form_->Paths().workDir + "$$menu.html"; }
   bool PanelVisible() { return fake_.ui.visible["Panel6"]; }
 
   FakePlatform fake_;
@@ -68,7 +67,7 @@ TEST_F(MenuPage, beforeSlideWindow_startMenuShown) {
   ASSERT_EQ(Menu().navigations.size(), 1u);
   EXPECT_EQ(Menu().navigations[0], MenuFile());
   EXPECT_EQ(fake_.files.files[MenuFile()], "start /disc/Data/799.htm");
-  EXPECT_EQ(form_->lastMenu, "start799");
+  EXPECT_EQ(form_->LastMenu(), "start799");
   EXPECT_TRUE(PanelVisible());
   EXPECT_TRUE(fake_.ui.messages.empty());
 }
@@ -79,7 +78,7 @@ TEST_F(MenuPage, beforeSlideWindow_otherMenusDoNothing) {
   Open("index.htm");
   EXPECT_TRUE(Menu().navigations.empty());
   EXPECT_EQ(fake_.ui.visible.count("Panel6"), 0u);
-  EXPECT_EQ(form_->lastMenu, "");
+  EXPECT_EQ(form_->LastMenu(), "");
 }
 
 TEST_F(MenuPage, placeholdersReplacedByDataDirectoryAndPageNumber) {
@@ -89,7 +88,7 @@ TEST_F(MenuPage, placeholdersReplacedByDataDirectoryAndPageNumber) {
   EXPECT_EQ(fake_.files.files[MenuFile()],
             "<a href=\"/disc/Data/123a.htm\">a</a> <a href=\"/disc/Data/123.htm\">b</a>"
             " <img src=\"/disc/Data/x.gif\"> /disc/Data/123\r\n");
-  EXPECT_EQ(form_->lastMenu, "las123");
+  EXPECT_EQ(form_->LastMenu(), "las123");
   EXPECT_TRUE(PanelVisible());
 }
 
@@ -108,7 +107,7 @@ TEST_F(MenuPage, nextPageWithSameMenuName_regenerates) {
   Open("123.htm");
   Open("124.htm");
   EXPECT_EQ(Menu().navigations.size(), 2u);
-  EXPECT_EQ(form_->lastMenu, "las124");
+  EXPECT_EQ(form_->LastMenu(), "las124");
   EXPECT_NE(fake_.files.files[MenuFile()].find("/disc/Data/124a.htm"), std::string::npos);
 }
 
@@ -133,7 +132,7 @@ TEST_F(MenuPage, missingTemplate_reportedOnceAndPanelStillShown) {
   EXPECT_EQ(fake_.ui.messages[0].caption, "Generuj stron\xEA");
   EXPECT_EQ(fake_.ui.messages[0].icon, Icon::Stop);
   EXPECT_TRUE(Menu().navigations.empty());
-  EXPECT_EQ(form_->lastMenu, "brak5");
+  EXPECT_EQ(form_->LastMenu(), "brak5");
   EXPECT_TRUE(PanelVisible());
 }
 
@@ -154,9 +153,9 @@ TEST_F(MenuPage, slideAdvanceOn_everyPageHidesPanel) {
 TEST_F(MenuPage, addressForms_lastPathElementBeforeFirstHtm) {
   TMainForm& form = Start();
   form.ShowPageMenu("c:\\vnqe\\data\\123.htm");
-  EXPECT_EQ(form.lastMenu, "las123");
+  EXPECT_EQ(form.LastMenu(), "las123");
   form.ShowPageMenu("file:///disc/data/124b.html");
-  EXPECT_EQ(form.lastMenu, "las124");
+  EXPECT_EQ(form.LastMenu(), "las124");
   // Nothing at all: no name, or ".htm" at the start of the name.
   fake_.ui.visible.clear();
   form.ShowPageMenu("/disc/data/");
@@ -164,13 +163,6 @@ TEST_F(MenuPage, addressForms_lastPathElementBeforeFirstHtm) {
   form.ShowPageMenu("/disc/data/123");
   EXPECT_EQ(fake_.ui.visible.count("Panel6"), 0u);
   EXPECT_EQ(Menu().navigations.size(), 2u);
-}
-
-TEST_F(MenuPage, lastMenuComparedExactly) {
-  TMainForm& form = Start();
-  form.lastMenu = "LAS123";
-  Open("123.htm");
-  EXPECT_EQ(Menu().navigations.size(), 1u);
 }
 
 }  // namespace

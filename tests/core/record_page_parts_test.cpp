@@ -15,8 +15,8 @@ class RecordPageParts : public ::testing::Test {
  protected:
   void SetUp() override { disc.Start(); }
   app::TMainForm& form() { return *disc.form; }
-  void SetPage(const std::string& text) { form().MainRichEdit.SetText(text); }
-  const std::string& PageText() { return form().MainRichEdit.Text(); }
+  void SetPage(const std::string& text) { form().RecordPages().Buffer().SetText(text); }
+  const std::string& PageText() { return form().RecordPages().Buffer().Text(); }
 
   FakeRecordDisc disc;
 };
@@ -123,9 +123,9 @@ TEST_F(RecordPageParts, mapLinkWithoutPictureTagOrBlock_changesNothing) {
 TEST_F(RecordPageParts, mapPictureTest_isShowLocationsTestMode) {
   disc.Put("Map/mp-pk7.gif", "GIF");
   disc.Put("Map/ml-pk8.jpg", "JPG");
-  EXPECT_TRUE(form().ShowLocation("pk7", 0));
-  EXPECT_FALSE(form().ShowLocation("pk8", 0));
-  EXPECT_FALSE(form().ShowLocation("PK7x", 0));
+  EXPECT_TRUE(form().ShowLocation("pk7", pages::LocationMode::TestForMap));
+  EXPECT_FALSE(form().ShowLocation("pk8", pages::LocationMode::TestForMap));
+  EXPECT_FALSE(form().ShowLocation("PK7x", pages::LocationMode::TestForMap));
 }
 
 // --- Photograph strip

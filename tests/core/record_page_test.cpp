@@ -51,7 +51,7 @@ TEST_P(ExpectedRecordPage, generatedPageMatchesExpectedFile) {
   EXPECT_TRUE(cancel);
   EXPECT_TRUE(disc.fake.ui.messages.empty()) << disc.fake.ui.messages.front().text;
   EXPECT_EQ(disc.MainBrowser().navigations,
-            std::vector<std::string>{form.paths.workDir + FirstLine(ReadBytes(dir / "shown"))});
+            std::vector<std::string>{form.Paths().workDir + FirstLine(ReadBytes(dir / "shown"))});
   const bool update = std::getenv("VELMORA_UPDATE_GOLDEN") != nullptr;
   for (const auto& entry : fs::directory_iterator(dir / "expected")) {
     const std::string name = entry.path().filename().string();
@@ -179,7 +179,7 @@ TEST_F(RecordPage, samePageTwice_overwritesItsFile_otherKeysGetTheirOwn) {
   EXPECT_EQ(disc.Page("$$RP_1.html"), "<b>jeden</b>");
   EXPECT_EQ(disc.Page("$$RP_2.html"), "<b>dwa</b>");
   EXPECT_EQ(disc.MainBrowser().navigations.size(), 3u);
-  EXPECT_EQ(disc.MainBrowser().navigations.back(), form.paths.workDir + "$$RP_2.html");
+  EXPECT_EQ(disc.MainBrowser().navigations.back(), form.Paths().workDir + "$$RP_2.html");
 }
 
 // --- Failures
@@ -252,7 +252,7 @@ TEST_F(EconetPage, titleLine_namesTheAreaTypeByTheKeysLastCharacter) {
 TEST_F(EconetPage, pageIsShownThroughTheFramePage) {
   Econet("1K");
   EXPECT_EQ(disc.MainBrowser().navigations,
-            std::vector<std::string>{disc.form->paths.workDir + "econet_fr.html"});
+            std::vector<std::string>{disc.form->Paths().workDir + "econet_fr.html"});
   EXPECT_TRUE(disc.fake.ui.messages.empty());
 }
 
@@ -260,7 +260,7 @@ TEST_F(EconetPage, missingFramePage_isReportedWithItsPath) {
   disc.fake.files.files.erase("/disc/Makiety/econet_fr.html");
   Econet("1K");
   EXPECT_EQ(Messages(),
-            "Brak pliku: " + disc.form->paths.workDir + "econet_fr.html | " + kCaption + "\n");
+            "Brak pliku: " + disc.form->Paths().workDir + "econet_fr.html | " + kCaption + "\n");
   EXPECT_TRUE(disc.MainBrowser().navigations.empty());
   EXPECT_TRUE(disc.Generated("$$econet.html"));
 }

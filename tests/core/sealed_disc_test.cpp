@@ -13,6 +13,7 @@
 #include "platform/native_file_system.h"
 #include "tests/support/content_tree_workdir.h"
 #include "tests/support/fake_platform.h"
+#include "windows/media_texts.h"
 
 namespace velmora::app {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(SealedDisc, supportFilesLinkedOut_areNotCopied_thoseLinkedInsideAre) {
   tree.Write("cd/Style/real.css", "inside the disc");
   Link("cd/Data/styledb.css", "../Style/real.css");
   Start();
-  EXPECT_TRUE(form->workDirCreated);
+  EXPECT_TRUE(form->OwnsWorkingDirectory());
   for (const char* name : {"econet_fr.html", "lock.vnq", "pk.jpg", "pn.jpg"}) {
     EXPECT_FALSE(tree.Exists(std::string("tmp/VNQETMP/") + name)) << name;
   }
@@ -113,10 +114,11 @@ TEST_F(SealedDisc, definitionFileLinkedOut_readsAsMissingDefinition) {
   tree.Write("cd/Slownik/bor.txt", "gesty las");
   Link("cd/DB/bor.dic", "../Slownik/bor.txt");
   Start();
-  const std::string las = form->LookupDefinition(1, "las");
+  const std::string las = form->LookupDefinition(navigation::DefinitionKind::Dictionary, "las");
   EXPECT_EQ(las.find(kSecret), std::string::npos) << las;
   EXPECT_NE(las.find(navigation::kDefinitionMissing), std::string::npos) << las;
-  EXPECT_NE(form->LookupDefinition(1, "bor").find("gesty las"), std::string::npos);
+  EXPECT_NE(form->LookupDefinition(navigation::DefinitionKind::Dictionary, "bor").find("gesty las"),
+            std::string::npos);
 }
 
 TEST_F(SealedDisc, namesLeadingOutThroughDotsOrLetterCase_readAsMissing) {
@@ -172,8 +174,10 @@ TEST_F(SealedDisc, filmsOnlyFromTheAnimationDirectory_linksInsideTheDiscKept) {
   EXPECT_EQ(Messages(),
             (std::vector<std::string>{"Brak pliku:\n " + anim + "../../outside/private.avi",
                                       "Brak pliku:\n " + anim + "../Data/inne.avi"}));
+  // The film inside the disc reaches the player (one that plays nothing).
   form->ShowMovie("las");
-  EXPECT_EQ(Messages().size(), 2u);
+  ASSERT_EQ(Messages().size(), 3u);
+  EXPECT_EQ(Messages()[2], windows::media_texts::kMovieCannotPlay + anim + "las.avi");
   EXPECT_EQ(fake->processes.started,
             std::vector<std::string>{tree.ContentRoot() + "Media/start.exe"});
 }

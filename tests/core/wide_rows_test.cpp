@@ -13,6 +13,7 @@
 
 using velmora::tables::ReadCsvText;
 using velmora::tables::Table;
+namespace tables = velmora::tables;
 
 namespace {
 
@@ -95,16 +96,16 @@ TEST_F(WideSlideTable, startUp_testsOnlyTheCellsEachRowHas) {
   // At most an "f" and an "m" name for each cell there is, and a few files
   // of the start-up itself: not a test for every column of every row.
   EXPECT_LE(tests, 2 * (kWide + kNarrowRows) + 100);
-  EXPECT_EQ(form.SG_Slide.Cell(8, 0), "fc7");
-  EXPECT_EQ(form.SG_Slide.Cell(1, 1), "mp");
-  EXPECT_EQ(form.SG_Slide.Cell(1, kNarrowRows), "mp");
-  EXPECT_EQ(form.SG_Slide.Cell(2, 1), "");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(8, 0), "fc7");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(1, 1), "mp");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(1, kNarrowRows), "mp");
+  EXPECT_EQ(form.CatalogueTable(tables::kSlideTable).Cell(2, 1), "");
 
   // The show of a narrow set looks at its own slide only.
   fake_.files.files["/disc/Foto/mp.jpg"] = "";
   const int beforeShow = fake_.files.existenceTests;
   form.ShowSlideShow("s17");
-  EXPECT_EQ(form.slideNames, std::vector<std::string>{"mp"});
+  EXPECT_EQ(form.SlideForm().SlideCount(), 1);
   EXPECT_LE(fake_.files.existenceTests - beforeShow, 2);
 }
 

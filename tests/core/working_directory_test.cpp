@@ -50,8 +50,8 @@ class WorkingDirectoryTest : public ::testing::Test {
 
 TEST_F(WorkingDirectoryTest, startup_createsOwnDirectoryWithTheTenSupportFiles) {
   Viewer viewer(tree);
-  EXPECT_TRUE(viewer.form->workDirCreated);
-  EXPECT_EQ(viewer.form->paths.workDir, tree.TempPath() + "VNQETMP/");
+  EXPECT_TRUE(viewer.form->OwnsWorkingDirectory());
+  EXPECT_EQ(viewer.form->Paths().workDir, tree.TempPath() + "VNQETMP/");
   for (const char* name : kSupportNames) {
     EXPECT_TRUE(tree.Exists(std::string("tmp/VNQETMP/") + name)) << name;
   }
@@ -85,13 +85,13 @@ TEST_F(WorkingDirectoryTest, startup_showsLoadingWindowUntilConstructionEnds) {
   EXPECT_EQ(fake.ui.windowsShown, std::vector<std::string>{"LoadingForm"});
   EXPECT_EQ(fake.ui.windowsHidden, std::vector<std::string>{"LoadingForm"});
   EXPECT_GE(pumpsWhileShown, 10);  // once after showing, once per table
-  EXPECT_FALSE(form.LoadingForm->Visible());
+  EXPECT_FALSE(fake.ui.visible["LoadingForm"]);
 }
 
 TEST_F(WorkingDirectoryTest, contentMissing_showsNoLoadingWindowAndCreatesNothing) {
   fs::remove(tree.Path("cd/Anim/start.exe"));
   Viewer viewer(tree);
-  EXPECT_TRUE(viewer.form->contentMissing);
+  EXPECT_TRUE(viewer.form->ContentMissing());
   EXPECT_TRUE(viewer.fake.ui.windowsShown.empty());
   EXPECT_FALSE(tree.Exists("tmp/VNQETMP"));
 }
@@ -158,7 +158,7 @@ TEST_F(WorkingDirectoryTest, startup_doesNotCopyThroughPlantedLinks) {
   fs::create_directories(tree.Path("tmp/VNQETMP"));
   fs::create_symlink(tree.Path("outside/victim.jpg"), tree.Path("tmp/VNQETMP/f.jpg"));
   Viewer viewer(tree);
-  EXPECT_TRUE(viewer.form->workDirCreated);
+  EXPECT_TRUE(viewer.form->OwnsWorkingDirectory());
   EXPECT_EQ(tree.Read("outside/victim.jpg"), "precious");
 }
 
@@ -173,7 +173,7 @@ TEST_F(WorkingDirectoryTest, leftByAKilledViewer_isEmptiedAtTheNextStartAsShutDo
   fs::permissions(tree.Path("tmp/VNQETMP/f.jpg"), fs::perms::owner_read);
   fs::create_symlink(tree.Path("outside/victim.html"), tree.Path("tmp/VNQETMP/$$link.html"));
   Viewer viewer(tree);
-  EXPECT_TRUE(viewer.form->workDirCreated);
+  EXPECT_TRUE(viewer.form->OwnsWorkingDirectory());
   EXPECT_FALSE(tree.Exists("tmp/VNQETMP/$$RP_1.html"));
   EXPECT_FALSE(tree.Exists("tmp/VNQETMP/no-extension"));
   EXPECT_EQ(tree.Read("tmp/VNQETMP/f.jpg"), "template f.jpg");
@@ -190,7 +190,7 @@ TEST_F(WorkingDirectoryTest, leftInASharedDirectory_onlyWhatShutDownTakesGoes) {
     tree.Write(std::string("tmp/") + other, "foreign");
   }
   Viewer viewer(tree);
-  EXPECT_FALSE(viewer.form->workDirCreated);
+  EXPECT_FALSE(viewer.form->OwnsWorkingDirectory());
   EXPECT_FALSE(tree.Exists("tmp/$$RP_1.html"));
   EXPECT_FALSE(tree.Exists("tmp/$$pages-1.sig"));
   for (const char* other : {"other.txt", "$$notes.txt", "F.JPG.bak"}) {
@@ -210,8 +210,8 @@ TEST_F(WorkingDirectoryTest, secondViewersStart_leavesTheFirstOnesPages) {
 TEST_F(WorkingDirectoryTest, cannotCreate_fallsBackAndRemovesOnlyOwnFiles) {
   tree.Write("tmp/VNQETMP", "a plain file blocks the directory");
   Viewer viewer(tree);
-  EXPECT_FALSE(viewer.form->workDirCreated);
-  EXPECT_EQ(viewer.form->paths.workDir, tree.TempPath());
+  EXPECT_FALSE(viewer.form->OwnsWorkingDirectory());
+  EXPECT_EQ(viewer.form->Paths().workDir, tree.TempPath());
   EXPECT_TRUE(tree.Exists("tmp/styledb.css"));
 
   for (const char* other : {"$$x.htm", "other.txt", "$$notes.txt", "x$$a.html", "F.JPG.bak"}) {
@@ -236,16 +236,16 @@ TEST_F(WorkingDirectoryTest, cannotCreate_fallsBackAndRemovesOnlyOwnFiles) {
 TEST_F(WorkingDirectoryTest, pagesMayLoadAllOfAnOwnDirectoryButOnlyOwnFilesOfASharedOne) {
   {
     Viewer own(tree);
-    ASSERT_TRUE(own.form->workDirCreated);
+    ASSERT_TRUE(own.form->OwnsWorkingDirectory());
     EXPECT_EQ(own.fake.browsers.allowedDirectories,
               (std::vector<std::string>{tree.ContentRoot(), tree.ContentRoot(),
-                                        own.form->paths.workDir}));
+                                        own.form->Paths().workDir}));
     EXPECT_TRUE(own.fake.browsers.allowedFilesIn.empty());
     own.form->FormClose();
   }
   tree.Write("tmp/VNQETMP", "blocker");
   Viewer shared(tree);
-  ASSERT_FALSE(shared.form->workDirCreated);
+  ASSERT_FALSE(shared.form->OwnsWorkingDirectory());
   EXPECT_EQ(shared.fake.browsers.allowedDirectories,
             (std::vector<std::string>{tree.ContentRoot(), tree.ContentRoot()}));
   std::vector<std::string> names{"$$*"};
@@ -270,8 +270,8 @@ TEST_F(WorkingDirectoryTest, linkedWorkingDirectory_isNotUsed) {
   tree.Write("outside/keep.txt", "precious");
   fs::create_directory_symlink(tree.Path("outside"), tree.Path("tmp/VNQETMP"));
   Viewer viewer(tree);
-  EXPECT_FALSE(viewer.form->workDirCreated);
-  EXPECT_EQ(viewer.form->paths.workDir, tree.TempPath());
+  EXPECT_FALSE(viewer.form->OwnsWorkingDirectory());
+  EXPECT_EQ(viewer.form->Paths().workDir, tree.TempPath());
   EXPECT_FALSE(tree.Exists("outside/f.jpg"));
   viewer.form->FormClose();
   EXPECT_EQ(tree.Read("outside/keep.txt"), "precious");
@@ -284,7 +284,7 @@ TEST_F(WorkingDirectoryTest, foreignWorkingDirectory_isNotUsed) {
   tree.Write("tmp/VNQETMP/theirs.txt", "foreign");
   ASSERT_EQ(::chown(tree.Path("tmp/VNQETMP").c_str(), 65534, 65534), 0);
   Viewer viewer(tree);
-  EXPECT_FALSE(viewer.form->workDirCreated);
+  EXPECT_FALSE(viewer.form->OwnsWorkingDirectory());
   viewer.form->FormClose();
   EXPECT_EQ(tree.Read("tmp/VNQETMP/theirs.txt"), "foreign");
 }
@@ -305,7 +305,7 @@ TEST_F(WorkingDirectoryTest, neverPrepared_removesNothing) {
 TEST_F(WorkingDirectoryTest, secondViewersShutDown_leavesTheFirstOnesPages) {
   auto first = std::make_unique<Viewer>(tree);
   auto second = std::make_unique<Viewer>(tree);
-  EXPECT_EQ(first->form->paths.workDir, second->form->paths.workDir);
+  EXPECT_EQ(first->form->Paths().workDir, second->form->Paths().workDir);
   tree.Write("tmp/VNQETMP/$$RP_first.html", "first's page");
 
   second->form->FormClose();
@@ -466,7 +466,7 @@ class NoTempPath : public platform::NativeFileSystem {
 
 TEST(WorkingDirectoryFallback, noTempPath_triesTheRootAndFallsBackToIt) {
   NoTempPath files;
-  ContentPaths paths;
+  tables::ContentPaths paths;
   paths.installRoot = "/content/";
   paths.DeriveDirectories();
   EXPECT_FALSE(PrepareWorkingDirectory(files, paths));

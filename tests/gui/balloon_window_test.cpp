@@ -70,15 +70,19 @@ struct Viewer {
     ui.RegisterControl("Panel4", panel4);
     browsers.Register("MainWebBrowser", window.MainWebBrowser());
     // Not part of this test's window; the core asks for them.
-    menuBrowser.view()->hide();
-    titleBrowser.view()->hide();
+    for (platform::qt::QtBrowser* unused :
+         {&menuBrowser, &titleBrowser, &slideBrowser, &descriptionBrowser}) {
+      unused->view()->hide();
+    }
     browsers.Register("MenuWebBrowser", menuBrowser);
     browsers.Register("TitleWebBrowser", titleBrowser);
+    browsers.Register(windows::TSlideForm::kSlideBrowser, slideBrowser);
+    browsers.Register(windows::TSlideForm::kDescriptionBrowser, descriptionBrowser);
     dictionary.Register("DictionaryBalloon", ui, browsers);
     location.Register("LocationBalloon", ui, browsers);
     form = std::make_unique<app::TMainForm>(platform);
-    dictionary.Connect(*form->DictionaryBalloon);
-    location.Connect(*form->LocationBalloon);
+    dictionary.Connect(*form->DictionaryBalloon());
+    location.Connect(*form->LocationBalloon());
     window.show();
     WaitUntil([this] { return window.MainWebBrowser().view()->url().isLocalFile(); });
   }
@@ -112,6 +116,8 @@ struct Viewer {
   platform::qt::QtMainWindow window;
   platform::qt::QtBrowser menuBrowser{&window};
   platform::qt::QtBrowser titleBrowser{&window};
+  platform::qt::QtBrowser slideBrowser{&window};
+  platform::qt::QtBrowser descriptionBrowser{&window};
   BalloonWindow dictionary;
   BalloonWindow location;
   std::unique_ptr<app::TMainForm> form;

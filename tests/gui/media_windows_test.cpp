@@ -41,6 +41,7 @@
 
 namespace qt = velmora::platform::qt;
 using velmora::app::Application;
+namespace tables = velmora::tables;
 
 namespace {
 
@@ -166,7 +167,7 @@ class MediaWindowsTest : public QObject {
   std::unique_ptr<qt::SlideWindow> slideWindow_;
   std::unique_ptr<qt::MovieWindow> movieWindow_;
   std::unique_ptr<Application> application_;
-  velmora::app::HandlerTable handlers_;
+  velmora::platform::HandlerTable handlers_;
 };
 
 void MediaWindowsTest::init() {
@@ -222,9 +223,10 @@ void MediaWindowsTest::cleanup() {
 
 std::string MediaWindowsTest::Description(const std::string& key) {
   auto& form = *application_->MainForm();
-  const std::string caption = form.Dane(form.SG_Foto, key, 5, 0);
-  return velmora::platform::Iso88592ToUtf8((caption.empty() ? "" : caption + " - ") +
-                                           form.Dane(form.SG_Foto, key, 7, 0));
+  const std::string caption = form.Dane(form.CatalogueTable(tables::kPhotoTable), key, 5, 0);
+  return velmora::platform::Iso88592ToUtf8(
+      (caption.empty() ? "" : caption + " - ") +
+      form.Dane(form.CatalogueTable(tables::kPhotoTable), key, 7, 0));
 }
 
 void MediaWindowsTest::slideLink_showsSlidesAndGivesTheMainWindowBack() {

@@ -44,9 +44,11 @@ class FakeRecordDisc {
   }
 
   bool Generated(const std::string& name) {
-    return fake.files.files.count(form->paths.workDir + name) > 0;
+    return fake.files.files.count(form->Paths().workDir + name) > 0;
   }
-  std::string Page(const std::string& name) { return fake.files.files[form->paths.workDir + name]; }
+  std::string Page(const std::string& name) {
+    return fake.files.files[form->Paths().workDir + name];
+  }
 
   FakePlatform fake;
   std::unique_ptr<app::TMainForm> form;
