@@ -23,11 +23,10 @@ ZimSink::ZimSink(fs::path finalFile, ZimMetadata metadata)
               ("." + finalFile_.filename().string() + ".part-" + std::to_string(getpid()));
   try {
     auto creator = std::make_unique<zim::writer::Creator>();
-    // zstd at libzim's level holds about 90 MB for each cluster it
-    // compresses at a time: one worker (the main thread makes the pages
-    // meanwhile); larger clusters measured both faster and smaller in
-    // memory (bench/README.md).
-    creator->configIndexing(true, "pol").configClusterSize(8 * 1024 * 1024).configNbWorkers(1);
+    // Two workers on clusters of 2 MiB: one worker falls behind the pages
+    // on a busy machine and the clusters waiting for it hold the memory;
+    // a second costs about 50 MiB at this size (bench/README.md).
+    creator->configIndexing(true, "pol").configClusterSize(2 * 1024 * 1024).configNbWorkers(2);
     creator->startZimCreation(partFile_.string());
     creator_ = std::move(creator);
   } catch (const std::exception& error) {
