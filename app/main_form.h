@@ -94,12 +94,17 @@ class TMainForm {
   }
   std::string CategoryTitle(const std::string& name) { return locations_.CategoryTitle(name); }
   std::string LookupDefinition(navigation::DefinitionKind kind, const std::string& word) {
-    std::string definition = dictionary_.LookupDefinition(kind, word);
-    ReleaseTableText();
-    return definition;
+    tableTextRead_ = true;
+    return dictionary_.LookupDefinition(kind, word);
   }
   void CreateBalloons();
   void PlaceBalloon(windows::BalloonKind kind);
+  // Called by the platform while the program waits, a period (about a
+  // second) apart. The table files' pages the pages were made from stay in
+  // the process from one click to the next, and go back to the system's
+  // file cache once a whole period has passed with no page made: mapping
+  // them in again at every click cost more than making the page.
+  void ReleaseTableTextWhenIdle();
   void ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
                       const std::string& word);
   void ShowSlideShow(const std::string& key);
@@ -193,8 +198,6 @@ class TMainForm {
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
   void ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word);
   void LoadTables();
-  // The table files' pages a page was made from go back to the system's
-  // file cache once it is written: the process keeps only what it reads.
   void ReleaseTableText();
 
   platform::Platform& platform_;
@@ -238,6 +241,10 @@ class TMainForm {
   navigation::FullTextSearch search_;
   // An animation link has said that the disc's programs need wine.
   bool toldAnimationsNeedWine_ = false;
+  // A page was made from the tables since the last idle period began, and
+  // what they mapped was given back since the last one was made.
+  bool tableTextRead_ = false;
+  bool tableTextReleased_ = true;
 
   windows::TSlideForm slideForm_;
   windows::TMovieForm movieForm_;

@@ -11,10 +11,7 @@
 namespace velmora::app {
 
 void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
-  struct ReleaseAfter {
-    TMainForm& form;
-    ~ReleaseAfter() { form.ReleaseTableText(); }
-  } releaseAfter{*this};
+  tableTextRead_ = true;
   if (search_.DeferNavigation(address)) {
     cancel = true;
     return;
@@ -83,6 +80,17 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
 
 void TMainForm::ReleaseTableText() {
   for (const tables::Table& table : tables_) table.ReleaseText();
+}
+
+void TMainForm::ReleaseTableTextWhenIdle() {
+  if (tableTextRead_) {
+    tableTextRead_ = false;
+    tableTextReleased_ = false;
+    return;
+  }
+  if (tableTextReleased_) return;
+  ReleaseTableText();
+  tableTextReleased_ = true;
 }
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {

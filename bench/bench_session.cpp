@@ -32,6 +32,20 @@ std::vector<Disc> TakeDiscArguments(int& argc, char** argv) {
   return discs;
 }
 
+bool TakeFlag(int& argc, char** argv, const std::string& flag) {
+  bool given = false;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (flag == argv[i]) {
+      given = true;
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  return given;
+}
+
 Session::Session(const Disc& disc) {
   std::string pattern = (std::filesystem::temp_directory_path() / "velmora-bench-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");

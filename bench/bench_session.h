@@ -21,6 +21,8 @@ struct Disc {
 
 // "--disc=SCALE:DIR" arguments, removed from argv.
 std::vector<Disc> TakeDiscArguments(int& argc, char** argv);
+// Whether FLAG was given; it is taken out of the arguments.
+bool TakeFlag(int& argc, char** argv, const std::string& flag);
 
 class Session {
  public:

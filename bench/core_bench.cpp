@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bench/bench_session.h"
@@ -191,25 +192,32 @@ void Grep(benchmark::State& state, Disc disc) {
   }
 }
 
-void RegisterAll(const Disc& disc) {
+// smoke: one iteration of every benchmark, to show that each still runs.
+void RegisterAll(const Disc& disc, bool smoke) {
   const std::string suffix = "/scale:" + disc.scale;
   const bool large = disc.scale != "1";
   auto add = [&](const std::string& name, auto&& function, auto&&... args) {
     return benchmark::RegisterBenchmark((name + suffix).c_str(), function, disc, args...)
         ->Unit(benchmark::kMillisecond);
   };
+  auto times = [smoke](int count) { return smoke ? 1 : count; };
   // Each of these pauses the clock for untimed work (loading what the step
   // navigated to), so the count is fixed rather than left to the timed part.
-  const int steps = large ? 100 : 300;
-  add("Startup", Startup)->Iterations(large ? 20 : 100);
-  add("DaneExact/SG_RP", DaneExact, tables::kReserveTable, 2)->Unit(benchmark::kMicrosecond);
-  add("DaneExact/SG_Foto", DaneExact, tables::kPhotoTable, 5)->Unit(benchmark::kMicrosecond);
-  add("DaneExact/missing", DaneMissingKey)->Unit(benchmark::kMicrosecond);
+  const int steps = times(large ? 100 : 300);
+  add("Startup", Startup)->Iterations(times(large ? 20 : 100));
+  for (const auto& [name, table, column] :
+       {std::tuple{"DaneExact/SG_RP", tables::kReserveTable, 2},
+        std::tuple{"DaneExact/SG_Foto", tables::kPhotoTable, 5}}) {
+    auto* exact = add(name, DaneExact, table, column)->Unit(benchmark::kMicrosecond);
+    if (smoke) exact->Iterations(1);
+  }
+  auto* missing = add("DaneExact/missing", DaneMissingKey)->Unit(benchmark::kMicrosecond);
+  if (smoke) missing->Iterations(1);
   add("RecordPage/rp", RecordPage, tables::kReserveTable, std::string("rp"))->Iterations(steps);
   add("RecordPage/pk", RecordPage, tables::kParkTable, std::string("pk"))->Iterations(steps);
   add("RecordPage/ok", RecordPage, tables::kLandscapeTable, std::string("ok"))->Iterations(steps);
   add("RecordPage/ec", RecordPage, tables::kEconetTable, std::string("ec"))->Iterations(steps);
-  add("RecordPage/first", FirstRecordPage)->Iterations(large ? 10 : 50);
+  add("RecordPage/first", FirstRecordPage)->Iterations(times(large ? 10 : 50));
   for (const char* row :
        {"pn", "map", "ml", "sh", "trans", "dic", "bio", "tree", "www", "drzewo", "page", "mail"}) {
     add(std::string("Dispatcher/") + row, DispatcherRow, std::string(row))
@@ -217,22 +225,26 @@ void RegisterAll(const Disc& disc) {
         ->Iterations(steps);
   }
   // grep runs in a child process: only the wall clock sees it.
-  add("Search/cold", SearchCold)->Iterations(large ? 3 : 20)->UseRealTime();
-  add("Search/warm", SearchWarm)->Iterations(large ? 5 : 50)->UseRealTime();
-  add("Search/warm-other-words", SearchWarmOtherWords)->Iterations(large ? 8 : 40)->UseRealTime();
-  add("Search/grep-rilF", Grep)->Iterations(large ? 5 : 50)->UseRealTime();
+  add("Search/cold", SearchCold)->Iterations(times(large ? 3 : 20))->UseRealTime();
+  add("Search/warm", SearchWarm)->Iterations(times(large ? 5 : 50))->UseRealTime();
+  add("Search/warm-other-words", SearchWarmOtherWords)
+      ->Iterations(times(large ? 8 : 40))
+      ->UseRealTime();
+  add("Search/grep-rilF", Grep)->Iterations(times(large ? 5 : 50))->UseRealTime();
 }
 
 }  // namespace
 }  // namespace velmora::bench
 
 int main(int argc, char** argv) {
+  const bool smoke = velmora::bench::TakeFlag(argc, argv, "--smoke");
   const std::vector<velmora::bench::Disc> discs = velmora::bench::TakeDiscArguments(argc, argv);
   if (discs.empty()) {
-    std::fprintf(stderr, "usage: velmora-bench-core --disc=SCALE:DIR ... [benchmark flags]\n");
+    std::fprintf(stderr,
+                 "usage: velmora-bench-core --disc=SCALE:DIR ... [--smoke] [benchmark flags]\n");
     return 2;
   }
-  for (const auto& disc : discs) velmora::bench::RegisterAll(disc);
+  for (const auto& disc : discs) velmora::bench::RegisterAll(disc, smoke);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -48,6 +48,19 @@ void ReportFirstLoad(QWebEngineView* view, Clock::time_point start) {
   });
 }
 
+void ReportNextLoad(QWebEngineView* view, Clock::time_point click) {
+  auto started = std::make_shared<QMetaObject::Connection>();
+  *started = QObject::connect(view, &QWebEngineView::loadStarted, [click, started] {
+    QObject::disconnect(*started);
+    Report("click_load_started_ms", MillisecondsSince(click));
+  });
+  auto finished = std::make_shared<QMetaObject::Connection>();
+  *finished = QObject::connect(view, &QWebEngineView::loadFinished, [click, finished] {
+    QObject::disconnect(*finished);
+    Report("click_loaded_ms", MillisecondsSince(click));
+  });
+}
+
 PaintProbe::PaintProbe(QWebEngineView* view) : view_(view) {
   connect(view_, &QWebEngineView::loadStarted, this, [this] { loaded_ = false; });
   connect(view_, &QWebEngineView::loadFinished, this, [this](bool) {

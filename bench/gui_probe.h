@@ -23,6 +23,9 @@ void Report(const std::string& name, double value);
 // Reports when the view begins and finishes loading its first page
 // ("start_page_load_started_ms", "start_page_loaded_ms").
 void ReportFirstLoad(QWebEngineView* view, Clock::time_point start);
+// The phases of a click, from `click`: the next load started and finished
+// ("click_load_started_ms", "click_loaded_ms").
+void ReportNextLoad(QWebEngineView* view, Clock::time_point click);
 
 // Calls back once the view has finished loading a page and painted a frame
 // after that (or, when the frame came before the load finished and no other

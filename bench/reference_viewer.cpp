@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
       ReportMemory("after_start");
       if (staticPage.isEmpty()) return QCoreApplication::quit();
       const Clock::time_point click = Clock::now();
+      ReportNextLoad(&view, click);
       probe.Arm([&, click] {
         Report("click_to_painted_ms", MillisecondsBetween(click, probe.PaintedAt()));
         // The same wait as the viewer's after its last visit.

@@ -1,5 +1,6 @@
 #include "viewer/qt_viewer.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 
 #include "viewer/unknown_handler.h"
@@ -9,6 +10,13 @@
 #include "windows/slide_form.h"
 
 namespace velmora::platform::qt {
+namespace {
+
+// What a click read stays in the process for one to two periods: the next
+// click of a user reading along finds it there.
+constexpr int kIdleReleasePeriodMs = 1000;
+
+}  // namespace
 
 QtViewer::QtViewer(QtUi& ui, QtBrowsers& browsers, QtMediaPlayers& players)
     // The balloons belong to the main window: they stay above it, and the
@@ -38,6 +46,12 @@ void QtViewer::Connect(app::Application& application) {
   if (app::TMainForm* form = application.MainForm()) {
     if (auto* balloon = form->DictionaryBalloon()) dictionaryBalloon_.Connect(*balloon);
     if (auto* balloon = form->LocationBalloon()) locationBalloon_.Connect(*balloon);
+    idleRelease_.setInterval(kIdleReleasePeriodMs);
+    QObject::connect(&idleRelease_, &QTimer::timeout, [form] { form->ReleaseTableTextWhenIdle(); });
+    // The core goes when the loop ends; nothing may call it after that.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &idleRelease_,
+                     &QTimer::stop);
+    idleRelease_.start();
   }
   slides_.raise = [this](const std::string& handler, const std::string& argument) {
     Raise(platform::HandlerName(platform::names::kSlideForm, handler), argument);

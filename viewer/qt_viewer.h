@@ -4,6 +4,7 @@
 // window, registered under the names the core uses before the core starts.
 // Shared by the program entry and the GUI tests.
 
+#include <QTimer>
 #include <map>
 #include <string>
 
@@ -49,6 +50,8 @@ class QtViewer {
   MovieWindow movie_;
   velmora::qt::ContentsTreeView* tree_;  // owned by the main window
   platform::HandlerTable handlers_;
+  // Gives the table files' pages back once the program has waited a while.
+  QTimer idleRelease_;
 };
 
 }  // namespace velmora::platform::qt
