@@ -157,8 +157,11 @@ if (typeof document !== 'undefined') document.addEventListener('DOMContentLoaded
     history.replaceState(null, '', '#' + encodeURIComponent(form.elements.q.value));
   });
   if (location.hash.length > 1) {
-    form.elements.q.value = decodeURIComponent(location.hash.slice(1));
-    search(form.elements.q.value);
+    // An address cut or typed by hand may hold a broken escape: search for it as written.
+    var typed = location.hash.slice(1);
+    try { typed = decodeURIComponent(typed); } catch (e) {}
+    form.elements.q.value = typed;
+    search(typed);
   }
 });
 )JS";

@@ -64,6 +64,16 @@ class ExportSiteTest : public QObject {
                               ".join(' ')") == expected.join(' '));
   }
 
+  void searchPage_withABrokenEscapeInItsAddress_stillSearches_data() { Sources(); }
+  void searchPage_withABrokenEscapeInItsAddress_stillSearches() {
+    QWebEnginePage page;
+    QVERIFY(LoadUrl(page, QUrl(Address("gen/search.html").toString() + "#%E0x")));
+    WAIT_VERIFY(RunPageScript(page, "document.getElementById('vx-results').textContent")
+                    .startsWith("Rezultaty wyszukiwania"));
+    QCOMPARE(RunPageScript(page, "document.querySelector('#vx-search input').value"),
+             QString("%E0x"));
+  }
+
   // The page as a reader sees it, painted with the export's style (its
   // title strip's colour); VELMORA_EXPORT_SCREENSHOT=FILE.png keeps it
   // (docs/screenshots/export-record-page.png).
