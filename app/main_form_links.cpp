@@ -2,6 +2,7 @@
 // is answered by the row of the link protocol it falls to.
 
 #include "app/main_form.h"
+#include "navigation/contents_tree_page.h"
 #include "navigation/link_actions.h"
 #include "navigation/link_protocol.h"
 #include "navigation/link_texts.h"
@@ -95,16 +96,14 @@ void TMainForm::ReleaseTableTextWhenIdle() {
 
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
   const std::string lower = platform::LowerAscii(address);
-  if (lower.find("drzewo.htm") != std::string::npos || navigation::IsMenuPage(lower)) {
-    return;
-  }
+  if (navigation::IsContentsPage(lower) || navigation::IsMenuPage(lower)) return;
   MainWebBrowser_.Navigate(lower);
   cancel = true;
 }
 
 void TMainForm::MainWebBrowserDownloadComplete() {
   // The contents tree stays over the contents page only.
-  if (currentAddress_.find("drzewo.htm") == std::string::npos) ShowBrowserView(true);
+  if (!navigation::IsContentsPage(currentAddress_)) ShowBrowserView(true);
 }
 
 void TMainForm::ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word) {

@@ -14,6 +14,13 @@ constexpr int kGalleryNode = 228;
 
 }  // namespace
 
+bool IsContentsPage(std::string_view address) {
+  address = address.substr(0, address.find_first_of("#?"));
+  const std::size_t separator = address.find_last_of("/\\");
+  if (separator != std::string_view::npos) address.remove_prefix(separator + 1);
+  return address == tables::disc_files::kContentsPage;
+}
+
 void ContentsTreePage::LoadDaneDrzewa1(const std::string& fileName) {
   const std::string path = context_.paths.tableDir + fileName;
   const std::optional<std::string> bytes = context_.files.ReadFile(path);

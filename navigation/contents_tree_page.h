@@ -4,11 +4,17 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "pages/page_context.h"
 #include "tables/contents_tree.h"
 
 namespace velmora::navigation {
+
+// Whether the lower-cased address names the contents page: its file name,
+// without a fragment or query, is the contents page's name exactly, not
+// merely ending in it.
+bool IsContentsPage(std::string_view address);
 
 class ContentsTreePage {
  public:

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "navigation/contents_tree_page.h"
 #include "platform/codepage.h"
 #include "platform/system.h"
 
@@ -52,7 +53,7 @@ Link ParseLink(const std::string& address,
       platform::IsOutsideAddress(lower)) {
     return {LinkRow::Outside, {}, {}};
   }
-  if (Contains(lower, "drzewo.htm")) return {LinkRow::TreePage, {}, {}};
+  if (IsContentsPage(lower)) return {LinkRow::TreePage, {}, {}};
   if (isLocalFile(LocalPath(lower))) return {LinkRow::LocalFile, {}, {}};
   if (Contains(lower, "@")) return {LinkRow::Mail, {}, {}};
   return {LinkRow::Missing, {}, {}};

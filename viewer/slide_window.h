@@ -1,18 +1,16 @@
 #pragma once
-// The slide-show window (instance "SlideForm"): borderless, maximised,
-// black, at least 600 x 400. Above, Panel1 with the slide browser; below,
-// the 46-pixel control bar Panel5 with the player buttons, the position
-// bar, the delay, the "powtarzaj" and "muzyka" switches, the description
-// strip (a second browser in Panel2) and the close button. What the user
-// does is raised as the core's handlers by name.
+// The slide-show window (instance "SlideForm") in the media frame, at least
+// 600 x 400. Above, Panel1 with the slide browser; below, the control bar
+// Panel5 with the player buttons, the position bar, the delay, the
+// "powtarzaj" and "muzyka" switches, the description strip (a second browser
+// in Panel2) and the close button.
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QWidget>
-#include <functional>
-#include <string>
 
+#include "viewer/media_frame.h"
 #include "viewer/qt_browser.h"
 #include "viewer/track_bar.h"
 
@@ -21,16 +19,13 @@ namespace velmora::platform::qt {
 class QtBrowsers;
 class QtUi;
 
-class SlideWindow : public QWidget {
+class SlideWindow : public MediaFrame {
   Q_OBJECT
  public:
   explicit SlideWindow(QWidget* parent = nullptr);
 
   // Makes the window, its controls and browsers known by their names.
   void Register(QtUi& ui, QtBrowsers& browsers);
-
-  // Raises a handler of the core's slide window ("ToolButton4Click").
-  std::function<void(const std::string& handler, const std::string& argument)> raise;
 
   QtBrowser& SlideWebBrowser() { return slideWebBrowser_; }
   QtBrowser& OpisWebBrowser() { return opisWebBrowser_; }
@@ -43,16 +38,8 @@ class SlideWindow : public QWidget {
   QSpinBox* SpinEditCzasu() const { return spin_; }
   QCheckBox* RepeatBox() const { return repeat_; }
   QCheckBox* MusicBox() const { return music_; }
-  QWidget* ControlBar() const { return panel5_; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Raise(const std::string& handler, const std::string& argument = {});
-
-  ResizePanel* panel1_;
-  ResizePanel* panel5_;
   ResizePanel* panel2_;
   QtBrowser slideWebBrowser_;
   QtBrowser opisWebBrowser_;

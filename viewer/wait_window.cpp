@@ -4,9 +4,6 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "platform/codepage.h"
-#include "viewer/loading_window.h"
-#include "viewer/win1250_text.h"
 #include "windows/notice_texts.h"
 
 namespace velmora::platform::qt {
@@ -14,26 +11,16 @@ namespace velmora::platform::qt {
 namespace notice = velmora::windows::notice;
 
 WaitWindow::WaitWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : NoticeWindow("CzekajForm", notice::kWaitCaption, notice::kWaitWidth, notice::kWaitHeight,
+                   Qt::WindowStaysOnTopHint, parent),
       panel1_(new QWidget(this)),
-      label1_(new QLabel(panel1_)),
+      label1_(MakeText(panel1_, "Label1", notice::kWaitText, Qt::AlignHCenter | Qt::AlignTop)),
       progress_(new QProgressBar(panel1_)) {
-  setObjectName(QStringLiteral("CzekajForm"));
-  setWindowTitle(FromWin1250(notice::kWaitCaption));
-  setFixedSize(notice::kWaitWidth, notice::kWaitHeight);
-  setAttribute(Qt::WA_ShowWithoutActivating);
-
   panel1_->setObjectName(QStringLiteral("Panel1"));
   panel1_->setAttribute(Qt::WA_StyledBackground);
   panel1_->setStyleSheet(
       QStringLiteral("#Panel1 { background: %1; }").arg(ColourName(notice::kPanelColor)));
 
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setText(FromWin1250(notice::kWaitText));
-  label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  QFont font = label1_->font();
-  font.setPixelSize(notice::kFontPixels);
-  label1_->setFont(font);
   label1_->setStyleSheet(QStringLiteral("color: %1;").arg(ColourName(notice::kTextColor)));
 
   // A raised bar filled with a green gradient.
@@ -52,9 +39,7 @@ WaitWindow::WaitWindow(QWidget* parent)
   inner->addWidget(label1_);
   inner->addWidget(progress_);
 
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(panel1_);
+  Fill(panel1_);
 }
 
 void WaitWindow::SetPosition(int position) {
@@ -64,10 +49,6 @@ void WaitWindow::SetPosition(int position) {
 
 int WaitWindow::Position() const { return progress_->value(); }
 
-void WaitWindow::showEvent(QShowEvent* event) {
-  progress_->setValue(0);
-  CentreOnScreen(*this);
-  QWidget::showEvent(event);
-}
+void WaitWindow::Reset() { progress_->setValue(0); }
 
 }  // namespace velmora::platform::qt

@@ -1,16 +1,16 @@
 #pragma once
-// The wait notice of the search (instance "CzekajForm"): a frameless,
-// always-on-top 290 x 67 window with a line of text and the progress bar
+// The wait notice of the search (instance "CzekajForm"): an always-on-top
+// 290 x 67 notice window with a line of text and the progress bar
 // "LMDProgressFill1" (0 to 162), which starts at 0 every time it is shown.
 
-#include <QWidget>
+#include "viewer/notice_window.h"
 
 class QLabel;
 class QProgressBar;
 
 namespace velmora::platform::qt {
 
-class WaitWindow : public QWidget {
+class WaitWindow : public NoticeWindow {
   Q_OBJECT
 
  public:
@@ -25,7 +25,7 @@ class WaitWindow : public QWidget {
   QProgressBar* LMDProgressFill1() const { return progress_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void Reset() override;
 
  private:
   QWidget* panel1_;

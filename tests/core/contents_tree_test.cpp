@@ -204,6 +204,15 @@ TEST_F(ContentsTree, downloadComplete_hidesTreeUnlessTreePageIsOnScreen) {
   EXPECT_FALSE(fake_.ui.visible["MainRichEdit"]);
 }
 
+TEST_F(ContentsTree, pageWhoseNameOnlyEndsInTheContentsPagesName_hidesTheTree) {
+  Start();
+  Navigate("/disc/Data/drzewo.htm");
+  fake_.files.files["/disc/Data/stare_drzewo.htm"] = "";
+  Navigate("/disc/Data/stare_drzewo.htm");
+  form_->MainWebBrowserDownloadComplete();
+  EXPECT_FALSE(fake_.ui.visible["TreeViewCD"]);
+}
+
 TEST_F(ContentsTree, leafWithPage_opensItFromDataDirectory) {
   Start();
   Main().navigations.clear();

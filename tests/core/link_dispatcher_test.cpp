@@ -246,14 +246,15 @@ TEST_F(LinkDispatcher, menuPageItself_loadsInTheMenuBrowser) {
             1u);
 }
 
-TEST_F(LinkDispatcher, namesThatOnlyContainTheMenuPagesName_goToTheMainBrowser) {
+TEST_F(LinkDispatcher, namesThatOnlyContainTheMenuOrContentsPagesName_goToTheMainBrowser) {
   const CliResult result = RunCli({"replay", "--content", disc.path(), "--temp", temp.path()},
                                   "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.htm\n"
                                   "MenuWebBrowserBeforeNavigate2 /tmp/x/old$$menu.html\n"
-                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.html.htm\n");
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/$$menu.html.htm\n"
+                                  "MenuWebBrowserBeforeNavigate2 /tmp/x/stare_drzewo.htm\n");
   EXPECT_EQ(Count(result.lines, {"\"event\":\"BeforeNavigate2\"", "\"control\":\"MenuWebBrowser\"",
                                  "\"cancel\":true"}),
-            3u)
+            4u)
       << result.out;
 }
 

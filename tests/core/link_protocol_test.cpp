@@ -53,6 +53,17 @@ TEST(LinkProtocol, addressesWithoutKeyWord_outsideTreePageLocalMailOrMissing) {
   EXPECT_EQ(ParseLink("/disc/Data/none.htm", NoFile).row, LinkRow::Missing);
 }
 
+TEST(LinkProtocol, treePageIsTheContentsPagesFileName_notAnAddressMerelyHoldingIt) {
+  for (const char* address : {"file:///disc/data/drzewo.htm", "/disc/data/drzewo.htm#top",
+                              "c:\\cd\\data\\drzewo.htm", "drzewo.htm"}) {
+    EXPECT_EQ(ParseLink(address, NoFile).row, LinkRow::TreePage) << address;
+  }
+  for (const char* address : {"/disc/data/stare_drzewo.htm", "/disc/data/drzewo.html",
+                              "/disc/drzewo.htm.old/1.htm", "/disc/data/1.htm#drzewo.htm"}) {
+    EXPECT_EQ(ParseLink(address, NoFile).row, LinkRow::Missing) << address;
+  }
+}
+
 TEST(LinkProtocol, localPathKeepsLetterCase_dropsFragment_decodesFirstBlank) {
   EXPECT_EQ(navigation::LocalPath("FILE:///Disc/A%20B%20C.htm#top"), "/Disc/A B%20C.htm");
   EXPECT_EQ(navigation::LocalPath("/disc/Data/7.htm#x"), "/disc/Data/7.htm");
