@@ -35,30 +35,31 @@ void Report(const std::string& name, double value) {
   std::fflush(stdout);
 }
 
-void ReportFirstLoad(QWebEngineView* view, Clock::time_point start) {
+namespace {
+
+// The view's next load, started and finished, each reported once under its name.
+void ReportLoadPhases(QWebEngineView* view, Clock::time_point since, const char* startedName,
+                      const char* loadedName) {
   auto started = std::make_shared<QMetaObject::Connection>();
-  *started = QObject::connect(view, &QWebEngineView::loadStarted, [start, started] {
+  *started = QObject::connect(view, &QWebEngineView::loadStarted, [=] {
     QObject::disconnect(*started);
-    Report("start_page_load_started_ms", MillisecondsSince(start));
+    Report(startedName, MillisecondsSince(since));
   });
   auto finished = std::make_shared<QMetaObject::Connection>();
-  *finished = QObject::connect(view, &QWebEngineView::loadFinished, [start, finished] {
+  *finished = QObject::connect(view, &QWebEngineView::loadFinished, [=] {
     QObject::disconnect(*finished);
-    Report("start_page_loaded_ms", MillisecondsSince(start));
+    Report(loadedName, MillisecondsSince(since));
   });
 }
 
+}  // namespace
+
+void ReportFirstLoad(QWebEngineView* view, Clock::time_point start) {
+  ReportLoadPhases(view, start, "start_page_load_started_ms", "start_page_loaded_ms");
+}
+
 void ReportNextLoad(QWebEngineView* view, Clock::time_point click) {
-  auto started = std::make_shared<QMetaObject::Connection>();
-  *started = QObject::connect(view, &QWebEngineView::loadStarted, [click, started] {
-    QObject::disconnect(*started);
-    Report("click_load_started_ms", MillisecondsSince(click));
-  });
-  auto finished = std::make_shared<QMetaObject::Connection>();
-  *finished = QObject::connect(view, &QWebEngineView::loadFinished, [click, finished] {
-    QObject::disconnect(*finished);
-    Report("click_loaded_ms", MillisecondsSince(click));
-  });
+  ReportLoadPhases(view, click, "click_load_started_ms", "click_loaded_ms");
 }
 
 PaintProbe::PaintProbe(QWebEngineView* view) : view_(view) {
