@@ -12,12 +12,13 @@
 namespace velmora::platform::qt {
 
 MediaFrame::MediaFrame(const char* instance, const QString& title, const QString& spokenName,
-                       QWidget* parent)
+                       QWidget* parent, QSize minimum)
     : QWidget(parent),
       instance_(instance),
       black_(palette()),
       picture_(new ResizePanel(this)),
       bar_(new ResizePanel(this)) {
+  if (minimum.isValid()) setMinimumSize(minimum);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(title);
   setAccessibleName(spokenName);

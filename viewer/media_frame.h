@@ -27,8 +27,11 @@ class MediaFrame : public QWidget {
   QWidget* ControlBar() const { return bar_; }
 
  protected:
-  MediaFrame(const char* instance, const QString& title, const QString& spokenName,
-             QWidget* parent);
+  // minimum: the window's least size, if it has one. It is set before any
+  // child: a browser view inside creates the native window, and limits set
+  // after that go to the window system (an offscreen screen warns of each).
+  MediaFrame(const char* instance, const QString& title, const QString& spokenName, QWidget* parent,
+             QSize minimum = {});
 
   ResizePanel* PictureArea() const { return picture_; }
   ResizePanel* Bar() const { return bar_; }

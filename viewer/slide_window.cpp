@@ -14,12 +14,10 @@ namespace texts = windows::media_texts;
 
 SlideWindow::SlideWindow(QWidget* parent)
     : MediaFrame("SlideForm", QStringLiteral("SlideForm"), FromWin1250(texts::kSlideWindowName),
-                 parent),
+                 parent, QSize(600, 400)),
       panel2_(new ResizePanel(Bar())),
       slideWebBrowser_(PictureArea()),
       opisWebBrowser_(panel2_) {
-  setMinimumSize(600, 400);
-
   slideWebBrowser_.view()->setAccessibleName(QStringLiteral("Slajd"));
   opisWebBrowser_.view()->setAccessibleName(QStringLiteral("Opis slajdu"));
 
