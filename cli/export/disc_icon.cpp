@@ -1,12 +1,16 @@
 #include "cli/export/disc_icon.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <vector>
 
 #include "cli/export/icon_image.h"
+#include "platform/codepage.h"
 
 namespace velmora::cli::exporting {
 namespace {
@@ -22,28 +26,30 @@ constexpr std::uintmax_t kMaxAutorunBytes = 64 * 1024;
 constexpr int kMaxEntries = 4096;
 constexpr std::size_t kMaxIcons = 8;
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c);
-  });
-  return text;
-}
-
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r\"");
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(" \t\r\"") - first + 1);
 }
 
-// A plain file (no link, device or pipe) of at most limit bytes.
+// A plain file (no link, device or pipe) of at most limit bytes. What is
+// opened is what is checked: a link swapped in after a look is not followed.
 std::optional<std::string> ReadSmallFile(const fs::path& file, std::uintmax_t limit) {
-  std::error_code ec;
-  if (!fs::is_regular_file(fs::symlink_status(file, ec))) return std::nullopt;
-  const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec || size > limit) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  std::string bytes(size, '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> bytes;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+      static_cast<std::uintmax_t>(st.st_size) <= limit) {
+    std::string read(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t at = 0;
+    ssize_t got = 0;
+    while (at < read.size() && (got = ::read(fd, read.data() + at, read.size() - at)) > 0) {
+      at += static_cast<std::size_t>(got);
+    }
+    if (at == read.size()) bytes = std::move(read);
+  }
+  ::close(fd);
   return bytes;
 }
 
@@ -51,10 +57,10 @@ std::optional<std::string> ReadSmallFile(const fs::path& file, std::uintmax_t li
 std::optional<fs::path> EntryNamed(const fs::path& dir, const std::string& name) {
   std::error_code ec;
   int seen = 0;
-  const std::string wanted = Lower(name);
+  const std::string wanted = platform::LowerAscii(name);
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end && seen < kMaxEntries;
        it.increment(ec), ++seen) {
-    if (Lower(it->path().filename().string()) == wanted) return it->path();
+    if (platform::LowerAscii(it->path().filename().string()) == wanted) return it->path();
   }
   return std::nullopt;
 }
@@ -72,18 +78,18 @@ std::optional<fs::path> AutorunIcon(const fs::path& disc) {
   while (std::getline(lines, line)) {
     line = Trim(line);
     if (line.starts_with("[")) {
-      inAutorun = Lower(line) == "[autorun]";
+      inAutorun = platform::LowerAscii(line) == "[autorun]";
       continue;
     }
     const auto equals = line.find('=');
     if (!inAutorun || equals == std::string::npos ||
-        Lower(Trim(line.substr(0, equals))) != "icon") {
+        platform::LowerAscii(Trim(line.substr(0, equals))) != "icon") {
       continue;
     }
     std::string value = line.substr(equals + 1);
     value = Trim(value.substr(0, value.find(',')));
     std::replace(value.begin(), value.end(), '\\', '/');
-    if (!Lower(value).ends_with(".ico") || value.starts_with("/") ||
+    if (!platform::LowerAscii(value).ends_with(".ico") || value.starts_with("/") ||
         value.find(':') != std::string::npos) {
       return std::nullopt;
     }
@@ -109,7 +115,8 @@ std::vector<fs::path> RootIcons(const fs::path& disc) {
   int seen = 0;
   for (fs::directory_iterator it(disc, ec), end; !ec && it != end && seen < kMaxEntries;
        it.increment(ec), ++seen) {
-    if (Lower(it->path().extension().string()) == ".ico") icons.push_back(it->path());
+    if (platform::LowerAscii(it->path().extension().string()) == ".ico")
+      icons.push_back(it->path());
   }
   std::sort(icons.begin(), icons.end());
   return icons;
