@@ -1,5 +1,6 @@
 #include "pages/replacement.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -15,9 +16,12 @@ void ReplaceAllIn(PageBuffer& buffer, const std::string& placeholder, const std:
   // placeholder in the original text, so a value is never searched again.
   std::string replaced;
   std::size_t copied = 0;
+  const std::size_t largest = std::max(kLargestGrownPage, text.size());
   for (; found != std::string::npos; found = text.find(placeholder, copied)) {
-    replaced.append(text, copied, found - copied).append(value);
+    replaced.append(text, copied, found - copied);
     copied = found + placeholder.size();
+    // The page as it would be with this value and the rest as it stands.
+    if (replaced.size() + value.size() <= largest - (text.size() - copied)) replaced.append(value);
   }
   replaced.append(text, copied, std::string::npos);
   buffer.SetText(std::move(replaced));

@@ -1,6 +1,7 @@
 #pragma once
 // The one replacement rule of every page kind.
 
+#include <cstddef>
 #include <string>
 
 #include "pages/page_buffer.h"
@@ -11,6 +12,10 @@ namespace velmora::pages {
 // by value. Text a replacement inserted is never searched again, so a value
 // holding the placeholder is inserted once; "@kol1@" cannot match inside
 // "@kol10@". An empty placeholder changes nothing.
+// A replacement never makes a page longer than kLargestGrownPage (or than
+// it was): an occurrence whose value would is taken out without it, so a long
+// field in a template full of placeholders cannot grow a page to gigabytes.
+inline constexpr std::size_t kLargestGrownPage = std::size_t{16} << 20;
 void ReplaceAllIn(PageBuffer& buffer, const std::string& placeholder, const std::string& value);
 
 // Takes out every occurrence of placeholder, first to last, each with the

@@ -90,6 +90,28 @@ TEST_F(ReplacementRule, pageOfManyPlaceholders_isReplacedWhole) {
   EXPECT_EQ(result.find('@'), std::string::npos);
 }
 
+// A long field in a template full of its placeholder: the page stops
+// growing at the limit, the placeholders past it go without their value,
+// and the next field cannot grow it further either.
+TEST_F(ReplacementRule, longValueInManyPlaceholders_growsThePageOnlyToTheLimit) {
+  const std::string field(1 << 20, 'v');
+  std::string page;
+  for (int i = 0; i < 40; ++i) page += "<p>@kol1@ @kol2@</p>";
+  buffer.SetText(page);
+  ReplaceAllIn(buffer, "@kol1@", field);
+  ReplaceAllIn(buffer, "@kol2@", field);
+  const std::string& result = buffer.Text();
+  EXPECT_LE(result.size(), kLargestGrownPage);
+  EXPECT_GT(result.size(), kLargestGrownPage - field.size());
+  EXPECT_EQ(result.find('@'), std::string::npos);
+  EXPECT_EQ(result.substr(0, 3 + field.size() + 1), "<p>" + field + " ");
+  EXPECT_EQ(result.substr(result.size() - 8), "<p> </p>");
+  // A page read larger than the limit keeps what it has and does not grow.
+  const std::string large(kLargestGrownPage + 10, 'x');
+  EXPECT_EQ(Expand(large + "@k@", "@k@", "value"), large);
+  EXPECT_EQ(Expand(large + "@k@", "@k@", ""), large);
+}
+
 // Rows of an empty value: the page as taking out one row at a time (the
 // first placeholder each time, from the last "<TR" before it to the first
 // "</TR>" after it) leaves it.

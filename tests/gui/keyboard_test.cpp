@@ -33,6 +33,10 @@ class KeyboardTest : public QObject {
  private:
   platform::qt::QtMainWindow& Main() { return sample_->Viewer().MainWindow(); }
   QString PageFile() { return Main().MainWebBrowser().view()->url().fileName(); }
+  // The page named is the one loaded and its document complete: the address
+  // changes when the navigation starts, and keys pressed before the load
+  // ends land in the page that is going away.
+  bool Loaded(const QString& file);
   bool Focused(const std::string& control) {
     return QApplication::focusWidget() != nullptr &&
            QApplication::focusWidget() == Main().Control(control);
@@ -61,6 +65,14 @@ QString KeyboardTest::FocusState() {
                        20000);
 }
 
+bool KeyboardTest::Loaded(const QString& file) {
+  if (PageFile() != file || Main().MainWebBrowser().page()->isLoading()) return false;
+  const QString state =
+      RunPageScript(*Main().MainWebBrowser().page(),
+                    QStringLiteral("document.readyState + ' ' + location.pathname"), 20000);
+  return state.startsWith(QStringLiteral("complete ")) && state.endsWith(QLatin1Char('/') + file);
+}
+
 bool KeyboardTest::PressUntil(const char* key, const std::function<bool()>& reached, int limit) {
   for (int press = 0; press < limit; ++press) {
     if (reached()) return true;
@@ -81,7 +93,7 @@ void KeyboardTest::initTestCase() {
   sample_ = std::make_unique<SampleDiscViewer>(shell_, &timers_);
   QVERIFY(sample_->Valid());
   QVERIFY(sample_->Start());
-  WAIT_VERIFY(PageFile() == QStringLiteral("799.htm"));
+  WAIT_VERIFY(Loaded(QStringLiteral("799.htm")));
   QVERIFY(QTest::qWaitForWindowExposed(&Main()));
   Main().activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&Main()));
@@ -115,14 +127,14 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   gui_input::TypeText(QStringLiteral("las"));
   WAIT_VERIFY(Main().Control<QLineEdit>("Szukaj")->text() == QStringLiteral("las"));
   gui_input::PressKey("Return");
-  WAIT_VERIFY(PageFile() == QStringLiteral("$$search.html"));
+  WAIT_VERIFY(Loaded(QStringLiteral("$$search.html")));
 
   // Through the bottom bar to a topic button of the right bar, and from its
   // page (entered backwards, from its last link) to a record.
   QVERIFY(PressUntil("Tab", [&] { return Focused("LMDSpeedButton3"); }));
   gui_input::Shoot(Main(), QStringLiteral("keyboard-focus.png"));
   gui_input::PressKey("Return");
-  WAIT_VERIFY(PageFile() == QStringLiteral("908.htm"));
+  WAIT_VERIFY(Loaded(QStringLiteral("908.htm")));
   QVERIFY(PressUntil("shift+Tab", [&] { return FocusState().contains(QStringLiteral("?rp")); }));
   gui_input::PressKey("Return");
   WAIT_VERIFY(PageFile().startsWith(QStringLiteral("$$RP_")));
@@ -134,7 +146,7 @@ void KeyboardTest::wholeVisit_byKeysAlone() {
   // The gallery's slide show: a step, a pause, Escape.
   QVERIFY(PressUntil("Tab", [&] { return Focused("LMDSpeedButton6"); }));
   gui_input::PressKey("Return");
-  WAIT_VERIFY(PageFile() == QStringLiteral("903.htm"));
+  WAIT_VERIFY(Loaded(QStringLiteral("903.htm")));
   QVERIFY(PressUntil("shift+Tab", [&] { return FocusState().contains(QStringLiteral("?ss")); }));
   platform::qt::SlideWindow& slides = sample_->Viewer().Slides();
   bool stepped = false;
