@@ -22,8 +22,8 @@ constexpr std::uint64_t kReadingMemory = 256 * kMiB;
 // pictures and films not at all.
 constexpr std::uint64_t kMaxExpansion = 16;
 
-// Directories are read at far more than 16 MiB a second, files written at
-// more than 4 MiB a second, even from a slow drive.
+// Directories are read at far more than 16 MiB per second of processor time,
+// files written at more than 4 MiB, however busy the machine.
 ChildLimits MeasureLimits(std::uint64_t imageBytes) {
   return {kReadingMemory, 5s + std::chrono::seconds(imageBytes / (16 * kMiB))};
 }
@@ -37,13 +37,13 @@ std::optional<UnpackFailure> Failure(const ChildOutcome& outcome, const fs::path
   switch (outcome.ending) {
     case ChildOutcome::Ending::kDone:
       return std::nullopt;
-    case ChildOutcome::Ending::kOutOfTime:
-      return UnpackFailure{
-          UnpackFailure::Kind::kUnreadable,
-          prefix + "reading it took longer than " +
-              std::to_string(
-                  std::chrono::duration_cast<std::chrono::seconds>(limits.time).count()) +
-              " s; it is damaged or made to harm"};
+    case ChildOutcome::Ending::kOutOfTime: {
+      const auto seconds = std::chrono::ceil<std::chrono::seconds>(limits.time).count();
+      return UnpackFailure{UnpackFailure::Kind::kUnreadable,
+                           prefix + "reading it took more than " + std::to_string(seconds) +
+                               " s of processor time or " + std::to_string(kStallFactor * seconds) +
+                               " s in all; it is damaged or made to harm"};
+    }
     case ChildOutcome::Ending::kOutOfMemory:
       return UnpackFailure{UnpackFailure::Kind::kUnreadable,
                            prefix + "reading it needed more than " + MiB(limits.extraMemory) +

@@ -32,6 +32,25 @@ void LimitMemory(std::uint64_t extra) {
   ::setrlimit(RLIMIT_AS, &limit);
 }
 
+std::chrono::seconds WholeSeconds(std::chrono::milliseconds time) {
+  return std::max(std::chrono::ceil<std::chrono::seconds>(time), std::chrono::seconds(1));
+}
+
+std::chrono::microseconds ProcessorTime(const rusage& usage) {
+  const auto part = [](const timeval& t) {
+    return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
+  };
+  return part(usage.ru_utime) + part(usage.ru_stime);
+}
+
+void LimitProcessorTime(std::chrono::milliseconds time) {
+  const auto seconds = static_cast<rlim_t>(WholeSeconds(time).count());
+  // SIGXCPU at the soft limit ends the child; the hard one is the backstop
+  // should anything in it catch that signal.
+  const rlimit limit{seconds, seconds + 1};
+  ::setrlimit(RLIMIT_CPU, &limit);
+}
+
 bool WriteAll(int fd, const std::string& text) {
   std::size_t done = 0;
   while (done < text.size()) {
@@ -45,11 +64,12 @@ bool WriteAll(int fd, const std::string& text) {
 
 [[noreturn]] void RunChild(int out,
                            const std::function<std::optional<std::string>(std::string&)>& work,
-                           std::uint64_t extraMemory) {
+                           const ChildLimits& limits) {
   // A library giving up writes its own words; only the work's text is said.
   const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
   if (quiet >= 0) ::dup2(quiet, STDERR_FILENO);
-  LimitMemory(extraMemory);
+  LimitMemory(limits.extraMemory);
+  LimitProcessorTime(limits.time);
   int status = 1;
   std::string text;
   try {
@@ -88,11 +108,11 @@ ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::stri
   }
   if (child == 0) {
     ::close(pipeFds[0]);
-    RunChild(pipeFds[1], work, limits.extraMemory);
+    RunChild(pipeFds[1], work, limits);
   }
   ::close(pipeFds[1]);
 
-  const auto deadline = std::chrono::steady_clock::now() + limits.time;
+  const auto deadline = std::chrono::steady_clock::now() + kStallFactor * limits.time;
   bool outOfTime = false;
   char buffer[4096];
   for (;;) {
@@ -117,9 +137,16 @@ ChildOutcome RunLimited(const std::function<std::optional<std::string>(std::stri
   ::close(pipeFds[0]);
   if (outOfTime) ::kill(child, SIGKILL);
   int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  rusage usage{};
+  while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
   }
-  if (outOfTime) {
+  // Ended by the kernel at its processor time (SIGXCPU, or SIGKILL at the
+  // hard limit), not by memory.
+  const bool outOfProcessorTime =
+      WIFSIGNALED(status) &&
+      (WTERMSIG(status) == SIGXCPU || (WTERMSIG(status) == SIGKILL && !outOfTime &&
+                                       ProcessorTime(usage) >= WholeSeconds(limits.time)));
+  if (outOfTime || outOfProcessorTime) {
     outcome.ending = ChildOutcome::Ending::kOutOfTime;
   } else if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
     outcome.ending = ChildOutcome::Ending::kDone;

@@ -15,8 +15,13 @@ namespace velmora::disc {
 struct ChildLimits {
   // Address space the child may take beyond what it holds when it starts.
   std::uint64_t extraMemory = 0;
+  // Processor time, rounded up to whole seconds: a busy machine must not make
+  // a sound image look hostile. A child that stalls without computing is
+  // stopped after kStallFactor times as long on the clock.
   std::chrono::milliseconds time{0};
 };
+
+inline constexpr int kStallFactor = 4;
 
 struct ChildOutcome {
   enum class Ending { kDone, kFailed, kOutOfTime, kOutOfMemory };

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "disc/disc_place.h"
 #include "disc/image_cache.h"
+#include "disc/limited_child.h"
 #include "test_support.h"
 
 namespace velmora::test {
@@ -158,6 +160,39 @@ TEST_F(DiscImageCache, imageOfSomethingElse_isNoDisc) {
   ASSERT_TRUE(opened.failure);
   EXPECT_EQ(opened.failure->kind, UnpackFailure::Kind::kNotDisc);
   EXPECT_EQ(CacheTree(), std::vector<std::string>{});
+}
+
+// The reading child's time is its processor time: one that computes without
+// end is stopped, one that waits (a slow drive, a busy machine) is not.
+TEST(LimitedChild, spinningWorkIsStopped_waitingWorkIsNot) {
+  using disc::ChildOutcome;
+  using namespace std::chrono_literals;
+  const disc::ChildLimits oneSecond{64u << 20, 1000ms};
+  const ChildOutcome spun = disc::RunLimited(
+      [](std::string&) -> std::optional<std::string> {
+        volatile unsigned long turns = 0;
+        for (;;) turns = turns + 1;
+      },
+      oneSecond);
+  EXPECT_EQ(spun.ending, ChildOutcome::Ending::kOutOfTime);
+
+  const ChildOutcome waited = disc::RunLimited(
+      [](std::string&) -> std::optional<std::string> {
+        ::usleep(1'500'000);
+        return "read";
+      },
+      oneSecond);
+  EXPECT_EQ(waited.ending, ChildOutcome::Ending::kDone);
+  EXPECT_EQ(waited.text, "read");
+
+  const ChildOutcome failed = disc::RunLimited(
+      [](std::string& error) -> std::optional<std::string> {
+        error = "cannot write x";
+        return std::nullopt;
+      },
+      oneSecond);
+  EXPECT_EQ(failed.ending, ChildOutcome::Ending::kFailed);
+  EXPECT_EQ(failed.text, "cannot write x");
 }
 
 TEST(DiscPlace, mountedDiscs_areFoundByTheirFilesInAnyLetterCase) {
