@@ -68,6 +68,34 @@ class Visits {
   std::size_t index_ = 0;
 };
 
+// A page of every kind, each reached as a link or the search box would.
+std::vector<Step> EveryKindOfPage(app::TMainForm& form, platform::Ui& ui,
+                                  const std::function<void(const std::string&)>& go) {
+  const auto first = [&form](tables::CatalogueIndex table) {
+    return std::string(form.CatalogueTable(table).Cell(0, 0));
+  };
+  const std::string pk = first(tables::kParkTable), ok = first(tables::kLandscapeTable),
+                    ec = first(tables::kEconetTable), key = first(tables::kReserveTable),
+                    word = first(tables::kDictionaryTable), biotope = first(tables::kBiotopeTable),
+                    photo = first(tables::kPhotoTable), dataDir = form.Paths().dataDir;
+  return {
+      {"pk", [=] { go("http://db?pk" + pk); }},
+      {"ok", [=] { go("http://db?ok" + ok); }},
+      {"ec", [=] { go("http://db?ec" + ec); }},
+      {"page", [=] { go("file://" + dataDir + "750.htm"); }},
+      {"dic", [=] { go("http://db?dic" + word); }},
+      {"bio", [=] { go("http://db?bio" + biotope); }},
+      {"location", [=] { go("http://db?ml-rp" + key); }},
+      {"picture", [=] { go("http://db?shf" + photo + ".jpg"); }},
+      {"tree", [=] { go("http://db?tree"); }},
+      {"search",
+       [&form, &ui] {
+         ui.SetText("Szukaj", "storczyk");
+         form.Button22Click();
+       }},
+  };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,29 +121,7 @@ int main(int argc, char** argv) {
   auto go = [js](const std::string& address) { js("location.href = '" + address + "';"); };
 
   auto visitEveryKind = [&] {
-    const tables::Table& rp = form->CatalogueTable(tables::kReserveTable);
-    const std::string pk(form->CatalogueTable(tables::kParkTable).Cell(0, 0)),
-        ok(form->CatalogueTable(tables::kLandscapeTable).Cell(0, 0));
-    const std::string ec(form->CatalogueTable(tables::kEconetTable).Cell(0, 0)), key(rp.Cell(0, 0));
-    const std::string word(form->CatalogueTable(tables::kDictionaryTable).Cell(0, 0)),
-        biotope(form->CatalogueTable(tables::kBiotopeTable).Cell(0, 0));
-    const std::string photo(form->CatalogueTable(tables::kPhotoTable).Cell(0, 0));
-    std::vector<Step> steps{
-        {"pk", [=] { go("http://db?pk" + pk); }},
-        {"ok", [=] { go("http://db?ok" + ok); }},
-        {"ec", [=] { go("http://db?ec" + ec); }},
-        {"page", [=] { go("file://" + form->Paths().dataDir + "750.htm"); }},
-        {"dic", [=] { go("http://db?dic" + word); }},
-        {"bio", [=] { go("http://db?bio" + biotope); }},
-        {"location", [=] { go("http://db?ml-rp" + key); }},
-        {"picture", [=] { go("http://db?shf" + photo + ".jpg"); }},
-        {"tree", [=] { go("http://db?tree"); }},
-        {"search",
-         [=, &qt] {
-           qt.ui.SetText("Szukaj", "storczyk");
-           form->Button22Click();
-         }},
-    };
+    std::vector<Step> steps = EveryKindOfPage(*form, qt.ui, go);
     visits = std::make_unique<Visits>(viewer.MainWindow(), probe, std::move(steps), [&] {
       QTimer::singleShot(1500, [&] {
         ReportMemory("after_visits");

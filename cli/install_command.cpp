@@ -160,60 +160,103 @@ bool InstallInPlace(const Paths& paths, InstallTree* existing, const Manifest& m
   return false;
 }
 
-int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std::ostream& err) {
+// The directory the files come from: the disc itself, or an image's
+// contents unpacked into `unpacked` (written by a child process, uncounted
+// by the progress line). Nullopt, with the reason said, when unpacking fails.
+std::optional<fs::path> UnpackIfImage(const fs::path& disc, const Paths& paths,
+                                      std::optional<PrivateTempDir>& unpacked, std::ostream& err,
+                                      ProgressLine& progress) {
   std::error_code ec;
-  fs::path disc = Normal(*args.disc);
-  const fs::path shown = disc;
-  ProgressLine progress(ProgressStream(err, args.quiet), "install", "files");
-  // A disc image is unpacked first and installed whole; the copy is then the
-  // disc too, so the settings name it for both.
-  const bool image = fs::is_regular_file(disc, ec);
-  std::optional<PrivateTempDir> unpacked;
-  if (image) {
-    unpacked.emplace();
-    if (unpacked->path().empty()) {
-      err << "velmora-cli install: cannot make a temporary directory\n";
-      return 1;
-    }
-    // Its files are written by a child process, uncounted here.
-    progress.Show("unpacking " + disc.filename().string() + " ...");
-    const std::optional<std::string> error =
-        install::UnpackDiscImage(disc, unpacked->path(), paths.target);
-    progress.Clear();
-    if (error) {
-      err << "velmora-cli install: " << *error << "\n";
-      return 1;
-    }
-    disc = unpacked->path();
+  if (!fs::is_regular_file(disc, ec)) return disc;
+  unpacked.emplace();
+  if (unpacked->path().empty()) {
+    err << "velmora-cli install: cannot make a temporary directory\n";
+    return std::nullopt;
   }
-  const fs::path source = image ? paths.target : disc;
-  if (!fs::is_directory(disc, ec)) {
-    err << "velmora-cli install: no such directory: " << *args.disc << "\n";
-    return 1;
+  progress.Show("unpacking " + disc.filename().string() + " ...");
+  const std::optional<std::string> error =
+      install::UnpackDiscImage(disc, unpacked->path(), paths.target);
+  progress.Clear();
+  if (error) {
+    err << "velmora-cli install: " << *error << "\n";
+    return std::nullopt;
   }
+  return unpacked->path();
+}
+
+bool HasStartProgram(const fs::path& disc) {
   const std::optional<fs::path> anim = FindDirectory(disc, "anim");
-  bool hasStart = false;
-  if (anim) {
-    for (fs::directory_iterator it(*anim, ec), end; !ec && it != end; it.increment(ec)) {
-      std::string name = it->path().filename().string();
-      std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-      hasStart |= name == "start.exe";
-    }
+  if (!anim) return false;
+  std::error_code ec;
+  for (fs::directory_iterator it(*anim, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+    if (name == "start.exe") return true;
   }
-  if (!hasStart) {
+  return false;
+}
+
+// A disc of ours, with no link out of it, apart from the installation.
+bool CheckDisc(const fs::path& disc, const fs::path& shown, const std::string& given,
+               const Paths& paths, std::ostream& err) {
+  std::error_code ec;
+  if (!fs::is_directory(disc, ec)) {
+    err << "velmora-cli install: no such directory: " << given << "\n";
+    return false;
+  }
+  if (!HasStartProgram(disc)) {
     err << "velmora-cli install: " << shown.string()
         << " is not a Velmora disc: it has no Anim/start.exe\n";
-    return 1;
+    return false;
   }
   if (const std::optional<fs::path> linked = LinkedTopDirectory(disc)) {
     err << "velmora-cli install: " << linked->string()
         << " is a link; a disc's own directories must not lead elsewhere\n";
-    return 1;
+    return false;
   }
   if (IsWithin(paths.target, disc) || IsWithin(disc, paths.target)) {
     err << "velmora-cli install: the installation directory and the disc overlap\n";
-    return 1;
+    return false;
   }
+  return true;
+}
+
+// The record of this installation before its files are planned: what it
+// will have made outside its files, kept from the earlier one when there is.
+Manifest NewManifest(const fs::path& source, const Paths& paths,
+                     const std::optional<Manifest>& old) {
+  Manifest manifest;
+  manifest.disc = source;
+  manifest.settings = paths.settings;
+  for (const fs::path& dir : MissingDirectories(paths.target)) {
+    if (dir == paths.target) {
+      manifest.targetCreated = true;
+    } else {
+      manifest.parents.push_back(dir);
+    }
+  }
+  if (old) {
+    manifest.targetCreated = old->targetCreated;
+    manifest.parents = old->parents;
+  }
+  for (const fs::path& dir : MissingDirectories(paths.settings.parent_path())) {
+    manifest.parents.push_back(dir);
+  }
+  return manifest;
+}
+
+int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std::ostream& err) {
+  std::error_code ec;
+  const fs::path shown = Normal(*args.disc);
+  ProgressLine progress(ProgressStream(err, args.quiet), "install", "files");
+  // A disc image is unpacked first and installed whole; the copy is then the
+  // disc too, so the settings name it for both.
+  std::optional<PrivateTempDir> unpacked;
+  const std::optional<fs::path> disc = UnpackIfImage(shown, paths, unpacked, err, progress);
+  if (!disc) return 1;
+  const bool image = unpacked.has_value();
+  const fs::path source = image ? paths.target : *disc;
+  if (!CheckDisc(*disc, shown, *args.disc, paths, err)) return 1;
 
   // What is there already: our own installation, someone else's, or nothing.
   std::unique_ptr<InstallTree> tree;
@@ -247,27 +290,11 @@ int Install(const InstallArgs& args, const Paths& paths, std::ostream& out, std:
   // copied over in place.
   const bool beside = !targetExists || (old && install::HoldsOnlyListed(paths.target, *old));
 
-  Manifest manifest;
-  manifest.disc = source;
-  manifest.settings = paths.settings;
-  for (const fs::path& dir : MissingDirectories(paths.target)) {
-    if (dir == paths.target) {
-      manifest.targetCreated = true;
-    } else {
-      manifest.parents.push_back(dir);
-    }
-  }
-  if (old) {
-    manifest.targetCreated = old->targetCreated;
-    manifest.parents = old->parents;
-  }
-  for (const fs::path& dir : MissingDirectories(paths.settings.parent_path())) {
-    manifest.parents.push_back(dir);
-  }
+  Manifest manifest = NewManifest(source, paths, old);
   std::vector<PlannedCopy> copies;
   const std::optional<fs::path> existing =
       beside ? std::nullopt : std::optional<fs::path>(paths.target);
-  if (!PlanCopies(disc, existing, manifest, copies, err, image)) return 1;
+  if (!PlanCopies(*disc, existing, manifest, copies, err, image)) return 1;
   if (const std::optional<std::string> full =
           install::ShortOfSpace(paths.target, install::TotalBytes(copies))) {
     err << "velmora-cli install: " << *full << "; nothing was written\n";

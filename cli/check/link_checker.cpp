@@ -183,87 +183,85 @@ bool LinkChecker::WorkingDirectoryHas(const Source& source, const std::string& n
   return false;
 }
 
+void LinkChecker::CheckMap(const Place& place, const std::string& key) {
+  const std::string path = pages::MapPicturePath(disc_.paths(), key);
+  if (!disc_.Exists(path)) {
+    Add(place, "map-missing", "the map picture " + disc_.Display(path) + " does not exist",
+        "nothing at all");
+  }
+}
+
+void LinkChecker::CheckTranslation(const Place& place, const std::string& key) {
+  const std::string name = key.substr(0, key.find(".htm"));
+  const std::optional<std::string> number =
+      disc_.Lookup(tables::FileName(tables::kTranslationTable), name, 2);
+  const std::string page = disc_.paths().dataDir + number.value_or("") + ".htm";
+  if (!number || number->empty()) {
+    Add(place, "translation-missing", "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"",
+        "nothing happens");
+  } else if (!disc_.Exists(page)) {
+    Add(place, "translation-page-missing",
+        "the translation's page " + disc_.Display(page) + " does not exist", "nothing happens");
+  }
+}
+
+void LinkChecker::CheckWord(const Place& place, bool dictionary, const std::string& key) {
+  const std::string_view table =
+      tables::FileName(dictionary ? tables::kDictionaryTable : tables::kBiotopeTable);
+  const std::optional<std::string> entry = disc_.Lookup(table, key, 2);
+  if (!entry || entry->empty()) {
+    Add(place, "word-missing", std::string(table) + " has no entry \"" + texts::IsoUtf8(key) + "\"",
+        "a balloon saying \"" + texts::WordMissing() + "\"");
+  }
+}
+
+void LinkChecker::CheckProgramFile(const Place& place, const std::string& key, bool film) {
+  const std::string path = disc_.paths().animDir + key + (film ? ".avi" : ".exe");
+  if (disc_.Exists(path)) return;
+  if (film) {
+    Add(place, "film-missing", "the film " + disc_.Display(path) + " does not exist",
+        MissingFileMessage(path));
+  } else {
+    Add(place, "program-missing",
+        "the animation program " + disc_.Display(path) + " does not exist",
+        texts::Quoted(std::string(texts::kMissingFile) + texts::IsoUtf8(key)));
+  }
+}
+
 void LinkChecker::CheckNavigation(const Place& place, const std::string& address,
                                   const char* missingPageKind) {
   // The viewer's own reading of the address; the local-file row is judged
   // below, against the disc and the working directory.
   const navigation::Link link =
       navigation::ParseLink(address, [](const std::string&) { return false; });
-  const std::string lower = platform::LowerAscii(address);
-  const tables::ContentPaths& paths = disc_.paths();
   using Row = navigation::LinkRow;
   switch (link.row) {
     case Row::Record:
-      CheckRecord(place, link.marker, link.key);
-      return;
+      return CheckRecord(place, link.marker, link.key);
     case Row::NationalPark:  // only fills the search box
     case Row::Tree:
     case Row::TreePage:  // the contents tree covers whatever loads
       return;
-    case Row::Map: {
-      const std::string path = pages::MapPicturePath(paths, link.key);
-      if (!disc_.Exists(path)) {
-        Add(place, "map-missing", "the map picture " + disc_.Display(path) + " does not exist",
-            "nothing at all");
-      }
-      return;
-    }
+    case Row::Map:
+      return CheckMap(place, link.key);
     case Row::Location:
-      CheckLocation(place, link.key);
-      return;
+      return CheckLocation(place, link.key);
     case Row::Photo:
-      CheckPhotograph(place, link.key);
-      return;
-    case Row::Translation: {
-      const std::string name = link.key.substr(0, link.key.find(".htm"));
-      const std::optional<std::string> number =
-          disc_.Lookup(tables::FileName(tables::kTranslationTable), name, 2);
-      if (!number || number->empty()) {
-        Add(place, "translation-missing",
-            "TRANSL.CSV has no row for \"" + texts::IsoUtf8(name) + "\"", "nothing happens");
-      } else if (!disc_.Exists(paths.dataDir + *number + ".htm")) {
-        Add(place, "translation-page-missing",
-            "the translation's page " + disc_.Display(paths.dataDir + *number + ".htm") +
-                " does not exist",
-            "nothing happens");
-      }
-      return;
-    }
+      return CheckPhotograph(place, link.key);
+    case Row::Translation:
+      return CheckTranslation(place, link.key);
     case Row::Dictionary:
-    case Row::Biotope: {
-      const std::string_view table = tables::FileName(
-          link.row == Row::Dictionary ? tables::kDictionaryTable : tables::kBiotopeTable);
-      const std::optional<std::string> entry = disc_.Lookup(table, link.key, 2);
-      if (!entry || entry->empty()) {
-        Add(place, "word-missing",
-            std::string(table) + " has no entry \"" + texts::IsoUtf8(link.key) + "\"",
-            "a balloon saying \"" + texts::WordMissing() + "\"");
-      }
-      return;
-    }
-    case Row::Animation: {
-      const std::string path = paths.animDir + link.key + ".exe";
-      if (!disc_.Exists(path)) {
-        Add(place, "program-missing",
-            "the animation program " + disc_.Display(path) + " does not exist",
-            texts::Quoted(std::string(texts::kMissingFile) + texts::IsoUtf8(link.key)));
-      }
-      return;
-    }
+    case Row::Biotope:
+      return CheckWord(place, link.row == Row::Dictionary, link.key);
+    case Row::Animation:
+    case Row::Movie:
+      return CheckProgramFile(place, link.key, link.row == Row::Movie);
     case Row::SlideShow:
-      CheckSlideSet(place, link.key);
-      return;
-    case Row::Movie: {
-      const std::string path = paths.animDir + link.key + ".avi";
-      if (!disc_.Exists(path)) {
-        Add(place, "film-missing", "the film " + disc_.Display(path) + " does not exist",
-            MissingFileMessage(path));
-      }
-      return;
-    }
+      return CheckSlideSet(place, link.key);
     case Row::Outside:
       // Outside addresses go to the system's browser; the pseudo-host too.
-      if (lower.find("http://db") != std::string::npos) {
+      if (const std::string lower = platform::LowerAscii(address);
+          lower.find("http://db") != std::string::npos) {
         Add(place, "unknown-link", "no key word of the link protocol in the address",
             "the system's web browser is asked to open " + texts::IsoUtf8(lower));
       }
@@ -271,14 +269,19 @@ void LinkChecker::CheckNavigation(const Place& place, const std::string& address
     case Row::LocalFile:
     case Row::Mail:
     case Row::Missing:
-      break;
+      return CheckLocalFile(place, address, link.row == Row::Mail, missingPageKind);
   }
+}
+
+void LinkChecker::CheckLocalFile(const Place& place, const std::string& address, bool mail,
+                                 const char* missingPageKind) {
   // As written for the message; lower case is what the viewer tests.
+  const std::string lower = platform::LowerAscii(address);
   const std::string path = navigation::LocalPath(address);
   const bool found = StartsWith(path, kWorkDir)
                          ? source_ && WorkingDirectoryHas(*source_, path.substr(kWorkDir.size()))
                          : disc_.Exists(platform::LowerAscii(path));
-  if (found || link.row == Row::Mail) return;
+  if (found || mail) return;
   Add(place, missingPageKind,
       StartsWith(path, kWorkDir)
           ? "a generated page links " + texts::IsoUtf8(path.substr(kWorkDir.size())) +

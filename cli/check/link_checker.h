@@ -58,6 +58,13 @@ class LinkChecker {
   void CheckLocation(const Place& place, const std::string& name);
   void CheckPhotograph(const Place& place, const std::string& picture);
   void CheckSlideSet(const Place& place, const std::string& key);
+  void CheckMap(const Place& place, const std::string& key);
+  void CheckTranslation(const Place& place, const std::string& key);
+  void CheckWord(const Place& place, bool dictionary, const std::string& key);
+  void CheckProgramFile(const Place& place, const std::string& key, bool film);
+  // A page or file the address names on the disc or in the working directory.
+  void CheckLocalFile(const Place& place, const std::string& address, bool mail,
+                      const char* missingPageKind);
   void Add(const Place& place, const char* kind, std::string problem, std::string reader);
 
   Disc& disc_;

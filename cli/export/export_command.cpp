@@ -126,6 +126,75 @@ bool ReportLinks(const fs::path& site, std::ostream& out) {
   return report.unresolved.empty() && report.network.empty();
 }
 
+template <typename Sink>
+std::unique_ptr<ExportSink> IfReady(std::unique_ptr<Sink> sink, std::ostream& err) {
+  if (sink->Ready()) return sink;
+  err << "velmora-cli export: " << sink->Error() << "\n";
+  return nullptr;
+}
+
+// Where the sink writes: a site folder, or an archive with the disc's
+// title and icon; null, with the reason said, when it cannot be opened.
+std::unique_ptr<ExportSink> OpenSink(const ExportArgs& parsed, const fs::path& output,
+                                     const fs::path& disc, ViewerSession& viewer,
+                                     platform::FileSystem& files, std::ostream& err) {
+  if (parsed.site) return IfReady(std::make_unique<SiteSink>(output), err);
+  const std::optional<std::string> start = files.ReadFile(viewer.paths().dataDir + "799.htm");
+  std::string title = start ? TitleOf(PageAsUtf8(*start)) : std::string();
+  if (title.empty()) title = "Velmora";
+  // The disc's own icon, as the reader knew it; the program's without one.
+  std::string icon = DiscIcon48Png(disc);
+  if (icon.empty()) icon = ProgramIcon48Png();
+  ZimMetadata metadata{title,     "Encyklopedia przyrody Velmora z płyty CD-ROM",
+                       "Velmora", "velmora-cli export",
+                       Today(),   std::move(icon)};
+  return IfReady(std::make_unique<ZimSink>(output, std::move(metadata)), err);
+}
+
+// The disc as a folder: itself, or an image unpacked under the temporary
+// folder with the installer's limits; nullopt, with the reason said.
+std::optional<fs::path> DiscFolder(const fs::path& disc, const fs::path& temp,
+                                   const fs::path& output, std::ostream& err) {
+  std::error_code ec;
+  if (fs::is_directory(disc, ec)) return disc;
+  const fs::path unpacked = temp / "disc";
+  fs::create_directory(unpacked, ec);
+  if (const auto error = install::UnpackDiscImage(disc, unpacked, output.parent_path())) {
+    err << "velmora-cli export: " << *error << "\n";
+    return std::nullopt;
+  }
+  return unpacked;
+}
+
+// Runs the export into the sink and says what came of it.
+int WriteExport(Exporter& exporter, ExportSink& sink, const ExportArgs& parsed,
+                const fs::path& output, std::ostream& out, std::ostream& err) {
+  ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
+  // Interrupted, the export stops between two items and removes what it
+  // wrote, as on any failure.
+  const Interruption interruption;
+  const bool written = exporter.Run([&progress](const ExportCounts& counts) {
+    progress.Update({counts.done, counts.total, 0, 0});
+    return !Interruption::happened;
+  });
+  progress.Clear();
+  if (Interruption::happened) {
+    err << "velmora-cli export: interrupted; nothing was written\n";
+    return 1;
+  }
+  for (const std::string& fault : exporter.Faults()) out << "broken: " << fault << "\n";
+  for (const std::string& film : exporter.FilmFailures())
+    out << "film not transcoded: " << film << "\n";
+  if (!written) {
+    err << "velmora-cli export: " << sink.Error() << "\n";
+    return 1;
+  }
+  if (parsed.site) ReportLinks(output, out);
+  out << "Exported to " << output.string() << " (" << exporter.Faults().size()
+      << (exporter.Faults().size() == 1 ? " broken link" : " broken links") << ").\n";
+  return 0;
+}
+
 }  // namespace
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -140,8 +209,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     return ReportLinks(*parsed.checkSite, out) ? 0 : 1;
   }
   const fs::path output = fs::absolute(parsed.site ? *parsed.site : *parsed.zim, ec);
-  fs::path disc = fs::absolute(*parsed.disc, ec);
-  if (!fs::exists(disc, ec)) {
+  const fs::path given = fs::absolute(*parsed.disc, ec);
+  if (!fs::exists(given, ec)) {
     err << "velmora-cli export: no such disc: " << *parsed.disc << "\n";
     return 1;
   }
@@ -163,27 +232,19 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     err << "velmora-cli export: cannot create a temporary directory\n";
     return 1;
   }
-  if (!fs::is_directory(disc, ec)) {
-    // A disc image: unpacked first, under the installer's limits.
-    const fs::path unpacked = fs::path(temp.path()) / "disc";
-    fs::create_directory(unpacked, ec);
-    if (const auto error = install::UnpackDiscImage(disc, unpacked, output.parent_path())) {
-      err << "velmora-cli export: " << *error << "\n";
-      return 1;
-    }
-    disc = unpacked;
-  }
+  const std::optional<fs::path> disc = DiscFolder(given, temp.path(), output, err);
+  if (!disc) return 1;
 
-  CurrentDirectory inDisc(disc);
+  CurrentDirectory inDisc(*disc);
   if (!inDisc.entered()) {
-    err << "velmora-cli export: cannot enter the disc " << disc.string() << "\n";
+    err << "velmora-cli export: cannot enter the disc " << disc->string() << "\n";
     return 1;
   }
   fs::create_directory(fs::path(temp.path()) / "work", ec);
   ViewerSession viewer((fs::path(temp.path()) / "work").string());
   try {
     if (!viewer.Start()) {
-      err << "velmora-cli export: no disc found in " << disc.string() << "\n";
+      err << "velmora-cli export: no disc found in " << disc->string() << "\n";
       return 1;
     }
   } catch (const std::exception& error) {
@@ -192,58 +253,11 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
   }
 
   platform::NativeFileSystem files;
-  std::unique_ptr<ExportSink> sink;
-  if (parsed.site) {
-    auto site = std::make_unique<SiteSink>(output);
-    if (!site->Ready()) {
-      err << "velmora-cli export: " << site->Error() << "\n";
-      return 1;
-    }
-    sink = std::move(site);
-  } else {
-    const std::optional<std::string> start = files.ReadFile(viewer.paths().dataDir + "799.htm");
-    std::string title = start ? TitleOf(PageAsUtf8(*start)) : std::string();
-    if (title.empty()) title = "Velmora";
-    // The disc's own icon, as the reader knew it; the program's without one.
-    std::string icon = DiscIcon48Png(disc);
-    if (icon.empty()) icon = ProgramIcon48Png();
-    ZimMetadata metadata{title,     "Encyklopedia przyrody Velmora z płyty CD-ROM",
-                         "Velmora", "velmora-cli export",
-                         Today(),   std::move(icon)};
-    auto zim = std::make_unique<ZimSink>(output, std::move(metadata));
-    if (!zim->Ready()) {
-      err << "velmora-cli export: " << zim->Error() << "\n";
-      return 1;
-    }
-    sink = std::move(zim);
-  }
-
+  const std::unique_ptr<ExportSink> sink = OpenSink(parsed, output, *disc, viewer, files, err);
+  if (!sink) return 1;
   FilmTranscoder films(fs::path(temp.path()) / "films");
   Exporter exporter(viewer, files, *sink, parsed.site.has_value(), &films);
-  ProgressLine progress(ProgressStream(err, parsed.quiet), "export", "items");
-  // Interrupted, the export stops between two items and removes what it
-  // wrote, as on any failure.
-  const Interruption interruption;
-  const bool written = exporter.Run([&progress](const ExportCounts& counts) {
-    progress.Update({counts.done, counts.total, 0, 0});
-    return !Interruption::happened;
-  });
-  progress.Clear();
-  if (Interruption::happened) {
-    err << "velmora-cli export: interrupted; nothing was written\n";
-    return 1;
-  }
-  for (const std::string& fault : exporter.Faults()) out << "broken: " << fault << "\n";
-  for (const std::string& film : exporter.FilmFailures())
-    out << "film not transcoded: " << film << "\n";
-  if (!written) {
-    err << "velmora-cli export: " << sink->Error() << "\n";
-    return 1;
-  }
-  if (parsed.site) ReportLinks(output, out);
-  out << "Exported to " << output.string() << " (" << exporter.Faults().size()
-      << (exporter.Faults().size() == 1 ? " broken link" : " broken links") << ").\n";
-  return 0;
+  return WriteExport(exporter, *sink, parsed, output, out, err);
 }
 
 }  // namespace velmora::cli
