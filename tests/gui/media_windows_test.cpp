@@ -38,6 +38,7 @@
 #include "viewer/slide_window.h"
 #include "when_shown.h"
 #include "windows/slide_form.h"
+#include "windows/slide_form_controls.h"
 
 namespace qt = velmora::platform::qt;
 using velmora::app::Application;
@@ -117,7 +118,8 @@ class SlideTimerHeld : public velmora::platform::Timers {
  public:
   explicit SlideTimerHeld(velmora::platform::Timers& others) : others_(others) {}
   velmora::platform::Timer& Get(const std::string& control) override {
-    if (control == velmora::windows::TSlideForm::kTimer1) {
+    if (control ==
+        velmora::windows::slide_form::Qualified(velmora::windows::slide_form::Control("Timer1"))) {
       return velmora::platform::NoTimers().Get(control);
     }
     return others_.Get(control);
