@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
+#include "platform/handlers.h"
 #include "viewer/qt_media_player.h"
 #include "viewer/win1250_text.h"
 #include "windows/media_texts.h"
@@ -33,7 +34,7 @@ constexpr ButtonText kButtons[] = {
 }  // namespace
 
 MovieWindow::MovieWindow(QWidget* parent)
-    : MediaFrame("MovieForm", FromWin1250(texts::kMovieWindowCaption),
+    : MediaFrame(platform::names::kMovieForm, FromWin1250(texts::kMovieWindowCaption),
                  FromWin1250(texts::kMovieWindowName), parent),
       panel3_(new QWidget(PictureArea())),
       trackBar_(new TrackBar(Bar())) {

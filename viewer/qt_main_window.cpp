@@ -26,7 +26,9 @@ QtMainWindow::QtMainWindow()
   InstallAccessibleControls();
   setObjectName(QString::fromUtf8(form::Description::kName));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setWindowTitle(FromWin1250(std::string(windows::Describe(form::Control("MainForm")).caption)));
+  const std::string_view caption =
+      windows::Describe(form::Control(form::Description::kName)).caption;
+  setWindowTitle(FromWin1250(std::string(caption)));
   // Closing it ends the program, also while a page's dialog shows.
   MarkAsExit(*this);
   setMinimumSize(785, 568);

@@ -15,11 +15,14 @@ namespace texts = windows::media_texts;
 namespace form = windows::slide_form;
 using windows::Describe;
 
+namespace {
+constexpr windows::Geometry kLeastSize = Describe(form::Control(form::Description::kName)).geometry;
+}  // namespace
+
 SlideWindow::SlideWindow(QWidget* parent)
     : MediaFrame(platform::names::kSlideForm, QString::fromUtf8(form::Description::kName),
                  FromWin1250(texts::kSlideWindowName), parent,
-                 QSize(Describe(form::Control("SlideForm")).geometry.width,
-                       Describe(form::Control("SlideForm")).geometry.height)),
+                 QSize(kLeastSize.width, kLeastSize.height)),
       panel2_(new ResizePanel(Bar())),
       slideWebBrowser_(PictureArea()),
       opisWebBrowser_(panel2_) {

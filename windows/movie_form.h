@@ -13,7 +13,7 @@ namespace velmora::windows {
 
 class TMovieForm {
  public:
-  static constexpr const char* kWindow = "MovieForm";
+  static constexpr const char* kWindow = platform::names::kMovieForm;
   static constexpr const char* kTrackBar = "MovieForm.LMDTrackBarFilmow";
   static constexpr const char* kDisplay = "MovieForm.Panel3";
   static constexpr const char* kPlayer = "MovieForm.MediaPlayer1";
