@@ -13,6 +13,7 @@
 #include "app/main_form_controls.h"
 #include "recording/recording_platform.h"
 #include "test_support.h"
+#include "windows/movie_form_controls.h"
 #include "windows/slide_form_controls.h"
 
 namespace velmora::test {
@@ -53,6 +54,7 @@ TEST(WindowDescriptions, everyDescribedHandler_isRegisteredByTheCore) {
   ASSERT_FALSE(registered.empty());
   EXPECT_EQ(Unregistered<app::main_form::Description>(registered), std::set<std::string>{});
   EXPECT_EQ(Unregistered<windows::slide_form::Description>(registered), std::set<std::string>{});
+  EXPECT_EQ(Unregistered<windows::movie_form::Description>(registered), std::set<std::string>{});
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
     QRect panel2, panel3, video;
     bool videoVisible = false;
     WhenShown scenario(movie, [&] {
-      MeasureAndClose(movie, *movie.ControlBar(), *movie.Button(5), byEscape, view, [&] {
+      MeasureAndClose(movie, *movie.ControlBar(), *movie.CloseButton(), byEscape, view, [&] {
         WaitUntil(
             [&] {
               return movie.Panel3()->pos() == QPoint((movie.Panel2()->width() - 350) / 2,
@@ -192,7 +192,7 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
           Note("film window", movie.frameGeometry());
           Note("film Panel3", panel3);
           Note("film bar", OnScreen(movie.ControlBar()));
-          Note("film X", OnScreen(movie.Button(5)));
+          Note("film X", OnScreen(movie.CloseButton()));
           Shoot(movie, QStringLiteral("film.png"));
         }
       });
