@@ -31,129 +31,101 @@ inline constexpr int kMainAreaHeight = kScreenHeight - kBottomBarHeight;
 inline constexpr int kPageTop = kStripHeight + kTitleStripHeight;
 }  // namespace layout
 
+// The rows, in the order the Qt window lays the controls out.
+namespace rows {
+using namespace layout;
+using K = windows::ControlKind;
+using windows::Size;
+namespace n = platform::names;
+inline constexpr std::string_view kOnWindow;
+inline constexpr windows::Geometry kLaidOut;
+inline constexpr windows::Geometry kTopic = Size(120, 20);
+inline constexpr windows::Geometry kPageButton = Size(44, kButtonHeight);
+inline constexpr windows::Geometry kHistory = Size(30, kButtonHeight);
+
+// One row a control, wrapped by hand.
+// clang-format off
+inline constexpr auto kControls = std::to_array<windows::Control>({
+    {n::kMainForm, K::Window, "", "Velmora", "", {0, 0, kScreenWidth, kScreenHeight}},
+    // The main area: strip, title strip and logos above the page.
+    {"Panel1", K::Panel, kOnWindow, "", "", {0, 0, kMainAreaWidth, kMainAreaHeight}},
+    {"Panel7", K::Panel, "Panel1", "", "", {0, 0, kMainAreaWidth - kLogosWidth, kStripHeight}},
+    {n::kPanel4, K::Panel, "Panel1", "", "",
+     {0, kStripHeight, kMainAreaWidth - kLogosWidth, kTitleStripHeight}},
+    {n::kTitleWebBrowser, K::Browser, n::kPanel4, "", "", kLaidOut},
+    {"Panel5", K::Panel, "Panel1", "", "",
+     {kMainAreaWidth - kLogosWidth, 0, kLogosWidth, kPageTop}},
+    {"Image1", K::Image, "Panel5", "", "Image1MouseDown", kLaidOut},
+    {"Image2", K::Image, "Panel5", "", "Image1MouseDown", kLaidOut},
+    {n::kMainWebBrowser, K::Browser, "Panel1", "", "",
+     {0, kPageTop, kMainAreaWidth, kMainAreaHeight - kPageTop}},
+    {n::kTreeViewCD, K::Tree, "Panel1", "", n::kTreeViewCDChange, kLaidOut},
+    {n::kMemo2, K::Memo, "Panel1", "", "", kLaidOut},
+    {"MainRichEdit", K::Memo, "Panel1", "", "", kLaidOut},
+    {"Button24", K::DiagnosticButton, "Panel1", "chmurka", "Button24Click", {4, 40, 60, 17}},
+    {"Button12", K::DiagnosticButton, "Panel1", "RESearch", "Button12Click", {66, 40, 60, 17}},
+    {"Button13", K::DiagnosticButton, "Panel1", "lista", "Button13Click", {128, 40, 60, 17}},
+    {"Button16", K::DiagnosticButton, "Panel1", "MainRE", "Button16Click", {190, 40, 60, 17}},
+    {"Button15", K::DiagnosticButton, "Panel1", "Baza", "Button15Click", {252, 40, 60, 17}},
+    {"Button14", K::DiagnosticButton, "Panel1", "Memo2", "Button14Click", {314, 40, 60, 17}},
+    {"Button1", K::DiagnosticButton, "Panel1", "Spr", "Button1Click", {376, 40, 60, 17}},
+    // The right bar: window buttons, the topics, the menu page.
+    {"Panel3", K::Panel, kOnWindow, "", "", {kMainAreaWidth, 0, kRightBarWidth, kMainAreaHeight}},
+    {"LMDSpeedButton29", K::Button, "Panel3", "_", "LMDSpeedButton29Click", Size(20, 20)},
+    {"LMDSpeedButton30", K::Button, "Panel3", "", "LMDSpeedButton30Click", Size(20, 20)},
+    {"Label2", K::Label, "Panel3", "Wyb\xF3r wed\xB3ug:", "", kLaidOut},
+    {"LMDSpeedButton1", K::TopicButton, "Panel3", "map", "LMDSpeedButton1Click", kTopic},
+    {"LMDSpeedButton2", K::TopicButton, "Panel3", "obiekt\xF3w opisywanych", "LMDSpeedButton2Click",
+     kTopic},
+    {"LMDSpeedButton3", K::TopicButton, "Panel3", "baz obiekt\xF3w", "LMDSpeedButton3Click",
+     kTopic},
+    {"LMDSpeedButton4", K::TopicButton, "Panel3", "wojew\xF3" "dztw", "LMDSpeedButton4Click",
+     kTopic},
+    {"LMDSpeedButton7", K::TopicButton, "Panel3", "Formy ochrony", "LMDSpeedButton7Click", kTopic},
+    {"LMDSpeedButton10", K::TopicButton, "Panel3", "Prawo ochrony przyr.", "LMDSpeedButton10Click",
+     kTopic},
+    {"LMDSpeedButton11", K::TopicButton, "Panel3", "Organizacja ochrony", "LMDSpeedButton11Click",
+     kTopic},
+    {"LMDSpeedButton13", K::TopicButton, "Panel3", "Mi\xEA" "dzynarodowa ochr.",
+     "LMDSpeedButton13Click", kTopic},
+    {"LMDSpeedButton12", K::TopicButton, "Panel3", "Sieci ekologiczne", "LMDSpeedButton12Click",
+     kTopic},
+    {"LMDSpeedButton14", K::TopicButton, "Panel3", "ECONET-PL", "LMDSpeedButton14Click", kTopic},
+    {"LMDSpeedButton8", K::TopicButton, "Panel3", "Warunki przyrodnicze", "LMDSpeedButton8Click",
+     kTopic},
+    {"LMDSpeedButton9", K::TopicButton, "Panel3", "Historia ochrony przyr.", "LMDSpeedButton9Click",
+     kTopic},
+    {"LMDSpeedButton15", K::TopicButton, "Panel3", "Statystyka", "LMDSpeedButton15Click", kTopic},
+    {"LMDSpeedButton6", K::TopicButton, "Panel3", "Galeria", "LMDSpeedButton6Click", kTopic},
+    {"LMDSpeedButton5", K::TopicButton, "Panel3", "S\xB3ownik", "LMDSpeedButton5Click", kTopic},
+    {n::kPanel6, K::Panel, "Panel3", "", "", kLaidOut},
+    {n::kMenuWebBrowser, K::Browser, n::kPanel6, "", "", kLaidOut},
+    // The bottom bar: fixed pages, the search, the history.
+    {n::kPanel2, K::Panel, kOnWindow, "", "", {0, kMainAreaHeight, kScreenWidth, kBottomBarHeight}},
+    {"LMDSpeedButton16", K::Button, n::kPanel2, "Wst\xEAp", "LMDSpeedButton16Click", kPageButton},
+    {"LMDSpeedButton17", K::Button, n::kPanel2, "Zawarto\x9C\xE6 CD", "LMDSpeedButton17Click",
+     kPageButton},
+    {"LMDSpeedButton18", K::Button, n::kPanel2, "Mapa CD", "Button6Click", kPageButton},
+    {"LMDSpeedButton19", K::Button, n::kPanel2, "Autorzy", "Button3Click", kPageButton},
+    {"LMDSpeedButton20", K::Button, n::kPanel2, "Wydawca", "Button4Click", kPageButton},
+    {"LMDSpeedButton21", K::Button, n::kPanel2, "Sponsor", "Button5Click", kPageButton},
+    {"LMDSpeedButton22", K::Button, n::kPanel2, "Bibliografia", "Button20Click", kPageButton},
+    {"LMDSpeedButton23", K::Button, n::kPanel2, "Pomoc", "Button7Click", kPageButton},
+    {"LMDSpeedButton24", K::Button, n::kPanel2, "Drukuj", "Button21Click", kPageButton},
+    {n::kSzukaj, K::Edit, n::kPanel2, "", "SzukajKeyPress", Size(75, kButtonHeight)},
+    {"LMDSpeedButton25", K::Button, n::kPanel2, "Szukaj", "Button22Click", kPageButton},
+    // Placed where the captions before it put it in the viewer's usual font.
+    {n::kLMDSpeedButton26, K::Button, n::kPanel2, "^", "BitBtn1Click", {656, 5, 30, kButtonHeight}},
+    {"LMDSpeedButton27", K::Button, n::kPanel2, "<--", "Button8Click", kHistory},
+    {"LMDSpeedButton28", K::Button, n::kPanel2, "-->", "Button9Click", kHistory},
+});
+// clang-format on
+}  // namespace rows
+
 struct Description {
   static constexpr std::string_view kName = platform::names::kMainForm;
   static constexpr std::string_view kTopicGroup = "CategoryButtons";
-
-  static constexpr auto kControls = [] {
-    using K = windows::ControlKind;
-    using windows::Size;
-    using namespace layout;
-    namespace n = platform::names;
-    constexpr std::string_view kOnWindow;
-    constexpr windows::Geometry kLaidOut;
-    constexpr windows::Geometry kTopic = Size(120, 20);
-    constexpr windows::Geometry kPageButton = Size(44, kButtonHeight);
-    constexpr windows::Geometry kHistory = Size(30, kButtonHeight);
-    return std::to_array<windows::Control>({
-        {n::kMainForm, K::Window, "", "Velmora", "", {0, 0, kScreenWidth, kScreenHeight}},
-        // The main area: strip, title strip and logos above the page.
-        {"Panel1", K::Panel, kOnWindow, "", "", {0, 0, kMainAreaWidth, kMainAreaHeight}},
-        {"Panel7", K::Panel, "Panel1", "", "", {0, 0, kMainAreaWidth - kLogosWidth, kStripHeight}},
-        {n::kPanel4,
-         K::Panel,
-         "Panel1",
-         "",
-         "",
-         {0, kStripHeight, kMainAreaWidth - kLogosWidth, kTitleStripHeight}},
-        {n::kTitleWebBrowser, K::Browser, n::kPanel4, "", "", kLaidOut},
-        {"Panel5",
-         K::Panel,
-         "Panel1",
-         "",
-         "",
-         {kMainAreaWidth - kLogosWidth, 0, kLogosWidth, kPageTop}},
-        {"Image1", K::Image, "Panel5", "", "Image1MouseDown", kLaidOut},
-        {"Image2", K::Image, "Panel5", "", "Image1MouseDown", kLaidOut},
-        {n::kMainWebBrowser,
-         K::Browser,
-         "Panel1",
-         "",
-         "",
-         {0, kPageTop, kMainAreaWidth, kMainAreaHeight - kPageTop}},
-        {n::kTreeViewCD, K::Tree, "Panel1", "", n::kTreeViewCDChange, kLaidOut},
-        {n::kMemo2, K::Memo, "Panel1", "", "", kLaidOut},
-        {"MainRichEdit", K::Memo, "Panel1", "", "", kLaidOut},
-        {"Button24", K::DiagnosticButton, "Panel1", "chmurka", "Button24Click", {4, 40, 60, 17}},
-        {"Button12", K::DiagnosticButton, "Panel1", "RESearch", "Button12Click", {66, 40, 60, 17}},
-        {"Button13", K::DiagnosticButton, "Panel1", "lista", "Button13Click", {128, 40, 60, 17}},
-        {"Button16", K::DiagnosticButton, "Panel1", "MainRE", "Button16Click", {190, 40, 60, 17}},
-        {"Button15", K::DiagnosticButton, "Panel1", "Baza", "Button15Click", {252, 40, 60, 17}},
-        {"Button14", K::DiagnosticButton, "Panel1", "Memo2", "Button14Click", {314, 40, 60, 17}},
-        {"Button1", K::DiagnosticButton, "Panel1", "Spr", "Button1Click", {376, 40, 60, 17}},
-        // The right bar: window buttons, the topics, the menu page.
-        {"Panel3",
-         K::Panel,
-         kOnWindow,
-         "",
-         "",
-         {kMainAreaWidth, 0, kRightBarWidth, kMainAreaHeight}},
-        {"LMDSpeedButton29", K::Button, "Panel3", "_", "LMDSpeedButton29Click", Size(20, 20)},
-        {"LMDSpeedButton30", K::Button, "Panel3", "", "LMDSpeedButton30Click", Size(20, 20)},
-        {"Label2", K::Label, "Panel3", "Wyb\xF3r wed\xB3ug:", "", kLaidOut},
-        {"LMDSpeedButton1", K::TopicButton, "Panel3", "map", "LMDSpeedButton1Click", kTopic},
-        {"LMDSpeedButton2", K::TopicButton, "Panel3", "obiekt\xF3w opisywanych",
-         "LMDSpeedButton2Click", kTopic},
-        {"LMDSpeedButton3", K::TopicButton, "Panel3", "baz obiekt\xF3w", "LMDSpeedButton3Click",
-         kTopic},
-        {"LMDSpeedButton4", K::TopicButton, "Panel3",
-         "wojew\xF3"
-         "dztw",
-         "LMDSpeedButton4Click", kTopic},
-        {"LMDSpeedButton7", K::TopicButton, "Panel3", "Formy ochrony", "LMDSpeedButton7Click",
-         kTopic},
-        {"LMDSpeedButton10", K::TopicButton, "Panel3", "Prawo ochrony przyr.",
-         "LMDSpeedButton10Click", kTopic},
-        {"LMDSpeedButton11", K::TopicButton, "Panel3", "Organizacja ochrony",
-         "LMDSpeedButton11Click", kTopic},
-        {"LMDSpeedButton13", K::TopicButton, "Panel3",
-         "Mi\xEA"
-         "dzynarodowa ochr.",
-         "LMDSpeedButton13Click", kTopic},
-        {"LMDSpeedButton12", K::TopicButton, "Panel3", "Sieci ekologiczne", "LMDSpeedButton12Click",
-         kTopic},
-        {"LMDSpeedButton14", K::TopicButton, "Panel3", "ECONET-PL", "LMDSpeedButton14Click",
-         kTopic},
-        {"LMDSpeedButton8", K::TopicButton, "Panel3", "Warunki przyrodnicze",
-         "LMDSpeedButton8Click", kTopic},
-        {"LMDSpeedButton9", K::TopicButton, "Panel3", "Historia ochrony przyr.",
-         "LMDSpeedButton9Click", kTopic},
-        {"LMDSpeedButton15", K::TopicButton, "Panel3", "Statystyka", "LMDSpeedButton15Click",
-         kTopic},
-        {"LMDSpeedButton6", K::TopicButton, "Panel3", "Galeria", "LMDSpeedButton6Click", kTopic},
-        {"LMDSpeedButton5", K::TopicButton, "Panel3", "S\xB3ownik", "LMDSpeedButton5Click", kTopic},
-        {n::kPanel6, K::Panel, "Panel3", "", "", kLaidOut},
-        {n::kMenuWebBrowser, K::Browser, n::kPanel6, "", "", kLaidOut},
-        // The bottom bar: fixed pages, the search, the history.
-        {n::kPanel2,
-         K::Panel,
-         kOnWindow,
-         "",
-         "",
-         {0, kMainAreaHeight, kScreenWidth, kBottomBarHeight}},
-        {"LMDSpeedButton16", K::Button, n::kPanel2, "Wst\xEAp", "LMDSpeedButton16Click",
-         kPageButton},
-        {"LMDSpeedButton17", K::Button, n::kPanel2, "Zawarto\x9C\xE6 CD", "LMDSpeedButton17Click",
-         kPageButton},
-        {"LMDSpeedButton18", K::Button, n::kPanel2, "Mapa CD", "Button6Click", kPageButton},
-        {"LMDSpeedButton19", K::Button, n::kPanel2, "Autorzy", "Button3Click", kPageButton},
-        {"LMDSpeedButton20", K::Button, n::kPanel2, "Wydawca", "Button4Click", kPageButton},
-        {"LMDSpeedButton21", K::Button, n::kPanel2, "Sponsor", "Button5Click", kPageButton},
-        {"LMDSpeedButton22", K::Button, n::kPanel2, "Bibliografia", "Button20Click", kPageButton},
-        {"LMDSpeedButton23", K::Button, n::kPanel2, "Pomoc", "Button7Click", kPageButton},
-        {"LMDSpeedButton24", K::Button, n::kPanel2, "Drukuj", "Button21Click", kPageButton},
-        {n::kSzukaj, K::Edit, n::kPanel2, "", "SzukajKeyPress", Size(75, kButtonHeight)},
-        {"LMDSpeedButton25", K::Button, n::kPanel2, "Szukaj", "Button22Click", kPageButton},
-        {n::kLMDSpeedButton26,
-         K::Button,
-         n::kPanel2,
-         "^",
-         "BitBtn1Click",
-         {656, 5, 30, kButtonHeight}},
-        {"LMDSpeedButton27", K::Button, n::kPanel2, "<--", "Button8Click", kHistory},
-        {"LMDSpeedButton28", K::Button, n::kPanel2, "-->", "Button9Click", kHistory},
-    });
-  }();
+  static constexpr const auto& kControls = rows::kControls;
 
   static constexpr auto kEvents = std::to_array<std::string_view>({
       "FormShow",

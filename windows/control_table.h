@@ -7,6 +7,7 @@
 //
 // A window's description is a type with
 //   static constexpr std::string_view kName;     the window's instance name
+//                                                (none for a form with several)
 //   static constexpr std::array<Control, N> kControls;
 //   static constexpr std::array<std::string_view, M> kEvents;
 // where kEvents are the handlers no control's own action raises (the form's

@@ -13,6 +13,7 @@
 #include "app/main_form_controls.h"
 #include "recording/recording_platform.h"
 #include "test_support.h"
+#include "windows/chmurka_form_controls.h"
 #include "windows/movie_form_controls.h"
 #include "windows/slide_form_controls.h"
 
@@ -36,12 +37,13 @@ std::set<std::string> RegisteredHandlers() {
   return names;
 }
 
-// The described handlers the core does not register.
+// The described handlers the core does not register for the instance.
 template <typename Window>
-std::set<std::string> Unregistered(const std::set<std::string>& registered) {
+std::set<std::string> Unregistered(const std::set<std::string>& registered,
+                                   std::string_view instance = Window::kName) {
   std::set<std::string> missing;
   auto check = [&](std::string_view handler) {
-    const std::string name = std::string(Window::kName) + "." + std::string(handler);
+    const std::string name = std::string(instance) + "." + std::string(handler);
     if (!handler.empty() && registered.count(name) == 0) missing.insert(name);
   };
   for (const windows::Control& control : Window::kControls) check(control.handler);
@@ -55,6 +57,11 @@ TEST(WindowDescriptions, everyDescribedHandler_isRegisteredByTheCore) {
   EXPECT_EQ(Unregistered<app::main_form::Description>(registered), std::set<std::string>{});
   EXPECT_EQ(Unregistered<windows::slide_form::Description>(registered), std::set<std::string>{});
   EXPECT_EQ(Unregistered<windows::movie_form::Description>(registered), std::set<std::string>{});
+  for (const char* balloon :
+       {platform::names::kDictionaryBalloon, platform::names::kLocationBalloon}) {
+    EXPECT_EQ(Unregistered<windows::chmurka_form::Description>(registered, balloon),
+              std::set<std::string>{});
+  }
 }
 
 }  // namespace
