@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 #include "viewer/accessible_controls.h"
 #include "viewer/exit_open_dialog.h"
