@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/main_form_controls.h"
 #include "app/programs.h"
 #include "app/support_files.h"
 #include "app/texts.h"
@@ -9,6 +10,9 @@
 #include "tables/disc_files.h"
 
 namespace velmora::app {
+
+using main_form::Control;
+using main_form::Handler;
 
 namespace {
 
@@ -104,7 +108,7 @@ void TMainForm::RunStartupSequence() {
   ui_.ProcessMessages();
   CreateBalloons();
 
-  ui_.MaximizeWindow("MainForm");
+  ui_.MaximizeWindow(platform::names::kMainForm);
   MainWebBrowser_.Navigate(paths_.dataDir + tables::disc_files::kStartPage);
   ShowBrowserView(true);
   loadingForm_->Close();
@@ -148,35 +152,37 @@ void TMainForm::FormShow() {
 void TMainForm::ShowBrowserView(bool show) {
   if (!show) return;
   MainWebBrowser_.SetVisible(true);
-  ui_.SetVisible("MainRichEdit", false);
-  ui_.SetVisible("TreeViewCD", false);
+  ui_.SetVisible(Name(Control("MainRichEdit")), false);
+  ui_.SetVisible(Name(Control("TreeViewCD")), false);
 }
 
 void TMainForm::FormClose() {
   CleanWorkingDirectory(files_, paths_.workDir, workDirCreated_);
-  ui_.SetColor("MainForm", 0x000000);
-  ui_.SetVisible("Panel1", false);
-  ui_.SetVisible("Panel2", false);
-  ui_.SetVisible("Panel3", false);
+  ui_.SetColor(platform::names::kMainForm, 0x000000);
+  ui_.SetVisible(Name(Control("Panel1")), false);
+  ui_.SetVisible(Name(Control("Panel2")), false);
+  ui_.SetVisible(Name(Control("Panel3")), false);
   WaitForProgram(LaunchDiscProgram(platform_, paths_, tables::disc_files::kClosingProgram).handle);
 }
 
 void TMainForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
-  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
+  auto on = [&handlers](main_form::HandlerId handler, platform::Handler run) {
+    handlers[Name(handler)] = std::move(run);
+  };
+  on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
+  on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
   RegisterCommandHandlers(handlers);
-  handlers["MainWebBrowserDownloadComplete"] = [this](const std::string&) {
-    MainWebBrowserDownloadComplete();
-  };
-  handlers[platform::names::kTreeViewCDChange] = [this](const std::string& argument) {
+  on(Handler("MainWebBrowserDownloadComplete"),
+     [this](const std::string&) { MainWebBrowserDownloadComplete(); });
+  on(Handler(platform::names::kTreeViewCDChange), [this](const std::string& argument) {
     TreeViewCDChange(tables::ParseWholeNumber(argument).value_or(-1));
-  };
-  handlers[platform::names::kTreeViewCDClick] = [this](const std::string&) { TreeViewCDClick(); };
-  handlers[platform::names::kTreeViewCDKeyDown] = [this](const std::string& argument) {
+  });
+  on(Handler(platform::names::kTreeViewCDClick), [this](const std::string&) { TreeViewCDClick(); });
+  on(Handler(platform::names::kTreeViewCDKeyDown), [this](const std::string& argument) {
     int key = tables::ParseWholeNumber(argument).value_or(0);
     TreeViewCDKeyDown(key);
-  };
-  handlers["Button1Click"] = [this](const std::string&) { Button1Click(); };
+  });
+  on(Handler("Button1Click"), [this](const std::string&) { Button1Click(); });
 }
 
 void TMainForm::CreateMediaWindows() {

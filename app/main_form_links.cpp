@@ -2,6 +2,7 @@
 // is answered by the row of the link protocol it falls to.
 
 #include "app/main_form.h"
+#include "app/main_form_controls.h"
 #include "navigation/contents_tree_page.h"
 #include "navigation/link_actions.h"
 #include "navigation/link_protocol.h"
@@ -27,7 +28,7 @@ void TMainForm::MainWebBrowserBeforeNavigate2(const std::string& address, bool& 
       records_.MakeDynamicPage(link.key, link.marker);
       break;
     case Row::NationalPark:
-      ui_.SetText("Szukaj", "PN: " + link.key);
+      ui_.SetText(Name(main_form::Control("Szukaj")), "PN: " + link.key);
       break;
     case Row::Map:
       locations_.ShowLocation(link.key, pages::LocationMode::LargeMap);

@@ -27,6 +27,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "app/application.h"
 #include "cli/private_temp_dir.h"
 #include "cli/script.h"
+#include "platform/handlers.h"
 #include "recording/recording_platform.h"
 
 namespace velmora::cli {
@@ -96,7 +97,7 @@ class ScriptRunner {
       if (close != handlers_.end()) close->second("");
       openModals_.erase(window);
       recording_.ui().HideWindow(window);
-      if (window == "MainForm") recording_.ui().Terminate();
+      if (window == platform::names::kMainForm) recording_.ui().Terminate();
     };
   }
 
@@ -160,7 +161,7 @@ class ScriptRunner {
         continue;
       }
       std::string control = line.handler.substr(0, line.handler.size() - suffix.size());
-      if (line.window != "MainForm") control = line.window + "." + control;
+      if (line.window != platform::names::kMainForm) control = line.window + "." + control;
       recording::RecordingBrowser* browser = recording_.browsers().Find(control);
       if (!browser) return false;
       if (suffix == "BeforeNavigate2") {

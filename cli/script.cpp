@@ -1,6 +1,7 @@
 #include "cli/script.h"
 
 #include "platform/codepage.h"
+#include "platform/handlers.h"
 
 namespace velmora::cli {
 
@@ -48,7 +49,7 @@ std::vector<ScriptLine> ParseScript(const std::string& utf8Text) {
       line.argument = value;
     } else {
       const std::size_t dot = head.find('.');
-      line.window = dot == std::string::npos ? "MainForm" : head.substr(0, dot);
+      line.window = dot == std::string::npos ? platform::names::kMainForm : head.substr(0, dot);
       line.handler = dot == std::string::npos ? head : head.substr(dot + 1);
       line.argument = rest;
     }

@@ -38,7 +38,7 @@ void ContentsTreePage::ShowTreePage() {
 }
 
 void ContentsTreePage::ShowTreeOverPage() {
-  context_.ui.SetVisible("Panel6", false);
+  context_.ui.SetVisible(platform::names::kPanel6, false);
   context_.ui.SetVisible(kTree, true);
   // Selecting a node with children opens nothing.
   selection_ = kGalleryNode;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "navigation/menu_tree_texts.h"
+#include "platform/handlers.h"
 #include "tables/startup_error.h"
 
 namespace velmora::navigation {
@@ -19,7 +20,7 @@ constexpr std::string_view kSharingLetters = "sabcdem";
 }  // namespace
 
 void MenuPages::LoadDaneMenu(const std::string& fileName) {
-  context_.ui.SetText("Memo2", "");
+  context_.ui.SetText(platform::names::kMemo2, "");
   const std::string path = context_.paths.tableDir + fileName;
   const std::optional<std::string> bytes = context_.files.ReadFile(path);
   if (!bytes) {
@@ -35,12 +36,12 @@ void MenuPages::LoadDaneMenu(const std::string& fileName) {
 }
 
 void MenuPages::DumpMenuNames() {
-  std::string memo = context_.ui.GetText("Memo2");
+  std::string memo = context_.ui.GetText(platform::names::kMemo2);
   memo += std::string(menu_tree_texts::kMemoHeading) + "\r\n";
   for (int k = 0; k < tables::iloscTypowMenu; ++k) {
     memo += std::to_string(k) + ", " + typMenu_[k] + "\r\n";
   }
-  context_.ui.SetText("Memo2", memo);
+  context_.ui.SetText(platform::names::kMemo2, memo);
 }
 
 std::string MenuPages::MenuForPage(const std::string& page) {
@@ -63,19 +64,19 @@ void MenuPages::ShowPageMenu(const std::string& address) {
     if (menu == "start") {
       MakeMenuPage(menu, page);
       lastMenu_ = menu + page;
-      context_.ui.SetVisible("Panel6", true);
+      context_.ui.SetVisible(platform::names::kPanel6, true);
     }
     return;
   }
   if (page.empty() || menu.empty() || slideShow_.advancing()) {
-    context_.ui.SetVisible("Panel6", false);
+    context_.ui.SetVisible(platform::names::kPanel6, false);
     return;
   }
   if (lastMenu_ != menu + page) {
     MakeMenuPage(menu, page);
     lastMenu_ = menu + page;
   }
-  context_.ui.SetVisible("Panel6", true);
+  context_.ui.SetVisible(platform::names::kPanel6, true);
 }
 
 void MenuPages::MakeMenuPage(const std::string& menu, const std::string& page) {

@@ -5,6 +5,7 @@
 #include "navigation/text_search.h"
 #include "pages/template_files.h"
 #include "platform/codepage.h"
+#include "platform/handlers.h"
 
 namespace velmora::navigation {
 
@@ -103,14 +104,15 @@ void FullTextSearch::Run() {
   // dropped; the running search goes on.
   if (searching_) return;
   platform::Ui& ui = context_.ui;
-  const std::string word = ui.GetText("Szukaj");
+  const std::string word = ui.GetText(platform::names::kSzukaj);
   if (word.size() < 2) {
     ui.MessageBox(search_texts::kNoText, search_texts::kNoTextCaption, platform::Icon::Information);
     return;
   }
   const platform::Cursor remembered = ui.GetCursor();
   ui.SetCursor(platform::Cursor::Hourglass);
-  ui.SetCursorPosition(ui.ControlLeft("LMDSpeedButton26"), ui.ControlTop("Panel2") + 10);
+  ui.SetCursorPosition(ui.ControlLeft(platform::names::kLMDSpeedButton26),
+                       ui.ControlTop(platform::names::kPanel2) + 10);
   host_.releaseCategoryButtons();
   host_.showWait();
   MakeSearchPage(word);

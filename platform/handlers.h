@@ -2,8 +2,9 @@
 // Event handlers of the windows by name, so that the viewer and headless
 // tools raise them alike ("MainForm.LMDSpeedButton16Click"). The argument is
 // the rest of the script line, empty for handlers that take none. The names
-// of the windows and of the controls every side addresses are written here
-// once.
+// of the windows, and of the main window's controls that layers below the
+// main window address, are written here once; the windows' descriptions
+// (app/main_form_controls.h, windows/*_controls.h) use them.
 
 #include <functional>
 #include <map>
@@ -26,6 +27,12 @@ inline constexpr const char* kMainWebBrowser = "MainWebBrowser";
 inline constexpr const char* kMenuWebBrowser = "MenuWebBrowser";
 inline constexpr const char* kTitleWebBrowser = "TitleWebBrowser";
 inline constexpr const char* kTreeViewCD = "TreeViewCD";
+inline constexpr const char* kPanel2 = "Panel2";  // the bottom bar
+inline constexpr const char* kPanel4 = "Panel4";  // the title strip
+inline constexpr const char* kPanel6 = "Panel6";  // the menu panel
+inline constexpr const char* kMemo2 = "Memo2";
+inline constexpr const char* kSzukaj = "Szukaj";                      // the search box
+inline constexpr const char* kLMDSpeedButton26 = "LMDSpeedButton26";  // "^"
 // Handlers of the contents tree.
 inline constexpr const char* kTreeViewCDChange = "TreeViewCDChange";
 inline constexpr const char* kTreeViewCDClick = "TreeViewCDClick";

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/handlers.h"
+#include "app/main_form_controls.h"
 
 namespace velmora::recording {
 
@@ -21,22 +21,18 @@ const char* IconName(platform::Icon icon) {
   return "error";
 }
 
-// The main window's layout on the recording screen, as the viewer lays it
-// out maximised on 1280 x 800: the main area Panel1 with the 5-pixel strip
-// Panel7, the title strip Panel4 and the main browser below them; the right
-// bar Panel3; the bottom button bar Panel2 with the "^" button. Each control
-// within its parent.
+// The main window's layout on the recording screen: the places its
+// description gives, each control within its parent.
 const std::map<std::string, platform::Bounds>& FixedLayout() {
-  static const std::map<std::string, platform::Bounds> layout = {
-      {platform::names::kMainForm, {0, 0, RecordingUi::kScreenWidth, RecordingUi::kScreenHeight}},
-      {"Panel1", {0, 0, 1151, 767}},
-      {"Panel7", {0, 0, 1078, 5}},
-      {"Panel4", {0, 5, 1078, 30}},
-      {platform::names::kMainWebBrowser, {0, 35, 1151, 732}},
-      {"Panel3", {1151, 0, 129, 767}},
-      {"Panel2", {0, 767, RecordingUi::kScreenWidth, 33}},
-      {"LMDSpeedButton26", {656, 5, 30, 23}},
-  };
+  static const std::map<std::string, platform::Bounds> layout = [] {
+    std::map<std::string, platform::Bounds> places;
+    for (const windows::Control& control : app::main_form::Description::kControls) {
+      const windows::Geometry& place = control.geometry;
+      if (!place.Placed()) continue;
+      places[std::string(control.name)] = {place.left, place.top, place.width, place.height};
+    }
+    return places;
+  }();
   return layout;
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "app/main_form_controls.h"
 #include "platform/ui.h"
 #include "recording/trace.h"
 
@@ -42,7 +43,8 @@ class RecordingUi : public platform::Ui {
   void SetPressed(const std::string& control, bool pressed) override;
   void SetAllowAllUp(const std::string& group, bool allow) override;
   // A fixed screen of 1280 x 800 with the main window maximised on it; the
-  // controls the program measures have the places of recording_ui.cpp.
+  // main window's controls have the places of its description
+  // (app/main_form_controls.h).
   // Windows keep the bounds the program gave them.
   platform::Bounds GetBounds(const std::string& controlOrWindow) override;
   void SetWindowBounds(const std::string& window, int left, int top, int width,
@@ -55,8 +57,8 @@ class RecordingUi : public platform::Ui {
   // Where "set Mouse X Y" or SetCursorPosition put the cursor; (0, 0) before.
   platform::ScreenPoint CursorPosition() override;
 
-  static constexpr int kScreenWidth = 1280;
-  static constexpr int kScreenHeight = 800;
+  static constexpr int kScreenWidth = app::main_form::layout::kScreenWidth;
+  static constexpr int kScreenHeight = app::main_form::layout::kScreenHeight;
   void SetCursorPosition(int x, int y) override;
   void SetHint(const std::string& control, const std::string& hint) override;
   void SetRange(const std::string& control, int minimum, int maximum) override;

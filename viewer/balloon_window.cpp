@@ -9,8 +9,11 @@
 #include <QTimer>
 
 #include "windows/chmurka_form.h"
+#include "windows/chmurka_form_controls.h"
 
 namespace velmora::platform::qt {
+
+namespace form = windows::chmurka_form;
 
 namespace {
 
@@ -32,7 +35,7 @@ BalloonWindow::BalloonWindow(QWidget* parent)
       browser_(this) {
   resize(kInitialWidth, kInitialHeight);
 
-  panel1_->setObjectName(QStringLiteral("Panel1"));
+  panel1_->setObjectName(QString::fromUtf8(windows::Describe(form::Control("Panel1")).name));
   panel1_->setAutoFillBackground(true);
   QPalette strip = panel1_->palette();
   strip.setColor(QPalette::Window, QColor(0x2E, 0x5E, 0x3A));
@@ -53,7 +56,8 @@ BalloonWindow::BalloonWindow(QWidget* parent)
   // It closes the balloon, not the program.
   closeButton_->setToolTip(QStringLiteral("Zamknij"));
   closeButton_->setAccessibleName(QStringLiteral("Zamknij"));
-  closeButton_->setFixedSize(windows::kTitleStripHeight - 2, windows::kTitleStripHeight - 2);
+  const windows::Geometry& close = windows::Describe(form::Control("LMDSpeedButton30")).geometry;
+  closeButton_->setFixedSize(close.width, close.height);
   connect(closeButton_, &QToolButton::clicked, this, [this] {
     if (onCloseClicked) onCloseClicked();
   });
@@ -73,12 +77,14 @@ BalloonWindow::BalloonWindow(QWidget* parent)
 }
 
 void BalloonWindow::Register(const std::string& name, QtUi& ui, QtBrowsers& browsers) {
+  using form::Control;
+  using form::Qualified;
   ui.RegisterWindow(name, this);
-  ui.RegisterControl(name + ".Panel1", panel1_);
-  ui.RegisterControl(name + ".Label1", label1_);
-  ui.RegisterControl(name + ".LMDSpeedButton30", closeButton_);
-  ui.RegisterControl(name + ".CppWebBrowser", browser_.view());
-  browsers.Register(name + ".CppWebBrowser", browser_);
+  ui.RegisterControl(Qualified(name, Control("Panel1")), panel1_);
+  ui.RegisterControl(Qualified(name, Control("Label1")), label1_);
+  ui.RegisterControl(Qualified(name, Control("LMDSpeedButton30")), closeButton_);
+  ui.RegisterControl(Qualified(name, Control("CppWebBrowser")), browser_.view());
+  browsers.Register(Qualified(name, Control("CppWebBrowser")), browser_);
 }
 
 void BalloonWindow::Connect(windows::TChmurkaForm& form) {

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 #include "viewer/accessible_controls.h"
 #include "viewer/exit_open_dialog.h"
@@ -16,87 +18,61 @@
 #include "viewer/main_window_style.h"
 #include "viewer/page_zoom.h"
 #include "viewer/qt_main_window.h"
+#include "viewer/win1250_text.h"
 
 namespace velmora::platform::qt {
 namespace {
 
-constexpr int kBottomBarHeight = 33;
-constexpr int kRightBarWidth = 129;
-constexpr int kButtonHeight = 23;
-constexpr int kStripHeight = 5;
-constexpr int kTitleStripHeight = 30;
+namespace form = app::main_form;
+using windows::ControlKind;
+using windows::Describe;
 
-struct ButtonSpec {
-  const char* name;
-  const char* caption;  // UTF-8
-  const char* handler;
-};
-
-constexpr ButtonSpec kBottomButtons[] = {
-    {"LMDSpeedButton16", "Wstęp", "LMDSpeedButton16Click"},
-    {"LMDSpeedButton17", "Zawartość CD", "LMDSpeedButton17Click"},
-    {"LMDSpeedButton18", "Mapa CD", "Button6Click"},
-    {"LMDSpeedButton19", "Autorzy", "Button3Click"},
-    {"LMDSpeedButton20", "Wydawca", "Button4Click"},
-    {"LMDSpeedButton21", "Sponsor", "Button5Click"},
-    {"LMDSpeedButton22", "Bibliografia", "Button20Click"},
-    {"LMDSpeedButton23", "Pomoc", "Button7Click"},
-    {"LMDSpeedButton24", "Drukuj", "Button21Click"},
-};
-
-constexpr ButtonSpec kHistoryButtons[] = {
-    {"LMDSpeedButton26", "^", "BitBtn1Click"},
-    {"LMDSpeedButton27", "<--", "Button8Click"},
-    {"LMDSpeedButton28", "-->", "Button9Click"},
-};
+// A gap of the bottom bar before the search box and before the history
+// buttons, which show bold signs.
+constexpr form::ControlId kSearchBox = form::Control("Szukaj");
+constexpr form::ControlId kFirstHistoryButton = form::Control("LMDSpeedButton26");
 
 // What a screen reader says for the buttons whose caption is a sign.
 struct SpokenName {
-  const char* control;
+  form::ControlId control;
   const char* name;         // UTF-8
   const char* description;  // UTF-8; empty: the tool-tip
 };
 
 constexpr SpokenName kSpokenNames[] = {
-    {"LMDSpeedButton29", "Minimalizuj", ""},
-    {"LMDSpeedButton30", "Zamknij", ""},
-    {"LMDSpeedButton26", "Początek strony", "Przewiń stronę do początku"},
-    {"LMDSpeedButton27", "Wstecz", "Poprzednia strona"},
-    {"LMDSpeedButton28", "Dalej", "Następna strona"},
-    {"Szukaj", "Szukany tekst", "Enter zaczyna wyszukiwanie"},
-    {"MainWebBrowser", "Strona", ""},
-    {"MenuWebBrowser", "Menu strony", ""},
-    {"TitleWebBrowser", "Tytuł strony", ""},
-    {"Image1", "Logo", ""},
-    {"Image2", "Logo wydawcy", ""},
+    {form::Control("LMDSpeedButton29"), "Minimalizuj", ""},
+    {form::Control("LMDSpeedButton30"), "Zamknij", ""},
+    {form::Control("LMDSpeedButton26"), "Początek strony", "Przewiń stronę do początku"},
+    {form::Control("LMDSpeedButton27"), "Wstecz", "Poprzednia strona"},
+    {form::Control("LMDSpeedButton28"), "Dalej", "Następna strona"},
+    {form::Control("Szukaj"), "Szukany tekst", "Enter zaczyna wyszukiwanie"},
+    {form::Control("MainWebBrowser"), "Strona", ""},
+    {form::Control("MenuWebBrowser"), "Menu strony", ""},
+    {form::Control("TitleWebBrowser"), "Tytuł strony", ""},
+    {form::Control("Image1"), "Logo", ""},
+    {form::Control("Image2"), "Logo wydawcy", ""},
 };
 
-// The first four are the choose-by group under the heading.
-constexpr ButtonSpec kTopicButtons[] = {
-    {"LMDSpeedButton1", "map", "LMDSpeedButton1Click"},
-    {"LMDSpeedButton2", "obiektów opisywanych", "LMDSpeedButton2Click"},
-    {"LMDSpeedButton3", "baz obiektów", "LMDSpeedButton3Click"},
-    {"LMDSpeedButton4", "województw", "LMDSpeedButton4Click"},
-    {"LMDSpeedButton7", "Formy ochrony", "LMDSpeedButton7Click"},
-    {"LMDSpeedButton10", "Prawo ochrony przyr.", "LMDSpeedButton10Click"},
-    {"LMDSpeedButton11", "Organizacja ochrony", "LMDSpeedButton11Click"},
-    {"LMDSpeedButton13", "Międzynarodowa ochr.", "LMDSpeedButton13Click"},
-    {"LMDSpeedButton12", "Sieci ekologiczne", "LMDSpeedButton12Click"},
-    {"LMDSpeedButton14", "ECONET-PL", "LMDSpeedButton14Click"},
-    {"LMDSpeedButton8", "Warunki przyrodnicze", "LMDSpeedButton8Click"},
-    {"LMDSpeedButton9", "Historia ochrony przyr.", "LMDSpeedButton9Click"},
-    {"LMDSpeedButton15", "Statystyka", "LMDSpeedButton15Click"},
-    {"LMDSpeedButton6", "Galeria", "LMDSpeedButton6Click"},
-    {"LMDSpeedButton5", "Słownik", "LMDSpeedButton5Click"},
-};
+// The controls of the description in its order that pass the test.
+template <typename Test>
+std::vector<form::ControlId> ControlsWhere(Test test) {
+  std::vector<form::ControlId> found;
+  for (std::size_t i = 0; i < form::Description::kControls.size(); ++i) {
+    if (test(form::Description::kControls[i])) found.push_back(form::ControlId{i});
+  }
+  return found;
+}
 
-// Diagnostic buttons: never shown in normal use.
-constexpr ButtonSpec kDiagnosticButtons[] = {
-    {"Button24", "chmurka", "Button24Click"}, {"Button12", "RESearch", "Button12Click"},
-    {"Button13", "lista", "Button13Click"},   {"Button16", "MainRE", "Button16Click"},
-    {"Button15", "Baza", "Button15Click"},    {"Button14", "Memo2", "Button14Click"},
-    {"Button1", "Spr", "Button1Click"},
-};
+std::vector<form::ControlId> ControlsOfKind(ControlKind kind) {
+  return ControlsWhere([kind](const windows::Control& control) { return control.kind == kind; });
+}
+
+std::vector<form::ControlId> ControlsOn(form::ControlId parent) {
+  const std::string_view name = Describe(parent).name;
+  return ControlsWhere([name](const windows::Control& control) { return control.parent == name; });
+}
+
+const windows::Geometry& GeometryOf(form::ControlId id) { return Describe(id).geometry; }
 
 void SetBold(QWidget& widget) {
   QFont font = widget.font();
@@ -149,25 +125,25 @@ class StackedArea : public QWidget {
 
 }  // namespace
 
-QAbstractButton* QtMainWindow::AddButton(const std::string& name, const QString& caption,
-                                         const char* handler, QWidget* parent) {
+QAbstractButton* QtMainWindow::AddButton(form::ControlId id, QWidget* parent) {
   // Marked before a reader first hears of it: it keeps the first answer.
   auto* button = new QPushButton;
   AnnounceAsPushButton(*button);
   button->setParent(parent);
-  button->setText(caption);
+  button->setText(FromWin1250(std::string(Describe(id).caption)));
   // Reached with Tab, not taken by a click (the page keeps the keyboard);
   // Enter presses it as Space does.
   button->setFocusPolicy(Qt::TabFocus);
   button->setAutoDefault(true);
-  Add(name, button);
-  const std::string handlerName = handler;
-  connect(button, &QPushButton::clicked, this, [this, handlerName] { Raise(handlerName); });
+  Add(id, button);
+  const std::string_view handler = Describe(id).handler;
+  connect(button, &QPushButton::clicked, this, [this, handler] { Raise(handler); });
   return button;
 }
 
 QWidget* QtMainWindow::BuildMainArea() {
-  auto* panel1 = Add("Panel1", new QWidget(this));
+  const form::ControlId panel1Id = form::Control("Panel1");
+  auto* panel1 = Add(panel1Id, new QWidget(this));
   style::Paint(*panel1, style::kFormColor);
 
   // Strip and title strip on the left, logos at the top right.
@@ -177,10 +153,12 @@ QWidget* QtMainWindow::BuildMainArea() {
   topLayout->setSpacing(0);
   auto* strips = new QVBoxLayout;
   strips->setSpacing(0);
-  auto* panel7 = Add("Panel7", new QWidget(top));
-  panel7->setFixedHeight(kStripHeight);
-  auto* panel4 = Add("Panel4", new QWidget(top));
-  panel4->setFixedHeight(kTitleStripHeight);
+  const form::ControlId panel7Id = form::Control("Panel7");
+  auto* panel7 = Add(panel7Id, new QWidget(top));
+  panel7->setFixedHeight(GeometryOf(panel7Id).height);
+  const form::ControlId panel4Id = form::Control("Panel4");
+  auto* panel4 = Add(panel4Id, new QWidget(top));
+  panel4->setFixedHeight(GeometryOf(panel4Id).height);
   style::Paint(*panel4, style::kTitleStripColor);
   strips->addWidget(panel7);
   strips->addWidget(panel4);
@@ -190,38 +168,25 @@ QWidget* QtMainWindow::BuildMainArea() {
   title->setParent(panel4);
   title->setContextMenuPolicy(Qt::NoContextMenu);
   title->page()->setBackgroundColor(style::kTitleStripColor);
-  title->setGeometry(-2, -2, 200, kTitleStripHeight + 4);
-  Add("TitleWebBrowser", title);
-
-  auto* panel5 = Add("Panel5", new QWidget(top));
-  panel5->setFixedSize(2 * 32 + 3 * 3, kStripHeight + kTitleStripHeight);
-  auto* logos = new QHBoxLayout(panel5);
-  logos->setContentsMargins(3, 2, 3, 1);
-  logos->setSpacing(3);
-  for (auto [name, kind] : {std::pair{"Image1", LogoImage::Kind::Leaf},
-                            std::pair{"Image2", LogoImage::Kind::Publisher}}) {
-    auto* logo = new LogoImage(kind, panel5);
-    logo->onMouseDown = [this](bool ctrlHeld) { Raise("Image1MouseDown", ctrlHeld ? "ctrl" : ""); };
-    Add(name, logo);
-    logos->addWidget(logo);
-  }
-  topLayout->addWidget(panel5, 0, Qt::AlignTop);
+  title->setGeometry(-2, -2, 200, GeometryOf(panel4Id).height + 4);
+  Add(form::Control("TitleWebBrowser"), title);
+  topLayout->addWidget(BuildLogos(top), 0, Qt::AlignTop);
 
   auto* area = new StackedArea(panel1);
   mainArea_ = area;
   QWebEngineView* view = mainWebBrowser_.view();
   view->setParent(area);
-  Add("MainWebBrowser", view);
-  auto* tree = Add("TreeViewCD", new QWidget(area));
+  Add(form::Control("MainWebBrowser"), view);
+  auto* tree = Add(form::Control("TreeViewCD"), new QWidget(area));
   style::Paint(*tree, Qt::white);
   tree->hide();
   auto* memo = new QPlainTextEdit(area);
-  Add("Memo2", memo);
+  Add(form::Control("Memo2"), memo);
   memo->hide();
   // Visible over the main area until the start-up shows the browser.
   auto* richEdit = new QPlainTextEdit(area);
   richEdit->setReadOnly(true);
-  Add("MainRichEdit", richEdit);
+  Add(form::Control("MainRichEdit"), richEdit);
   findBar_ = new FindBar(*mainWebBrowser_.page(), area);
   area->SetFindBar(findBar_);
   connect(findBar_, &FindBar::closed, view, [view] { view->setFocus(); });
@@ -233,22 +198,39 @@ QWidget* QtMainWindow::BuildMainArea() {
   layout->addWidget(top);
   layout->addWidget(area, 1);
 
-  int left = 4;
-  for (const ButtonSpec& spec : kDiagnosticButtons) {
-    QAbstractButton* button =
-        AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel1);
-    button->setGeometry(left, 40, 60, 17);
+  for (form::ControlId id : ControlsOfKind(ControlKind::DiagnosticButton)) {
+    QAbstractButton* button = AddButton(id, panel1);
+    const windows::Geometry& place = GeometryOf(id);
+    button->setGeometry(place.left, place.top, place.width, place.height);
     button->setFocusPolicy(Qt::NoFocus);
     HideFromReaders(*button);
     button->hide();
-    left += 62;
   }
   return panel1;
 }
 
+QWidget* QtMainWindow::BuildLogos(QWidget* parent) {
+  const form::ControlId panel5Id = form::Control("Panel5");
+  auto* panel5 = Add(panel5Id, new QWidget(parent));
+  panel5->setFixedSize(GeometryOf(panel5Id).width, GeometryOf(panel5Id).height);
+  auto* logos = new QHBoxLayout(panel5);
+  logos->setContentsMargins(3, 2, 3, 1);
+  logos->setSpacing(3);
+  for (auto [id, kind] : {std::pair{form::Control("Image1"), LogoImage::Kind::Leaf},
+                          std::pair{form::Control("Image2"), LogoImage::Kind::Publisher}}) {
+    auto* logo = new LogoImage(kind, panel5);
+    const std::string_view handler = Describe(id).handler;
+    logo->onMouseDown = [this, handler](bool ctrlHeld) { Raise(handler, ctrlHeld ? "ctrl" : ""); };
+    Add(id, logo);
+    logos->addWidget(logo);
+  }
+  return panel5;
+}
+
 QWidget* QtMainWindow::BuildRightBar() {
-  auto* panel3 = Add("Panel3", new QWidget(this));
-  panel3->setFixedWidth(kRightBarWidth);
+  const form::ControlId panel3Id = form::Control("Panel3");
+  auto* panel3 = Add(panel3Id, new QWidget(this));
+  panel3->setFixedWidth(GeometryOf(panel3Id).width);
   style::Paint(*panel3, style::kFormColor);
   auto* layout = new QVBoxLayout(panel3);
   layout->setContentsMargins(4, 4, 5, 0);
@@ -257,25 +239,26 @@ QWidget* QtMainWindow::BuildRightBar() {
   auto* windowButtons = new QHBoxLayout;
   windowButtons->setSpacing(2);
   windowButtons->addStretch(1);
-  QAbstractButton* minimise =
-      AddButton("LMDSpeedButton29", QStringLiteral("_"), "LMDSpeedButton29Click", panel3);
+  const form::ControlId minimiseId = form::Control("LMDSpeedButton29");
+  QAbstractButton* minimise = AddButton(minimiseId, panel3);
   minimise->setToolTip(QString::fromUtf8("Minimalizuj do paska"));
   SetBold(*minimise);
-  QAbstractButton* close =
-      AddButton("LMDSpeedButton30", QString(), "LMDSpeedButton30Click", panel3);
+  const form::ControlId closeId = form::Control("LMDSpeedButton30");
+  QAbstractButton* close = AddButton(closeId, panel3);
   close->setToolTip(QString::fromUtf8("Zamknij program"));
   close->setIcon(CloseIcon());
   close->setIconSize(QSize(12, 12));
   MarkAsExit(*close);
-  for (QAbstractButton* button : {minimise, close}) {
-    button->setFixedSize(20, 20);
+  for (auto [button, id] : {std::pair{minimise, minimiseId}, std::pair{close, closeId}}) {
+    button->setFixedSize(GeometryOf(id).width, GeometryOf(id).height);
     windowButtons->addWidget(button);
   }
   layout->addLayout(windowButtons);
   layout->addSpacing(8);
 
-  auto* heading = new QLabel(QString::fromUtf8("Wybór według:"), panel3);
-  Add("Label2", heading);
+  const form::ControlId headingId = form::Control("Label2");
+  auto* heading = new QLabel(FromWin1250(std::string(Describe(headingId).caption)), panel3);
+  Add(headingId, heading);
   SetBold(*heading);
   QPalette palette = heading->palette();
   palette.setColor(QPalette::WindowText, style::kButtonFace);
@@ -284,14 +267,13 @@ QWidget* QtMainWindow::BuildRightBar() {
   layout->addSpacing(2);
 
   categoryButtons_ = new QButtonGroup(this);
-  categoryButtons_->setObjectName(QStringLiteral("CategoryButtons"));
+  categoryButtons_->setObjectName(QString::fromUtf8(form::Description::kTopicGroup));
   categoryButtons_->setExclusive(true);
   int index = 0;
-  for (const ButtonSpec& spec : kTopicButtons) {
-    QAbstractButton* button =
-        AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel3);
+  for (form::ControlId id : ControlsOfKind(ControlKind::TopicButton)) {
+    QAbstractButton* button = AddButton(id, panel3);
     button->setCheckable(true);
-    button->setFixedSize(120, 20);
+    button->setFixedSize(GeometryOf(id).width, GeometryOf(id).height);
     categoryButtons_->addButton(button);
     layout->addWidget(button);
     // The choose-by group stands apart from the topics.
@@ -299,12 +281,12 @@ QWidget* QtMainWindow::BuildRightBar() {
   }
   layout->addSpacing(6);
 
-  auto* panel6 = Add("Panel6", new QWidget(panel3));
+  auto* panel6 = Add(form::Control("Panel6"), new QWidget(panel3));
   auto* menuLayout = new QVBoxLayout(panel6);
   menuLayout->setContentsMargins(0, 0, 0, 0);
   QWebEngineView* menu = menuWebBrowser_.view();
   menu->setParent(panel6);
-  Add("MenuWebBrowser", menu);
+  Add(form::Control("MenuWebBrowser"), menu);
   menuLayout->addWidget(menu);
   panel6->hide();
   layout->addWidget(panel6, 1);
@@ -313,42 +295,33 @@ QWidget* QtMainWindow::BuildRightBar() {
 }
 
 QWidget* QtMainWindow::BuildBottomBar() {
-  auto* panel2 = Add("Panel2", new QWidget(this));
-  panel2->setFixedHeight(kBottomBarHeight);
+  const form::ControlId panel2Id = form::Control("Panel2");
+  auto* panel2 = Add(panel2Id, new QWidget(this));
+  panel2->setFixedHeight(GeometryOf(panel2Id).height);
   style::Paint(*panel2, style::kFormColor);
   auto* layout = new QHBoxLayout(panel2);
   layout->setContentsMargins(4, 5, 4, 5);
   layout->setSpacing(2);
 
-  auto fit = [](QAbstractButton& button, int minimum) {
-    const int width = button.fontMetrics().horizontalAdvance(button.text()) + 12;
-    button.setFixedSize(std::max(width, minimum), kButtonHeight);
-  };
-  for (const ButtonSpec& spec : kBottomButtons) {
-    QAbstractButton* button =
-        AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel2);
-    fit(*button, 44);
-    layout->addWidget(button);
-  }
-  layout->addSpacing(4);
-
-  auto* search = new QLineEdit(panel2);
-  Add("Szukaj", search);
-  search->setFixedSize(75, kButtonHeight);
-  // Enter starts the search; other keys are typed as usual.
-  connect(search, &QLineEdit::returnPressed, this, [this] { Raise("SzukajKeyPress", "enter"); });
-  layout->addWidget(search);
-  QAbstractButton* find =
-      AddButton("LMDSpeedButton25", QStringLiteral("Szukaj"), "Button22Click", panel2);
-  fit(*find, 44);
-  layout->addWidget(find);
-  layout->addSpacing(4);
-
-  for (const ButtonSpec& spec : kHistoryButtons) {
-    QAbstractButton* button =
-        AddButton(spec.name, QString::fromUtf8(spec.caption), spec.handler, panel2);
-    SetBold(*button);
-    fit(*button, 30);
+  for (form::ControlId id : ControlsOn(panel2Id)) {
+    const windows::Geometry& size = GeometryOf(id);
+    if (id == kSearchBox || id == kFirstHistoryButton) layout->addSpacing(4);
+    if (id == kSearchBox) {
+      auto* search = new QLineEdit(panel2);
+      Add(id, search);
+      search->setFixedSize(size.width, size.height);
+      // Enter starts the search; other keys are typed as usual.
+      const std::string_view handler = Describe(id).handler;
+      connect(search, &QLineEdit::returnPressed, this,
+              [this, handler] { Raise(handler, "enter"); });
+      layout->addWidget(search);
+      continue;
+    }
+    QAbstractButton* button = AddButton(id, panel2);
+    if (id.index >= kFirstHistoryButton.index) SetBold(*button);
+    // As wide as the caption needs, at least the described width.
+    const int width = button->fontMetrics().horizontalAdvance(button->text()) + 12;
+    button->setFixedSize(std::max(width, size.width), size.height);
     layout->addWidget(button);
   }
   layout->addStretch(1);
@@ -367,25 +340,26 @@ void QtMainWindow::NameForReaders() {
 }
 
 QList<QWidget*> QtMainWindow::TabStops() const {
-  std::vector<std::string> names;
-  QWidget* tree = Control("TreeViewCD");
+  const form::ControlId page = form::Control("MainWebBrowser");
+  const form::ControlId tree = form::Control("TreeViewCD");
+  std::vector<form::ControlId> order;
   // The tree covers the page while it is shown.
-  if (tree == nullptr || !tree->isVisible()) names.push_back("MainWebBrowser");
-  names.push_back("Szukaj");
-  for (const ButtonSpec& spec : kBottomButtons) names.push_back(spec.name);
-  names.push_back("LMDSpeedButton25");
-  for (const ButtonSpec& spec : kHistoryButtons) names.push_back(spec.name);
-  for (const ButtonSpec& spec : kTopicButtons) names.push_back(spec.name);
-  names.push_back("MenuWebBrowser");
-  names.push_back("TreeViewCD");
-  names.push_back("LMDSpeedButton29");
-  names.push_back("LMDSpeedButton30");
+  if (Control(tree) == nullptr || !Control(tree)->isVisible()) order.push_back(page);
+  order.push_back(kSearchBox);
+  for (form::ControlId id : ControlsOn(form::Control("Panel2"))) {
+    if (Describe(id).kind == ControlKind::Button) order.push_back(id);
+  }
+  for (form::ControlId id : ControlsOfKind(ControlKind::TopicButton)) order.push_back(id);
+  order.push_back(form::Control("MenuWebBrowser"));
+  order.push_back(tree);
+  order.push_back(form::Control("LMDSpeedButton29"));
+  order.push_back(form::Control("LMDSpeedButton30"));
   QList<QWidget*> stops;
-  for (const std::string& name : names) {
-    QWidget* control = Control(name);
+  for (form::ControlId id : order) {
+    QWidget* control = Control(id);
     if (control != nullptr && control->isVisible() && control->isEnabled()) stops.append(control);
     // The find bar, when open, right after the page it searches.
-    if (name == "MainWebBrowser" && findBar_->isVisible()) {
+    if (id == page && findBar_->isVisible()) {
       for (QWidget* part : findBar_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if ((part->focusPolicy() & Qt::TabFocus) && part->isVisible()) stops.append(part);
       }

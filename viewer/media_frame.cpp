@@ -8,8 +8,21 @@
 #include "viewer/qt_ui.h"
 #include "viewer/win1250_text.h"
 #include "windows/media_texts.h"
+#include "windows/movie_form_controls.h"
+#include "windows/slide_form_controls.h"
 
 namespace velmora::platform::qt {
+
+namespace {
+// The frame's own events, which both windows in it describe: a name either
+// description lacks does not compile.
+constexpr std::string_view kKeyDown = "FormKeyDown";
+constexpr std::string_view kClose = "FormClose";
+static_assert(windows::slide_form::Handler(kKeyDown).name ==
+              windows::movie_form::Handler(kKeyDown).name);
+static_assert(windows::slide_form::Handler(kClose).name ==
+              windows::movie_form::Handler(kClose).name);
+}  // namespace
 
 MediaFrame::MediaFrame(const char* instance, const QString& title, const QString& spokenName,
                        QWidget* parent, QSize minimum)
@@ -29,7 +42,7 @@ MediaFrame::MediaFrame(const char* instance, const QString& title, const QString
   // Maximised and borderless, the window covers the screen; it is modal,
   // so its keys (Escape leaves it as its "X" does) are all it has.
   setWindowState(Qt::WindowMaximized);
-  BindMediaKeys(*this, [this](const std::string& key) { Raise("FormKeyDown", key); });
+  BindMediaKeys(*this, [this](const std::string& key) { Raise(std::string(kKeyDown), key); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -52,7 +65,7 @@ void MediaFrame::RegisterControl(QtUi& ui, const std::string& name, QWidget* con
 }
 
 void MediaFrame::closeEvent(QCloseEvent* event) {
-  Raise("FormClose");
+  Raise(std::string(kClose));
   event->accept();
 }
 

@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QVideoWidget>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "viewer/media_frame.h"
 #include "viewer/track_bar.h"
+#include "windows/movie_form_controls.h"
 
 namespace velmora::platform::qt {
 
@@ -31,13 +34,18 @@ class MovieWindow : public MediaFrame {
   QVideoWidget* Video();
   QWidget* Panel2() const { return PictureArea(); }
   TrackBar* TrackBarFilmow() const { return trackBar_; }
-  QPushButton* Button(int number) const;
+  QPushButton* Button(windows::movie_form::ControlId id) const;
+  QPushButton* CloseButton() const;
 
  private:
+  // The position bar's press, click and release as the core's handlers.
+  void ConnectTrackBar();
+
   QWidget* panel3_;
   QPointer<QVideoWidget> video_;
   TrackBar* trackBar_;
-  QPushButton* buttons_[6] = {};
+  // The bar's buttons in their order, by their descriptions.
+  std::vector<std::pair<windows::movie_form::ControlId, QPushButton*>> buttons_;
 };
 
 }  // namespace velmora::platform::qt

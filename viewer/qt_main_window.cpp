@@ -15,15 +15,20 @@
 #include "viewer/qt_browsers.h"
 #include "viewer/qt_ui.h"
 #include "viewer/unknown_handler.h"
+#include "viewer/win1250_text.h"
 
 namespace velmora::platform::qt {
+
+namespace form = app::main_form;
 
 QtMainWindow::QtMainWindow()
     : mainWebBrowser_(this), menuWebBrowser_(this), titleWebBrowser_(this) {
   InstallAccessibleControls();
-  setObjectName(QStringLiteral("MainForm"));
+  setObjectName(QString::fromUtf8(form::Description::kName));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setWindowTitle(QStringLiteral("Velmora"));
+  const std::string_view caption =
+      windows::Describe(form::Control(form::Description::kName)).caption;
+  setWindowTitle(FromWin1250(std::string(caption)));
   // Closing it ends the program, also while a page's dialog shows.
   MarkAsExit(*this);
   setMinimumSize(785, 568);
@@ -49,7 +54,8 @@ QtMainWindow::QtMainWindow()
 
 QtMainWindow::~QtMainWindow() = default;
 
-QWidget* QtMainWindow::Add(const std::string& name, QWidget* control) {
+QWidget* QtMainWindow::Add(form::ControlId id, QWidget* control) {
+  const std::string name = Name(id);
   control->setObjectName(QString::fromStdString(name));
   controls_[name] = control;
   return control;
@@ -60,38 +66,42 @@ QWidget* QtMainWindow::Control(const std::string& name) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
+QWidget* QtMainWindow::Control(form::ControlId id) const { return Control(Name(id)); }
+
 void QtMainWindow::Register(QtUi& ui, QtBrowsers& browsers) {
-  ui.RegisterWindow("MainForm", this);
+  ui.RegisterWindow(std::string(form::Description::kName), this);
   for (const auto& [name, control] : controls_) ui.RegisterControl(name, control);
-  ui.RegisterGroup("CategoryButtons", categoryButtons_);
+  ui.RegisterGroup(std::string(form::Description::kTopicGroup), categoryButtons_);
   browsers.Register(platform::names::kMainWebBrowser, mainWebBrowser_);
   browsers.Register(platform::names::kMenuWebBrowser, menuWebBrowser_);
   browsers.Register(platform::names::kTitleWebBrowser, titleWebBrowser_);
 }
 
 void QtMainWindow::ReplaceTreeView(QWidget* tree, QtUi& ui) {
-  QWidget* placeholder = Control("TreeViewCD");
+  const form::ControlId treeId = form::Control("TreeViewCD");
+  QWidget* placeholder = Control(treeId);
   tree->setParent(mainArea_);
   tree->setVisible(placeholder != nullptr && placeholder->isVisible());
-  Add("TreeViewCD", tree);
-  ui.RegisterControl("TreeViewCD", tree);
+  Add(treeId, tree);
+  ui.RegisterControl(Name(treeId), tree);
   delete placeholder;
 }
 
 void QtMainWindow::SetHandlers(platform::HandlerTable handlers) { handlers_ = std::move(handlers); }
 
-void QtMainWindow::Raise(const std::string& handler, const std::string& argument) {
+void QtMainWindow::Raise(std::string_view handler, const std::string& argument) {
   // Before the core is connected (the window is sized while it starts up)
   // there is no one to tell; the core lays out what it needs itself then.
   if (handlers_.empty()) return;
-  const std::string name = platform::HandlerName(platform::names::kMainForm, handler);
+  const std::string name =
+      platform::HandlerName(std::string(form::Description::kName), std::string(handler));
   if (!platform::RaiseHandler(handlers_, name, argument)) ReportUnknownHandler(name);
 }
 
-void QtMainWindow::ClickIfEnabled(const std::string& button, const char* handler) {
+void QtMainWindow::ClickIfEnabled(form::ControlId button) {
   QWidget* control = Control(button);
   if (control == nullptr || !control->isEnabled() || !control->isVisible()) return;
-  Raise(handler);
+  Raise(windows::Describe(button).handler);
 }
 
 void QtMainWindow::BuildShortcuts() {
@@ -104,9 +114,9 @@ void QtMainWindow::BuildShortcuts() {
     if (mainWebBrowser_.view()->isVisible()) findBar_->Open();
   });
   bind(QKeySequence(Qt::ALT | Qt::Key_Left),
-       [this] { ClickIfEnabled("LMDSpeedButton27", "Button8Click"); });
+       [this] { ClickIfEnabled(form::Control("LMDSpeedButton27")); });
   bind(QKeySequence(Qt::ALT | Qt::Key_Right),
-       [this] { ClickIfEnabled("LMDSpeedButton28", "Button9Click"); });
+       [this] { ClickIfEnabled(form::Control("LMDSpeedButton28")); });
   // F6 leaves a page (or the tree) for the next stop at once, where Tab
   // would first go through every link.
   bind(QKeySequence(Qt::Key_F6), [this] { focusNextPrevChild(true); });
@@ -119,7 +129,7 @@ void QtMainWindow::BuildShortcuts() {
 
 void QtMainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Raise("FormResize");
+  Raise(form::Handler("FormResize"));
 }
 
 void QtMainWindow::closeEvent(QCloseEvent* event) {
@@ -127,7 +137,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
   // while the closing animation runs.
   if (!closeRan_) {
     closeRan_ = true;
-    Raise("FormClose");
+    Raise(form::Handler("FormClose"));
   }
   event->accept();
 }

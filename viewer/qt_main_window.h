@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "app/main_form_controls.h"
 #include "platform/handlers.h"
 #include "viewer/qt_browser.h"
 
@@ -45,6 +46,7 @@ class QtMainWindow : public QWidget {
 
   // A control by its form name ("LMDSpeedButton23", "Szukaj"), or null.
   QWidget* Control(const std::string& name) const;
+  QWidget* Control(app::main_form::ControlId id) const;
   template <typename T>
   T* Control(const std::string& name) const {
     return qobject_cast<T*>(Control(name));
@@ -67,18 +69,21 @@ class QtMainWindow : public QWidget {
   QWidget* BuildMainArea();
   QWidget* BuildRightBar();
   QWidget* BuildBottomBar();
+  QWidget* BuildLogos(QWidget* parent);
   void BuildShortcuts();
   void NameForReaders();
   // The page (while the tree does not cover it) and the open find bar, the
   // search box, the bottom bar, the topic buttons, the menu page, the tree,
   // "_" and "X", as far as they are shown and enabled.
   QList<QWidget*> TabStops() const;
-  QWidget* Add(const std::string& name, QWidget* control);
-  QAbstractButton* AddButton(const std::string& name, const QString& caption, const char* handler,
-                             QWidget* parent);
-  void Raise(const std::string& handler, const std::string& argument = {});
+  // Names the control as its description does and keeps it by that name.
+  QWidget* Add(app::main_form::ControlId id, QWidget* control);
+  // A push button with the described caption, raising the described handler.
+  QAbstractButton* AddButton(app::main_form::ControlId id, QWidget* parent);
+  void Raise(app::main_form::HandlerId handler) { Raise(handler.name); }
+  void Raise(std::string_view handler, const std::string& argument = {});
   // Alt+Left / Alt+Right: the history buttons, only while they are enabled.
-  void ClickIfEnabled(const std::string& button, const char* handler);
+  void ClickIfEnabled(app::main_form::ControlId button);
 
   QtBrowser mainWebBrowser_;
   QtBrowser menuWebBrowser_;

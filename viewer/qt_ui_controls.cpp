@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <vector>
 
+#include "platform/handlers.h"
 #include "viewer/qt_ui.h"
 
 namespace velmora::platform::qt {
@@ -90,7 +91,7 @@ void QtUi::SetColor(const std::string& control, std::uint32_t rgb) {
 }
 
 void QtUi::MinimizeApplication() {
-  QWidget* main = FindWindow("MainForm");
+  QWidget* main = FindWindow(platform::names::kMainForm);
   if (!main) return;
   // Found by name: the class has no meta-object of its own to cast by.
   auto* restore = static_cast<RestoreWith*>(

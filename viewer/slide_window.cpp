@@ -7,46 +7,39 @@
 #include "viewer/qt_ui.h"
 #include "viewer/win1250_text.h"
 #include "windows/media_texts.h"
+#include "windows/slide_form_controls.h"
 
 namespace velmora::platform::qt {
 
 namespace texts = windows::media_texts;
+namespace form = windows::slide_form;
+using windows::Describe;
+
+namespace {
+constexpr windows::Geometry kLeastSize = Describe(form::Control(form::Description::kName)).geometry;
+}  // namespace
 
 SlideWindow::SlideWindow(QWidget* parent)
-    : MediaFrame("SlideForm", QStringLiteral("SlideForm"), FromWin1250(texts::kSlideWindowName),
-                 parent, QSize(600, 400)),
+    : MediaFrame(platform::names::kSlideForm, QString::fromUtf8(form::Description::kName),
+                 FromWin1250(texts::kSlideWindowName), parent,
+                 QSize(kLeastSize.width, kLeastSize.height)),
       panel2_(new ResizePanel(Bar())),
       slideWebBrowser_(PictureArea()),
       opisWebBrowser_(panel2_) {
   slideWebBrowser_.view()->setAccessibleName(QStringLiteral("Slajd"));
   opisWebBrowser_.view()->setAccessibleName(QStringLiteral("Opis slajdu"));
+  Keep(form::Control("Panel1"), PictureArea());
+  Keep(form::Control("Panel2"), panel2_);
+  Keep(form::Control("Panel5"), Bar());
+  Keep(form::Control("SlideWebBrowser"), slideWebBrowser_.view());
+  Keep(form::Control("OpisWebBrowser"), opisWebBrowser_.view());
 
-  start_ = MakeBarButton(Bar(), texts::kSlideStartCaption, texts::kSlideStartHint);
-  pause_ = MakeBarButton(Bar(), texts::kSlidePauseCaption, texts::kSlidePauseHint);
-  previous_ = MakeBarButton(Bar(), texts::kSlidePreviousCaption, texts::kSlidePreviousHint);
-  next_ = MakeBarButton(Bar(), texts::kSlideNextCaption, texts::kSlideNextHint);
-  close_ =
-      MakeBarButton(Bar(), texts::kSlideCloseCaption, texts::kSlideCloseHint, texts::kCloseName);
-  trackBar_ = new TrackBar(Bar());
-  trackBar_->setRange(1, 1);
-  trackBar_->setValue(1);
-  trackBar_->setFixedWidth(160);
-  trackBar_->setToolTip(FromWin1250(texts::kSlideBarHint));
-  trackBar_->setAccessibleName(FromWin1250(texts::kSlideBarHint));
-  spin_ = new QSpinBox(Bar());
-  spin_->setRange(texts::kDelayMinimum, texts::kDelayMaximum);
-  spin_->setValue(texts::kDelayMinimum);
-  spin_->setToolTip(FromWin1250(texts::kSlideDelayHint));
-  spin_->setAccessibleName(FromWin1250(texts::kSlideDelayHint));
-  repeat_ = new QCheckBox(FromWin1250(texts::kSlideRepeatCaption), Bar());
-  repeat_->setToolTip(FromWin1250(texts::kSlideRepeatHint));
-  repeat_->setChecked(false);
-  music_ = new QCheckBox(FromWin1250(texts::kSlideMusicCaption), Bar());
-  music_->setToolTip(FromWin1250(texts::kSlideMusicHint));
-  music_->setChecked(true);
-  for (QWidget* control : std::initializer_list<QWidget*>{spin_, repeat_, music_}) {
-    control->setFocusPolicy(Qt::NoFocus);
-  }
+  start_ = AddButton(form::Control("LMDMMButton4"), texts::kSlideStartHint);
+  pause_ = AddButton(form::Control("LMDMMButton2"), texts::kSlidePauseHint);
+  previous_ = AddButton(form::Control("LMDMMButton3"), texts::kSlidePreviousHint);
+  next_ = AddButton(form::Control("LMDMMButton1"), texts::kSlideNextHint);
+  close_ = AddButton(form::Control("LMDMMButton5"), texts::kSlideCloseHint, texts::kCloseName);
+  BuildSettings();
 
   auto* bar = new QHBoxLayout(Bar());
   bar->setContentsMargins(6, 4, 6, 4);
@@ -58,43 +51,70 @@ SlideWindow::SlideWindow(QWidget* parent)
   bar->addWidget(panel2_, 1);
   bar->addWidget(close_);
 
-  connect(start_, &QPushButton::clicked, this, [this] { Raise("ToolButton1Click"); });
-  connect(pause_, &QPushButton::clicked, this, [this] { Raise("ToolButton2Click"); });
-  connect(previous_, &QPushButton::clicked, this, [this] { Raise("ToolButton3Click"); });
-  connect(next_, &QPushButton::clicked, this, [this] { Raise("ToolButton4Click"); });
-  connect(close_, &QPushButton::clicked, this, [this] { Raise("LMDMMButton5Click"); });
-  connect(trackBar_, &TrackBar::released, this, [this](int position, bool over) {
-    if (over) Raise("LMDTrackBarSlajdowClick", std::to_string(position));
-  });
-  connect(spin_, &QSpinBox::valueChanged, this,
-          [this](int seconds) { Raise("LMDSpinEditCzasuChange", std::to_string(seconds)); });
-  connect(repeat_, &QCheckBox::clicked, this,
-          [this](bool checked) { Raise("CheckBox1Click", checked ? "1" : "0"); });
-  connect(music_, &QCheckBox::clicked, this,
-          [this](bool checked) { Raise("CheckBox2Click", checked ? "1" : "0"); });
   // The browsers are laid over their panels by the core at every resize.
-  connect(PictureArea(), &ResizePanel::resized, this, [this] { Raise("FormResize"); });
-  connect(panel2_, &ResizePanel::resized, this, [this] { Raise("FormResize"); });
+  const std::string_view resize = form::Handler("FormResize").name;
+  connect(PictureArea(), &ResizePanel::resized, this,
+          [this, resize] { Raise(std::string(resize)); });
+  connect(panel2_, &ResizePanel::resized, this, [this, resize] { Raise(std::string(resize)); });
 }
+
+QPushButton* SlideWindow::AddButton(form::ControlId id, const char* hint, const char* spoken) {
+  const windows::Control& control = Describe(id);
+  QPushButton* button = MakeBarButton(Bar(), std::string(control.caption).c_str(), hint, spoken);
+  connect(button, &QPushButton::clicked, this,
+          [this, id] { Raise(std::string(Describe(id).handler)); });
+  Keep(id, button);
+  return button;
+}
+
+void SlideWindow::BuildSettings() {
+  const form::ControlId bar = form::Control("LMDTrackBarSlajdow");
+  trackBar_ = new TrackBar(Bar());
+  trackBar_->setRange(1, 1);
+  trackBar_->setValue(1);
+  trackBar_->setFixedWidth(Describe(bar).geometry.width);
+  trackBar_->setToolTip(FromWin1250(texts::kSlideBarHint));
+  trackBar_->setAccessibleName(FromWin1250(texts::kSlideBarHint));
+  connect(trackBar_, &TrackBar::released, this, [this, bar](int position, bool over) {
+    if (over) Raise(std::string(Describe(bar).handler), std::to_string(position));
+  });
+  Keep(bar, trackBar_);
+
+  const form::ControlId delay = form::Control("LMDSpinEditCzasu");
+  spin_ = new QSpinBox(Bar());
+  spin_->setRange(texts::kDelayMinimum, texts::kDelayMaximum);
+  spin_->setValue(texts::kDelayMinimum);
+  spin_->setToolTip(FromWin1250(texts::kSlideDelayHint));
+  spin_->setAccessibleName(FromWin1250(texts::kSlideDelayHint));
+  connect(spin_, &QSpinBox::valueChanged, this, [this, delay](int seconds) {
+    Raise(std::string(Describe(delay).handler), std::to_string(seconds));
+  });
+  Keep(delay, spin_);
+
+  repeat_ = AddSwitch(form::Control("CheckBox1"), texts::kSlideRepeatHint, false);
+  music_ = AddSwitch(form::Control("CheckBox2"), texts::kSlideMusicHint, true);
+  for (QWidget* control : std::initializer_list<QWidget*>{spin_, repeat_, music_}) {
+    control->setFocusPolicy(Qt::NoFocus);
+  }
+}
+
+QCheckBox* SlideWindow::AddSwitch(form::ControlId id, const char* hint, bool checked) {
+  auto* box = new QCheckBox(FromWin1250(std::string(Describe(id).caption)), Bar());
+  box->setToolTip(FromWin1250(hint));
+  box->setChecked(checked);
+  connect(box, &QCheckBox::clicked, this,
+          [this, id](bool on) { Raise(std::string(Describe(id).handler), on ? "1" : "0"); });
+  Keep(id, box);
+  return box;
+}
+
+void SlideWindow::Keep(form::ControlId id, QWidget* control) { named_.emplace_back(id, control); }
 
 void SlideWindow::Register(QtUi& ui, QtBrowsers& browsers) {
   RegisterFrame(ui);
-  RegisterControl(ui, "Panel1", PictureArea());
-  RegisterControl(ui, "Panel2", panel2_);
-  RegisterControl(ui, "Panel5", Bar());
-  RegisterControl(ui, "SlideWebBrowser", slideWebBrowser_.view());
-  RegisterControl(ui, "OpisWebBrowser", opisWebBrowser_.view());
-  RegisterControl(ui, "LMDMMButton4", start_);
-  RegisterControl(ui, "LMDMMButton2", pause_);
-  RegisterControl(ui, "LMDMMButton3", previous_);
-  RegisterControl(ui, "LMDMMButton1", next_);
-  RegisterControl(ui, "LMDMMButton5", close_);
-  RegisterControl(ui, "LMDTrackBarSlajdow", trackBar_);
-  RegisterControl(ui, "LMDSpinEditCzasu", spin_);
-  RegisterControl(ui, "CheckBox1", repeat_);
-  RegisterControl(ui, "CheckBox2", music_);
-  browsers.Register(Qualified("SlideWebBrowser"), slideWebBrowser_);
-  browsers.Register(Qualified("OpisWebBrowser"), opisWebBrowser_);
+  for (const auto& [id, control] : named_) RegisterControl(ui, Name(id), control);
+  browsers.Register(form::Qualified(form::Control("SlideWebBrowser")), slideWebBrowser_);
+  browsers.Register(form::Qualified(form::Control("OpisWebBrowser")), opisWebBrowser_);
 }
 
 }  // namespace velmora::platform::qt

@@ -9,10 +9,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "viewer/media_frame.h"
 #include "viewer/qt_browser.h"
 #include "viewer/track_bar.h"
+#include "windows/slide_form_controls.h"
 
 namespace velmora::platform::qt {
 
@@ -40,18 +43,28 @@ class SlideWindow : public MediaFrame {
   QCheckBox* MusicBox() const { return music_; }
 
  private:
+  // A bar button with the described caption, raising the described handler.
+  QPushButton* AddButton(windows::slide_form::ControlId id, const char* hint,
+                         const char* spoken = nullptr);
+  QCheckBox* AddSwitch(windows::slide_form::ControlId id, const char* hint, bool checked);
+  // The position bar, the delay and the two switches.
+  void BuildSettings();
+  // Registered by its described name in Register.
+  void Keep(windows::slide_form::ControlId id, QWidget* control);
+
+  std::vector<std::pair<windows::slide_form::ControlId, QWidget*>> named_;
   ResizePanel* panel2_;
   QtBrowser slideWebBrowser_;
   QtBrowser opisWebBrowser_;
-  QPushButton* start_;
-  QPushButton* pause_;
-  QPushButton* previous_;
-  QPushButton* next_;
-  TrackBar* trackBar_;
-  QSpinBox* spin_;
-  QCheckBox* repeat_;
-  QCheckBox* music_;
-  QPushButton* close_;
+  QPushButton* start_ = nullptr;
+  QPushButton* pause_ = nullptr;
+  QPushButton* previous_ = nullptr;
+  QPushButton* next_ = nullptr;
+  TrackBar* trackBar_ = nullptr;
+  QSpinBox* spin_ = nullptr;
+  QCheckBox* repeat_ = nullptr;
+  QCheckBox* music_ = nullptr;
+  QPushButton* close_ = nullptr;
 };
 
 }  // namespace velmora::platform::qt

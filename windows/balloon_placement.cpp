@@ -1,5 +1,7 @@
 #include "windows/balloon_placement.h"
 
+#include "platform/handlers.h"
+
 namespace velmora::windows {
 
 std::unique_ptr<TChmurkaForm> CreateBalloon(const std::string& name, const std::string& label,
@@ -33,18 +35,18 @@ void PlaceBalloon(platform::Ui& ui, TChmurkaForm* dictionaryBalloon, TChmurkaFor
       break;
   }
   if (!balloon) return;
-  const platform::Bounds window = ui.GetBounds("MainForm");
+  const platform::Bounds window = ui.GetBounds(platform::names::kMainForm);
   int left = 0;
   int top = 0;
   if (kind == BalloonKind::Definition) {
     // At the right edge, just above the bottom button bar.
     left = window.width - size.width;
-    top = ui.GetBounds("Panel2").top - size.height;
+    top = ui.GetBounds(platform::names::kPanel2).top - size.height;
   } else {
     // In the upper right corner of the main browser, 20 pixels in.
-    const platform::Bounds browser = ui.GetBounds("MainWebBrowser");
+    const platform::Bounds browser = ui.GetBounds(platform::names::kMainWebBrowser);
     left = window.left + browser.width - size.width - 20;
-    top = window.top + browser.top + ui.GetBounds("Panel4").height - 30;
+    top = window.top + browser.top + ui.GetBounds(platform::names::kPanel4).height - 30;
   }
   ui.SetWindowBounds(balloon->name(), left, top, size.width, size.height);
 }

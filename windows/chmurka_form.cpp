@@ -24,7 +24,7 @@ TChmurkaForm::TChmurkaForm(std::string name, platform::Platform& platform, Ballo
       name_(std::move(name)),
       ui_(platform.ui),
       files_(platform.files),
-      CppWebBrowser_(platform.browsers.Get(name_ + ".CppWebBrowser")),
+      CppWebBrowser_(platform.browsers.Get(Qualified(chmurka_form::Control("CppWebBrowser")))),
       host_(std::move(host)) {
   platform::BrowserEvents events;
   events.BeforeNavigate2 = [this](const std::string& address, bool& cancel) {
@@ -33,7 +33,9 @@ TChmurkaForm::TChmurkaForm(std::string name, platform::Platform& platform, Ballo
   CppWebBrowser_.SetEvents(std::move(events));
 }
 
-void TChmurkaForm::SetLabel(const std::string& text) { ui_.SetText(Control("Label1"), text); }
+void TChmurkaForm::SetLabel(const std::string& text) {
+  ui_.SetText(Qualified(chmurka_form::Control("Label1")), text);
+}
 
 void TChmurkaForm::MakeVisible() {
   if (visible_) return;
@@ -55,8 +57,8 @@ void TChmurkaForm::ReplaceAll(const std::string& placeholder, const std::string&
 void TChmurkaForm::UkryjPasekBrowsera(bool hide) {
   // Filling the area below the strip; with hide, 20 pixels wider, so the
   // window clips the vertical scroll bar.
-  ui_.PlaceInParent(Control("CppWebBrowser"), 0, kTitleStripHeight, hide ? kScrollBarWidth : 0,
-                    -kTitleStripHeight);
+  ui_.PlaceInParent(Qualified(chmurka_form::Control("CppWebBrowser")), 0, kTitleStripHeight,
+                    hide ? kScrollBarWidth : 0, -kTitleStripHeight);
 }
 
 void TChmurkaForm::ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
@@ -91,14 +93,14 @@ void TChmurkaForm::ShowLocationMap(const std::string& templateDir, const std::st
     RichEdit.SaveToFile(path);
     CppWebBrowser_.Navigate(path);
   }
-  ui_.SetVisible(Control("RichEdit"), false);
+  ui_.SetVisible(Qualified(chmurka_form::Control("RichEdit")), false);
   MakeVisible();
   UkryjPasekBrowsera(true);
 }
 
 void TChmurkaForm::ShowLocationPage(const std::string& file) {
   CppWebBrowser_.Navigate(file);
-  ui_.SetVisible(Control("RichEdit"), false);
+  ui_.SetVisible(Qualified(chmurka_form::Control("RichEdit")), false);
   MakeVisible();
   UkryjPasekBrowsera(true);
 }
@@ -136,14 +138,18 @@ void TChmurkaForm::Panel1MouseMove(bool leftButtonHeld) {
 }
 
 void TChmurkaForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  handlers["Panel1MouseDown"] = [this](const std::string&) { Panel1MouseDown(); };
-  // "left" when the left button is held during the move.
-  handlers["Panel1MouseMove"] = [this](const std::string& buttons) {
-    Panel1MouseMove(buttons.find("left") != std::string::npos);
+  using chmurka_form::Handler;
+  auto on = [&handlers](chmurka_form::HandlerId handler, platform::Handler run) {
+    handlers[Name(handler)] = std::move(run);
   };
-  handlers["LMDSpeedButton30Click"] = [this](const std::string&) { LMDSpeedButton30Click(); };
-  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
-  handlers["FormResize"] = [this](const std::string&) { FormResize(); };
+  on(Handler("Panel1MouseDown"), [this](const std::string&) { Panel1MouseDown(); });
+  // "left" when the left button is held during the move.
+  on(Handler("Panel1MouseMove"), [this](const std::string& buttons) {
+    Panel1MouseMove(buttons.find("left") != std::string::npos);
+  });
+  on(Handler("LMDSpeedButton30Click"), [this](const std::string&) { LMDSpeedButton30Click(); });
+  on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
+  on(Handler("FormResize"), [this](const std::string&) { FormResize(); });
 }
 
 }  // namespace velmora::windows

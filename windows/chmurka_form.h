@@ -11,6 +11,7 @@
 #include "platform/handlers.h"
 #include "platform/platform.h"
 #include "tables/content_paths.h"
+#include "windows/chmurka_form_controls.h"
 
 namespace velmora::windows {
 
@@ -24,8 +25,6 @@ inline constexpr const char* kBackLink =
     "<br><br><center><A HREF=\"javascript:history.go(-1)\">wstecz...</A></center>";
 }  // namespace balloon_texts
 
-// Height of the title strip Panel1; the browser fills the rest.
-inline constexpr int kTitleStripHeight = 25;
 // How far a hidden scroll bar is pushed past the right edge.
 inline constexpr int kScrollBarWidth = 20;
 
@@ -89,7 +88,10 @@ class TChmurkaForm {
  private:
   // Makes the window visible; its show event runs when it was hidden.
   void MakeVisible();
-  std::string Control(const char* control) const { return name_ + "." + control; }
+  // The control as the platform knows it in this instance.
+  std::string Qualified(chmurka_form::ControlId control) const {
+    return chmurka_form::Qualified(name_, control);
+  }
 
   std::string name_;
   platform::Ui& ui_;

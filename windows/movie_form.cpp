@@ -6,19 +6,28 @@
 
 #include "windows/handler_arguments.h"
 #include "windows/media_texts.h"
+#include "windows/movie_form_controls.h"
 
 namespace velmora::windows {
 
 namespace texts = media_texts;
+using movie_form::Control;
+using movie_form::Handler;
+using movie_form::Qualified;
 
 namespace {
 constexpr int kBarMinimum = 1;
 constexpr int kBarMaximum = 100;
+
+// What the platform calls the window and the controls the core changes.
+const std::string kWindow(movie_form::Description::kName);
+const std::string kTrackBar = Qualified(Control("LMDTrackBarFilmow"));
+const std::string kDisplay = Qualified(Control("Panel3"));
 }  // namespace
 
 TMovieForm::TMovieForm(platform::Platform& platform)
-    : MediaPlayer1(platform.players.Get(kPlayer)),
-      Timer1(platform.timers.Get(kTimer1)),
+    : MediaPlayer1(platform.players.Get(Qualified(Control("MediaPlayer1")))),
+      Timer1(platform.timers.Get(Qualified(Control("Timer1")))),
       ui_(platform.ui) {
   Timer1.SetHandler([this] { Timer1Timer(); });
 }
@@ -156,33 +165,36 @@ void TMovieForm::SetTrackBarPosition(int position) {
 }
 
 void TMovieForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
-  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
-  handlers["LMDMMButton1Click"] = [this](const std::string&) { LMDMMButton1Click(); };
-  handlers["LMDMMButton2Click"] = [this](const std::string&) { LMDMMButton2Click(); };
-  handlers["LMDMMButton3Click"] = [this](const std::string&) { LMDMMButton3Click(); };
-  handlers["LMDMMButton4Click"] = [this](const std::string&) { LMDMMButton4Click(); };
-  handlers["LMDMMButton5Click"] = [this](const std::string&) { LMDMMButton5Click(); };
-  handlers["LMDMMButton6Click"] = [this](const std::string&) { LMDMMButton6Click(); };
+  auto on = [&handlers](movie_form::HandlerId handler, platform::Handler run) {
+    handlers[Name(handler)] = std::move(run);
+  };
+  on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
+  on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
+  on(Handler("LMDMMButton1Click"), [this](const std::string&) { LMDMMButton1Click(); });
+  on(Handler("LMDMMButton2Click"), [this](const std::string&) { LMDMMButton2Click(); });
+  on(Handler("LMDMMButton3Click"), [this](const std::string&) { LMDMMButton3Click(); });
+  on(Handler("LMDMMButton4Click"), [this](const std::string&) { LMDMMButton4Click(); });
+  on(Handler("LMDMMButton5Click"), [this](const std::string&) { LMDMMButton5Click(); });
+  on(Handler("LMDMMButton6Click"), [this](const std::string&) { LMDMMButton6Click(); });
   auto withBar = [this](void (TMovieForm::*event)()) {
     return [this, event](const std::string& argument) {
       if (const auto position = IntegerArgument(argument)) SetTrackBarPosition(*position);
       (this->*event)();
     };
   };
-  handlers["LMDTrackBarFilmowMouseDown"] = withBar(&TMovieForm::LMDTrackBarFilmowMouseDown);
-  handlers["LMDTrackBarFilmowClick"] = withBar(&TMovieForm::LMDTrackBarFilmowClick);
-  handlers["LMDTrackBarFilmowMouseUp"] = withBar(&TMovieForm::LMDTrackBarFilmowMouseUp);
-  handlers["Timer1Timer"] = [this](const std::string&) {
+  on(Handler("LMDTrackBarFilmowMouseDown"), withBar(&TMovieForm::LMDTrackBarFilmowMouseDown));
+  on(Handler("LMDTrackBarFilmowClick"), withBar(&TMovieForm::LMDTrackBarFilmowClick));
+  on(Handler("LMDTrackBarFilmowMouseUp"), withBar(&TMovieForm::LMDTrackBarFilmowMouseUp));
+  on(Handler("Timer1Timer"), [this](const std::string&) {
     if (Timer1.Enabled()) Timer1Timer();
-  };
-  handlers["FormKeyDown"] = [this](const std::string& key) { FormKeyDown(key); };
-  handlers["Panel2Resize"] = [this](const std::string& argument) {
+  });
+  on(Handler("FormKeyDown"), [this](const std::string& key) { FormKeyDown(key); });
+  on(Handler("Panel2Resize"), [this](const std::string& argument) {
     std::istringstream in(argument);
     int width = 0;
     int height = 0;
     if (in >> width >> height) Panel2Resize(width, height);
-  };
+  });
 }
 
 }  // namespace velmora::windows

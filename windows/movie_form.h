@@ -13,12 +13,6 @@ namespace velmora::windows {
 
 class TMovieForm {
  public:
-  static constexpr const char* kWindow = "MovieForm";
-  static constexpr const char* kTrackBar = "MovieForm.LMDTrackBarFilmow";
-  static constexpr const char* kDisplay = "MovieForm.Panel3";
-  static constexpr const char* kPlayer = "MovieForm.MediaPlayer1";
-  static constexpr const char* kTimer1 = "MovieForm.Timer1";
-
   explicit TMovieForm(platform::Platform& platform);
   TMovieForm(const TMovieForm&) = delete;
   TMovieForm& operator=(const TMovieForm&) = delete;

@@ -8,10 +8,27 @@
 #include "tables/disc_files.h"
 #include "windows/handler_arguments.h"
 #include "windows/media_texts.h"
+#include "windows/slide_form_controls.h"
 
 namespace velmora::windows {
 
 namespace texts = media_texts;
+using slide_form::Control;
+using slide_form::Handler;
+using slide_form::Qualified;
+
+namespace {
+// What the platform calls the window and the controls the core changes.
+const std::string kWindow(slide_form::Description::kName);
+const std::string kStartButton = Qualified(Control("LMDMMButton4"));
+const std::string kPauseButton = Qualified(Control("LMDMMButton2"));
+const std::string kTrackBar = Qualified(Control("LMDTrackBarSlajdow"));
+const std::string kSpinEdit = Qualified(Control("LMDSpinEditCzasu"));
+const std::string kRepeatBox = Qualified(Control("CheckBox1"));
+const std::string kMusicBox = Qualified(Control("CheckBox2"));
+const std::string kSlideBrowser = Qualified(Control("SlideWebBrowser"));
+const std::string kDescriptionBrowser = Qualified(Control("OpisWebBrowser"));
+}  // namespace
 
 std::vector<std::string> UsableSlides(const tables::Table& slides, const std::string& key,
                                       platform::FileSystem& files, const std::string& photoDir) {
@@ -29,9 +46,9 @@ std::vector<std::string> UsableSlides(const tables::Table& slides, const std::st
 }
 
 TSlideForm::TSlideForm(SlideShowHost host, platform::Platform& platform)
-    : MediaPlayer1(platform.players.Get(kPlayer)),
-      Timer1(platform.timers.Get(kTimer1)),
-      Timer2(platform.timers.Get(kTimer2)),
+    : MediaPlayer1(platform.players.Get(Qualified(Control("MediaPlayer1")))),
+      Timer1(platform.timers.Get(Qualified(Control("Timer1")))),
+      Timer2(platform.timers.Get(Qualified(Control("Timer2")))),
       RichEdit(platform.files),
       show_(host),
       ui_(platform.ui),
@@ -266,37 +283,40 @@ void TSlideForm::SetMusic(bool checked) {
 }
 
 void TSlideForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  handlers["ToolButton1Click"] = [this](const std::string&) { ToolButton1Click(); };
-  handlers["ToolButton2Click"] = [this](const std::string&) { ToolButton2Click(); };
-  handlers["ToolButton3Click"] = [this](const std::string&) { ToolButton3Click(); };
-  handlers["ToolButton4Click"] = [this](const std::string&) { ToolButton4Click(); };
-  handlers["LMDMMButton5Click"] = [this](const std::string&) { LMDMMButton5Click(); };
-  handlers["LMDTrackBarSlajdowClick"] = [this](const std::string& argument) {
+  auto on = [&handlers](slide_form::HandlerId handler, platform::Handler run) {
+    handlers[Name(handler)] = std::move(run);
+  };
+  on(Handler("ToolButton1Click"), [this](const std::string&) { ToolButton1Click(); });
+  on(Handler("ToolButton2Click"), [this](const std::string&) { ToolButton2Click(); });
+  on(Handler("ToolButton3Click"), [this](const std::string&) { ToolButton3Click(); });
+  on(Handler("ToolButton4Click"), [this](const std::string&) { ToolButton4Click(); });
+  on(Handler("LMDMMButton5Click"), [this](const std::string&) { LMDMMButton5Click(); });
+  on(Handler("LMDTrackBarSlajdowClick"), [this](const std::string& argument) {
     if (const auto position = IntegerArgument(argument)) SetTrackBarPosition(*position);
     LMDTrackBarSlajdowClick();
-  };
-  handlers["LMDSpinEditCzasuChange"] = [this](const std::string& argument) {
+  });
+  on(Handler("LMDSpinEditCzasuChange"), [this](const std::string& argument) {
     if (const auto seconds = IntegerArgument(argument)) SetDelay(*seconds);
     LMDSpinEditCzasuChange();
-  };
-  handlers["CheckBox1Click"] = [this](const std::string& argument) {
+  });
+  on(Handler("CheckBox1Click"), [this](const std::string& argument) {
     SetRepeat(SwitchArgument(argument).value_or(!repeat_));
-  };
-  handlers["CheckBox2Click"] = [this](const std::string& argument) {
+  });
+  on(Handler("CheckBox2Click"), [this](const std::string& argument) {
     SetMusic(SwitchArgument(argument).value_or(!music_));
     CheckBox2Click();
-  };
+  });
   // A timer raises its event only while it is on.
-  handlers["Timer1Timer"] = [this](const std::string&) {
+  on(Handler("Timer1Timer"), [this](const std::string&) {
     if (Timer1.Enabled()) Timer1Timer();
-  };
-  handlers["Timer2Timer"] = [this](const std::string&) {
+  });
+  on(Handler("Timer2Timer"), [this](const std::string&) {
     if (Timer2.Enabled()) Timer2Timer();
-  };
-  handlers["FormShow"] = [this](const std::string&) { FormShow(); };
-  handlers["FormClose"] = [this](const std::string&) { FormClose(); };
-  handlers["FormResize"] = [this](const std::string&) { FormResize(); };
-  handlers["FormKeyDown"] = [this](const std::string& key) { FormKeyDown(key); };
+  });
+  on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
+  on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
+  on(Handler("FormResize"), [this](const std::string&) { FormResize(); });
+  on(Handler("FormKeyDown"), [this](const std::string& key) { FormKeyDown(key); });
 }
 
 }  // namespace velmora::windows

@@ -35,19 +35,6 @@ std::vector<std::string> UsableSlides(const tables::Table& slides, const std::st
 
 class TSlideForm {
  public:
-  static constexpr const char* kWindow = "SlideForm";
-  static constexpr const char* kStartButton = "SlideForm.LMDMMButton4";
-  static constexpr const char* kPauseButton = "SlideForm.LMDMMButton2";
-  static constexpr const char* kTrackBar = "SlideForm.LMDTrackBarSlajdow";
-  static constexpr const char* kSpinEdit = "SlideForm.LMDSpinEditCzasu";
-  static constexpr const char* kRepeatBox = "SlideForm.CheckBox1";
-  static constexpr const char* kMusicBox = "SlideForm.CheckBox2";
-  static constexpr const char* kSlideBrowser = "SlideForm.SlideWebBrowser";
-  static constexpr const char* kDescriptionBrowser = "SlideForm.OpisWebBrowser";
-  static constexpr const char* kPlayer = "SlideForm.MediaPlayer1";
-  static constexpr const char* kTimer1 = "SlideForm.Timer1";
-  static constexpr const char* kTimer2 = "SlideForm.Timer2";
-
   TSlideForm(SlideShowHost host, platform::Platform& platform);
   TSlideForm(const TSlideForm&) = delete;
   TSlideForm& operator=(const TSlideForm&) = delete;

@@ -1,6 +1,6 @@
 // Files the viewer needs whatever the pages link to.
 
-#include "app/command_buttons.h"
+#include "app/main_form_controls.h"
 #include "app/support_files.h"
 #include "app/texts.h"
 #include "cli/check/check_texts.h"
@@ -66,7 +66,7 @@ void CheckFixedFiles(Disc& disc, Findings& findings) {
   missing("fixed-file-missing", paths.animDir + DF::kSlideMusic,
           "the slide-show music does not exist", "slide shows without music");
 
-  for (const app::FixedPageButton& button : app::kFixedPageButtons) {
+  for (const app::main_form::FixedPage& button : app::main_form::kFixedPages) {
     const std::string path = paths.dataDir + std::string(button.page);
     missing("fixed-page-missing", path, "the page of a button does not exist",
             texts::Quoted(std::string(texts::kMissingFile) + texts::Utf8(path)) +

@@ -8,6 +8,7 @@
 #include "app/main_form.h"
 #include "tests/support/fake_platform.h"
 #include "windows/slide_form.h"
+#include "windows/slide_form_controls.h"
 
 using velmora::app::TMainForm;
 using velmora::platform::Icon;
@@ -139,13 +140,17 @@ TEST_F(MenuPage, missingTemplate_reportedOnceAndPanelStillShown) {
 TEST_F(MenuPage, slideAdvanceOn_everyPageHidesPanel) {
   Start();
   Open("123.htm");
-  fake_.platform.timers.Get(velmora::windows::TSlideForm::kTimer1).SetEnabled(true);
+  fake_.platform.timers
+      .Get(velmora::windows::slide_form::Qualified(velmora::windows::slide_form::Control("Timer1")))
+      .SetEnabled(true);
   Open("124.htm");
   EXPECT_FALSE(PanelVisible());
   Open("123.htm");
   EXPECT_FALSE(PanelVisible());
   EXPECT_EQ(Menu().navigations.size(), 1u);
-  fake_.platform.timers.Get(velmora::windows::TSlideForm::kTimer1).SetEnabled(false);
+  fake_.platform.timers
+      .Get(velmora::windows::slide_form::Qualified(velmora::windows::slide_form::Control("Timer1")))
+      .SetEnabled(false);
   Open("124.htm");
   EXPECT_TRUE(PanelVisible());
 }

@@ -31,6 +31,7 @@
 #include "viewer/qt_main_window.h"
 #include "viewer/qt_system.h"
 #include "viewer/qt_ui.h"
+#include "windows/slide_form_controls.h"
 
 using namespace velmora;
 using platform::qt::BalloonWindow;
@@ -76,8 +77,12 @@ struct Viewer {
     }
     browsers.Register("MenuWebBrowser", menuBrowser);
     browsers.Register("TitleWebBrowser", titleBrowser);
-    browsers.Register(windows::TSlideForm::kSlideBrowser, slideBrowser);
-    browsers.Register(windows::TSlideForm::kDescriptionBrowser, descriptionBrowser);
+    browsers.Register(
+        windows::slide_form::Qualified(windows::slide_form::Control("SlideWebBrowser")),
+        slideBrowser);
+    browsers.Register(
+        windows::slide_form::Qualified(windows::slide_form::Control("OpisWebBrowser")),
+        descriptionBrowser);
     dictionary.Register("DictionaryBalloon", ui, browsers);
     location.Register("LocationBalloon", ui, browsers);
     form = std::make_unique<app::TMainForm>(platform);

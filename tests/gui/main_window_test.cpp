@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/main_form_controls.h"
 #include "gui_wait.h"
 #include "page_script.h"
 #include "platform/native_file_system.h"
@@ -39,6 +40,7 @@
 #include "viewer/qt_media_player.h"
 #include "viewer/qt_system.h"
 #include "viewer/qt_viewer.h"
+#include "viewer/win1250_text.h"
 
 using namespace velmora;
 using platform::qt::QtMainWindow;
@@ -68,6 +70,7 @@ class MainWindowTest : public QObject {
   void init();
 
   void layout_barsButtonsAndStrip();
+  void description_everyControlIsBuiltOnItsParent();
   void slideAndFilmWindows_fillTheScreen();
   void pomoc_showsHelpPage_andReleasesTopicButtons();
   void topicButton_staysPressed_untilReleased();
@@ -136,6 +139,24 @@ void MainWindowTest::init() {
 }
 
 void MainWindowTest::cleanupTestCase() { sample_.reset(); }
+
+// The window is built from its description: every described control is a
+// widget of that name within its described parent, with its caption.
+void MainWindowTest::description_everyControlIsBuiltOnItsParent() {
+  QtMainWindow& window = Window();
+  for (const windows::Control& control : app::main_form::Description::kControls) {
+    if (control.kind == windows::ControlKind::Window) continue;
+    const std::string name(control.name);
+    QWidget* widget = window.Control(name);
+    QVERIFY2(widget != nullptr, name.c_str());
+    QWidget* parent =
+        control.parent.empty() ? &window : window.Control(std::string(control.parent));
+    QVERIFY2(parent != nullptr && parent->isAncestorOf(widget), name.c_str());
+    const QString caption = platform::qt::FromWin1250(std::string(control.caption));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) QCOMPARE(button->text(), caption);
+    if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), caption);
+  }
+}
 
 void MainWindowTest::slideAndFilmWindows_fillTheScreen() {
   for (QWidget* window : {static_cast<QWidget*>(&sample_->Viewer().Slides()),

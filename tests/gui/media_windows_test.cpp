@@ -38,6 +38,7 @@
 #include "viewer/slide_window.h"
 #include "when_shown.h"
 #include "windows/slide_form.h"
+#include "windows/slide_form_controls.h"
 
 namespace qt = velmora::platform::qt;
 using velmora::app::Application;
@@ -117,7 +118,8 @@ class SlideTimerHeld : public velmora::platform::Timers {
  public:
   explicit SlideTimerHeld(velmora::platform::Timers& others) : others_(others) {}
   velmora::platform::Timer& Get(const std::string& control) override {
-    if (control == velmora::windows::TSlideForm::kTimer1) {
+    if (control ==
+        velmora::windows::slide_form::Qualified(velmora::windows::slide_form::Control("Timer1"))) {
       return velmora::platform::NoTimers().Get(control);
     }
     return others_.Get(control);
@@ -290,7 +292,7 @@ void MediaWindowsTest::movieLink_playsTheFilm() {
     bar = movieWindow_->TrackBarFilmow()->value();
     drawn = movieWindow_->Video()->videoSink()->videoFrame().isValid();
     SaveShot(*movieWindow_, "movie_window.png", movieWindow_->Video());
-    movieWindow_->Button(5)->click();
+    movieWindow_->CloseButton()->click();
     closed = true;
   });
 
@@ -316,7 +318,7 @@ void MediaWindowsTest::movieWindow_centresTheDisplayAndLabelsItsButtons() {
     displayOffset = movieWindow_->Panel3()->pos();
     displaySize = movieWindow_->Panel3()->size();
     panelSize = movieWindow_->Panel2()->size();
-    movieWindow_->Button(5)->click();
+    movieWindow_->CloseButton()->click();
   });
   mainWindow_->MainWebBrowser().Navigate("http://db?mvwydmy");
   QVERIFY(WaitUntil([&] { return !panelSize.isEmpty(); }, 60000));
@@ -324,12 +326,24 @@ void MediaWindowsTest::movieWindow_centresTheDisplayAndLabelsItsButtons() {
   QCOMPARE(displayOffset, QPoint((panelSize.width() - 350) / 2, (panelSize.height() - 300) / 2));
   QCOMPARE(movieWindow_->windowTitle(), QStringLiteral("MovieShow"));
   QCOMPARE(movieWindow_->ControlBar()->height(), 46);
-  const char* captions[] = {"|<", "||", "[]", ">", "X", ">|"};
-  const char* hints[] = {"Cofnij",   "Pauza", "Zatrzymaj", "Uruchom", "Zakończ odtwarzanie filmu",
-                         "Do przodu"};
-  for (int number = 1; number <= 6; ++number) {
-    QCOMPARE(movieWindow_->Button(number)->text(), QString::fromUtf8(captions[number - 1]));
-    QCOMPARE(movieWindow_->Button(number)->toolTip(), QString::fromUtf8(hints[number - 1]));
+  namespace movie = velmora::windows::movie_form;
+  const struct {
+    movie::ControlId button;
+    const char* caption;
+    const char* hint;
+  } buttons[] = {
+      {movie::Control("LMDMMButton1"), "|<", "Cofnij"},
+      {movie::Control("LMDMMButton2"), "||", "Pauza"},
+      {movie::Control("LMDMMButton3"), "[]", "Zatrzymaj"},
+      {movie::Control("LMDMMButton4"), ">", "Uruchom"},
+      {movie::Control("LMDMMButton5"), "X", "Zakończ odtwarzanie filmu"},
+      {movie::Control("LMDMMButton6"), ">|", "Do przodu"},
+  };
+  for (const auto& expected : buttons) {
+    QPushButton* button = movieWindow_->Button(expected.button);
+    QVERIFY(button != nullptr);
+    QCOMPARE(button->text(), QString::fromUtf8(expected.caption));
+    QCOMPARE(button->toolTip(), QString::fromUtf8(expected.hint));
   }
 }
 

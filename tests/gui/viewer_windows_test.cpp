@@ -29,6 +29,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/main_form_controls.h"
 #include "gui_input.h"
 #include "gui_wait.h"
 #include "platform/native_file_system.h"
@@ -176,7 +177,7 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
     QRect panel2, panel3, video;
     bool videoVisible = false;
     WhenShown scenario(movie, [&] {
-      MeasureAndClose(movie, *movie.ControlBar(), *movie.Button(5), byEscape, view, [&] {
+      MeasureAndClose(movie, *movie.ControlBar(), *movie.CloseButton(), byEscape, view, [&] {
         WaitUntil(
             [&] {
               return movie.Panel3()->pos() == QPoint((movie.Panel2()->width() - 350) / 2,
@@ -191,7 +192,7 @@ void ViewerWindowsTest::filmWindow_coversTheScreen_displayCentred_XAndEscapeClos
           Note("film window", movie.frameGeometry());
           Note("film Panel3", panel3);
           Note("film bar", OnScreen(movie.ControlBar()));
-          Note("film X", OnScreen(movie.Button(5)));
+          Note("film X", OnScreen(movie.CloseButton()));
           Shoot(movie, QStringLiteral("film.png"));
         }
       });
@@ -326,13 +327,15 @@ void ViewerWindowsTest::replayLayout_isTheViewersOnTheSameScreen() {
   std::ostringstream sink;
   recording::Trace trace(sink);
   recording::RecordingUi replay(trace);
-  for (const char* name : {"MainForm", "Panel1", "Panel7", "Panel4", "MainWebBrowser", "Panel3",
-                           "Panel2", "LMDSpeedButton26"}) {
+  // Every place the main window's description gives.
+  for (const windows::Control& control : app::main_form::Description::kControls) {
+    if (!control.geometry.Placed()) continue;
+    const std::string name(control.name);
     const platform::Bounds viewer = sample_->Ui().GetBounds(name);
     const platform::Bounds recorded = replay.GetBounds(name);
     const QString both =
         QStringLiteral("%1: viewer %2, replay %3")
-            .arg(QLatin1String(name))
+            .arg(QString::fromStdString(name))
             .arg(Describe(QRect(viewer.left, viewer.top, viewer.width, viewer.height)))
             .arg(Describe(QRect(recorded.left, recorded.top, recorded.width, recorded.height)));
     QVERIFY2(viewer.left == recorded.left && viewer.top == recorded.top &&

@@ -1,6 +1,6 @@
 #include "check_disc.h"
 
-#include "app/command_buttons.h"
+#include "app/main_form_controls.h"
 #include "tables/contents_tree.h"
 #include "test_support.h"
 
@@ -10,7 +10,7 @@ void MakeCleanCheckDisc(const std::string& root) {
   MakeMinimalDisc(root);
   const std::string page =
       "<html><head><title>temat: Strona</title></head><body></body></html>\r\n";
-  for (const app::FixedPageButton& button : app::kFixedPageButtons) {
+  for (const app::main_form::FixedPage& button : app::main_form::kFixedPages) {
     WriteFile(root + "/Data/" + std::string(button.page), page);
   }
   WriteFile(root + "/Data/drzewo.htm", page);
