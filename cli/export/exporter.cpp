@@ -122,7 +122,10 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
     const Job job = std::move(queue_.front());
     queue_.pop_front();
     if (!Produce(job) || failed_) return false;
-    if (progress && !progress({++done, done + queue_.size() + seeds.Remaining()})) return false;
+    // The tables' files are read through from end to end by the seeds and
+    // the pages: what was read goes from memory now and then.
+    if (++done % 1024 == 0) viewer_.ReleaseTableText();
+    if (progress && !progress({done, done + queue_.size() + seeds.Remaining()})) return false;
   }
   // Every path is written now but the export's own, which no other takes:
   // the set goes before the sink's finishing needs its memory.
