@@ -46,15 +46,16 @@ Exporter::Exporter(ViewerSession& viewer, platform::FileSystem& files, ExportSin
 }
 
 std::string Exporter::Want(Job job) {
-  if (wanted_.insert(job.path).second) queue_.push_back(job);
-  return job.path;
+  std::string path = job.path;
+  if (wanted_.Insert(path)) queue_.push_back(std::move(job));
+  return path;
 }
 
 std::string Exporter::WantBroken(const std::string& what, const std::string& message) {
   const std::string shownWhat = Display(what);
   const std::string path = "gen/broken/" + SafeName(shownWhat) + ".html";
   const std::string said = Display(message);
-  if (!wanted_.count(path)) {
+  if (!wanted_.Contains(path)) {
     faults_.push_back((page_.empty() ? std::string("tables") : page_) + ": " + shownWhat + ": " +
                       said);
   }
@@ -91,72 +92,44 @@ std::string Exporter::WantDiscFile(const std::string& corePath) {
       {file->path, IsPageName(file->path) ? Make::DiscPage : Make::DiscFile, file->real, {}});
 }
 
-void Exporter::SeedTables() {
-  app::TMainForm& form = viewer_.form();
-  page_.clear();
-  // Every key of every table a link can name, as its link would.
-  const std::pair<const tables::Table*, const char*> kLinked[] = {
-      {&form.CatalogueTable(tables::kReserveTable), "http://db?rp"},
-      {&form.CatalogueTable(tables::kParkTable), "http://db?pk"},
-      {&form.CatalogueTable(tables::kLandscapeTable), "http://db?ok"},
-      {&form.CatalogueTable(tables::kEconetTable), "http://db?ec"},
-      {&form.CatalogueTable(tables::kDictionaryTable), "http://db?dic"},
-      {&form.CatalogueTable(tables::kBiotopeTable), "http://db?bio"},
-      {&form.CatalogueTable(tables::kSlideTable), "http://db?ss"}};
-  for (const auto& [table, link] : kLinked) {
-    // The dictionaries' headings also go to the search index.
-    const int definitionKind = table == &form.CatalogueTable(tables::kDictionaryTable) ? 1
-                               : table == &form.CatalogueTable(tables::kBiotopeTable)  ? 2
-                                                                                       : 0;
-    for (int row = 0; row < table->RowCount(); ++row) {
-      const std::string key(table->Cell(0, row));
-      if (key.empty()) continue;
-      const std::string target = NavigationTarget(link + key);
-      if (withSearch_ && definitionKind != 0) {
-        search_.AddDefinition(definitionKind, key, std::string(table->Cell(1, row)), target);
-      }
-    }
+void Exporter::Plant(const Seed& seed) {
+  page_.clear();  // what it finds broken is the tables' fault
+  if (seed.kind == Seed::Kind::DiscFile) {
+    WantDiscFile(seed.value);
+    return;
   }
-  for (int row = 0; row < form.CatalogueTable(tables::kPhotoTable).RowCount(); ++row) {
-    const std::string key(form.CatalogueTable(tables::kPhotoTable).Cell(0, row));
-    if (!key.empty())
-      NavigationTarget("http://db?sh" +
-                       std::string(form.CatalogueTable(tables::kPhotoTable).Cell(1, row)) + key +
-                       ".jpg");
+  const std::string target = NavigationTarget(seed.value);
+  // The dictionaries' headings also go to the search index.
+  if (withSearch_ && seed.definitionKind != 0) {
+    search_.AddDefinition(seed.definitionKind, seed.key, seed.heading, target);
   }
 }
 
 bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
-  const tables::ContentPaths& paths = viewer_.paths();
-  WantDiscFile(paths.dataDir + "799.htm");
+  WantDiscFile(viewer_.paths().dataDir + "799.htm");
   Want({kTreePage, Make::Tree, {}, {}});
-  SeedTables();
-  // The disc's own pages, pictures and maps, and every location and map
-  // picture's page.
-  for (const std::string& dir : {paths.dataDir, paths.photoDir, paths.mapDir}) {
-    std::error_code ec;
-    const std::string real = files_.RealPath(dir).value_or(dir);
-    for (auto it = fs::recursive_directory_iterator(platform::native::ToNative(real), ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-      if (!it->is_regular_file(ec)) continue;
-      const std::string file = platform::native::FromNative(it->path());
-      WantDiscFile(file);
-      if (dir != paths.mapDir) continue;
-      const std::string name = platform::LowerAscii(it->path().filename().string());
-      if (name.starts_with("ml-") && name.ends_with(".jpg")) {
-        NavigationTarget("http://db?ml-" + name.substr(3, name.size() - 7));
-      } else if (name.starts_with("mp-") && name.ends_with(".gif")) {
-        NavigationTarget("http://db?map-" + name.substr(3, name.size() - 7));
-      }
-    }
-  }
+  // The tables' keys and the disc's files are seeded only as the queue
+  // runs dry: the queue stays as short as one page's links.
+  ExportSeeds seeds(viewer_.form(), files_);
   std::size_t done = 0;
-  while (!queue_.empty()) {
+  for (;;) {
+    while (queue_.empty()) {
+      const std::optional<Seed> seed = seeds.Next();
+      if (!seed) break;
+      Plant(*seed);
+    }
+    if (queue_.empty()) break;
     const Job job = std::move(queue_.front());
     queue_.pop_front();
     if (!Produce(job) || failed_) return false;
-    if (progress && !progress({++done, done + queue_.size()})) return false;
+    // The tables' files are read through from end to end by the seeds and
+    // the pages: what was read goes from memory now and then.
+    if (++done % 1024 == 0) viewer_.ReleaseTableText();
+    if (progress && !progress({done, done + queue_.size() + seeds.Remaining()})) return false;
   }
+  // Every path is written now but the export's own, which no other takes:
+  // the set goes before the sink's finishing needs its memory.
+  wanted_.Release();
   if (!Emit(kScriptFile, PopupScript(), false) || !Emit(kStyleFile, PopupStyle(), false)) {
     return false;
   }
@@ -241,7 +214,7 @@ bool Exporter::MakeDiscPage(const Job& job) {
     const std::optional<std::string> menuHtml = files_.ReadFile(navigation::LocalPath(*menu));
     if (!menuHtml) {
       menuPath.clear();
-    } else if (wanted_.insert(menuPath).second &&
+    } else if (wanted_.Insert(menuPath) &&
                !Emit(menuPath,
                      ExportPage(*menuHtml, viewer_.paths().workDir, menuPath, PageFrame::Popup, {}),
                      false)) {

@@ -8,13 +8,14 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "cli/check/html_links.h"
 #include "cli/export/export_paths.h"
+#include "cli/export/export_seeds.h"
 #include "cli/export/export_sink.h"
 #include "cli/export/film_transcoder.h"
+#include "cli/export/path_set.h"
 #include "cli/export/search_index.h"
 #include "cli/export/viewer_session.h"
 
@@ -65,7 +66,8 @@ class Exporter {
   // Queues the job unless its path is wanted already; returns its path.
   std::string Want(Job job);
   std::string WantBroken(const std::string& what, const std::string& message);
-  void SeedTables();
+  // Wants what the seed names, as its link or its file would.
+  void Plant(const Seed& seed);
   bool Produce(const Job& job);
   bool Emit(const std::string& path, std::string content, bool page);
 
@@ -103,8 +105,9 @@ class Exporter {
   SearchIndex search_;
   std::string dataDir_;  // real
   std::string mainPath_;
+  // Short: what the pages produced so far lead to, and the next seed.
   std::deque<Job> queue_;
-  std::unordered_set<std::string> wanted_;
+  PathSet wanted_;
   std::vector<std::string> faults_;
   std::vector<std::string> filmFailures_;
   std::string page_;     // the export path of the page being rewritten

@@ -48,7 +48,7 @@ std::string Exporter::WorkingDirectoryTarget(const std::string& address) {
   // A page generated with this one (a frame of it): written now, before
   // the next link overwrites it.
   const std::string path = page_.substr(0, page_.rfind('.')) + "-" + SafeName(name) + ".html";
-  if (!wanted_.insert(path).second) return path;
+  if (!wanted_.Insert(path)) return path;
   const std::optional<std::string> html = files_.ReadFile(file);
   const std::string parent = std::exchange(page_, path);
   if (!html || !Emit(path, ExportPage(*html, workDir, path, PageFrame::InFrame, {}), true)) {

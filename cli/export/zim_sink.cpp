@@ -1,15 +1,38 @@
 #include "cli/export/zim_sink.h"
 
+#include <malloc.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <zim/writer/creator.h>
 #include <zim/writer/item.h>
 
+#include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace velmora::cli::exporting {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// libzim reads a file item through a buffer of 1 MiB of its own, held from
+// the item's adding until its cluster is written; a picture of a few KB
+// held a whole one, and hundreds of them waited for the workers at a time.
+constexpr std::uint64_t kReadAheadLimit = 1024 * 1024;
+
+// The bytes of a file smaller than the limit, nullopt for a larger one.
+std::optional<std::string> SmallFileBytes(const fs::path& file, std::uint64_t size) {
+  if (size >= kReadAheadLimit) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes(size, '\0');
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
+    return std::nullopt;  // changed meanwhile: libzim reads it as it is
+  }
+  return bytes;
+}
+
+}  // namespace
 
 ZimSink::ZimSink(fs::path finalFile, ZimMetadata metadata)
     : finalFile_(std::move(finalFile)), metadata_(std::move(metadata)) {
@@ -77,6 +100,9 @@ bool ZimSink::Add(const ExportItem& item) {
   if (!SpaceFor(ec ? 0 : size)) {
     return Fail("not enough space left for the archive in " + finalFile_.parent_path().string());
   }
+  // The pages freed between the items (the clusters written, the pages
+  // made) go back to the system now and then: malloc keeps them otherwise.
+  if (++added_ % 1024 == 0) ::malloc_trim(0);
   try {
     zim::writer::Hints hints;
     hints[zim::writer::FRONT_ARTICLE] = item.page ? 1 : 0;
@@ -85,7 +111,12 @@ bool ZimSink::Add(const ExportItem& item) {
         text || item.mimeType == "application/javascript" || item.mimeType == "application/json";
     hints[zim::writer::COMPRESS] = compress ? 1 : 0;
     const std::string mimeType = text ? item.mimeType + ";charset=utf-8" : item.mimeType;
-    if (!item.sourceFile.empty()) {
+    std::optional<std::string> bytes;
+    if (!item.sourceFile.empty() && !ec) bytes = SmallFileBytes(item.sourceFile, size);
+    if (bytes) {
+      creator_->addItem(
+          zim::writer::StringItem::create(item.path, mimeType, item.title, hints, *bytes));
+    } else if (!item.sourceFile.empty()) {
       creator_->addItem(std::make_shared<zim::writer::FileItem>(item.path, mimeType, item.title,
                                                                 hints, item.sourceFile.string()));
     } else {

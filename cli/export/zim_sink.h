@@ -46,6 +46,7 @@ class ZimSink : public ExportSink {
   ZimMetadata metadata_;
   std::unique_ptr<zim::writer::Creator> creator_;
   std::uint64_t written_ = 0;
+  std::size_t added_ = 0;
   std::string error_;
 };
 

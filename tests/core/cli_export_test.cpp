@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,51 @@ TEST(CliExport, demoDiscArchive_passesZimcheck) {
     EXPECT_TRUE(line.starts_with("broken: ") || line.starts_with("Exported to ")) << line;
   }
   EXPECT_TRUE(RunQuietly({zimcheck, "-A", out / "demo.zim"}));
+}
+
+// A disc of many keys, some of them linked from the start page too: the
+// archive holds the page of every key and every file of the disc's folders,
+// and no path twice.
+TEST(CliExport, manyKeys_eachInTheArchiveOnce) {
+  const std::string zimdump = FindTool("zimdump");
+  if (zimdump.empty()) GTEST_SKIP() << "zimdump (zim-tools) is not installed";
+  TempDir out;
+  const std::string disc = out / "disc";
+  fs::copy(VELMORA_SAMPLE_CONTENT, disc, fs::copy_options::recursive);
+  std::string rows = ReadFile(disc + "/DB/RP.CSV");
+  std::string links;
+  for (int key = 50000; key < 51000; ++key) {
+    rows += std::to_string(key) + ";Rezerwat " + std::to_string(key) + ";pomorskie\r\n";
+    if (key % 50 == 0) links += "<a href=\"http://db?rp" + std::to_string(key) + "\">r</a>";
+  }
+  WriteFile(disc + "/DB/RP.CSV", rows);
+  std::string start = ReadFile(disc + "/Data/799.htm");
+  start.insert(start.find("</body>"), links);
+  WriteFile(disc + "/Data/799.htm", start);
+  const CliResult result = RunCli({"export", "--disc", disc, "--zim", out / "keys.zim", "--quiet"});
+  ASSERT_EQ(result.status, 0) << result.out << result.err;
+
+  std::vector<std::string> paths;
+  std::istringstream list(OutputOf(zimdump + " list " + (out / "keys.zim")));
+  for (std::string line; std::getline(list, line);) paths.push_back(line);
+  std::sort(paths.begin(), paths.end());
+  EXPECT_EQ(std::adjacent_find(paths.begin(), paths.end()), paths.end()) << "a path twice";
+  auto holds = [&paths](const std::string& path) {
+    return std::binary_search(paths.begin(), paths.end(), path);
+  };
+  for (int key = 50000; key < 51000; ++key) {
+    ASSERT_TRUE(holds("gen/rp/" + std::to_string(key) + ".html")) << key;
+  }
+  for (const char* folder : {"Data", "Foto", "Map"}) {
+    for (const fs::directory_entry& file : fs::recursive_directory_iterator(disc + "/" + folder)) {
+      if (!file.is_regular_file()) continue;
+      const std::string name = file.path().filename().string();
+      EXPECT_TRUE(holds(fs::relative(file.path(), disc).string())) << name;
+      if (name.starts_with("ml-")) {
+        EXPECT_TRUE(holds("gen/loc/" + name.substr(3, name.size() - 7) + ".html")) << name;
+      }
+    }
+  }
 }
 
 TEST(CliExport, discImage_exportsAsTheDiscItHolds) {
