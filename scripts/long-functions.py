@@ -5,8 +5,8 @@
 
 A function is a brace block whose head ends like a parameter list (with
 const, override, noexcept, a trailing return type or an initialiser list)
-and that stands at namespace or class level; lambdas count towards the
-function they are in. Comments and string literals are blanked first.
+and that stands at namespace or class level; lambdas and a constructor's
+braced member initialisers count towards the function they are in. Comments and string literals are blanked first.
 Exits 1 when any function is longer than the limit (80 lines by default).
 """
 import argparse
@@ -16,6 +16,8 @@ import sys
 
 SCOPE = re.compile(r'\b(namespace|class|struct|enum|union)\b[^()]*$')
 FUNCTION = re.compile(r'\)\s*(const|override|noexcept|final|mutable|->[^{]*)*\s*(:.*)?$')
+# A constructor's initialiser list at a member's braces: "Form() : name_{".
+INITIALISER = re.compile(r'\)\s*(noexcept\s*)?:[^{]*[\w>]$')
 CONTROL = re.compile(r'\b(if|for|while|switch|catch)\s*\(')
 
 
@@ -57,21 +59,26 @@ def long_functions(path, limit):
             line += 1
         elif c == '{':
             head = ' '.join(text[head_start:at].split())
+            at_top = all(k == 'scope' for k, _, _ in stack)
             if SCOPE.search(head) or head.endswith('extern ""'):
                 kind = 'scope'
-            elif (FUNCTION.search(head) and not CONTROL.search(head)
-                  and all(k == 'scope' for k, _, _ in stack)):
+            elif at_top and INITIALISER.search(head) and FUNCTION.search(head):
+                kind = 'initialiser'  # a member's braces; the body follows
+            elif at_top and FUNCTION.search(head) and not CONTROL.search(head):
                 kind = 'function'
             else:
                 kind = 'block'
             stack.append((kind, line, head[-70:]))
-            head_start = at + 1
+            if kind != 'initialiser':
+                head_start = at + 1
         elif c == '}':
+            kind = None
             if stack:
                 kind, first, head = stack.pop()
                 if kind == 'function' and line - first + 1 > limit:
                     found.append((line - first + 1, f'{path}:{first}', head))
-            head_start = at + 1
+            if kind != 'initialiser':
+                head_start = at + 1
         elif c == ';':
             head_start = at + 1
     return found
