@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -49,6 +50,53 @@ std::set<std::string> Unregistered(const std::set<std::string>& registered,
   for (const windows::Control& control : Window::kControls) check(control.handler);
   for (std::string_view event : Window::kEvents) check(event);
   return missing;
+}
+
+// Small tables for the checks every real table passes at compile time: a
+// checker that let these through would let a broken window table build.
+using windows::Control;
+using windows::ControlKind;
+using windows::Size;
+struct Events {
+  static constexpr std::array<std::string_view, 1> kEvents{"FormShow"};
+};
+struct Sound : Events {
+  static constexpr std::array<Control, 3> kControls{{
+      {"Form", ControlKind::Window, "", "", "", Size(10, 10)},
+      {"Panel1", ControlKind::Panel, "Form", "", "", Size(5, 5)},
+      {"Button1", ControlKind::Button, "Panel1", "OK", "Button1Click", Size(2, 2)},
+  }};
+};
+struct TwoOfOneName : Events {
+  static constexpr std::array<Control, 2> kControls{{
+      {"Panel1", ControlKind::Panel, "", "", "", Size(5, 5)},
+      {"Panel1", ControlKind::Button, "", "", "", Size(2, 2)},
+  }};
+};
+struct ParentMissing : Events {
+  static constexpr std::array<Control, 1> kControls{{
+      {"Button1", ControlKind::Button, "Panel9", "", "", Size(2, 2)},
+  }};
+};
+struct ButtonAsParent : Events {
+  static constexpr std::array<Control, 2> kControls{{
+      {"Button1", ControlKind::Button, "", "", "", Size(2, 2)},
+      {"Button2", ControlKind::Button, "Button1", "", "", Size(2, 2)},
+  }};
+};
+static_assert(windows::WellFormed<Sound>());
+static_assert(!windows::WellFormed<TwoOfOneName>());
+static_assert(!windows::WellFormed<ParentMissing>());
+static_assert(!windows::WellFormed<ButtonAsParent>());
+
+TEST(WindowDescriptions, lookups_findTheRowOfTheirNameAndTheHandlersOfRowsAndEvents) {
+  constexpr auto button = windows::FindControl<Sound>("Button1");
+  static_assert(button.index == 2);
+  EXPECT_EQ(windows::Describe(button).caption, "OK");
+  EXPECT_EQ(windows::Describe(button).parent, "Panel1");
+  EXPECT_EQ(windows::Name(button), "Button1");
+  EXPECT_EQ(windows::Name(windows::FindHandler<Sound>("Button1Click")), "Button1Click");
+  EXPECT_EQ(windows::Name(windows::FindHandler<Sound>("FormShow")), "FormShow");
 }
 
 TEST(WindowDescriptions, everyDescribedHandler_isRegisteredByTheCore) {
