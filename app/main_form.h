@@ -105,6 +105,10 @@ class TMainForm {
   // file cache once a whole period has passed with no page made: mapping
   // them in again at every click cost more than making the page.
   void ReleaseTableTextWhenIdle();
+  // The same period's call for the viewer: the first one also builds the
+  // lookups of the tables a click reads (pages::RecordPages and the
+  // definitions), which the first click of a large disc otherwise waits for.
+  void OnIdlePeriod();
   void ShowDefinition(navigation::DefinitionKind kind, const std::string& definition,
                       const std::string& word);
   void ShowSlideShow(const std::string& key);
@@ -245,6 +249,7 @@ class TMainForm {
   // what they mapped was given back since the last one was made.
   bool tableTextRead_ = false;
   bool tableTextReleased_ = true;
+  bool lookupsPrepared_ = false;
 
   windows::TSlideForm slideForm_;
   windows::TMovieForm movieForm_;

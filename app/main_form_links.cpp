@@ -95,6 +95,21 @@ void TMainForm::ReleaseTableTextWhenIdle() {
   tableTextReleased_ = true;
 }
 
+void TMainForm::OnIdlePeriod() {
+  if (!lookupsPrepared_) {
+    lookupsPrepared_ = true;
+    for (const tables::CatalogueIndex keyed :
+         {tables::kReserveTable, tables::kParkTable, tables::kLandscapeTable, tables::kEconetTable,
+          tables::kDictionaryTable, tables::kBiotopeTable}) {
+      tables_[keyed].PrepareFindRow(0);
+    }
+    // The record pages' photograph strips search the references.
+    tables_[tables::kPhotoTable].PrepareRowsContaining(3);
+    tableTextRead_ = true;  // what the passes read goes after a quiet period
+  }
+  ReleaseTableTextWhenIdle();
+}
+
 void TMainForm::MenuWebBrowserBeforeNavigate2(const std::string& address, bool& cancel) {
   const std::string lower = platform::LowerAscii(address);
   if (navigation::IsContentsPage(lower) || navigation::IsMenuPage(lower)) return;

@@ -85,6 +85,17 @@ class Table {
   int FindRow(int column, std::string_view key) const;
   // The rows whose cell in the column contains the text, in row order.
   std::vector<int> RowsContaining(int column, std::string_view text) const;
+  // Build now what the first FindRow or RowsContaining on the column would,
+  // so that the first lookup after the program has been idle is as quick as
+  // the ones after it.
+  void PrepareFindRow(int column) const {
+    Settle();
+    if (column >= 0) IndexOf(column);
+  }
+  void PrepareRowsContaining(int column) const {
+    Settle();
+    if (column >= 0) TextOf(column);
+  }
 
   // The table's contents are the table the future gives; until it is taken
   // (at the first use) the table must not be touched elsewhere. The first

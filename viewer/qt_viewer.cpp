@@ -47,7 +47,7 @@ void QtViewer::Connect(app::Application& application) {
     if (auto* balloon = form->DictionaryBalloon()) dictionaryBalloon_.Connect(*balloon);
     if (auto* balloon = form->LocationBalloon()) locationBalloon_.Connect(*balloon);
     idleRelease_.setInterval(kIdleReleasePeriodMs);
-    QObject::connect(&idleRelease_, &QTimer::timeout, [form] { form->ReleaseTableTextWhenIdle(); });
+    QObject::connect(&idleRelease_, &QTimer::timeout, [form] { form->OnIdlePeriod(); });
     // The core goes when the loop ends; nothing may call it after that.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &idleRelease_,
                      &QTimer::stop);

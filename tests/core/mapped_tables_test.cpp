@@ -290,6 +290,56 @@ TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
 }
 #endif
 
+#ifdef __linux__
+// The lookups built while the program waits, before the first click: the
+// same pages and definitions as built at the click, and the table's pages
+// the passes read not kept.
+TEST_F(MappedTables, lookupsPreparedWhileIdle_giveTheSamePagesAndKeepNoTablePages) {
+  CopyDiscAsMounted(VELMORA_SAMPLE_CONTENT, dir.path());
+  std::string records;
+  for (int i = 0; i < 20000; ++i)
+    records +=
+        std::to_string(i) + ";Rezerwat " + std::to_string(i) + ";" + std::string(200, 'x') + "\r\n";
+  WriteFile(dir / "DB/RP.CSV", records);
+  const std::string path = std::filesystem::canonical(dir.path()).string() + "/DB/RP.CSV";
+  const long few = static_cast<long>(records.size() / 1024 / 4);
+  long afterPreparing = -1;
+  const auto made = [&](bool prepared) {
+    TempDir temp;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    std::ostringstream trace;
+    recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
+    std::vector<std::string> pages;
+    app::RunProgram(recording.platform(), [&](app::Application& application) {
+      app::TMainForm& form = *application.MainForm();
+      if (prepared) {
+        form.OnIdlePeriod();
+        afterPreparing = ResidentKb(path);
+      }
+      const std::string park(form.CatalogueTable(tables::kParkTable).Cell(0, 0));
+      for (const std::string& link : {std::string("http://db?rp19999"),
+                                      std::string("http://db?rp0"), "http://db?pk" + park}) {
+        bool cancel = false;
+        form.MainWebBrowserBeforeNavigate2(link, cancel);
+        recording.RunUntilIdle();
+        pages.push_back(
+            ReadFile(recording.browsers().GetRecording("MainWebBrowser").CurrentAddress()));
+      }
+      const std::string word(form.CatalogueTable(tables::kDictionaryTable).Cell(0, 0));
+      pages.push_back(form.LookupDefinition(navigation::DefinitionKind::Dictionary, word));
+    });
+    std::filesystem::current_path(previous);
+    return pages;
+  };
+  const std::vector<std::string> atTheClick = made(false);
+  ASSERT_NE(atTheClick[0].find("Rezerwat 19999"), std::string::npos);
+  EXPECT_EQ(made(true), atTheClick);
+  EXPECT_GE(afterPreparing, 0);
+  EXPECT_LT(afterPreparing, few);
+}
+#endif
+
 TEST_F(MappedTables, fileShrunkUnderALiveMapping_readsAsZerosPastItsNewEnd) {
   const long page = sysconf(_SC_PAGESIZE);
   const std::string bytes = ManyRecords(20000);  // many pages
