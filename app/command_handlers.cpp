@@ -82,9 +82,7 @@ void TMainForm::Button14Click() {
 }
 
 void TMainForm::RegisterCommandHandlers(platform::HandlerTable& handlers) {
-  auto on = [&handlers](main_form::HandlerId handler, platform::Handler run) {
-    handlers[Name(handler)] = std::move(run);
-  };
+  auto on = windows::Registrar<main_form::Description>(handlers);
   for (const main_form::FixedPage& button : main_form::kFixedPages) {
     const std::string page(button.page);
     const bool release = main_form::ReleasesTopicButtons(button);

@@ -166,9 +166,7 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  auto on = [&handlers](main_form::HandlerId handler, platform::Handler run) {
-    handlers[Name(handler)] = std::move(run);
-  };
+  auto on = windows::Registrar<main_form::Description>(handlers);
   on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
   on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
   RegisterCommandHandlers(handlers);

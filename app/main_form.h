@@ -105,6 +105,9 @@ class TMainForm {
   // file cache once a whole period has passed with no page made: mapping
   // them in again at every click cost more than making the page.
   void ReleaseTableTextWhenIdle();
+  // Gives the table files' pages back now (a headless export, never idle,
+  // calls it as it goes); they are read again when needed.
+  void ReleaseTableText();
   // The same period's call for the viewer: the first one also builds the
   // lookups of the tables a click reads (pages::RecordPages and the
   // definitions), which the first click of a large disc otherwise waits for.
@@ -202,7 +205,6 @@ class TMainForm {
   // A "?dic" or "?bio" link: the definition in the dictionary balloon.
   void ShowDictionaryLink(navigation::DefinitionKind kind, const std::string& word);
   void LoadTables();
-  void ReleaseTableText();
 
   platform::Platform& platform_;
   platform::Ui& ui_;

@@ -139,9 +139,7 @@ void TChmurkaForm::Panel1MouseMove(bool leftButtonHeld) {
 
 void TChmurkaForm::RegisterHandlers(platform::HandlerTable& handlers) {
   using chmurka_form::Handler;
-  auto on = [&handlers](chmurka_form::HandlerId handler, platform::Handler run) {
-    handlers[Name(handler)] = std::move(run);
-  };
+  auto on = windows::Registrar<chmurka_form::Description>(handlers);
   on(Handler("Panel1MouseDown"), [this](const std::string&) { Panel1MouseDown(); });
   // "left" when the left button is held during the move.
   on(Handler("Panel1MouseMove"), [this](const std::string& buttons) {

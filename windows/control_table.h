@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/handlers.h"
+
 namespace velmora::windows {
 
 enum class ControlKind {
@@ -111,6 +113,16 @@ std::string Name(ControlId<Window> id) {
 template <typename Window>
 std::string Name(HandlerId<Window> id) {
   return std::string(id.name);
+}
+
+// A function that puts a handler of the window in the table under its name:
+//   auto on = Registrar<Description>(handlers);
+//   on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
+template <typename Window>
+auto Registrar(platform::HandlerTable& handlers) {
+  return [&handlers](HandlerId<Window> handler, platform::Handler run) {
+    handlers[Name(handler)] = std::move(run);
+  };
 }
 
 // Names unique, every parent a panel or the window of the same table: what

@@ -165,9 +165,7 @@ void TMovieForm::SetTrackBarPosition(int position) {
 }
 
 void TMovieForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  auto on = [&handlers](movie_form::HandlerId handler, platform::Handler run) {
-    handlers[Name(handler)] = std::move(run);
-  };
+  auto on = windows::Registrar<movie_form::Description>(handlers);
   on(Handler("FormShow"), [this](const std::string&) { FormShow(); });
   on(Handler("FormClose"), [this](const std::string&) { FormClose(); });
   on(Handler("LMDMMButton1Click"), [this](const std::string&) { LMDMMButton1Click(); });

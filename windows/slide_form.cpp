@@ -283,9 +283,7 @@ void TSlideForm::SetMusic(bool checked) {
 }
 
 void TSlideForm::RegisterHandlers(platform::HandlerTable& handlers) {
-  auto on = [&handlers](slide_form::HandlerId handler, platform::Handler run) {
-    handlers[Name(handler)] = std::move(run);
-  };
+  auto on = windows::Registrar<slide_form::Description>(handlers);
   on(Handler("ToolButton1Click"), [this](const std::string&) { ToolButton1Click(); });
   on(Handler("ToolButton2Click"), [this](const std::string&) { ToolButton2Click(); });
   on(Handler("ToolButton3Click"), [this](const std::string&) { ToolButton3Click(); });

@@ -124,7 +124,7 @@ bool Exporter::Run(const std::function<bool(const ExportCounts&)>& progress) {
     if (!Produce(job) || failed_) return false;
     // The tables' files are read through from end to end by the seeds and
     // the pages: what was read goes from memory now and then.
-    if (++done % 1024 == 0) viewer_.ReleaseTableText();
+    if (++done % 1024 == 0) viewer_.form().ReleaseTableText();
     if (progress && !progress({done, done + queue_.size() + seeds.Remaining()})) return false;
   }
   // Every path is written now but the export's own, which no other takes:

@@ -4,7 +4,6 @@
 
 #include "platform/codepage.h"
 #include "platform/handlers.h"
-#include "tables/catalogue.h"
 
 namespace velmora::cli::exporting {
 
@@ -121,12 +120,6 @@ std::optional<std::string> ViewerSession::Menu(const std::string& pagePath) {
 std::vector<std::string> ViewerSession::TakeMessages() {
   traceOut_.flush();
   return catcher_->Take();
-}
-
-void ViewerSession::ReleaseTableText() {
-  for (std::size_t index = 0; index < tables::kCatalogue.size(); ++index) {
-    form().CatalogueTable(static_cast<tables::CatalogueIndex>(index)).ReleaseText();
-  }
 }
 
 }  // namespace velmora::cli::exporting

@@ -47,11 +47,6 @@ class ViewerSession {
   // Messages the viewer would have shown since the last call, UTF-8.
   std::vector<std::string> TakeMessages();
 
-  // Lets the pages of the table files read so far go from memory, as the
-  // viewer does when idle (an export never is); they are read again when
-  // needed.
-  void ReleaseTableText();
-
  private:
   class MessageCatcher;
   void CatchNavigations();
