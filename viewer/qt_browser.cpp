@@ -126,8 +126,9 @@ QtBrowser::~QtBrowser() {
 
 void QtBrowser::SetEvents(BrowserEvents events) { events_ = std::move(events); }
 
-void QtBrowser::LoadAfterFirstPageOf(QtBrowser& leader, int limitMs) {
+void QtBrowser::LoadAfterPagesOf(QtBrowser& leader, int limitMs) {
   holding_ = true;
+  hiddenWhileHeld_ = true;
   holdLimitMs_ = limitMs;
   // A browser on screen has the shared renderer draw its empty page while
   // the leader's loads; hidden, it costs nothing until it has a page. Its
@@ -140,12 +141,17 @@ void QtBrowser::LoadAfterFirstPageOf(QtBrowser& leader, int limitMs) {
     view_->hide();
   }
   QPointer<QtBrowser> watched(&leader);
-  connect(
-      leader.page_, &QWebEnginePage::loadFinished, this,
-      [this, watched] {
-        if (watched) EndHoldWhenShown(*watched);
-      },
-      Qt::SingleShotConnection);
+  connect(leader.page_, &QWebEnginePage::loadStarted, this, &QtBrowser::HoldWhileLeaderLoads);
+  connect(leader.page_, &QWebEnginePage::loadFinished, this, [this, watched] {
+    if (watched) EndHoldWhenShown(*watched);
+  });
+}
+
+void QtBrowser::HoldWhileLeaderLoads() {
+  if (holding_) return;
+  holding_ = true;
+  hiddenWhileHeld_ = false;
+  holdLimitMs_ = kLaterPageHoldLimitMs;
 }
 
 void QtBrowser::EndHoldWhenShown(QtBrowser& leader) {
@@ -184,14 +190,15 @@ void QtBrowser::EndHold() {
   leaderSurface_ = nullptr;
   if (!holding_) return;
   holding_ = false;
-  if (view_ && visibleAfterHold_) view_->show();
+  if (hiddenWhileHeld_ && view_ && visibleAfterHold_) view_->show();
+  hiddenWhileHeld_ = false;
   if (!held_) return;
   const QUrl url = *held_;
   held_.reset();
   page_->setUrl(url);
 }
 void QtBrowser::SetVisible(bool visible) {
-  if (holding_) {
+  if (hiddenWhileHeld_) {
     visibleAfterHold_ = visible;
     return;
   }

@@ -67,9 +67,12 @@ class QtBrowser : public QObject, public Browser {
   // `limitMs` after the first one was asked for. At start-up every page
   // shares one renderer, and the leader's is the one the user waits for.
   // Only the last page asked for meanwhile is loaded. The browser stays off
-  // the screen until then.
-  void LoadAfterFirstPageOf(QtBrowser& leader, int limitMs = kFirstPageHoldLimitMs);
+  // the screen until then. Later, a page asked for while the leader loads
+  // waits the same way (at most kLaterPageHoldLimitMs), on screen: the
+  // title strip's page is asked for halfway through the main page's load.
+  void LoadAfterPagesOf(QtBrowser& leader, int limitMs = kFirstPageHoldLimitMs);
   static constexpr int kFirstPageHoldLimitMs = 3000;
+  static constexpr int kLaterPageHoldLimitMs = 1000;
   static constexpr int kShownAfterMs = 100;
 
   QWebEngineView* view() const { return view_; }
@@ -102,6 +105,7 @@ class QtBrowser : public QObject, public Browser {
   void LoadFinished();
   // Loads the address now, or when the hold ends.
   void Load(const QUrl& url);
+  void HoldWhileLeaderLoads();
   void EndHold();
   // Ends the hold at the leader's next paint.
   void EndHoldWhenShown(QtBrowser& leader);
@@ -130,6 +134,8 @@ class QtBrowser : public QObject, public Browser {
   quint64 generation_ = 0;
   QByteArray pageCharset_;
   bool holding_ = false;
+  // Only the first hold keeps the browser off the screen.
+  bool hiddenWhileHeld_ = false;
   bool visibleAfterHold_ = true;
   int holdLimitMs_ = 0;
   std::optional<QUrl> held_;

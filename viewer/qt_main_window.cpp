@@ -46,10 +46,10 @@ QtMainWindow::QtMainWindow()
   layout->setRowStretch(0, 1);
   BuildShortcuts();
   NameForReaders();
-  // The start page first: the menu and the title strip are asked for
-  // earlier but matter less to the eye.
-  menuWebBrowser_.LoadAfterFirstPageOf(mainWebBrowser_);
-  titleWebBrowser_.LoadAfterFirstPageOf(mainWebBrowser_);
+  // The main page first: the menu and the title strip are asked for
+  // earlier or meanwhile but matter less to the eye.
+  menuWebBrowser_.LoadAfterPagesOf(mainWebBrowser_);
+  titleWebBrowser_.LoadAfterPagesOf(mainWebBrowser_);
 }
 
 QtMainWindow::~QtMainWindow() = default;

@@ -1,6 +1,6 @@
 // The browser on the real engine: what reaches BeforeNavigate2 for links in
 // real pages, cancelling, history, the core's re-entrant answers, and a
-// browser that loads only after another's first page.
+// browser that loads only after another's pages.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -348,7 +348,7 @@ class BrowserEventsTest : public QObject {
     follower.view()->show();
     Recorder followed;
     followed.Attach(follower);
-    follower.LoadAfterFirstPageOf(*browser_);
+    follower.LoadAfterPagesOf(*browser_);
     QVERIFY(!follower.view()->isVisible());
     follower.Navigate(DataPath("other.htm"));
     follower.Navigate(DataPath("target.htm"));
@@ -368,13 +368,43 @@ class BrowserEventsTest : public QObject {
     QVERIFY(Load(follower, followed, DataPath("other.htm")));
   }
 
+  // Later, a page asked for while the leader loads one starts only once the
+  // leader's has loaded, and the browser stays on the screen meanwhile.
+  void heldBrowser_pageAskedWhileTheLeaderLoadsStartsAfterIt() {
+    QtBrowser follower;
+    follower.view()->resize(320, 240);
+    follower.view()->show();
+    Recorder followed;
+    followed.Attach(follower);
+    follower.LoadAfterPagesOf(*browser_);
+    QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
+    QVERIFY(Load(follower, followed, DataPath("other.htm")));
+    QVERIFY(follower.view()->isVisible());
+
+    std::vector<std::string> order;
+    QObject::connect(
+        browser_->page(), &QWebEnginePage::loadStarted, &follower,
+        [&] {
+          QTimer::singleShot(0, &follower, [&] { follower.Navigate(DataPath("target.htm")); });
+        },
+        Qt::SingleShotConnection);
+    QObject::connect(browser_->page(), &QWebEnginePage::loadFinished, &follower,
+                     [&] { order.push_back("leader loaded"); });
+    QObject::connect(follower.page(), &QWebEnginePage::loadStarted, &follower,
+                     [&] { order.push_back("follower started"); });
+    browser_->Navigate(DataPath("target.htm"));
+    WAIT_VERIFY(Shows(follower, DataPath("target.htm")));
+    QCOMPARE(order, (std::vector<std::string>{"leader loaded", "follower started"}));
+    QVERIFY(follower.view()->isVisible());
+  }
+
   // A browser hidden while held stays hidden once its page is loaded.
   void heldBrowser_loadsAfterTheLimitWhenTheLeaderLoadsNothing() {
     QtBrowser follower;
     follower.view()->show();
     Recorder followed;
     followed.Attach(follower);
-    follower.LoadAfterFirstPageOf(*browser_, 200);
+    follower.LoadAfterPagesOf(*browser_, 200);
     follower.SetVisible(false);
     QElapsedTimer waited;
     waited.start();
