@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
+#include <QToolButton>
 #include <QWebEngineView>
 #include <memory>
 #include <vector>
@@ -125,7 +126,13 @@ int main(int argc, char** argv) {
     visits = std::make_unique<Visits>(viewer.MainWindow(), probe, std::move(steps), [&] {
       QTimer::singleShot(1500, [&] {
         ReportMemory("after_visits");
-        QCoreApplication::quit();
+        // Then the reader closes the balloons the visits opened.
+        viewer.DictionaryBalloon().LMDSpeedButton30()->click();
+        viewer.LocationBalloon().LMDSpeedButton30()->click();
+        QTimer::singleShot(1500, [&] {
+          ReportMemory("after_closing");
+          QCoreApplication::quit();
+        });
       });
     });
     visits->Next();

@@ -69,6 +69,8 @@ BalloonWindow::BalloonWindow(QWidget* parent)
     if (onCloseClicked) onCloseClicked();
   });
   browser_.view()->setAccessibleName(QStringLiteral("Objaśnienie"));
+  // Every opening sends the balloon a new page.
+  browser_.RenewPageWhenHidden();
 
   browser_.view()->setGeometry(0, windows::kTitleStripHeight, width(),
                                height() - windows::kTitleStripHeight);

@@ -80,33 +80,9 @@ bool GuardedPage::javaScriptPrompt(const QUrl&, const QString& text, const QStri
 }
 
 QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
-  page_ = new GuardedPage(*this, view_);
+  page_ = MakePage();
   view_->setPage(page_);
-  QWebEngineScript noteLinkTarget;
-  noteLinkTarget.setName(QStringLiteral("velmora-frame-links"));
-  noteLinkTarget.setSourceCode(QString::fromLatin1(kNoteLinkTargetScript));
-  noteLinkTarget.setInjectionPoint(QWebEngineScript::DocumentCreation);
-  noteLinkTarget.setRunsOnSubFrames(true);
-  noteLinkTarget.setWorldId(QWebEngineScript::MainWorld);
-  page_->scripts().insert(noteLinkTarget);
   WatchUserInput(view_);
-  // There is no second browser window: a page another would open is asked
-  // about and loaded here, as a link of the top page would be.
-  connect(page_, &QWebEnginePage::newWindowRequested, this,
-          [this](QWebEngineNewWindowRequest& request) {
-            const PendingNavigation navigation{
-                request.requestedUrl(), QWebEnginePage::NavigationTypeLinkClicked, true,
-                NewWindowNotByUser(request.isUserInitiated(), view_)};
-            QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
-          });
-  // Queued, so that the core's handlers run outside the engine's callbacks.
-  connect(
-      page_, &QWebEnginePage::titleChanged, this,
-      [this](const QString& title) {
-        if (auto handler = events_.TitleChange) handler(Utf8ToWin1250(title.toStdString()));
-      },
-      Qt::QueuedConnection);
-  connect(page_, &QWebEnginePage::loadingChanged, this, &QtBrowser::LoadingChanged);
   // The page on screen again, as the program's own load: the core was asked
   // about it before.
   new RendererRecovery(*view_, [this] {
@@ -115,8 +91,57 @@ QtBrowser::QtBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
     approvedMain_ = NavigationKey(url);
     page_->triggerAction(QWebEnginePage::Reload);
   });
-  connect(page_, &QWebEnginePage::urlChanged, this, &QtBrowser::ReportCommandState,
+}
+
+GuardedPage* QtBrowser::MakePage() {
+  auto* page = new GuardedPage(*this, view_);
+  QWebEngineScript noteLinkTarget;
+  noteLinkTarget.setName(QStringLiteral("velmora-frame-links"));
+  noteLinkTarget.setSourceCode(QString::fromLatin1(kNoteLinkTargetScript));
+  noteLinkTarget.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  noteLinkTarget.setRunsOnSubFrames(true);
+  noteLinkTarget.setWorldId(QWebEngineScript::MainWorld);
+  page->scripts().insert(noteLinkTarget);
+  // There is no second browser window: a page another would open is asked
+  // about and loaded here, as a link of the top page would be.
+  connect(
+      page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        const PendingNavigation navigation{request.requestedUrl(),
+                                           QWebEnginePage::NavigationTypeLinkClicked, true,
+                                           NewWindowNotByUser(request.isUserInitiated(), view_)};
+        QTimer::singleShot(0, this, [this, navigation] { AskCore(navigation); });
+      });
+  // Queued, so that the core's handlers run outside the engine's callbacks.
+  connect(
+      page, &QWebEnginePage::titleChanged, this,
+      [this](const QString& title) {
+        if (auto handler = events_.TitleChange) handler(Utf8ToWin1250(title.toStdString()));
+      },
+      Qt::QueuedConnection);
+  connect(page, &QWebEnginePage::loadingChanged, this, &QtBrowser::LoadingChanged);
+  connect(page, &QWebEnginePage::urlChanged, this, &QtBrowser::ReportCommandState,
           Qt::QueuedConnection);
+  return page;
+}
+
+void QtBrowser::RenewPageWhenHidden() {
+  renewWhenHidden_ = true;
+  if (view_) view_->installEventFilter(this);
+}
+
+void QtBrowser::RenewPageIfHidden() {
+  if (!view_ || view_->isVisible() || page_->url().isEmpty()) return;
+  GuardedPage* old = page_;
+  page_ = MakePage();
+  view_->setPage(page_);
+  delete old;
+  // What was waiting on the old page's navigations went with it.
+  approvedMain_.reset();
+  approvedFrames_.clear();
+  refused_.clear();
+  replayed_.reset();
+  committedIndex_ = 0;
+  pageCharset_.clear();
 }
 
 QtBrowser::~QtBrowser() {
@@ -141,8 +166,8 @@ void QtBrowser::LoadAfterPagesOf(QtBrowser& leader, int limitMs) {
     view_->hide();
   }
   QPointer<QtBrowser> watched(&leader);
-  connect(leader.page_, &QWebEnginePage::loadStarted, this, &QtBrowser::HoldWhileLeaderLoads);
-  connect(leader.page_, &QWebEnginePage::loadFinished, this, [this, watched] {
+  connect(leader.view_, &QWebEngineView::loadStarted, this, &QtBrowser::HoldWhileLeaderLoads);
+  connect(leader.view_, &QWebEngineView::loadFinished, this, [this, watched] {
     if (watched) EndHoldWhenShown(*watched);
   });
 }
@@ -166,6 +191,12 @@ void QtBrowser::EndHoldWhenShown(QtBrowser& leader) {
 }
 
 bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
+  // Closed, not minimised: a minimised window's views are hidden by the
+  // system, spontaneously.
+  if (renewWhenHidden_ && watched == view_ && event->type() == QEvent::Hide &&
+      !event->spontaneous()) {
+    QTimer::singleShot(0, this, &QtBrowser::RenewPageIfHidden);
+  }
   if (watched == leaderSurface_ && event->type() == QEvent::Paint) {
     // Once the paint is done: the renderer the pages share is free then.
     QTimer::singleShot(0, this, &QtBrowser::EndHold);

@@ -75,6 +75,12 @@ class QtBrowser : public QObject, public Browser {
   static constexpr int kLaterPageHoldLimitMs = 1000;
   static constexpr int kShownAfterMs = 100;
 
+  // Once the view's window has been closed, its page is given back and a
+  // fresh one takes its place: the renderer lets go of the document and its
+  // pictures. For windows that are sent a new page whenever they open
+  // (balloons, slide show).
+  void RenewPageWhenHidden();
+
   QWebEngineView* view() const { return view_; }
   GuardedPage* page() const { return page_; }
   // Character set of the document on screen, used to decode its links.
@@ -92,6 +98,8 @@ class QtBrowser : public QObject, public Browser {
     QString notByUser;
   };
 
+  GuardedPage* MakePage();
+  void RenewPageIfHidden();
   bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
   void AskCore(const PendingNavigation& navigation);
   void Replay(const PendingNavigation& navigation);
@@ -133,6 +141,7 @@ class QtBrowser : public QObject, public Browser {
   // the core navigated elsewhere meanwhile.
   quint64 generation_ = 0;
   QByteArray pageCharset_;
+  bool renewWhenHidden_ = false;
   bool holding_ = false;
   // Only the first hold keeps the browser off the screen.
   bool hiddenWhileHeld_ = false;

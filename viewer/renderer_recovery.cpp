@@ -32,11 +32,11 @@ RendererRecovery::RendererRecovery(QWebEngineView& view, std::function<void()> r
       QStringLiteral("background: #ffffe1; color: black; border-bottom: 1px solid #808080;"));
   notice_->hide();
   view.installEventFilter(this);
-  connect(view.page(), &QWebEnginePage::renderProcessTerminated, this,
-          &RendererRecovery::Terminated);
-  connect(view.page(), &QWebEnginePage::loadFinished, this, &RendererRecovery::PlaceNotice);
+  // The view's signals follow whichever page it shows.
+  connect(&view, &QWebEngineView::renderProcessTerminated, this, &RendererRecovery::Terminated);
+  connect(&view, &QWebEngineView::loadFinished, this, &RendererRecovery::PlaceNotice);
   // The notice stays with the page it speaks of.
-  connect(view.page(), &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+  connect(&view, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
     if (url != gonePage_) notice_->hide();
   });
 }

@@ -28,6 +28,9 @@ SlideWindow::SlideWindow(QWidget* parent)
       opisWebBrowser_(panel2_) {
   slideWebBrowser_.view()->setAccessibleName(QStringLiteral("Slajd"));
   opisWebBrowser_.view()->setAccessibleName(QStringLiteral("Opis slajdu"));
+  // A show always starts from its first slide and description.
+  slideWebBrowser_.RenewPageWhenHidden();
+  opisWebBrowser_.RenewPageWhenHidden();
   Keep(form::Control("Panel1"), PictureArea());
   Keep(form::Control("Panel2"), panel2_);
   Keep(form::Control("Panel5"), Bar());

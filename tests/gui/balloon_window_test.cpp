@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -206,8 +207,11 @@ class BalloonWindowTest : public QObject {
     QCOMPARE(v.dictionary.pos(), start - QPoint(200, 100));
 
     QCOMPARE(v.dictionary.LMDSpeedButton30()->toolTip(), QStringLiteral("Zamknij"));
+    QPointer<QWebEnginePage> shown(v.dictionary.CppWebBrowser().page());
     QTest::mouseClick(v.dictionary.LMDSpeedButton30(), Qt::LeftButton);
     QVERIFY(WaitUntil([&] { return !v.dictionary.isVisible(); }));
+    // Closed, the balloon holds no document.
+    QVERIFY(WaitUntil([&] { return shown.isNull(); }));
 
     v.Click("http://db?dicotulina");
     QVERIFY(WaitUntil([&] { return Viewer::ShowsFile(v.dictionary, "$$dictotulina.html"); }));

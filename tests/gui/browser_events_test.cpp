@@ -6,10 +6,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineHistory>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -396,6 +398,42 @@ class BrowserEventsTest : public QObject {
     WAIT_VERIFY(Shows(follower, DataPath("target.htm")));
     QCOMPARE(order, (std::vector<std::string>{"leader loaded", "follower started"}));
     QVERIFY(follower.view()->isVisible());
+  }
+
+  // A browser whose window is closed gives its page back; the next page it
+  // is sent loads into a fresh one with the same events. Only closing does
+  // it, and only for a browser that asked.
+  void renewingBrowser_closedWindowGivesThePageBack_andTheNextLoadsAsBefore() {
+    QWidget window;
+    window.resize(320, 240);
+    QtBrowser renewing(&window);
+    QtBrowser keeping(&window);
+    renewing.RenewPageWhenHidden();
+    Recorder renewed, kept;
+    renewed.Attach(renewing);
+    kept.Attach(keeping);
+    window.show();
+    QVERIFY(Load(renewing, renewed, DataPath("links_iso.htm")));
+    QVERIFY(Load(keeping, kept, DataPath("links_iso.htm")));
+    QPointer<QWebEnginePage> first(renewing.page());
+    QPointer<QWebEnginePage> keptPage(keeping.page());
+
+    window.hide();
+    WAIT_VERIFY(first.isNull());
+    QCOMPARE(renewing.view()->page(), renewing.page());
+    QVERIFY(renewing.page()->url().isEmpty());
+    QCOMPARE(keeping.page(), keptPage.data());
+    QVERIFY(Shows(keeping, DataPath("links_iso.htm")));
+
+    renewed.log.clear();
+    renewed.addresses.clear();
+    QVERIFY(Load(renewing, renewed, DataPath("links_iso.htm")));
+    window.show();
+    QVERIFY(Shows(renewing, DataPath("links_iso.htm")));
+    QCOMPARE(renewed.addresses, std::vector<std::string>{DataPath("links_iso.htm")});
+    // The page's own links are still asked about.
+    Click(renewing, "local");
+    WAIT_VERIFY(renewed.Logged("title Cel"));
   }
 
   // A browser hidden while held stays hidden once its page is loaded.

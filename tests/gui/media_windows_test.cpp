@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QPainter>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -235,6 +236,7 @@ void MediaWindowsTest::slideLink_showsSlidesAndGivesTheMainWindowBack() {
   QString firstPicture, firstDescription, secondPicture, barHint;
   bool modalWhileShown = false;
   bool closed = false;
+  QPointer<QWebEnginePage> shownPage;
   WhenShown scenario(*slideWindow_, [&] {
     qt::SlideWindow& window = *slideWindow_;
     modalWhileShown = QApplication::activeModalWidget() == &window;
@@ -248,6 +250,7 @@ void MediaWindowsTest::slideLink_showsSlidesAndGivesTheMainWindowBack() {
     WaitUntil([&] { return ShownPicture(window.SlideWebBrowser()).endsWith("f0202.jpg"); });
     secondPicture = ShownPicture(window.SlideWebBrowser());
     barHint = window.TrackBarSlajdow()->toolTip();
+    shownPage = window.SlideWebBrowser().page();
     window.CloseButton()->click();
     closed = true;
   });
@@ -264,6 +267,25 @@ void MediaWindowsTest::slideLink_showsSlidesAndGivesTheMainWindowBack() {
   QVERIFY(WaitUntil([&] { return !slideWindow_->isVisible(); }));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
   QVERIFY(!application_->MainForm()->SlideShowAdvancing());
+  // Closed, it holds no slide; opened again, it starts from the first.
+  QVERIFY(WaitUntil([&] { return shownPage.isNull(); }));
+  QString againPicture, againDescription;
+  closed = false;
+  WhenShown again(*slideWindow_, [&] {
+    qt::SlideWindow& window = *slideWindow_;
+    WaitUntil([&] { return !ShownPicture(window.SlideWebBrowser()).isEmpty(); });
+    WaitUntil([&] { return !BodyText(window.OpisWebBrowser()).isEmpty(); });
+    againPicture = ShownPicture(window.SlideWebBrowser());
+    againDescription = BodyText(window.OpisWebBrowser()).trimmed();
+    window.CloseButton()->click();
+    closed = true;
+  });
+  mainWindow_->MainWebBrowser().Navigate("http://db?ssgory");
+  QVERIFY(WaitUntil([&] { return closed; }, 60000));
+  QCOMPARE(againPicture, firstPicture);
+  QCOMPARE(againDescription, firstDescription);
+  QVERIFY(WaitUntil([&] { return !slideWindow_->isVisible(); }));
+
   const std::string page = std::string(VELMORA_SAMPLE_CONTENT) + "/Data/799.htm";
   mainWindow_->MainWebBrowser().Navigate(page);
   QVERIFY(WaitUntil([&] {
