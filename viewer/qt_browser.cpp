@@ -195,7 +195,11 @@ bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
   // system, spontaneously.
   if (renewWhenHidden_ && watched == view_ && event->type() == QEvent::Hide &&
       !event->spontaneous()) {
-    QTimer::singleShot(0, this, &QtBrowser::RenewPageIfHidden);
+    // A page sent meanwhile, before the window shows again, is kept.
+    const quint64 generation = generation_;
+    QTimer::singleShot(0, this, [this, generation] {
+      if (generation_ == generation) RenewPageIfHidden();
+    });
   }
   if (watched == leaderSurface_ && event->type() == QEvent::Paint) {
     // Once the paint is done: the renderer the pages share is free then.
