@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QSizePolicy>
+#include <QThread>
 #include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
@@ -129,6 +130,18 @@ void QtBrowser::RenewPageWhenHidden() {
   if (view_) view_->installEventFilter(this);
 }
 
+void QtBrowser::RenewPageLater(quint64 generation) {
+  // A page sent meanwhile, before the window shows again, is kept.
+  if (generation_ != generation) return;
+  // Not from a nested event loop: a dialog of the page itself, run from
+  // inside the page's own callback, may be what runs it.
+  if (QThread::currentThread()->loopLevel() > 1) {
+    QTimer::singleShot(kRenewRetryMs, this, [this, generation] { RenewPageLater(generation); });
+    return;
+  }
+  RenewPageIfHidden();
+}
+
 void QtBrowser::RenewPageIfHidden() {
   if (!view_ || view_->isVisible() || page_->url().isEmpty()) return;
   GuardedPage* old = page_;
@@ -195,11 +208,7 @@ bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
   // system, spontaneously.
   if (renewWhenHidden_ && watched == view_ && event->type() == QEvent::Hide &&
       !event->spontaneous()) {
-    // A page sent meanwhile, before the window shows again, is kept.
-    const quint64 generation = generation_;
-    QTimer::singleShot(0, this, [this, generation] {
-      if (generation_ == generation) RenewPageIfHidden();
-    });
+    QTimer::singleShot(0, this, [this, generation = generation_] { RenewPageLater(generation); });
   }
   if (watched == leaderSurface_ && event->type() == QEvent::Paint) {
     // Once the paint is done: the renderer the pages share is free then.

@@ -80,6 +80,7 @@ class QtBrowser : public QObject, public Browser {
   // pictures. For windows that are sent a new page whenever they open
   // (balloons, slide show).
   void RenewPageWhenHidden();
+  static constexpr int kRenewRetryMs = 1000;
 
   QWebEngineView* view() const { return view_; }
   GuardedPage* page() const { return page_; }
@@ -99,6 +100,7 @@ class QtBrowser : public QObject, public Browser {
   };
 
   GuardedPage* MakePage();
+  void RenewPageLater(quint64 generation);
   void RenewPageIfHidden();
   bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
   void AskCore(const PendingNavigation& navigation);
