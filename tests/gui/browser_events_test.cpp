@@ -352,11 +352,8 @@ class BrowserEventsTest : public QObject {
   // until then.
   void heldBrowser_loadsItsLastPageAfterTheLeadersFirst() {
     QtBrowser follower;
-    follower.view()->resize(320, 240);
-    follower.view()->show();
     Recorder followed;
-    followed.Attach(follower);
-    follower.LoadAfterPagesOf(*browser_);
+    Follow(follower, followed);
     QVERIFY(!follower.view()->isVisible());
     follower.Navigate(DataPath("other.htm"));
     follower.Navigate(DataPath("target.htm"));
@@ -380,11 +377,8 @@ class BrowserEventsTest : public QObject {
   // leader's has loaded, and the browser stays on the screen meanwhile.
   void heldBrowser_pageAskedWhileTheLeaderLoadsStartsAfterIt() {
     QtBrowser follower;
-    follower.view()->resize(320, 240);
-    follower.view()->show();
     Recorder followed;
-    followed.Attach(follower);
-    follower.LoadAfterPagesOf(*browser_);
+    Follow(follower, followed);
     QVERIFY(Load(*browser_, recorder_, DataPath("links_iso.htm")));
     QVERIFY(Load(follower, followed, DataPath("other.htm")));
     QVERIFY(follower.view()->isVisible());
@@ -483,6 +477,14 @@ class BrowserEventsTest : public QObject {
   }
 
  private:
+  // A browser on the screen whose pages wait for the main browser's.
+  void Follow(QtBrowser& follower, Recorder& followed) {
+    follower.view()->resize(320, 240);
+    follower.view()->show();
+    followed.Attach(follower);
+    follower.LoadAfterPagesOf(*browser_);
+  }
+
   std::unique_ptr<QtBrowser> browser_;
   Recorder recorder_;
 };
