@@ -1,6 +1,5 @@
 #include "cli/install_command.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +16,7 @@
 #include "cli/install_tree.h"
 #include "cli/private_temp_dir.h"
 #include "cli/progress.h"
+#include "platform/codepage.h"
 
 namespace velmora::cli {
 namespace {
@@ -189,9 +189,7 @@ bool HasStartProgram(const fs::path& disc) {
   if (!anim) return false;
   std::error_code ec;
   for (fs::directory_iterator it(*anim, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-    if (name == "start.exe") return true;
+    if (platform::LowerAscii(it->path().filename().string()) == "start.exe") return true;
   }
   return false;
 }
@@ -228,16 +226,17 @@ Manifest NewManifest(const fs::path& source, const Paths& paths,
   Manifest manifest;
   manifest.disc = source;
   manifest.settings = paths.settings;
-  for (const fs::path& dir : MissingDirectories(paths.target)) {
-    if (dir == paths.target) {
-      manifest.targetCreated = true;
-    } else {
-      manifest.parents.push_back(dir);
-    }
-  }
   if (old) {
     manifest.targetCreated = old->targetCreated;
     manifest.parents = old->parents;
+  } else {
+    for (const fs::path& dir : MissingDirectories(paths.target)) {
+      if (dir == paths.target) {
+        manifest.targetCreated = true;
+      } else {
+        manifest.parents.push_back(dir);
+      }
+    }
   }
   for (const fs::path& dir : MissingDirectories(paths.settings.parent_path())) {
     manifest.parents.push_back(dir);

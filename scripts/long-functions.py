@@ -6,7 +6,8 @@
 A function is a brace block whose head ends like a parameter list (with
 const, override, noexcept, a trailing return type or an initialiser list)
 and that stands at namespace or class level; lambdas and a constructor's
-braced member initialisers count towards the function they are in. Comments and string literals are blanked first.
+braced member initialisers count towards the function they are in.
+Comments and string literals are blanked first.
 Exits 1 when any function is longer than the limit (80 lines by default).
 """
 import argparse

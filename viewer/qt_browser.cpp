@@ -126,7 +126,7 @@ GuardedPage* QtBrowser::MakePage() {
 }
 
 void QtBrowser::RenewPageWhenHidden() {
-  renewWhenHidden_ = true;
+  // Only such a browser watches its own view.
   if (view_) view_->installEventFilter(this);
 }
 
@@ -206,8 +206,7 @@ void QtBrowser::EndHoldWhenShown(QtBrowser& leader) {
 bool QtBrowser::eventFilter(QObject* watched, QEvent* event) {
   // Closed, not minimised: a minimised window's views are hidden by the
   // system, spontaneously.
-  if (renewWhenHidden_ && watched == view_ && event->type() == QEvent::Hide &&
-      !event->spontaneous()) {
+  if (watched == view_ && event->type() == QEvent::Hide && !event->spontaneous()) {
     QTimer::singleShot(0, this, [this, generation = generation_] { RenewPageLater(generation); });
   }
   if (watched == leaderSurface_ && event->type() == QEvent::Paint) {

@@ -143,7 +143,6 @@ class QtBrowser : public QObject, public Browser {
   // the core navigated elsewhere meanwhile.
   quint64 generation_ = 0;
   QByteArray pageCharset_;
-  bool renewWhenHidden_ = false;
   bool holding_ = false;
   // Only the first hold keeps the browser off the screen.
   bool hiddenWhileHeld_ = false;

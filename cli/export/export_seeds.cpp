@@ -105,16 +105,15 @@ bool ExportSeeds::OpenFolder() {
   entry_ = fs::recursive_directory_iterator(platform::native::ToNative(folder.real), ec);
   if (ec) entry_ = fs::recursive_directory_iterator();
   inMaps_ = folder.maps;
-  inFolder_ = true;
   return true;
 }
 
 std::optional<Seed> ExportSeeds::NextFile() {
   if (mapPage_) return std::exchange(mapPage_, std::nullopt);
   for (;;) {
-    if (!inFolder_ && !OpenFolder()) return std::nullopt;
+    // A folder listed to its end, or none opened yet: the next one.
     if (entry_ == fs::recursive_directory_iterator()) {
-      inFolder_ = false;
+      if (!OpenFolder()) return std::nullopt;
       continue;
     }
     std::error_code ec;

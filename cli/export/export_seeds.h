@@ -61,8 +61,7 @@ class ExportSeeds {
     bool maps;  // Map/: its pictures have pages
   };
   std::vector<Folder> folders_;
-  std::size_t folder_ = 0;
-  bool inFolder_ = false;
+  std::size_t folder_ = 0;  // the next to open
   bool inMaps_ = false;
   std::filesystem::recursive_directory_iterator entry_;
   std::optional<Seed> mapPage_;  // the page of the map picture just handed out

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -98,6 +99,22 @@ class MappedTables : public ::testing::Test {
                                        const std::string& name = "T.CSV") {
     WriteFile(dir / name, bytes);
     return files.MapFile(dir / name);
+  }
+
+  // Runs the program on the disc in dir, from there as the viewer would,
+  // with its calls recorded; returns the trace.
+  std::string RunOnDisc(
+      const std::function<void(app::TMainForm&, recording::RecordingPlatform&)>& visit) {
+    TempDir temp;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    std::ostringstream trace;
+    recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
+    app::RunProgram(recording.platform(), [&](app::Application& application) {
+      visit(*application.MainForm(), recording);
+    });
+    std::filesystem::current_path(previous);
+    return trace.str();
   }
 
   TempDir dir;
@@ -208,14 +225,8 @@ TEST_F(MappedTables, aRecordPagesTablePages_stayForTheNextClick_andGoWhenIdle) {
   const std::string path = std::filesystem::canonical(dir.path()).string() + "/DB/RP.CSV";
   // The index pass reads the whole file and gives it back at once.
   const long few = static_cast<long>(records.size() / 1024 / 4);
-  TempDir temp;
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
-  std::ostringstream trace;
-  recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
   long afterPages = -1, afterOnePeriod = -1, afterIdlePeriod = -1, afterIndex = -1;
-  app::RunProgram(recording.platform(), [&](app::Application& application) {
-    app::TMainForm& form = *application.MainForm();
+  const std::string trace = RunOnDisc([&](app::TMainForm& form, recording::RecordingPlatform&) {
     bool cancel = false;
     form.MainWebBrowserBeforeNavigate2("http://db?rp19999", cancel);
     afterIndex = ResidentKb(path);
@@ -226,27 +237,20 @@ TEST_F(MappedTables, aRecordPagesTablePages_stayForTheNextClick_andGoWhenIdle) {
     form.ReleaseTableTextWhenIdle();  // a whole period without one
     afterIdlePeriod = ResidentKb(path);
   });
-  std::filesystem::current_path(previous);
   EXPECT_LT(afterIndex, few);
   EXPECT_GT(afterPages, 0);
   EXPECT_EQ(afterOnePeriod, afterPages);
   EXPECT_EQ(afterIdlePeriod, 0);
-  EXPECT_NE(trace.str().find("$$RP_10000"), std::string::npos) << "no record page was written";
+  EXPECT_NE(trace.find("$$RP_10000"), std::string::npos) << "no record page was written";
 }
 
 // Record pages of every kind, made again after many clicks on the other
 // tables with their pages kept and given back in between: the same bytes.
 TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
   CopyDiscAsMounted(VELMORA_SAMPLE_CONTENT, dir.path());
-  TempDir temp;
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
-  std::ostringstream trace;
-  recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
   std::vector<std::string> differing;
   std::size_t made = 0;
-  app::RunProgram(recording.platform(), [&](app::Application& application) {
-    app::TMainForm& form = *application.MainForm();
+  RunOnDisc([&](app::TMainForm& form, recording::RecordingPlatform& recording) {
     const std::vector<std::pair<const Table*, std::string>> kinds{
         {&form.CatalogueTable(tables::kReserveTable), "rp"},
         {&form.CatalogueTable(tables::kParkTable), "pk"},
@@ -284,7 +288,6 @@ TEST_F(MappedTables, recordPagesAfterManyClicksOnOtherTables_keepTheirText) {
       }
     }
   });
-  std::filesystem::current_path(previous);
   EXPECT_GE(made, 8u);
   EXPECT_TRUE(differing.empty()) << differing.front();
 }
@@ -305,14 +308,8 @@ TEST_F(MappedTables, lookupsPreparedWhileIdle_giveTheSamePagesAndKeepNoTablePage
   const long few = static_cast<long>(records.size() / 1024 / 4);
   long afterPreparing = -1;
   const auto made = [&](bool prepared) {
-    TempDir temp;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    std::ostringstream trace;
-    recording::RecordingPlatform recording(trace, {temp.path() + "/", std::nullopt});
     std::vector<std::string> pages;
-    app::RunProgram(recording.platform(), [&](app::Application& application) {
-      app::TMainForm& form = *application.MainForm();
+    RunOnDisc([&](app::TMainForm& form, recording::RecordingPlatform& recording) {
       if (prepared) {
         form.OnIdlePeriod();
         afterPreparing = ResidentKb(path);
@@ -329,7 +326,6 @@ TEST_F(MappedTables, lookupsPreparedWhileIdle_giveTheSamePagesAndKeepNoTablePage
       const std::string word(form.CatalogueTable(tables::kDictionaryTable).Cell(0, 0));
       pages.push_back(form.LookupDefinition(navigation::DefinitionKind::Dictionary, word));
     });
-    std::filesystem::current_path(previous);
     return pages;
   };
   const std::vector<std::string> atTheClick = made(false);
